@@ -1,0 +1,123 @@
+#include "calc/frictioncalc.h"
+
+#include "calc/flowzone.h"
+#include "calc/messages.h"
+#include "calc/numbertext.h"
+#include "calc/turbulentsolver.h"
+
+#include <cmath>
+
+namespace vendrel {
+namespace {
+
+// The smallest input accepted, in the units typed; also rejects empty,
+// non-numeric, zero and negative texts.
+constexpr double kMinimumInput = 0.000001;
+constexpr double kPerHour = 0.0002777777777777778; // 1/3600: m³/h to m³/s
+constexpr double kPipeAreaFactor = 0.7853981625;   // ten-digit π/4, kept for identical results
+constexpr double kMillimetre = 0.001;
+constexpr double kViscosityUnit = 0.000001; // the viscosity is typed in 10⁻⁶ m²/s
+constexpr double kLaminarLimit = 2000.0;
+constexpr double kTurbulentLimit = 4000.0;
+constexpr double kOneThirdSingle = 0.3333333432674408;   // 1/3 rounded to single precision
+constexpr double kInverse371 = 0.2695417789757412;       // 1/3.71, applied as a multiplier
+constexpr double kHeadToMillimetres = 50.98399102681758; // 1000/(2·9.807)
+constexpr double kResidualScale = 1000000.0;
+
+bool IsValidInput(double value)
+{
+    return value >= kMinimumInput && std::isfinite(value);
+}
+
+void AssignFixed(std::string& text, double value)
+{
+    text.clear();
+    AppendFixed(text, value);
+}
+
+void AssignResidual(std::string& status, const char* prefix, double residual)
+{
+    status.assign(prefix);
+    AppendFixed(status, residual * kResidualScale);
+    status.append(messages::kResidualSuffix);
+}
+
+// The residual of the governing law at the λ found, so the engineer sees how
+// closely λ satisfies it. Uses the double-precision Re, K and D, while the
+// solver worked in single precision.
+void AssignZoneStatus(std::string& status, FlowZone zone, double lambda, double re, double roughness, double diameter)
+{
+    const double root = std::pow(lambda, 0.5);
+    switch (zone) {
+    case FlowZone::Failed:
+        status.assign(messages::kIterationFailed);
+        break;
+    case FlowZone::Smooth:
+        AssignResidual(status, messages::kSmoothPrefix, 2 * std::log10(root * re) - 0.8 - 1 / root);
+        break;
+    case FlowZone::Transition:
+        AssignResidual(status, messages::kTransitionPrefix,
+            2 * std::log10(2.51 / re / root + roughness * kInverse371 / diameter) + 1 / root);
+        break;
+    case FlowZone::Rough:
+        AssignResidual(status, messages::kRoughPrefix, lambda - 0.11 * std::pow(roughness / diameter, 0.25));
+        break;
+    case FlowZone::None:
+        // A Re that is not a number counts as laminar.
+        status.assign(re >= kLaminarLimit ? messages::kCritical : messages::kLaminar);
+        break;
+    }
+}
+
+} // namespace
+
+void Calculate(FrictionFields& fields)
+{
+    const double diameter = ParseNumber(fields.m_strDiameter);
+    const double flow = ParseNumber(fields.m_strFlow);
+    const double roughness = ParseNumber(fields.m_strRoughness);
+    const double viscosity = ParseNumber(fields.m_strViscosity);
+
+    // A zero, negative or infinite viscosity would produce a plausible-looking
+    // but meaningless laminar or rough result, so it is refused like the rest.
+    if (!IsValidInput(diameter) || !IsValidInput(flow) || !IsValidInput(roughness) || !IsValidInput(viscosity)) {
+        fields.m_strReynolds.assign(messages::kInvalidData);
+        return;
+    }
+
+    const double diameterSI = diameter * kMillimetre;
+    const double roughnessSI = roughness * kMillimetre;
+    const double viscositySI = viscosity * kViscosityUnit;
+
+    const double velocity = (flow * kPerHour) / (diameterSI * diameterSI * kPipeAreaFactor);
+    const double re = velocity * diameterSI / viscositySI;
+
+    FlowZone zone = FlowZone::None;
+    double lambda;
+    fields.m_strRoughReynolds.assign(messages::kNotTurbulent);
+    if (re > kTurbulentLimit) {
+        lambda = SolveTurbulentFriction(static_cast<float>(roughnessSI), static_cast<float>(diameterSI),
+            static_cast<float>(velocity), static_cast<float>(viscositySI), zone);
+        AssignFixed(fields.m_strRoughReynolds, std::pow(lambda * 0.125, 0.5) * velocity * roughnessSI / viscositySI);
+    } else if (re >= kLaminarLimit) {
+        lambda = 0.0025 * std::pow(re, kOneThirdSingle);
+    } else {
+        lambda = 64 / re;
+    }
+
+    AssignZoneStatus(fields.m_strStatus, zone, lambda, re, roughnessSI, diameterSI);
+    AssignFixed(fields.m_strVelocity, velocity);
+    AssignTruncatedInteger(fields.m_strReynolds, re);
+
+    if (zone == FlowZone::Failed) {
+        // No λ was found: show no λ-based result rather than -1 and a negative loss.
+        fields.m_strLambda.clear();
+        fields.m_strFrictionRate.clear();
+        fields.m_strRoughReynolds.clear();
+        return;
+    }
+    AssignFixed(fields.m_strLambda, lambda);
+    AssignFixed(fields.m_strFrictionRate, lambda / diameterSI * velocity * velocity * kHeadToMillimetres);
+}
+
+} // namespace vendrel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vendrel {
+
+// Reads the leading decimal number of a text the way the classic C locale's
+// atof does: white space, sign, digits with an optional ".", optional
+// exponent; reading stops at the first character that does not fit and a text
+// without a leading number is 0. Hexadecimal, "inf" and "nan" read as 0.
+// Never depends on the process locale.
+double ParseNumber(std::string_view text);
+
+// Largest text FormatFixed can produce: sign, 309 integer digits, point, six
+// decimals.
+inline constexpr std::size_t kMaxFixedLength = 1 + 309 + 1 + 6;
+
+// Writes value as printf's "%f" does in the classic locale (six decimals).
+// Non-finite values give "inf", "-inf" or "nan". Returns the length written
+// into out, which must hold kMaxFixedLength characters.
+std::size_t FormatFixed(double value, char* out);
+
+// Appends "%f" of value to text.
+void AppendFixed(std::string& text, double value);
+
+// Writes value truncated toward zero as a whole decimal integer. Values beyond
+// the 32-bit range print in full rather than wrapping; non-finite values give
+// "inf", "-inf" or "nan".
+void AssignTruncatedInteger(std::string& text, double value);
+
+} // namespace vendrel

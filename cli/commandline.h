@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vendrel::cli {
+
+struct CommandLine {
+    enum class Mode { Single, Csv, Help, Version };
+    Mode mode = Mode::Single;
+    // Single calculation: the texts exactly as given, read as the form reads them.
+    std::string flow;
+    std::string diameter;
+    std::string roughness;
+    std::string viscosity;
+    // CSV: the file to read, or empty for standard input.
+    std::string csvFile;
+};
+
+// Parses the arguments after the program name. Returns false with a message in
+// error when they do not form a valid call.
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result, std::string& error);
+
+extern const char kUsage[];
+
+} // namespace vendrel::cli

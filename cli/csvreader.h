@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace vendrel::cli {
+
+// Reads RFC 4180 CSV records one at a time from a stream, in constant memory:
+// a fixed read buffer plus the cells of the current record, whose storage is
+// reused from record to record. Accepts LF and CRLF line ends, skips blank
+// lines, and refuses what would make a row's meaning uncertain: unterminated
+// quotes, NUL bytes, invalid UTF-8 and records over kMaxRecordBytes.
+class CsvReader {
+public:
+    static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
+
+    enum class Result { Record, End, Error };
+
+    explicit CsvReader(std::FILE* in);
+
+    // Reads the next record into cells (resized to its field count).
+    Result Next(std::vector<std::string>& cells);
+
+    // Line on which the last record returned started.
+    long RecordLine() const { return m_recordLine; }
+    // After Result::Error: the line and a description of the problem.
+    long ErrorLine() const { return m_errorLine; }
+    const std::string& ErrorText() const { return m_errorText; }
+
+private:
+    int Get();
+    int Peek();
+    Result Fail(long line, std::string text);
+
+    std::FILE* m_in;
+    char m_buffer[64 * 1024];
+    std::size_t m_pos = 0;
+    std::size_t m_len = 0;
+    bool m_eof = false;
+    long m_line = 1;
+    long m_recordLine = 0;
+    long m_errorLine = 0;
+    std::string m_errorText;
+};
+
+// True when text is well-formed UTF-8 (no overlong forms, surrogates or code
+// points beyond U+10FFFF).
+bool IsValidUtf8(const std::string& text);
+
+// Appends one CSV cell to row, quoted when it holds a comma, quote or line end.
+void AppendCsvCell(std::string& row, const std::string& cell);
+
+} // namespace vendrel::cli

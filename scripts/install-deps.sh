@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, run and test Vendrel.
+#   install-deps.sh          build + run the calculator (Qt 6, CJK font)
+#   install-deps.sh --test   also the test tools (Xvfb, locales, clang fuzzer runtime, validators)
+set -euo pipefail
+
+want_tests=0
+[ "${1:-}" = "--test" ] && want_tests=1
+
+run_pkgs=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-noto-cjk fonts-arphic-uming
+)
+test_pkgs=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev clang-format
+  xvfb xdotool x11-utils imagemagick
+  locales
+  desktop-file-utils appstream dpkg-dev file
+)
+
+pkgs=("${run_pkgs[@]}")
+[ "$want_tests" = 1 ] && pkgs+=("${test_pkgs[@]}")
+
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+sudo_cmd=()
+[ "$(id -u)" = 0 ] || sudo_cmd=(sudo)
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locale tests run the program under a comma-decimal locale.
+if [ "$want_tests" = 1 ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+fi
