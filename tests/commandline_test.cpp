@@ -1,0 +1,92 @@
+#include "cli/commandline.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vendrel::cli {
+namespace {
+
+using Mode = CommandLine::Mode;
+
+struct ValidCall {
+    const char* name;
+    std::vector<std::string> args;
+    Mode mode;
+    const char* flow;
+    const char* diameter;
+    const char* roughness;
+    const char* viscosity;
+    const char* csvFile;
+};
+
+void PrintTo(const ValidCall& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class ValidCommandLine : public testing::TestWithParam<ValidCall> { };
+
+TEST_P(ValidCommandLine, IsUnderstood)
+{
+    const ValidCall& c = GetParam();
+    CommandLine command;
+    std::string error;
+    ASSERT_TRUE(ParseCommandLine(c.args, command, error)) << error;
+    EXPECT_EQ(command.mode, c.mode);
+    EXPECT_EQ(command.flow, c.flow);
+    EXPECT_EQ(command.diameter, c.diameter);
+    EXPECT_EQ(command.roughness, c.roughness);
+    EXPECT_EQ(command.viscosity, c.viscosity);
+    EXPECT_EQ(command.csvFile, c.csvFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, ValidCommandLine,
+    testing::Values(
+        ValidCall{"defaults", {"--flow", "10", "--diameter", "50"}, Mode::Single, "10", "50", "0.2", "1.306", ""},
+        ValidCall{"all_inputs_with_equals", {"--flow=10", "--diameter=50", "--roughness=0.001", "--viscosity=1.0"},
+            Mode::Single, "10", "50", "0.001", "1.0", ""},
+        // Values are passed on as typed, even when they are not numbers.
+        ValidCall{"texts_kept_as_typed", {"--diameter", " 50mm", "--flow", "-1"}, Mode::Single, "-1", " 50mm", "0.2",
+            "1.306", ""},
+        ValidCall{"csv_from_stdin", {"--csv"}, Mode::Csv, "", "", "0.2", "1.306", ""},
+        ValidCall{"csv_dash_is_stdin", {"--csv", "-"}, Mode::Csv, "", "", "0.2", "1.306", ""},
+        ValidCall{"csv_file", {"--csv", "pipes.csv"}, Mode::Csv, "", "", "0.2", "1.306", "pipes.csv"},
+        ValidCall{"help_wins", {"--flow", "10", "--help"}, Mode::Help, "10", "", "0.2", "1.306", ""},
+        ValidCall{"version", {"--version"}, Mode::Version, "", "", "0.2", "1.306", ""}),
+    [](const testing::TestParamInfo<ValidCall>& info) { return std::string(info.param.name); });
+
+struct InvalidCall {
+    const char* name;
+    std::vector<std::string> args;
+    const char* error;
+};
+
+void PrintTo(const InvalidCall& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class InvalidCommandLine : public testing::TestWithParam<InvalidCall> { };
+
+TEST_P(InvalidCommandLine, IsRefusedWithAReason)
+{
+    CommandLine command;
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine(GetParam().args, command, error));
+    EXPECT_NE(error.find(GetParam().error), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, InvalidCommandLine,
+    testing::Values(InvalidCall{"nothing", {}, "--flow and --diameter are required"},
+        InvalidCall{"no_diameter", {"--flow", "10"}, "--flow and --diameter are required"},
+        InvalidCall{"missing_value", {"--diameter", "50", "--flow"}, "--flow needs a value"},
+        InvalidCall{"unknown_option", {"--flwo", "10"}, "unknown argument: --flwo"},
+        InvalidCall{"stray_word", {"10", "50"}, "unknown argument: 10"},
+        InvalidCall{"csv_with_single_inputs", {"--csv", "--flow", "10"}, "cannot be combined"}),
+    [](const testing::TestParamInfo<InvalidCall>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace vendrel::cli

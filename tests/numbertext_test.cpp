@@ -1,0 +1,79 @@
+#include "calc/numbertext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace vendrel {
+namespace {
+
+struct ParseCase {
+    const char* text;
+    double value;
+};
+
+class ParseNumberTest : public testing::TestWithParam<ParseCase> { };
+
+TEST_P(ParseNumberTest, ReadsLikeClassicAtof)
+{
+    const double value = ParseNumber(GetParam().text);
+    const double expected = GetParam().value;
+    EXPECT_EQ(value, expected) << '"' << GetParam().text << '"';
+    EXPECT_EQ(std::signbit(value), std::signbit(expected)) << '"' << GetParam().text << '"';
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(Grammar, ParseNumberTest,
+    testing::Values(ParseCase{"12", 12}, ParseCase{" 12abc", 12}, ParseCase{"\t\n 7", 7}, ParseCase{"1e3", 1000},
+        ParseCase{"1E+3", 1000}, ParseCase{"2.5e-1", 0.25}, ParseCase{"1e", 1}, ParseCase{"1e+", 1},
+        ParseCase{"1.5e3x", 1500}, ParseCase{"0,2", 0}, ParseCase{"0x10", 0}, ParseCase{"inf", 0}, ParseCase{"-inf", 0},
+        ParseCase{"nan", 0}, ParseCase{"-0", -0.0}, ParseCase{"+5", 5}, ParseCase{".5", 0.5}, ParseCase{"5.", 5},
+        ParseCase{".", 0}, ParseCase{"-", 0}, ParseCase{"", 0}, ParseCase{"abc", 0}, ParseCase{"- 5", 0},
+        ParseCase{"1.306", 1.306}, ParseCase{"0.000001", 0.000001}, ParseCase{"1e999", kInf},
+        ParseCase{"-1e999", -kInf}, ParseCase{"0.0000000001e309", 1e299}, ParseCase{"1e-999", 0},
+        ParseCase{"000123.5", 123.5}, ParseCase{"0.00012e-400", 0}, ParseCase{"4.9e-324", 4.9e-324},
+        ParseCase{"1e99999999999999999999", kInf}, ParseCase{"0e99999999999999999999", 0}, ParseCase{"１２", 0}));
+
+struct FormatCase {
+    double value;
+    const char* fixed;
+    const char* integer;
+};
+
+class FormatTest : public testing::TestWithParam<FormatCase> { };
+
+TEST_P(FormatTest, WritesPrintfTextsWithoutLocale)
+{
+    std::string fixed;
+    AppendFixed(fixed, GetParam().value);
+    EXPECT_EQ(fixed, GetParam().fixed);
+    std::string integer = "previous";
+    AssignTruncatedInteger(integer, GetParam().value);
+    EXPECT_EQ(integer, GetParam().integer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FormatTest,
+    testing::Values(FormatCase{1.4147106, "1.414711", "1"}, FormatCase{0.0000004, "0.000000", "0"},
+        FormatCase{0.0000005, "0.000000", "0"}, // 5e-7 is just below one half in binary
+        FormatCase{2.5e-6, "0.000003", "0"}, FormatCase{-0.0297844, "-0.029784", "0"},
+        FormatCase{-0.0, "-0.000000", "0"}, FormatCase{54161.968, "54161.968000", "54161"},
+        FormatCase{-70735.9, "-70735.900000", "-70735"}, FormatCase{2147483647.9, "2147483647.900000", "2147483647"},
+        FormatCase{2147483648.0, "2147483648.000000", "2147483648"},
+        FormatCase{-2147483649.5, "-2147483649.500000", "-2147483649"},
+        FormatCase{1e20, "100000000000000000000.000000", "100000000000000000000"}, FormatCase{kInf, "inf", "inf"},
+        FormatCase{-kInf, "-inf", "-inf"}, FormatCase{std::numeric_limits<double>::quiet_NaN(), "nan", "nan"},
+        FormatCase{-std::numeric_limits<double>::quiet_NaN(), "nan", "nan"}));
+
+TEST(FormatFixed, LargestDoubleFitsTheBuffer)
+{
+    char buffer[kMaxFixedLength];
+    const std::size_t n = FormatFixed(-std::numeric_limits<double>::max(), buffer);
+    EXPECT_EQ(n, kMaxFixedLength);
+    EXPECT_EQ(std::string(buffer + n - 7, 7), ".000000");
+}
+
+} // namespace
+} // namespace vendrel
