@@ -45,26 +45,27 @@ void AssignResidual(std::string& status, const char* prefix, double residual)
 // The residual of the governing law at the λ found, so the engineer sees how
 // closely λ satisfies it. Uses the double-precision Re, K and D, while the
 // solver worked in single precision.
-void AssignZoneStatus(std::string& status, FlowZone zone, double lambda, double re, double roughness, double diameter)
+void AssignTurbulentStatus(
+    std::string& status, FlowZone zone, double lambda, double re, double roughness, double diameter)
 {
-    const double root = std::pow(lambda, 0.5);
     switch (zone) {
-    case FlowZone::Failed:
-        status.assign(messages::kIterationFailed);
-        break;
-    case FlowZone::Smooth:
+    case FlowZone::Smooth: {
+        const double root = std::pow(lambda, 0.5);
         AssignResidual(status, messages::kSmoothPrefix, 2 * std::log10(root * re) - 0.8 - 1 / root);
         break;
-    case FlowZone::Transition:
+    }
+    case FlowZone::Transition: {
+        const double root = std::pow(lambda, 0.5);
         AssignResidual(status, messages::kTransitionPrefix,
             2 * std::log10(2.51 / re / root + roughness * kInverse371 / diameter) + 1 / root);
         break;
+    }
     case FlowZone::Rough:
         AssignResidual(status, messages::kRoughPrefix, lambda - 0.11 * std::pow(roughness / diameter, 0.25));
         break;
+    case FlowZone::Failed:
     case FlowZone::None:
-        // A Re that is not a number counts as laminar.
-        status.assign(re >= kLaminarLimit ? messages::kCritical : messages::kLaminar);
+        status.assign(messages::kIterationFailed);
         break;
     }
 }
@@ -92,29 +93,29 @@ void Calculate(FrictionFields& fields)
     const double velocity = (flow * kPerHour) / (diameterSI * diameterSI * kPipeAreaFactor);
     const double re = velocity * diameterSI / viscositySI;
 
-    FlowZone zone = FlowZone::None;
-    double lambda;
-    fields.m_strRoughReynolds.assign(messages::kNotTurbulent);
-    if (re > kTurbulentLimit) {
-        lambda = SolveTurbulentFriction(static_cast<float>(roughnessSI), static_cast<float>(diameterSI),
-            static_cast<float>(velocity), static_cast<float>(viscositySI), zone);
-        AssignFixed(fields.m_strRoughReynolds, std::pow(lambda * 0.125, 0.5) * velocity * roughnessSI / viscositySI);
-    } else if (re >= kLaminarLimit) {
-        lambda = 0.0025 * std::pow(re, kOneThirdSingle);
-    } else {
-        lambda = 64 / re;
-    }
-
-    AssignZoneStatus(fields.m_strStatus, zone, lambda, re, roughnessSI, diameterSI);
     AssignFixed(fields.m_strVelocity, velocity);
     AssignTruncatedInteger(fields.m_strReynolds, re);
 
-    if (zone == FlowZone::Failed) {
-        // No λ was found: show no λ-based result rather than -1 and a negative loss.
-        fields.m_strLambda.clear();
-        fields.m_strFrictionRate.clear();
-        fields.m_strRoughReynolds.clear();
-        return;
+    double lambda;
+    if (re > kTurbulentLimit) {
+        FlowZone zone = FlowZone::None;
+        lambda = SolveTurbulentFriction(static_cast<float>(roughnessSI), static_cast<float>(diameterSI),
+            static_cast<float>(velocity), static_cast<float>(viscositySI), zone);
+        AssignTurbulentStatus(fields.m_strStatus, zone, lambda, re, roughnessSI, diameterSI);
+        if (zone == FlowZone::Failed) {
+            // No law fits its zone: show no λ-based result rather than -1 and a negative loss.
+            fields.m_strLambda.clear();
+            fields.m_strFrictionRate.clear();
+            fields.m_strRoughReynolds.clear();
+            return;
+        }
+        AssignFixed(fields.m_strRoughReynolds, std::pow(lambda * 0.125, 0.5) * velocity * roughnessSI / viscositySI);
+    } else {
+        // A Re that is not a number fails both comparisons and counts as laminar.
+        const bool critical = re >= kLaminarLimit;
+        lambda = critical ? 0.0025 * std::pow(re, kOneThirdSingle) : 64 / re;
+        fields.m_strStatus.assign(critical ? messages::kCritical : messages::kLaminar);
+        fields.m_strRoughReynolds.assign(messages::kNotTurbulent);
     }
     AssignFixed(fields.m_strLambda, lambda);
     AssignFixed(fields.m_strFrictionRate, lambda / diameterSI * velocity * velocity * kHeadToMillimetres);

@@ -12,6 +12,10 @@ constexpr double kSmoothLimit = 0.3;               // Re* below this: hydraulica
 constexpr double kRoughLimit = 60.0;               // Re* above this: fully rough
 constexpr double kInverse371 = 0.2695417789757412; // 1/3.71, applied as a multiplier
 constexpr double kFailed = -1.0;
+// Outside this band of the rough law's Re*, the smooth law is usually needed
+// after Colebrook–White (smooth pipes below it, no fitting zone above it).
+constexpr double kSmoothLikelyBelow = 0.25;
+constexpr double kSmoothLikelyAbove = 40.0;
 
 // Re* for a trial λ.
 double RoughReynolds(double lambda, double K, double V, double nu)
@@ -19,21 +23,46 @@ double RoughReynolds(double lambda, double K, double V, double nu)
     return std::pow(lambda * 0.125, 0.5) * K * V / nu;
 }
 
-// Plain bisection on [kBracketLow, kBracketHigh]; returns the last midpoint
-// (not either bracket end), which is what the residuals shown are based on.
-template <typename Law> double Bisect(const Law& law, double lawAtLow)
-{
+// Plain bisection on [kBracketLow, kBracketHigh] for a law whose value at the
+// lower end is lawAtLow. The result is the last midpoint, not either end: the
+// residuals shown to the user are computed at it.
+struct Bisection {
+    double lawAtLow;
     double lo = kBracketLow;
     double hi = kBracketHigh;
-    double mid;
-    do {
-        mid = (hi + lo) * 0.5;
-        if (law(mid) * lawAtLow > 0)
+    double mid = 0;
+
+    bool Done() const { return !(std::fabs(hi - lo) > kTolerance); }
+    double NextMid() { return mid = (hi + lo) * 0.5; }
+    void Take(double lawAtMid)
+    {
+        if (lawAtMid * lawAtLow > 0)
             lo = mid;
         else
             hi = mid;
-    } while (std::fabs(hi - lo) > kTolerance);
-    return mid;
+    }
+    template <typename Law> double Finish(const Law& law)
+    {
+        while (!Done())
+            Take(law(NextMid()));
+        return mid;
+    }
+};
+
+// Runs two bisections side by side. Each step of one waits on a logarithm of
+// the step before; interleaving two independent chains keeps the processor
+// busy instead of waiting. The results are exactly those of running them apart.
+template <typename LawA, typename LawB>
+void BisectTogether(Bisection& a, const LawA& lawA, Bisection& b, const LawB& lawB)
+{
+    while (!a.Done() && !b.Done()) {
+        const double atA = lawA(a.NextMid());
+        const double atB = lawB(b.NextMid());
+        a.Take(atA);
+        b.Take(atB);
+    }
+    a.Finish(lawA);
+    b.Finish(lawB);
 }
 
 } // namespace
@@ -47,41 +76,58 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
 
     zone = FlowZone::Rough;
     const double roughLambda = std::pow(k / d, 0.25) * 0.11;
-    if (RoughReynolds(roughLambda, k, v, n) > kRoughLimit)
+    const double roughReynolds = RoughReynolds(roughLambda, k, v, n);
+    if (roughReynolds > kRoughLimit)
         return roughLambda;
 
     const double re = d * v / n;
     const double relativeRoughness = k * kInverse371 / d;
     const double viscousTerm = 2.51 / re;
-
     // Colebrook–White residual: positive below the root, negative above it.
     const auto colebrook = [&](double lambda) {
         const double inverseRoot = 1 / std::pow(lambda, 0.5);
         return 2 * std::log10(viscousTerm * inverseRoot + relativeRoughness) + inverseRoot;
     };
-    zone = FlowZone::Transition;
-    const double colebrookLow = colebrook(kBracketLow);
-    if (colebrookLow * colebrook(kBracketHigh) < 0) {
-        const double lambda = Bisect(colebrook, colebrookLow);
-        const double roughReynolds = RoughReynolds(lambda, k, v, n);
-        if (roughReynolds >= kSmoothLimit && roughReynolds <= kRoughLimit)
-            return lambda;
-    }
-
     // Smooth-pipe residual: negative below the root, positive above it.
     const auto smooth = [&](double lambda) {
         const double root = std::pow(lambda, 0.5);
         return 2 * std::log10(root * re) - 0.8 - 1 / root;
     };
+
+    // The smooth law is solved alongside Colebrook–White when it will probably
+    // be needed; it is a pure function, so solving it early changes nothing.
+    const bool smoothLikely = !(roughReynolds >= kSmoothLikelyBelow && roughReynolds <= kSmoothLikelyAbove);
+    bool smoothBracketed = false;
+    bool smoothSolved = false;
+    Bisection smoothSearch{smooth(kBracketLow)};
+    if (smoothLikely)
+        smoothBracketed = !(smoothSearch.lawAtLow * smooth(kBracketHigh) > 0);
+
+    zone = FlowZone::Transition;
+    Bisection colebrookSearch{colebrook(kBracketLow)};
+    if (colebrookSearch.lawAtLow * colebrook(kBracketHigh) < 0) {
+        if (smoothLikely && smoothBracketed) {
+            BisectTogether(colebrookSearch, colebrook, smoothSearch, smooth);
+            smoothSolved = true;
+        } else {
+            colebrookSearch.Finish(colebrook);
+        }
+        const double colebrookReynolds = RoughReynolds(colebrookSearch.mid, k, v, n);
+        if (colebrookReynolds >= kSmoothLimit && colebrookReynolds <= kRoughLimit)
+            return colebrookSearch.mid;
+    }
+
     zone = FlowZone::Smooth;
-    const double smoothLow = smooth(kBracketLow);
-    if (smoothLow * smooth(kBracketHigh) > 0) {
+    if (!smoothLikely)
+        smoothBracketed = !(smoothSearch.lawAtLow * smooth(kBracketHigh) > 0);
+    if (!smoothBracketed) {
         zone = FlowZone::Failed;
         return kFailed;
     }
-    const double lambda = Bisect(smooth, smoothLow);
-    if (RoughReynolds(lambda, k, v, n) < kSmoothLimit)
-        return lambda;
+    if (!smoothSolved)
+        smoothSearch.Finish(smooth);
+    if (RoughReynolds(smoothSearch.mid, k, v, n) < kSmoothLimit)
+        return smoothSearch.mid;
     zone = FlowZone::Failed;
     return kFailed;
 }

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace vendrel {
@@ -58,9 +63,12 @@ TEST_P(FormatTest, WritesPrintfTextsWithoutLocale)
 INSTANTIATE_TEST_SUITE_P(Texts, FormatTest,
     testing::Values(FormatCase{1.4147106, "1.414711", "1"}, FormatCase{0.0000004, "0.000000", "0"},
         FormatCase{0.0000005, "0.000000", "0"}, // 5e-7 is just below one half in binary
-        FormatCase{2.5e-6, "0.000003", "0"}, FormatCase{-0.0297844, "-0.029784", "0"},
-        FormatCase{-0.0, "-0.000000", "0"}, FormatCase{54161.968, "54161.968000", "54161"},
-        FormatCase{-70735.9, "-70735.900000", "-70735"}, FormatCase{2147483647.9, "2147483647.900000", "2147483647"},
+        FormatCase{2.5e-6, "0.000003", "0"},
+        // Exact ties round half to even, as printf does.
+        FormatCase{0.0078125, "0.007812", "0"}, FormatCase{0.0234375, "0.023438", "0"},
+        FormatCase{-0.0297844, "-0.029784", "0"}, FormatCase{-0.0, "-0.000000", "0"},
+        FormatCase{54161.968, "54161.968000", "54161"}, FormatCase{-70735.9, "-70735.900000", "-70735"},
+        FormatCase{2147483647.9, "2147483647.900000", "2147483647"},
         FormatCase{2147483648.0, "2147483648.000000", "2147483648"},
         FormatCase{-2147483649.5, "-2147483649.500000", "-2147483649"},
         FormatCase{1e20, "100000000000000000000.000000", "100000000000000000000"}, FormatCase{kInf, "inf", "inf"},
@@ -73,6 +81,50 @@ TEST(FormatFixed, LargestDoubleFitsTheBuffer)
     const std::size_t n = FormatFixed(-std::numeric_limits<double>::max(), buffer);
     EXPECT_EQ(n, kMaxFixedLength);
     EXPECT_EQ(std::string(buffer + n - 7, 7), ".000000");
+}
+
+} // namespace
+} // namespace vendrel
+
+namespace vendrel {
+namespace {
+
+// The fast paths must agree with the C library's own conversions everywhere,
+// not only on the hand-picked rows above.
+TEST(NumberText, AgreesWithTheCLibraryOnRandomValues)
+{
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> exponent(-40, 25);
+    std::uniform_int_distribution<int> scale(-120, 15); // values from 2⁻¹²⁰ to 2⁶⁸
+    std::uniform_int_distribution<int> digitCount(1, 22);
+    std::uniform_int_distribution<int> digit(0, 9);
+    char expected[kMaxFixedLength + 8];
+    char actual[kMaxFixedLength];
+    for (int i = 0; i < 200000; ++i) {
+        // Arbitrary bit patterns cover every exponent, subnormals included.
+        double value;
+        const std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        if (i % 2 == 0)
+            value = std::ldexp(static_cast<double>(bits >> 11), scale(random)) * (bits & 1 ? -1 : 1);
+        if (!std::isfinite(value))
+            continue;
+        std::snprintf(expected, sizeof expected, "%f", value);
+        ASSERT_EQ(std::string(actual, FormatFixed(value, actual)), expected) << std::hexfloat << value;
+
+        // Decimal texts such as a user types, with and without exponents.
+        std::string text = i % 3 == 0 ? "-" : "";
+        const int count = digitCount(random);
+        const int point = std::uniform_int_distribution<int>(0, count)(random);
+        for (int d = 0; d < count; ++d) {
+            if (d == point)
+                text += '.';
+            text += static_cast<char>('0' + digit(random));
+        }
+        if (i % 4 == 0)
+            text += "e" + std::to_string(exponent(random) * 8);
+        ASSERT_EQ(ParseNumber(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ostream>
+#include <random>
 #include <string>
 
 namespace vendrel {
@@ -108,6 +109,83 @@ TEST(Solver, RoughZoneBeginsAboveSixty)
     EXPECT_EQ(zone, FlowZone::Rough);
     SolveTurbulentFriction(K, D, below, nu, zone);
     EXPECT_NE(zone, FlowZone::Rough);
+}
+
+} // namespace
+} // namespace vendrel
+
+namespace vendrel {
+namespace {
+
+// The solver, written the plain way: rough test, then Colebrook–White, then
+// the smooth law, each bisected on its own.
+double ReferenceSolve(float K, float D, float V, float nu, FlowZone& zone)
+{
+    const double k = K, d = D, v = V, n = nu;
+    const auto s = [&](double l) { return std::pow(l * 0.125, 0.5) * k * v / n; };
+    const auto bisect = [](auto law) {
+        const double atLow = law(1e-9);
+        double lo = 1e-9, hi = 1.0, mid;
+        do {
+            mid = (hi + lo) * 0.5;
+            if (law(mid) * atLow > 0)
+                lo = mid;
+            else
+                hi = mid;
+        } while (std::fabs(hi - lo) > 1e-9);
+        return mid;
+    };
+    zone = FlowZone::Rough;
+    const double rough = std::pow(k / d, 0.25) * 0.11;
+    if (s(rough) > 60)
+        return rough;
+    const double re = d * v / n;
+    const double t = k * 0.2695417789757412 / d;
+    const double a = 2.51 / re;
+    const auto f = [&](double l) { return 2 * std::log10(a * (1 / std::pow(l, 0.5)) + t) + 1 / std::pow(l, 0.5); };
+    const auto g = [&](double l) { return 2 * std::log10(std::pow(l, 0.5) * re) - 0.8 - 1 / std::pow(l, 0.5); };
+    zone = FlowZone::Transition;
+    if (f(1e-9) * f(1.0) < 0) {
+        const double l = bisect(f);
+        if (s(l) >= 0.3 && s(l) <= 60)
+            return l;
+    }
+    zone = FlowZone::Smooth;
+    if (g(1e-9) * g(1.0) > 0) {
+        zone = FlowZone::Failed;
+        return -1.0;
+    }
+    const double l = bisect(g);
+    if (s(l) < 0.3)
+        return l;
+    zone = FlowZone::Failed;
+    return -1.0;
+}
+
+// The solver works on both laws at once where the smooth law is likely to be
+// needed; across every zone it must agree bit for bit with the plain order.
+TEST(Solver, AgreesWithThePlainAlgorithmInEveryZone)
+{
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> logK(-7, -1.5);
+    std::uniform_real_distribution<double> logD(-2.5, 0.3);
+    std::uniform_real_distribution<double> logV(-2, 1.5);
+    int seen[4] = {};
+    for (int i = 0; i < 20000; ++i) {
+        const auto K = static_cast<float>(std::pow(10, logK(random)));
+        const auto D = static_cast<float>(std::pow(10, logD(random)));
+        const auto V = static_cast<float>(std::pow(10, logV(random)));
+        const float nu = i % 2 ? 0.000001306f : 0.000000658f;
+        FlowZone expectedZone = FlowZone::None;
+        FlowZone zone = FlowZone::None;
+        const double expected = ReferenceSolve(K, D, V, nu, expectedZone);
+        const double lambda = SolveTurbulentFriction(K, D, V, nu, zone);
+        ASSERT_EQ(zone, expectedZone) << K << ' ' << D << ' ' << V << ' ' << nu;
+        ASSERT_EQ(lambda, expected) << K << ' ' << D << ' ' << V << ' ' << nu;
+        ++seen[static_cast<int>(zone)];
+    }
+    for (int zone = 0; zone < 4; ++zone)
+        EXPECT_GT(seen[zone], 10) << "zone " << zone << " hardly exercised";
 }
 
 } // namespace
