@@ -17,6 +17,7 @@ enum Input { kFlow, kDiameter, kRoughness, kViscosity, kInputCount };
 constexpr std::array<std::string_view, kInputCount> kInputNames = {"flow", "diameter", "roughness", "viscosity"};
 constexpr char kOutputHeader[]
     = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status\n";
+constexpr std::size_t kWriteBlock = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trimmed(std::string_view text)
@@ -117,22 +118,37 @@ private:
             result->clear();
         Calculate(f);
 
-        m_row.clear();
-        bool first = true;
-        for (const std::string* text :
-            {&f.m_strFlow, &f.m_strDiameter, &f.m_strRoughness, &f.m_strViscosity, &f.m_strVelocity, &f.m_strReynolds,
-                &f.m_strLambda, &f.m_strFrictionRate, &f.m_strRoughReynolds, &f.m_strStatus}) {
-            if (!first)
-                m_row += ',';
-            first = false;
-            AppendCsvCell(m_row, *text);
+        const std::array<const std::string*, 10> row
+            = {&f.m_strFlow, &f.m_strDiameter, &f.m_strRoughness, &f.m_strViscosity, &f.m_strVelocity, &f.m_strReynolds,
+                &f.m_strLambda, &f.m_strFrictionRate, &f.m_strRoughReynolds, &f.m_strStatus};
+        // Room for the row with every cell quoted, filled in place: a row is
+        // written at the speed of a copy.
+        std::size_t room = 0;
+        for (const std::string* cell : row)
+            room += 2 * cell->size() + 3;
+        const std::size_t start = m_pending.size();
+        m_pending.resize(start + room);
+        char* out = &m_pending[start];
+        for (const std::string* cell : row) {
+            out = WriteCsvCell(out, *cell);
+            *out++ = ',';
         }
-        m_row += '\n';
-        std::fwrite(m_row.data(), 1, m_row.size(), m_out);
+        out[-1] = '\n';
+        m_pending.resize(static_cast<std::size_t>(out - m_pending.data()));
+        // Written in blocks of whole rows, so a stop leaves no partial row.
+        if (m_pending.size() >= kWriteBlock)
+            WritePending();
+    }
+
+    void WritePending()
+    {
+        std::fwrite(m_pending.data(), 1, m_pending.size(), m_out);
+        m_pending.clear();
     }
 
     int Finish()
     {
+        WritePending();
         if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
             std::fprintf(m_err, "vendrel-calc: cannot write the results\n");
             return kExitDataError;
@@ -142,6 +158,7 @@ private:
 
     int Report(long line, const std::string& problem)
     {
+        WritePending();
         std::fflush(m_out);
         std::fprintf(m_err, "vendrel-calc: %s, line %ld: %s\n", m_inputName, line, problem.c_str());
         return kExitDataError;
@@ -153,7 +170,7 @@ private:
     std::array<int, kInputCount> m_column{};
     std::size_t m_columnCount = 0;
     FrictionFields m_fields;
-    std::string m_row;
+    std::string m_pending;
 };
 
 } // namespace

@@ -32,6 +32,9 @@ public:
 private:
     int Get();
     int Peek();
+    // Appends the bytes up to the next one that needs interpreting (separator,
+    // quote, line end, NUL) straight from the buffer; false past the size limit.
+    bool AppendPlainRun(std::string& cell, std::size_t& bytes);
     Result Fail(long line, std::string text);
 
     std::FILE* m_in;
@@ -49,7 +52,9 @@ private:
 // points beyond U+10FFFF).
 bool IsValidUtf8(const std::string& text);
 
-// Appends one CSV cell to row, quoted when it holds a comma, quote or line end.
-void AppendCsvCell(std::string& row, const std::string& cell);
+// Writes one CSV cell at out, quoted when it holds a comma, quote or line end,
+// and returns the end of what was written; out must have room for
+// 2 × size + 2 characters.
+char* WriteCsvCell(char* out, const std::string& cell);
 
 } // namespace vendrel::cli
