@@ -1,0 +1,33 @@
+// Feeds arbitrary bytes to the CSV schedule job: it must either finish or stop
+// with a message, and every row it wrote must be whole.
+#include "cli/csvjob.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+    File in(std::tmpfile(), &std::fclose);
+    File out(std::tmpfile(), &std::fclose);
+    File err(std::tmpfile(), &std::fclose);
+    if (!in || !out || !err)
+        return 0;
+    std::fwrite(data, 1, size, in.get());
+    std::rewind(in.get());
+    const int status = vendrel::cli::RunCsvJob(in.get(), "fuzz", out.get(), err.get());
+
+    const long written = std::ftell(out.get());
+    const long reported = std::ftell(err.get());
+    if ((status == 0) != (reported == 0))
+        std::abort(); // a failure must say why, and success must say nothing
+    if (written > 0) {
+        std::fseek(out.get(), -1, SEEK_END);
+        if (std::fgetc(out.get()) != '\n')
+            std::abort(); // a partial row was left behind
+    }
+    return 0;
+}

@@ -1,0 +1,307 @@
+#include "ui/dialogtemplate.h"
+#include "ui/frictiondlg.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <clocale>
+#include <memory>
+
+namespace {
+
+QString Utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+const int kEntries[] = {IDC_FLOW, IDC_DIAMETER, IDC_ROUGHNESS, IDC_VISCOSITY};
+const int kResults[] = {IDC_VELOCITY, IDC_REYNOLDS, IDC_LAMBDA, IDC_FRICTION_RATE, IDC_ROUGH_REYNOLDS, IDC_STATUS};
+
+} // namespace
+
+class FrictionDlgTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CFrictionDlg> m_dlg;
+
+    QLineEdit* field(int id) const { return m_dlg->control(id); }
+    QPushButton* button(const char* text) const
+    {
+        for (QPushButton* b : m_dlg->findChildren<QPushButton*>()) {
+            if (b->text() == Utf8(text))
+                return b;
+        }
+        return nullptr;
+    }
+    void type(int id, const QString& text)
+    {
+        QLineEdit* edit = field(id);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    void calculate(const QString& flow, const QString& diameter, const QString& roughness, const QString& viscosity)
+    {
+        type(IDC_FLOW, flow);
+        type(IDC_DIAMETER, diameter);
+        type(IDC_ROUGHNESS, roughness);
+        type(IDC_VISCOSITY, viscosity);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    QStringList texts(const int* ids, int count) const
+    {
+        QStringList list;
+        for (int i = 0; i < count; ++i)
+            list << field(ids[i])->text();
+        return list;
+    }
+
+private slots:
+    void init()
+    {
+        m_dlg = std::make_unique<CFrictionDlg>();
+        m_dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+        m_dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+    }
+    void cleanup() { m_dlg.reset(); }
+
+    void opensWithDefaultsAndFocusOnFlow()
+    {
+        QCOMPARE(m_dlg->windowTitle(), Utf8("计算空调水管比摩阻(迭代)"));
+        QCOMPARE(field(IDC_ROUGHNESS)->text(), QStringLiteral("0.2"));
+        QCOMPARE(field(IDC_VISCOSITY)->text(), QStringLiteral("1.306"));
+        QCOMPARE(field(IDC_FLOW)->text(), QString());
+        QCOMPARE(field(IDC_DIAMETER)->text(), QString());
+        for (int id : kResults)
+            QCOMPARE(field(id)->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), field(IDC_FLOW));
+        QVERIFY(!m_dlg->windowIcon().isNull());
+        QVERIFY(button("计算")->isDefault());
+    }
+
+    void tabVisitsEntriesThenButtons()
+    {
+        const QList<QWidget*> expected = {field(IDC_DIAMETER), field(IDC_ROUGHNESS), field(IDC_VISCOSITY),
+            button("计算"), button("退出"), field(IDC_FLOW)};
+        for (QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        for (int id : kResults)
+            QVERIFY2(!field(id)->isEnabled(), "results are disabled, so Tab passes over them");
+    }
+
+    void enterFillsTheResults_data()
+    {
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("roughness");
+        QTest::addColumn<QStringList>("results"); // V, Re, λ, Rf, Re*, status
+        QTest::newRow("transition, 10 m³/h in DN50") << "10"
+                                                     << "50"
+                                                     << "0.2"
+                                                     << QStringList{"1.414711", "54161", "0.030320", "61.875887",
+                                                            "13.337383", Utf8("过渡区：λ误差为-0.029784^-6")};
+        QTest::newRow("laminar, 0.2 m³/h in DN50")
+            << "0.2"
+            << "50"
+            << "0.2" << QStringList{"0.028294", "1083", "0.059082", "0.048230", Utf8("非紊流区"), Utf8("层流区")};
+        QTest::newRow("critical, 0.3 m³/h in DN25")
+            << "0.3"
+            << "25"
+            << "0.2" << QStringList{"0.169765", "3249", "0.037030", "2.176441", Utf8("非紊流区"), Utf8("临界区")};
+        QTest::newRow("rough pipe, 1000 m³/h in DN300") << "1000"
+                                                        << "300"
+                                                        << "0.5"
+                                                        << QStringList{"3.929752", "902699", "0.022226", "58.330764",
+                                                               "79.300218", Utf8("粗糙区:λ误差为0.000043^-6")};
+        QTest::newRow("smooth pipe, 10 m³/h in DN50") << "10"
+                                                      << "50"
+                                                      << "0.001"
+                                                      << QStringList{"1.414711", "54161", "0.020527", "41.891297",
+                                                             "0.054871", Utf8("光滑区：λ误差为-0.195811^-6")};
+        QTest::newRow("no zone fits, 3.2 m³/h in DN50, K 2 mm")
+            << "3.2"
+            << "50"
+            << "2" << QStringList{"0.452707", "17331", "", "", "", Utf8("迭代失败")};
+    }
+    void enterFillsTheResults()
+    {
+        QFETCH(QString, flow);
+        QFETCH(QString, diameter);
+        QFETCH(QString, roughness);
+        QFETCH(QStringList, results);
+        calculate(flow, diameter, roughness, QStringLiteral("1.306"));
+        QCOMPARE(texts(kResults, 6), results);
+        QVERIFY(m_dlg->isVisible());
+    }
+
+    void invalidInputChangesOnlyReynolds()
+    {
+        calculate(QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("0.2"), QStringLiteral("1.306"));
+        const QStringList before = texts(kResults, 6);
+        type(IDC_DIAMETER, QStringLiteral("abc"));
+        QTest::mouseClick(button("计算"), Qt::LeftButton);
+        QStringList expected = before;
+        expected[1] = Utf8("数据有误");
+        QCOMPARE(texts(kResults, 6), expected);
+        QCOMPARE(field(IDC_DIAMETER)->text(), QStringLiteral("abc"));
+    }
+
+    void entriesAreNeverReformatted()
+    {
+        calculate(QStringLiteral(" 1e1"), QStringLiteral("50mm"), QStringLiteral("0.20"), QStringLiteral("1.3060"));
+        QCOMPARE(texts(kEntries, 4), (QStringList{" 1e1", "50mm", "0.20", "1.3060"}));
+        QCOMPARE(field(IDC_VELOCITY)->text(), QStringLiteral("1.414711"));
+        // The cursor stays where the user left it.
+        QCOMPARE(field(IDC_VISCOSITY)->cursorPosition(), 6);
+    }
+
+    void enterOnExitCloses()
+    {
+        button("退出")->setFocus();
+        QTest::keyClick(button("退出"), Qt::Key_Return);
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+    }
+
+    void enterOnCalculateCalculates()
+    {
+        type(IDC_FLOW, QStringLiteral("10"));
+        type(IDC_DIAMETER, QStringLiteral("50"));
+        button("计算")->setFocus();
+        QTest::keyClick(button("计算"), Qt::Key_Return);
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(field(IDC_REYNOLDS)->text(), QStringLiteral("54161"));
+    }
+
+    void escapeCloses()
+    {
+        QTest::keyClick(field(IDC_FLOW), Qt::Key_Escape);
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+    }
+
+    void closeBoxCloses()
+    {
+        QVERIFY(m_dlg->close());
+        QVERIFY(!m_dlg->isVisible());
+    }
+
+    // Every control sits where the template puts it, in the dialog font's units.
+    void geometryFollowsTheTemplate()
+    {
+        const DialogTemplate& form = FrictionDialogTemplate();
+        const DialogUnits units = DialogUnits::ForFont(m_dlg->font());
+        QCOMPARE(m_dlg->size(), units.toPixels(form.dialogUnits));
+        const QList<QWidget*> children = m_dlg->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        int checked = 0;
+        for (int i = 0; i < form.controlCount; ++i) {
+            const ControlTemplate& t = form.controls[i];
+            QWidget* widget = nullptr;
+            for (QWidget* child : children) {
+                const bool sameId = child->property("controlId").toInt() == t.id;
+                const auto* label = qobject_cast<QLabel*>(child);
+                const auto* push = qobject_cast<QPushButton*>(child);
+                const QString text = label ? label->text() : push ? push->text() : QString();
+                if (sameId && (t.text == nullptr || text == Utf8(t.text)))
+                    widget = child;
+            }
+            QVERIFY2(widget, t.text);
+            QCOMPARE(widget->geometry(), units.toPixels(t.dialogUnits));
+            QVERIFY(m_dlg->rect().contains(widget->geometry()));
+            ++checked;
+        }
+        QCOMPARE(checked, 21);
+        for (QLabel* label : m_dlg->findChildren<QLabel*>())
+            QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+        for (int id : {IDC_VELOCITY, IDC_REYNOLDS, IDC_ROUGH_REYNOLDS})
+            QVERIFY(field(id)->alignment() & Qt::AlignRight);
+        QVERIFY(!field(IDC_STATUS)->hasFrame());
+    }
+
+    // The classic Song face at 9 points on a 96 DPI screen: 6 × 12 pixel units.
+    void dialogUnitsConvertLikeWindows_data()
+    {
+        QTest::addColumn<QRect>("units");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("flow entry") << QRect(131, 13, 52, 15) << QRect(197, 20, 78, 23);
+        QTest::newRow("calculate button") << QRect(23, 272, 50, 14) << QRect(35, 408, 75, 21);
+        QTest::newRow("status line") << QRect(23, 247, 160, 14) << QRect(35, 371, 240, 21);
+        QTest::newRow("Re* label, one unit right") << QRect(24, 221, 108, 14) << QRect(36, 332, 162, 21);
+    }
+    void dialogUnitsConvertLikeWindows()
+    {
+        QFETCH(QRect, units);
+        QFETCH(QRect, pixels);
+        const DialogUnits song(6, 12);
+        QCOMPARE(song.toPixels(units), pixels);
+        QCOMPARE(song.toPixels(QSize(202, 293)), QSize(303, 440));
+    }
+
+    void labelsUseAChineseFont()
+    {
+        const QFontMetrics metrics(m_dlg->font());
+        for (QLabel* label : m_dlg->findChildren<QLabel*>()) {
+            for (const QChar c : label->text())
+                QVERIFY2(metrics.inFont(c), qPrintable(label->text()));
+        }
+        QCOMPARE(m_dlg->font().pointSize(), 9);
+    }
+
+    // Under a comma-decimal locale (the test also runs with LC_ALL=de_DE.UTF-8)
+    // a typed "0.2" is still 0.2 and results still use ".".
+    void resultsDoNotDependOnTheLocale()
+    {
+        if (qEnvironmentVariableIsSet("VENDREL_EXPECT_COMMA_LOCALE"))
+            QCOMPARE(std::localeconv()->decimal_point, ",");
+        calculate(QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("0.2"), QStringLiteral("1.306"));
+        QCOMPARE(field(IDC_LAMBDA)->text(), QStringLiteral("0.030320"));
+        QCOMPARE(field(IDC_FRICTION_RATE)->text(), QStringLiteral("61.875887"));
+    }
+
+    // Random typing and clicking: nothing crashes and a calculation never
+    // rewrites what the user typed.
+    void monkey()
+    {
+        QRandomGenerator random(20261208);
+        const QList<int> keys = {Qt::Key_0, Qt::Key_1, Qt::Key_5, Qt::Key_9, Qt::Key_Period, Qt::Key_Comma,
+            Qt::Key_Minus, Qt::Key_E, Qt::Key_A, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return,
+            Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_Escape};
+        QSignalSpy calculations(button("计算"), &QPushButton::clicked);
+        for (int i = 0; i < 10000; ++i) {
+            if (!m_dlg->isVisible()) {
+                m_dlg->show();
+                QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+            }
+            const QStringList entries = texts(kEntries, 4);
+            const auto calculated = calculations.count();
+            if (random.bounded(4) == 0) {
+                const QPoint at(random.bounded(m_dlg->width()), random.bounded(m_dlg->height()));
+                QWidget* target = m_dlg->childAt(at);
+                if (target == nullptr)
+                    target = m_dlg.get();
+                QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(m_dlg.get(), at));
+            } else {
+                QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : m_dlg.get();
+                QTest::keyClick(target, Qt::Key(keys[int(random.bounded(keys.size()))]));
+            }
+            if (calculations.count() != calculated)
+                QCOMPARE(texts(kEntries, 4), entries);
+        }
+        QVERIFY2(calculations.count() > 100, "the monkey hardly ever calculated");
+        QVERIFY2(field(IDC_REYNOLDS)->text() != QString(), "no calculation reached the results");
+    }
+};
+
+QTEST_MAIN(FrictionDlgTest)
+#include "frictiondlg_test.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+// The application: runs the calculator dialog once and ends when it closes.
+// Holds no state; the Qt application object is made by main beforehand.
+class CFrictionApp {
+public:
+    CFrictionApp() = default;
+    CFrictionApp(const CFrictionApp&) = delete;
+    CFrictionApp& operator=(const CFrictionApp&) = delete;
+
+    // Shows the dialog modally; returns false, as there is no event loop to
+    // enter once it has closed.
+    virtual bool InitInstance();
+    virtual ~CFrictionApp() = default;
+};
+
+extern CFrictionApp theApp;
