@@ -15,7 +15,7 @@ run_pkgs=(
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick openbox libx11-dev time
   locales
   desktop-file-utils appstream dpkg-dev file
 )
