@@ -13,7 +13,13 @@ display=:${VENDREL_DISPLAY:-97}
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 pids=("$xvfb")
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; }
+cleanup() {
+    # The program first, so that it does not see its display vanish.
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+}
 trap cleanup EXIT
 export DISPLAY=$display
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
