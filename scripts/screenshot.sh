@@ -9,27 +9,13 @@ program=${1:-build/ui/vendrel}
 output=${2:-docs/screenshot.png}
 caption='^计算空调水管比摩阻\(迭代\)$' # a regular expression
 
-display=:${VENDREL_DISPLAY:-97}
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-pids=("$xvfb")
-cleanup() {
-    # The program first, so that it does not see its display vanish.
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-}
-trap cleanup EXIT
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source scripts/xvfb.sh
 
 openbox >/dev/null 2>&1 &
-pids+=("$!")
+xvfb_children+=("$!")
 sleep 0.5
 "$program" &
-pids+=("$!")
+xvfb_children+=("$!")
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
 sleep 0.5

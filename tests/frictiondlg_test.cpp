@@ -227,6 +227,7 @@ private slots:
         for (int id : {IDC_VELOCITY, IDC_REYNOLDS, IDC_ROUGH_REYNOLDS})
             QVERIFY(field(id)->alignment() & Qt::AlignRight);
         QVERIFY(!field(IDC_STATUS)->hasFrame());
+        QCOMPARE(field(IDC_STATUS)->parentWidget()->geometry(), units.toPixels(QRect(23, 247, 160, 14)));
     }
 
     // The classic Song face at 9 points on a 96 DPI screen: 6 × 12 pixel units.

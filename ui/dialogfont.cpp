@@ -11,10 +11,10 @@ namespace {
 const char* const kSongFamilies[] = {
     "SimSun",
     "NSimSun",
-    "Noto Serif CJK SC",
-    "Source Han Serif SC",
     "AR PL UMing CN",
     "AR PL UMing TW",
+    "Noto Serif CJK SC",
+    "Source Han Serif SC",
     "AR PL SungtiL GB",
 };
 

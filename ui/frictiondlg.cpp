@@ -5,6 +5,7 @@
 #include "ui/dialogfont.h"
 #include "ui/dialogtemplate.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,9 +15,9 @@ namespace {
 
 using vendrel::FrictionFields;
 
-// A thin sunken edge, as around the status line, drawn on a frameless entry.
-const char kStaticEdgeStyle[] = "QLineEdit { border: 1px solid palette(mid);"
-                                " border-right-color: palette(light); border-bottom-color: palette(light); }";
+// Results sit in disabled fields; a dark grey keeps their digits as easy to
+// read as typed text while the field still looks inactive.
+const QColor kDisabledText(0x40, 0x40, 0x40);
 
 } // namespace
 
@@ -24,8 +25,8 @@ CFrictionDlg::CFrictionDlg(QWidget* parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_hIcon(QStringLiteral(":/vendrel/icons/vendrel.svg"))
 {
+    // The two bitmap sizes only: an SVG here would load every image plugin.
     m_hIcon.addFile(QStringLiteral(":/vendrel/icons/vendrel-16.png"), QSize(16, 16));
     m_hIcon.addFile(QStringLiteral(":/vendrel/icons/vendrel-32.png"), QSize(32, 32));
     createControls();
@@ -49,6 +50,10 @@ void CFrictionDlg::createControls()
     const DialogTemplate& form = FrictionDialogTemplate();
     setWindowTitle(QString::fromUtf8(form.caption));
     setFont(DialogFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
+    setPalette(colours);
     const DialogUnits units = DialogUnits::ForFont(font());
     setFixedSize(units.toPixels(form.dialogUnits));
 
@@ -63,17 +68,28 @@ void CFrictionDlg::createControls()
         case ControlKind::Entry:
         case ControlKind::Result:
         case ControlKind::Status: {
-            auto* edit = new QLineEdit(this);
+            QWidget* holder = this;
+            if (t.staticEdge && t.kind == ControlKind::Status) {
+                // The status line has no border of its own, only a thin sunken edge.
+                auto* edge = new QFrame(this);
+                edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                edge->setLineWidth(1);
+                holder = edge;
+            }
+            auto* edit = new QLineEdit(holder);
             // Disabled, not read-only: results take no focus and Tab passes them.
             edit->setEnabled(t.kind == ControlKind::Entry);
             edit->setAlignment((t.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-            if (t.kind == ControlKind::Status) {
+            if (t.kind == ControlKind::Status)
                 edit->setFrame(false);
-                edit->setStyleSheet(QLatin1String(kStaticEdgeStyle));
-            }
             if (t.kind == ControlKind::Entry)
                 entries[entryCount++] = edit;
-            widget = edit;
+            if (holder != this) {
+                holder->setGeometry(units.toPixels(t.dialogUnits));
+                edit->setGeometry(static_cast<QFrame*>(holder)->contentsRect());
+                edit->setProperty("controlId", int(t.id));
+            }
+            widget = holder != this ? holder : edit;
             break;
         }
         case ControlKind::DefaultButton:
@@ -109,7 +125,7 @@ void CFrictionDlg::createControls()
 
 QLineEdit* CFrictionDlg::control(int id) const
 {
-    for (QLineEdit* edit : findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         if (edit->property("controlId").toInt() == id)
             return edit;
     }
