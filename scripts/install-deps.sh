@@ -1,26 +1,33 @@
 #!/usr/bin/env bash
 # Installs every Debian package needed to build, run and test Vendrel.
-#   install-deps.sh          build + run the calculator (Qt 6, CJK font)
-#   install-deps.sh --test   also the test tools (Xvfb, locales, clang fuzzer runtime, validators)
+#   install-deps.sh            build + run the calculator (Qt 6, CJK font)
+#   install-deps.sh --package  also what building the Debian package needs
+#   install-deps.sh --test     also the test tools (Xvfb, locales, clang fuzzer runtime, validators)
 set -euo pipefail
 
 want_tests=0
-[ "${1:-}" = "--test" ] && want_tests=1
+want_package=0
+case "${1:-}" in
+--test) want_tests=1 want_package=1 ;;
+--package) want_package=1 ;;
+esac
 
 run_pkgs=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-noto-cjk fonts-arphic-uming
 )
+package_pkgs=(dpkg-dev file gzip)
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick openbox libx11-dev time
   locales
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream man-db
 )
 
 pkgs=("${run_pkgs[@]}")
+[ "$want_package" = 1 ] && pkgs+=("${package_pkgs[@]}")
 [ "$want_tests" = 1 ] && pkgs+=("${test_pkgs[@]}")
 
 missing=()

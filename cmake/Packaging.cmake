@@ -1,0 +1,60 @@
+# Installation into the usual places of a Linux desktop, and a Debian package.
+include(GNUInstallDirs)
+
+set(VENDREL_APP_ID org.vendrel.Vendrel)
+# AppStream wants the screenshot on the web. The project has no public home
+# yet, so the default is a placeholder in the reserved .invalid domain: set
+# this to where docs/screenshot.png is published. The image is also
+# installed under share/vendrel.
+set(VENDREL_SCREENSHOT_URL "https://vendrel.invalid/docs/screenshot.png" CACHE STRING
+    "Web address of docs/screenshot.png for the AppStream metadata")
+
+install(TARGETS vendrel-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+configure_file(res/vendrel-calc.1.in ${PROJECT_BINARY_DIR}/man/vendrel-calc.1 @ONLY)
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/man/vendrel-calc.1.gz
+    COMMAND ${GZIP_EXECUTABLE} -9nkf ${PROJECT_BINARY_DIR}/man/vendrel-calc.1
+    DEPENDS ${PROJECT_BINARY_DIR}/man/vendrel-calc.1
+    COMMENT "Compressing the manual page")
+add_custom_target(vendrel_manpage ALL DEPENDS ${PROJECT_BINARY_DIR}/man/vendrel-calc.1.gz)
+install(FILES ${PROJECT_BINARY_DIR}/man/vendrel-calc.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+if(VENDREL_BUILD_GUI)
+    install(TARGETS vendrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES res/${VENDREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    foreach(size 16 32)
+        install(FILES res/icons/vendrel-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME ${VENDREL_APP_ID}.png)
+    endforeach()
+    install(FILES res/icons/vendrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME ${VENDREL_APP_ID}.svg)
+    configure_file(res/${VENDREL_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/${VENDREL_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/${VENDREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES docs/screenshot.png DESTINATION ${CMAKE_INSTALL_DATADIR}/vendrel)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vendrel)
+set(CPACK_PACKAGE_VENDOR Vendrel)
+set(CPACK_PACKAGE_CONTACT "Vendrel maintainers <maintainers@vendrel.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "friction loss calculator for air-conditioning water pipes")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vendrel sizes the water pipes of air-conditioning systems: from flow, bore,\n"
+    "wall roughness and viscosity it calculates velocity, Reynolds number,\n"
+    "Darcy friction factor, specific friction loss and the flow zone, in a\n"
+    "Simplified-Chinese dialog (vendrel) and on the command line (vendrel-calc).")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(VENDREL_BUILD_GUI)
+    # Loaded at run time, so shlibdeps cannot see them: Qt's X11 and Wayland
+    # platform plugins, and a Song-style font for the Chinese labels.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming | fonts-noto-cjk")
+endif()
+include(CPack)

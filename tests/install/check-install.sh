@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Installs a build into a staging directory and packages it, then checks the
+# layout, the desktop metadata, the package's contents and dependencies, and
+# that the installed vendrel-calc gives the build tree's results.
+#   check-install.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+stage=$work/stage
+cmake --install "$build" --prefix "$stage/usr" >/dev/null
+
+expected=(
+    usr/bin/vendrel
+    usr/bin/vendrel-calc
+    usr/share/applications/org.vendrel.Vendrel.desktop
+    usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/32x32/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/scalable/apps/org.vendrel.Vendrel.svg
+    usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml
+    usr/share/man/man1/vendrel-calc.1.gz
+    usr/share/vendrel/screenshot.png
+)
+(cd "$stage" && find . -type f | sed 's|^\./||' | sort) >"$work/staged"
+printf '%s\n' "${expected[@]}" | sort >"$work/expected"
+diff -u "$work/expected" "$work/staged" || fail "installed files differ from the expected layout"
+for program in vendrel vendrel-calc; do
+    [ -x "$stage/usr/bin/$program" ] || fail "$program is not executable"
+done
+file -b "$stage/usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png" | grep -q '16 x 16' || fail "16 px icon"
+file -b "$stage/usr/share/icons/hicolor/32x32/apps/org.vendrel.Vendrel.png" | grep -q '32 x 32' || fail "32 px icon"
+
+desktop-file-validate "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" >"$work/appstream" ||
+    { cat "$work/appstream"; fail "appstreamcli validate"; }
+grep -q "<release version=\"$version\"" "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" ||
+    fail "metainfo does not name release $version"
+grep -q '^Name\[zh_CN\]=' "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "no Chinese name"
+MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel-calc.1.gz" 2>/dev/null | grep -q -- '--csv' ||
+    fail "the manual page does not render"
+
+# The installed command gives what the build tree's gives.
+printf 'flow,diameter,roughness\n10,50,0.2\n1000,300,0.5\n3.2,50,2\n0.3,25,0.2\n,50,0.2\n' >"$work/schedule.csv"
+"$build/cli/vendrel-calc" --csv "$work/schedule.csv" >"$work/built.csv"
+"$stage/usr/bin/vendrel-calc" --csv "$work/schedule.csv" >"$work/installed.csv"
+cmp -s "$work/built.csv" "$work/installed.csv" || fail "installed vendrel-calc gives other results"
+[ "$("$stage/usr/bin/vendrel-calc" --version)" = "vendrel-calc $version" ] || fail "installed version"
+
+# The package holds exactly the installed files and takes its dependencies
+# from the binaries.
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+deb=$work/package/vendrel_${version}_$(dpkg --print-architecture).deb
+if [ ! -f "$deb" ]; then
+    fail "no package $(basename "$deb")"
+else
+    dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort >"$work/packaged"
+    diff -u "$work/expected" "$work/packaged" || fail "package contents differ from the installed layout"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-qpa-plugins \
+        'fonts-arphic-uming | fonts-noto-cjk'; do
+        grep -qF "$needed" <<<"$depends" || fail "package does not depend on $needed ($depends)"
+    done
+    for unwanted in gtest benchmark asan ubsan; do
+        grep -q "$unwanted" <<<"$depends" && fail "package depends on $unwanted"
+    done
+fi
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "install layout, metadata and package: all checks passed"
