@@ -6,6 +6,7 @@
 #include "calc/turbulentsolver.h"
 
 #include <cmath>
+#include <limits>
 
 namespace vendrel {
 namespace {
@@ -23,6 +24,19 @@ constexpr double kOneThirdSingle = 0.3333333432674408;   // 1/3 rounded to singl
 constexpr double kInverse371 = 0.2695417789757412;       // 1/3.71, applied as a multiplier
 constexpr double kHeadToMillimetres = 50.98399102681758; // 1000/(2·9.807)
 constexpr double kResidualScale = 1000000.0;
+
+// Rounds to single precision as the hardware does (to nearest, overflowing to
+// infinity); a plain cast of a double beyond the float range is undefined.
+float ToSingle(double value)
+{
+    if (!(std::fabs(value) > std::numeric_limits<float>::max()))
+        return static_cast<float>(value);
+    // Between the largest float and the midpoint to the next power of two the
+    // value rounds down to the largest float; from the midpoint on, to infinity.
+    const float rounded = std::fabs(value) < 0x1.ffffffp+127 ? std::numeric_limits<float>::max()
+                                                             : std::numeric_limits<float>::infinity();
+    return std::signbit(value) ? -rounded : rounded;
+}
 
 bool IsValidInput(double value)
 {
@@ -99,8 +113,8 @@ void Calculate(FrictionFields& fields)
     double lambda;
     if (re > kTurbulentLimit) {
         FlowZone zone = FlowZone::None;
-        lambda = SolveTurbulentFriction(static_cast<float>(roughnessSI), static_cast<float>(diameterSI),
-            static_cast<float>(velocity), static_cast<float>(viscositySI), zone);
+        lambda = SolveTurbulentFriction(
+            ToSingle(roughnessSI), ToSingle(diameterSI), ToSingle(velocity), ToSingle(viscositySI), zone);
         AssignTurbulentStatus(fields.m_strStatus, zone, lambda, re, roughnessSI, diameterSI);
         if (zone == FlowZone::Failed) {
             // No law fits its zone: show no λ-based result rather than -1 and a negative loss.

@@ -190,6 +190,17 @@ TEST(Calculate, ReynoldsBeyondTheIntegerRangePrintsInFull)
     EXPECT_EQ(f.m_strStatus.rfind("粗糙区:λ误差为", 0), 0u);
 }
 
+// A velocity beyond the single-precision range reaches the solver as
+// infinity (as rounding to single precision gives), not as an undefined cast.
+TEST(Calculate, VelocityBeyondSinglePrecisionIsRough)
+{
+    FrictionFields f = Fields({"1e300", "1000", "0.2", "1.306"});
+    Calculate(f);
+    EXPECT_EQ(f.m_strVelocity.substr(0, 10), "3536776517");
+    EXPECT_EQ(f.m_strStatus.rfind("粗糙区:λ误差为", 0), 0u) << f.m_strStatus;
+    EXPECT_EQ(f.m_strLambda, "0.013081");
+}
+
 TEST(Calculate, OverflowingVelocityPrintsAsInfinity)
 {
     FrictionFields f = Fields({"1e308", "0.001", "0.2", "1.306"});
