@@ -9,7 +9,7 @@ build=${1:-build-release}
 rows=100000
 runs=7
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVENDREL_BUILD_GUI=OFF -DVENDREL_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVENDREL_BUILD_GUI=ON -DVENDREL_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target vendrel-calc vendrel_bench vendrel_make_schedule >/dev/null
 
 work=$(mktemp -d)

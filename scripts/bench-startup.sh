@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-release}
 runs=${2:-7}
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVENDREL_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVENDREL_BUILD_GUI=ON -DVENDREL_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target vendrel vendrel_mapwatch vendrel_minimal_dialog >/dev/null
 
 source scripts/xvfb.sh
