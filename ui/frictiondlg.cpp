@@ -63,6 +63,7 @@ void CFrictionDlg::createControls()
     int labelCount = 0;
     for (int i = 0; i < form.controlCount; ++i) {
         const ControlTemplate& t = form.controls[i];
+        const QRect place = units.toPixels(t.dialogUnits);
         QWidget* widget = nullptr;
         switch (t.kind) {
         case ControlKind::Entry:
@@ -85,7 +86,7 @@ void CFrictionDlg::createControls()
             if (t.kind == ControlKind::Entry)
                 entries[entryCount++] = edit;
             if (holder != this) {
-                holder->setGeometry(units.toPixels(t.dialogUnits));
+                holder->setGeometry(place);
                 edit->setGeometry(static_cast<QFrame*>(holder)->contentsRect());
                 edit->setProperty("controlId", int(t.id));
             }
@@ -119,7 +120,7 @@ void CFrictionDlg::createControls()
         }
         }
         widget->setProperty("controlId", int(t.id));
-        widget->setGeometry(units.toPixels(t.dialogUnits));
+        widget->setGeometry(place);
     }
 }
 
