@@ -24,7 +24,10 @@ bool Digits(std::string_view& text)
     return n > 0;
 }
 
-bool IsNonFinite(std::string_view text) { return text == "inf" || text == "-inf" || text == "nan"; }
+bool IsNonFinite(std::string_view text)
+{
+    return text == "inf" || text == "-inf" || text == "nan";
+}
 
 // "%f": optional minus, digits, point, exactly six digits.
 bool IsFixed(std::string_view text)
@@ -53,8 +56,8 @@ bool IsResidual(std::string_view text)
     for (const char* prefix : {messages::kSmoothPrefix, messages::kTransitionPrefix, messages::kRoughPrefix}) {
         const std::string_view p = prefix;
         const std::string_view suffix = messages::kResidualSuffix;
-        if (text.size() > p.size() + suffix.size() && text.substr(0, p.size()) == p &&
-            text.substr(text.size() - suffix.size()) == suffix)
+        if (text.size() > p.size() + suffix.size() && text.substr(0, p.size()) == p
+            && text.substr(text.size() - suffix.size()) == suffix)
             return IsFixed(text.substr(p.size(), text.size() - p.size() - suffix.size()));
     }
     return false;
@@ -89,12 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.m_strViscosity = texts[3];
     Calculate(f);
 
-    Require(f.m_strFlow == texts[0] && f.m_strDiameter == texts[1] && f.m_strRoughness == texts[2] &&
-                f.m_strViscosity == texts[3],
-            "change to an input", f.m_strFlow);
+    Require(f.m_strFlow == texts[0] && f.m_strDiameter == texts[1] && f.m_strRoughness == texts[2]
+            && f.m_strViscosity == texts[3],
+        "change to an input", f.m_strFlow);
     if (f.m_strReynolds == messages::kInvalidData) {
-        const bool untouched = f.m_strVelocity.empty() && f.m_strLambda.empty() && f.m_strFrictionRate.empty() &&
-            f.m_strRoughReynolds.empty() && f.m_strStatus.empty();
+        const bool untouched = f.m_strVelocity.empty() && f.m_strLambda.empty() && f.m_strFrictionRate.empty()
+            && f.m_strRoughReynolds.empty() && f.m_strStatus.empty();
         Require(untouched, "result beside the invalid-data message", f.m_strStatus);
         return 0;
     }
@@ -103,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(f.m_strReynolds != "nan" && f.m_strVelocity != "nan", "NaN velocity or Reynolds number", f.m_strReynolds);
     if (f.m_strStatus == messages::kIterationFailed) {
         Require(f.m_strLambda.empty() && f.m_strFrictionRate.empty() && f.m_strRoughReynolds.empty(),
-                "λ-based result after a failed iteration", f.m_strLambda);
+            "λ-based result after a failed iteration", f.m_strLambda);
         return 0;
     }
     Require(IsFixed(f.m_strLambda) && f.m_strLambda[0] != '-', "friction factor", f.m_strLambda);
