@@ -27,7 +27,7 @@ double RoughReynolds(double lambda, double K, double V, double nu)
 // lower end is lawAtLow. The result is the last midpoint, not either end: the
 // residuals shown to the user are computed at it.
 struct Bisection {
-    double lawAtLow;
+    double lawAtLow = 0;
     double lo = kBracketLow;
     double hi = kBracketHigh;
     double mid = 0;
@@ -97,11 +97,15 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
     // The smooth law is solved alongside Colebrook–White when it will probably
     // be needed; it is a pure function, so solving it early changes nothing.
     const bool smoothLikely = !(roughReynolds >= kSmoothLikelyBelow && roughReynolds <= kSmoothLikelyAbove);
+    Bisection smoothSearch;
     bool smoothBracketed = false;
     bool smoothSolved = false;
-    Bisection smoothSearch{smooth(kBracketLow)};
-    if (smoothLikely)
+    const auto bracketSmooth = [&] {
+        smoothSearch.lawAtLow = smooth(kBracketLow);
         smoothBracketed = !(smoothSearch.lawAtLow * smooth(kBracketHigh) > 0);
+    };
+    if (smoothLikely)
+        bracketSmooth();
 
     zone = FlowZone::Transition;
     Bisection colebrookSearch{colebrook(kBracketLow)};
@@ -119,7 +123,7 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
 
     zone = FlowZone::Smooth;
     if (!smoothLikely)
-        smoothBracketed = !(smoothSearch.lawAtLow * smooth(kBracketHigh) > 0);
+        bracketSmooth();
     if (!smoothBracketed) {
         zone = FlowZone::Failed;
         return kFailed;
