@@ -1,8 +1,10 @@
 #include "calc/numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -24,6 +26,52 @@ bool IsDigit(char c)
 bool IsSpace(char c)
 {
     return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A Chinese input method in full-width or Chinese-punctuation mode types
+// digits, signs, the exponent letter and the decimal point as these
+// three-byte UTF-8 forms; "。" is the ideographic full stop.
+struct FullWidthForm {
+    char bytes[4];
+    char ascii;
+};
+// clang-format off
+constexpr FullWidthForm kFullWidthForms[] = {
+    {"\xEF\xBC\x8E", '.'}, {"\xE3\x80\x82", '.'}, {"\xEF\xBC\x8B", '+'}, {"\xEF\xBC\x8D", '-'},
+    {"\xEF\xBD\x85", 'e'}, {"\xEF\xBC\xA5", 'E'},
+};
+// clang-format on
+
+bool HasFullWidthForms(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// The text with every full-width digit and the forms above replaced by their
+// ASCII counterparts; everything else is kept byte for byte.
+std::string NarrowFullWidthForms(std::string_view text)
+{
+    std::string narrowed;
+    narrowed.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::string_view rest = text.substr(i);
+        // U+FF10 to U+FF19, the full-width digits: EF BC 90 to EF BC 99.
+        const auto third = rest.size() >= 3 ? static_cast<unsigned char>(rest[2]) : 0u;
+        if (rest.substr(0, 2) == "\xEF\xBC" && third >= 0x90 && third <= 0x99) {
+            narrowed += static_cast<char>('0' + (third - 0x90));
+            i += 3;
+            continue;
+        }
+        const auto form = std::find_if(std::begin(kFullWidthForms), std::end(kFullWidthForms),
+            [&](const FullWidthForm& f) { return rest.substr(0, 3) == f.bytes; });
+        if (form != std::end(kFullWidthForms)) {
+            narrowed += form->ascii;
+            i += 3;
+            continue;
+        }
+        narrowed += text[i++];
+    }
+    return narrowed;
 }
 
 std::size_t WriteNonFinite(double value, char* out)
@@ -76,16 +124,17 @@ std::size_t FormatFixedExact(double value, char* out)
 }
 #endif
 
-} // namespace
-
-double ParseNumber(std::string_view text)
+// Reads the leading number of an ASCII text; end is set to just past it, or to
+// the start of the text when there is none.
+double ParseLeadingNumber(std::string_view text, const char*& end)
 {
     const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p != end && IsSpace(*p))
+    end = p;
+    const char* const last = p + text.size();
+    while (p != last && IsSpace(*p))
         ++p;
     bool negative = false;
-    if (p != end && (*p == '+' || *p == '-')) {
+    if (p != last && (*p == '+' || *p == '-')) {
         negative = *p == '-';
         ++p;
     }
@@ -114,25 +163,25 @@ double ParseNumber(std::string_view text)
         magnitude += !inFraction;
         ++significantDigits;
     };
-    for (; p != end && IsDigit(*p); ++p, ++digits)
+    for (; p != last && IsDigit(*p); ++p, ++digits)
         addDigit(*p, false);
-    if (p != end && *p == '.') {
-        for (++p; p != end && IsDigit(*p); ++p, ++digits)
+    if (p != last && *p == '.') {
+        for (++p; p != last && IsDigit(*p); ++p, ++digits)
             addDigit(*p, true);
     }
     if (digits == 0)
         return 0.0;
 
     long exponent = 0;
-    if (p != end && (*p == 'e' || *p == 'E')) {
+    if (p != last && (*p == 'e' || *p == 'E')) {
         const char* q = p + 1;
         bool negativeExponent = false;
-        if (q != end && (*q == '+' || *q == '-')) {
+        if (q != last && (*q == '+' || *q == '-')) {
             negativeExponent = *q == '-';
             ++q;
         }
-        if (q != end && IsDigit(*q)) {
-            for (; q != end && IsDigit(*q); ++q) {
+        if (q != last && IsDigit(*q)) {
+            for (; q != last && IsDigit(*q); ++q) {
                 if (exponent < 1'000'000)
                     exponent = exponent * 10 + (*q - '0');
             }
@@ -142,6 +191,8 @@ double ParseNumber(std::string_view text)
             p = q;
         }
     }
+
+    end = p;
 
     // Clinger's fast path: an integer mantissa and a power of ten that are both
     // exact doubles give the correctly rounded value in one operation.
@@ -157,6 +208,34 @@ double ParseNumber(std::string_view text)
     if (result.ec == std::errc::result_out_of_range)
         value = (significantDigits > 0 && magnitude > 0) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
+}
+
+} // namespace
+
+double ParseNumber(std::string_view text)
+{
+    const char* end = nullptr;
+    if (!HasFullWidthForms(text))
+        return ParseLeadingNumber(text, end);
+    const std::string narrowed = NarrowFullWidthForms(text);
+    return ParseLeadingNumber(narrowed, end);
+}
+
+bool ParseWholeNumber(std::string_view text, double& value)
+{
+    std::string narrowed;
+    if (HasFullWidthForms(text)) {
+        narrowed = NarrowFullWidthForms(text);
+        text = narrowed;
+    }
+    const char* end = nullptr;
+    value = ParseLeadingNumber(text, end);
+    if (end == text.data())
+        return false;
+    const char* const last = text.data() + text.size();
+    while (end != last && IsSpace(*end))
+        ++end;
+    return end == last;
 }
 
 std::size_t FormatFixed(double value, char* out)

@@ -10,8 +10,16 @@ namespace vendrel {
 // atof does: white space, sign, digits with an optional ".", optional
 // exponent; reading stops at the first character that does not fit and a text
 // without a leading number is 0. Hexadecimal, "inf" and "nan" read as 0.
-// Never depends on the process locale.
+// Never depends on the process locale. Full-width digits, "．", "。", "＋",
+// "－", "ｅ" and "Ｅ", as a Chinese input method types them, read as their
+// ASCII counterparts: "10。5" is 10.5, not 10.
 double ParseNumber(std::string_view text);
+
+// Reads text as a number only when the whole of it is one, in the same
+// grammar, white space around it allowed. For scripts, where "10,5" or "50mm"
+// must be refused rather than read as 10 or 50. Returns false, leaving value
+// unspecified, for those and for "" or "inf".
+bool ParseWholeNumber(std::string_view text, double& value);
 
 // Largest text FormatFixed can produce: sign, 309 integer digits, point, six
 // decimals.

@@ -40,7 +40,36 @@ INSTANTIATE_TEST_SUITE_P(Grammar, ParseNumberTest,
         ParseCase{"1.306", 1.306}, ParseCase{"0.000001", 0.000001}, ParseCase{"1e999", kInf},
         ParseCase{"-1e999", -kInf}, ParseCase{"0.0000000001e309", 1e299}, ParseCase{"1e-999", 0},
         ParseCase{"000123.5", 123.5}, ParseCase{"0.00012e-400", 0}, ParseCase{"4.9e-324", 4.9e-324},
-        ParseCase{"1e99999999999999999999", kInf}, ParseCase{"0e99999999999999999999", 0}, ParseCase{"１２", 0}));
+        ParseCase{"1e99999999999999999999", kInf}, ParseCase{"0e99999999999999999999", 0},
+        // Full-width forms of a Chinese input method read as ASCII; other
+        // full-width characters, such as the comma "，", still end the number.
+        ParseCase{"１２", 12}, ParseCase{"10。5", 10.5}, ParseCase{"10．5", 10.5}, ParseCase{"＋１ｅ２", 100},
+        ParseCase{"－２．５Ｅ－１", -0.25}, ParseCase{"10，5", 10}, ParseCase{"１２毫米", 12},
+        ParseCase{"\xEF\xBC", 0}));
+
+struct WholeCase {
+    const char* text;
+    bool whole;
+    double value = 0;
+};
+
+class ParseWholeNumberTest : public testing::TestWithParam<WholeCase> { };
+
+TEST_P(ParseWholeNumberTest, AcceptsOnlyTextsThatAreWhollyANumber)
+{
+    double value = -1;
+    EXPECT_EQ(ParseWholeNumber(GetParam().text, value), GetParam().whole) << '"' << GetParam().text << '"';
+    if (GetParam().whole) {
+        EXPECT_EQ(value, GetParam().value) << '"' << GetParam().text << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Grammar, ParseWholeNumberTest,
+    testing::Values(WholeCase{"10", true, 10}, WholeCase{" 10.5\t", true, 10.5}, WholeCase{"-1e3", true, -1000},
+        WholeCase{"1e999", true, kInf}, WholeCase{"１０。５", true, 10.5}, WholeCase{"10,5", false},
+        WholeCase{"50mm", false}, WholeCase{"1e", false}, WholeCase{"", false}, WholeCase{"  ", false},
+        WholeCase{"-", false}, WholeCase{".", false}, WholeCase{"inf", false}, WholeCase{"0x10", false},
+        WholeCase{"1 2", false}));
 
 struct FormatCase {
     double value;
