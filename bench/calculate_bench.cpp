@@ -15,10 +15,7 @@ using vendrel::FrictionFields;
 FrictionFields Fields(const char* flow, const char* diameter, const char* roughness)
 {
     FrictionFields f;
-    f.m_strFlow = flow;
-    f.m_strDiameter = diameter;
-    f.m_strRoughness = roughness;
-    f.m_strViscosity = "1.306";
+    vendrel::SetInputs(f, flow, diameter, roughness, "1.306");
     return f;
 }
 
@@ -127,10 +124,7 @@ void BM_CalculateSchedule(benchmark::State& state)
     FrictionFields fields;
     for (auto _ : state) {
         for (const auto& row : schedule) {
-            fields.m_strFlow = row.flow;
-            fields.m_strDiameter = row.diameter;
-            fields.m_strRoughness = row.roughness;
-            fields.m_strViscosity = row.viscosity;
+            vendrel::SetInputs(fields, row.flow, row.diameter, row.roughness, row.viscosity);
             vendrel::Calculate(fields);
             benchmark::DoNotOptimize(fields);
         }

@@ -1,6 +1,7 @@
 #include "calc/frictioncalc.h"
 
 #include "calc/flowzone.h"
+#include "calc/frictionlaws.h"
 #include "calc/messages.h"
 #include "calc/numbertext.h"
 #include "calc/turbulentsolver.h"
@@ -21,7 +22,6 @@ constexpr double kViscosityUnit = 0.000001; // the viscosity is typed in 10⁻�
 constexpr double kLaminarLimit = 2000.0;
 constexpr double kTurbulentLimit = 4000.0;
 constexpr double kOneThirdSingle = 0.3333333432674408;   // 1/3 rounded to single precision
-constexpr double kInverse371 = 0.2695417789757412;       // 1/3.71, applied as a multiplier
 constexpr double kHeadToMillimetres = 50.98399102681758; // 1000/(2·9.807)
 constexpr double kResidualScale = 1000000.0;
 
@@ -38,11 +38,6 @@ float ToSingle(double value)
     return std::signbit(value) ? -rounded : rounded;
 }
 
-bool IsValidInput(double value)
-{
-    return value >= kMinimumInput && std::isfinite(value);
-}
-
 void AssignFixed(std::string& text, double value)
 {
     text.clear();
@@ -56,6 +51,9 @@ void AssignResidual(std::string& status, const char* prefix, double residual)
     status.append(messages::kResidualSuffix);
 }
 
+constexpr const char* kResidualPrefixes[]
+    = {messages::kSmoothPrefix, messages::kTransitionPrefix, messages::kRoughPrefix};
+
 // The residual of the governing law at the λ found, so the engineer sees how
 // closely λ satisfies it. Uses the double-precision Re, K and D, while the
 // solver worked in single precision.
@@ -65,17 +63,18 @@ void AssignTurbulentStatus(
     switch (zone) {
     case FlowZone::Smooth: {
         const double root = std::pow(lambda, 0.5);
-        AssignResidual(status, messages::kSmoothPrefix, 2 * std::log10(root * re) - 0.8 - 1 / root);
+        AssignResidual(status, messages::kSmoothPrefix, 2 * std::log10(root * re) - laws::kSmoothOffset - 1 / root);
         break;
     }
     case FlowZone::Transition: {
         const double root = std::pow(lambda, 0.5);
         AssignResidual(status, messages::kTransitionPrefix,
-            2 * std::log10(2.51 / re / root + roughness * kInverse371 / diameter) + 1 / root);
+            2 * std::log10(laws::kColebrookViscous / re / root + roughness * laws::kInverse371 / diameter) + 1 / root);
         break;
     }
     case FlowZone::Rough:
-        AssignResidual(status, messages::kRoughPrefix, lambda - 0.11 * std::pow(roughness / diameter, 0.25));
+        AssignResidual(status, messages::kRoughPrefix,
+            lambda - laws::kRoughFactor * std::pow(roughness / diameter, laws::kRoughExponent));
         break;
     case FlowZone::Failed:
     case FlowZone::None:
@@ -86,8 +85,30 @@ void AssignTurbulentStatus(
 
 } // namespace
 
-void Calculate(FrictionFields& fields)
+bool IsAcceptedInput(double value)
 {
+    return value >= kMinimumInput && std::isfinite(value);
+}
+
+void ShowInvalidData(FrictionFields& fields)
+{
+    fields.m_strReynolds.assign(messages::kInvalidData);
+}
+
+std::string_view StatusResidual(std::string_view status)
+{
+    const std::string_view suffix = messages::kResidualSuffix;
+    for (const std::string_view prefix : kResidualPrefixes) {
+        if (status.size() >= prefix.size() + suffix.size() && status.substr(0, prefix.size()) == prefix
+            && status.substr(status.size() - suffix.size()) == suffix)
+            return status.substr(prefix.size(), status.size() - prefix.size() - suffix.size());
+    }
+    return {};
+}
+
+CalculationOutcome Calculate(FrictionFields& fields)
+{
+    using Zone = CalculationOutcome::Zone;
     const double diameter = ParseNumber(fields.m_strDiameter);
     const double flow = ParseNumber(fields.m_strFlow);
     const double roughness = ParseNumber(fields.m_strRoughness);
@@ -95,9 +116,10 @@ void Calculate(FrictionFields& fields)
 
     // A zero, negative or infinite viscosity would produce a plausible-looking
     // but meaningless laminar or rough result, so it is refused like the rest.
-    if (!IsValidInput(diameter) || !IsValidInput(flow) || !IsValidInput(roughness) || !IsValidInput(viscosity)) {
-        fields.m_strReynolds.assign(messages::kInvalidData);
-        return;
+    if (!IsAcceptedInput(diameter) || !IsAcceptedInput(flow) || !IsAcceptedInput(roughness)
+        || !IsAcceptedInput(viscosity)) {
+        ShowInvalidData(fields);
+        return {Zone::Invalid, true};
     }
 
     const double diameterSI = diameter * kMillimetre;
@@ -109,6 +131,7 @@ void Calculate(FrictionFields& fields)
 
     AssignFixed(fields.m_strVelocity, velocity);
     AssignTruncatedInteger(fields.m_strReynolds, re);
+    CalculationOutcome outcome{Zone::Invalid, std::isfinite(velocity) && std::isfinite(re)};
 
     double lambda;
     if (re > kTurbulentLimit) {
@@ -121,18 +144,28 @@ void Calculate(FrictionFields& fields)
             fields.m_strLambda.clear();
             fields.m_strFrictionRate.clear();
             fields.m_strRoughReynolds.clear();
-            return;
+            outcome.zone = Zone::Failed;
+            return outcome;
         }
-        AssignFixed(fields.m_strRoughReynolds, std::pow(lambda * 0.125, 0.5) * velocity * roughnessSI / viscositySI);
+        outcome.zone = zone == FlowZone::Smooth ? Zone::Smooth
+            : zone == FlowZone::Rough           ? Zone::Rough
+                                                : Zone::Transition;
+        const double roughReynolds = std::pow(lambda * laws::kEighth, 0.5) * velocity * roughnessSI / viscositySI;
+        AssignFixed(fields.m_strRoughReynolds, roughReynolds);
+        outcome.finite = outcome.finite && std::isfinite(roughReynolds);
     } else {
         // A Re that is not a number fails both comparisons and counts as laminar.
         const bool critical = re >= kLaminarLimit;
         lambda = critical ? 0.0025 * std::pow(re, kOneThirdSingle) : 64 / re;
         fields.m_strStatus.assign(critical ? messages::kCritical : messages::kLaminar);
         fields.m_strRoughReynolds.assign(messages::kNotTurbulent);
+        outcome.zone = critical ? Zone::Critical : Zone::Laminar;
     }
+    const double frictionRate = lambda / diameterSI * velocity * velocity * kHeadToMillimetres;
     AssignFixed(fields.m_strLambda, lambda);
-    AssignFixed(fields.m_strFrictionRate, lambda / diameterSI * velocity * velocity * kHeadToMillimetres);
+    AssignFixed(fields.m_strFrictionRate, frictionRate);
+    outcome.finite = outcome.finite && std::isfinite(lambda) && std::isfinite(frictionRate);
+    return outcome;
 }
 
 } // namespace vendrel

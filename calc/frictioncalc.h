@@ -1,6 +1,9 @@
 #pragma once
 
+#include "calc/calculationoutcome.h"
 #include "calc/frictionfields.h"
+
+#include <string_view>
 
 // How one calculation flows: the four input texts of FrictionFields are read
 // as classic-locale decimal numbers (numbertext.h) → checked (each at least
@@ -10,10 +13,22 @@
 // turbulent (SolveTurbulentFriction picks the zone and λ) → specific friction
 // loss Rf = λ/D · V²/2g in mm of water column per m, roughness Reynolds number
 // Re*, and a status line naming the zone with the residual of its law → all
-// six result texts written back. Input texts are never rewritten.
+// six result texts written back. Input texts are never rewritten. The outcome
+// returned says which zone the texts show, for callers that act on it.
 
 namespace vendrel {
 
-void Calculate(FrictionFields& fields);
+CalculationOutcome Calculate(FrictionFields& fields);
+
+// True for a number Calculate accepts as an input: at least 0.000001, finite.
+bool IsAcceptedInput(double value);
+
+// Shows the invalid-data message the way Calculate does for a refused input:
+// only the Reynolds text changes.
+void ShowInvalidData(FrictionFields& fields);
+
+// The residual printed in a turbulent status line, "-0.029784" of
+// "过渡区：λ误差为-0.029784^-6"; empty for any other status.
+std::string_view StatusResidual(std::string_view status);
 
 } // namespace vendrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vendrel {
 
@@ -18,5 +19,10 @@ struct FrictionFields {
     std::string m_strStatus;        // output flow zone and residual
     std::string m_strRoughReynolds; // output Re*, or the non-turbulent marker
 };
+
+// Puts four input texts into a form as typed and empties its six results, so
+// that nothing of an earlier calculation shows through.
+void SetInputs(FrictionFields& fields, std::string_view flow, std::string_view diameter, std::string_view roughness,
+    std::string_view viscosity);
 
 } // namespace vendrel

@@ -1,5 +1,7 @@
 #include "calc/turbulentsolver.h"
 
+#include "calc/frictionlaws.h"
+
 #include <cmath>
 
 namespace vendrel {
@@ -8,9 +10,8 @@ namespace {
 constexpr double kBracketLow = 0.000000001;
 constexpr double kBracketHigh = 1.0;
 constexpr double kTolerance = 0.000000001;
-constexpr double kSmoothLimit = 0.3;               // Re* below this: hydraulically smooth
-constexpr double kRoughLimit = 60.0;               // Re* above this: fully rough
-constexpr double kInverse371 = 0.2695417789757412; // 1/3.71, applied as a multiplier
+constexpr double kSmoothLimit = 0.3; // Re* below this: hydraulically smooth
+constexpr double kRoughLimit = 60.0; // Re* above this: fully rough
 constexpr double kFailed = -1.0;
 // Outside this band of the rough law's Re*, the smooth law is usually needed
 // after Colebrook–White (smooth pipes below it, no fitting zone above it).
@@ -20,7 +21,7 @@ constexpr double kSmoothLikelyAbove = 40.0;
 // Re* for a trial λ.
 double RoughReynolds(double lambda, double K, double V, double nu)
 {
-    return std::pow(lambda * 0.125, 0.5) * K * V / nu;
+    return std::pow(lambda * laws::kEighth, 0.5) * K * V / nu;
 }
 
 // Plain bisection on [kBracketLow, kBracketHigh] for a law whose value at the
@@ -75,14 +76,14 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
     const double n = nu;
 
     zone = FlowZone::Rough;
-    const double roughLambda = std::pow(k / d, 0.25) * 0.11;
+    const double roughLambda = std::pow(k / d, laws::kRoughExponent) * laws::kRoughFactor;
     const double roughReynolds = RoughReynolds(roughLambda, k, v, n);
     if (roughReynolds > kRoughLimit)
         return roughLambda;
 
     const double re = d * v / n;
-    const double relativeRoughness = k * kInverse371 / d;
-    const double viscousTerm = 2.51 / re;
+    const double relativeRoughness = k * laws::kInverse371 / d;
+    const double viscousTerm = laws::kColebrookViscous / re;
     // Colebrook–White residual: positive below the root, negative above it.
     const auto colebrook = [&](double lambda) {
         const double inverseRoot = 1 / std::pow(lambda, 0.5);
@@ -91,7 +92,7 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
     // Smooth-pipe residual: negative below the root, positive above it.
     const auto smooth = [&](double lambda) {
         const double root = std::pow(lambda, 0.5);
-        return 2 * std::log10(root * re) - 0.8 - 1 / root;
+        return 2 * std::log10(root * re) - laws::kSmoothOffset - 1 / root;
     };
 
     // The smooth law is solved alongside Colebrook–White when it will probably

@@ -86,15 +86,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     FrictionFields f;
-    f.m_strFlow = texts[0];
-    f.m_strDiameter = texts[1];
-    f.m_strRoughness = texts[2];
-    f.m_strViscosity = texts[3];
-    Calculate(f);
+    SetInputs(f, texts[0], texts[1], texts[2], texts[3]);
+    const CalculationOutcome outcome = Calculate(f);
+    using Zone = CalculationOutcome::Zone;
 
     Require(f.m_strFlow == texts[0] && f.m_strDiameter == texts[1] && f.m_strRoughness == texts[2]
             && f.m_strViscosity == texts[3],
         "change to an input", f.m_strFlow);
+    Require(
+        (outcome.zone == Zone::Invalid) == (f.m_strReynolds == messages::kInvalidData), "outcome for", f.m_strReynolds);
+    const bool anyNonFinite = IsNonFinite(f.m_strVelocity) || IsNonFinite(f.m_strReynolds) || IsNonFinite(f.m_strLambda)
+        || IsNonFinite(f.m_strFrictionRate) || IsNonFinite(f.m_strRoughReynolds);
+    Require(outcome.finite != anyNonFinite, "finiteness reported for", f.m_strFrictionRate);
     if (f.m_strReynolds == messages::kInvalidData) {
         const bool untouched = f.m_strVelocity.empty() && f.m_strLambda.empty() && f.m_strFrictionRate.empty()
             && f.m_strRoughReynolds.empty() && f.m_strStatus.empty();
@@ -104,6 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(IsFixed(f.m_strVelocity), "velocity", f.m_strVelocity);
     Require(IsInteger(f.m_strReynolds), "Reynolds number", f.m_strReynolds);
     Require(f.m_strReynolds != "nan" && f.m_strVelocity != "nan", "NaN velocity or Reynolds number", f.m_strReynolds);
+    Require(
+        (outcome.zone == Zone::Failed) == (f.m_strStatus == messages::kIterationFailed), "outcome for", f.m_strStatus);
     if (f.m_strStatus == messages::kIterationFailed) {
         Require(f.m_strLambda.empty() && f.m_strFrictionRate.empty() && f.m_strRoughReynolds.empty(),
             "λ-based result after a failed iteration", f.m_strLambda);

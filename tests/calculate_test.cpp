@@ -24,10 +24,14 @@ struct Results {
     const char* status;
 };
 
+using Zone = CalculationOutcome::Zone;
+
 struct Example {
     const char* name;
     Inputs in;
     Results out;
+    Zone zone;
+    bool finite = true;
 };
 
 void PrintTo(const Example& row, std::ostream* os)
@@ -38,10 +42,7 @@ void PrintTo(const Example& row, std::ostream* os)
 FrictionFields Fields(const Inputs& in)
 {
     FrictionFields f;
-    f.m_strFlow = in.flow;
-    f.m_strDiameter = in.diameter;
-    f.m_strRoughness = in.roughness;
-    f.m_strViscosity = in.viscosity;
+    SetInputs(f, in.flow, in.diameter, in.roughness, in.viscosity);
     return f;
 }
 
@@ -61,8 +62,10 @@ TEST_P(WorkedExample, GivesTheExpectedTexts)
 {
     const Example& e = GetParam();
     FrictionFields f = Fields(e.in);
-    Calculate(f);
+    const CalculationOutcome outcome = Calculate(f);
     ExpectResults(f, e.out);
+    EXPECT_EQ(outcome.zone, e.zone);
+    EXPECT_EQ(outcome.finite, e.finite);
     // Inputs are never rewritten.
     EXPECT_EQ(f.m_strFlow, e.in.flow);
     EXPECT_EQ(f.m_strDiameter, e.in.diameter);
@@ -72,27 +75,36 @@ TEST_P(WorkedExample, GivesTheExpectedTexts)
 
 const Example kWorkedExamples[] = {
     {"transition_DN50", {"10", "50", "0.2", "1.306"},
-        {"1.414711", "54161", "0.030320", "61.875887", "13.337383", "过渡区：λ误差为-0.029784^-6"}},
-    {"laminar", {"0.2", "50", "0.2", "1.306"}, {"0.028294", "1083", "0.059082", "0.048230", "非紊流区", "层流区"}},
-    {"critical", {"0.3", "25", "0.2", "1.306"}, {"0.169765", "3249", "0.037030", "2.176441", "非紊流区", "临界区"}},
+        {"1.414711", "54161", "0.030320", "61.875887", "13.337383", "过渡区：λ误差为-0.029784^-6"}, Zone::Transition},
+    {"laminar", {"0.2", "50", "0.2", "1.306"}, {"0.028294", "1083", "0.059082", "0.048230", "非紊流区", "层流区"},
+        Zone::Laminar},
+    {"critical", {"0.3", "25", "0.2", "1.306"}, {"0.169765", "3249", "0.037030", "2.176441", "非紊流区", "临界区"},
+        Zone::Critical},
     {"rough_DN300", {"1000", "300", "0.5", "1.306"},
-        {"3.929752", "902699", "0.022226", "58.330764", "79.300218", "粗糙区:λ误差为0.000043^-6"}},
+        {"3.929752", "902699", "0.022226", "58.330764", "79.300218", "粗糙区:λ误差为0.000043^-6"}, Zone::Rough},
     {"smooth", {"10", "50", "0.001", "1.306"},
-        {"1.414711", "54161", "0.020527", "41.891297", "0.054871", "光滑区：λ误差为-0.195811^-6"}},
+        {"1.414711", "54161", "0.020527", "41.891297", "0.054871", "光滑区：λ误差为-0.195811^-6"}, Zone::Smooth},
     // No law fits its zone: V and Re are real, but no λ-based result is shown.
-    {"iteration_failure", {"3.2", "50", "2", "1.306"}, {"0.452707", "17331", "", "", "", "迭代失败"}},
+    {"iteration_failure", {"3.2", "50", "2", "1.306"}, {"0.452707", "17331", "", "", "", "迭代失败"}, Zone::Failed},
     {"smallest_accepted_flow", {"0.000001", "50", "0.2", "1.306"},
-        {"0.000000", "0", "11816.409603", "0.000000", "非紊流区", "层流区"}},
+        {"0.000000", "0", "11816.409603", "0.000000", "非紊流区", "层流区"}, Zone::Laminar},
     {"smallest_accepted_viscosity", {"10", "50", "0.2", "0.000001"},
-        {"1.414711", "70735530343", "0.027664", "56.455560", "16638204.242177", "粗糙区:λ误差为-0.000278^-6"}},
+        {"1.414711", "70735530343", "0.027664", "56.455560", "16638204.242177", "粗糙区:λ误差为-0.000278^-6"},
+        Zone::Rough},
     // Exactly 2000 is critical and exactly 4000 still critical, not turbulent.
     {"reynolds_exactly_2000", {"0.36926280008100015", "50", "0.2", "1.306"},
-        {"0.052240", "2000", "0.031498", "0.087650", "非紊流区", "临界区"}},
+        {"0.052240", "2000", "0.031498", "0.087650", "非紊流区", "临界区"}, Zone::Critical},
     {"reynolds_exactly_4000", {"0.73852560016200031", "50", "0.2", "1.306"},
-        {"0.104480", "4000", "0.039685", "0.441730", "非紊流区", "临界区"}},
+        {"0.104480", "4000", "0.039685", "0.441730", "非紊流区", "临界区"}, Zone::Critical},
     // Leading spaces, trailing letters and exponents are read as atof reads them.
     {"lenient_number_texts", {" 1e1", "50mm", "  0.2 ", "1.306abc"},
-        {"1.414711", "54161", "0.030320", "61.875887", "13.337383", "过渡区：λ误差为-0.029784^-6"}},
+        {"1.414711", "54161", "0.030320", "61.875887", "13.337383", "过渡区：λ误差为-0.029784^-6"}, Zone::Transition},
+    // Chinese input methods type full-width digits and "。" for the point.
+    {"full_width_forms", {"１０。０", "５０", "０．２", "１．３０６"},
+        {"1.414711", "54161", "0.030320", "61.875887", "13.337383", "过渡区：λ误差为-0.029784^-6"}, Zone::Transition},
+    // A bore of 1e200 mm: the velocity underflows to 0, λ = 64/0.
+    {"results_not_finite", {"10", "1e200", "0.2", "1.306"}, {"0.000000", "0", "inf", "nan", "非紊流区", "层流区"},
+        Zone::Laminar, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Calculate, WorkedExample, testing::ValuesIn(kWorkedExamples),
@@ -122,7 +134,7 @@ TEST_P(RejectedInput, ChangesOnlyTheReynoldsField)
     f.m_strRoughReynolds = "re*";
     f.m_strStatus = "s";
     const FrictionFields before = f;
-    Calculate(f);
+    EXPECT_EQ(Calculate(f).zone, Zone::Invalid);
     EXPECT_EQ(f.m_strReynolds, "数据有误");
     f.m_strReynolds = before.m_strReynolds;
     EXPECT_EQ(f.m_strVelocity, before.m_strVelocity);

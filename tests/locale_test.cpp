@@ -27,10 +27,7 @@ protected:
 TEST_F(CommaDecimalLocale, CalculationIsUnchanged)
 {
     FrictionFields f;
-    f.m_strFlow = "10";
-    f.m_strDiameter = "50";
-    f.m_strRoughness = "0.2";
-    f.m_strViscosity = "1.306";
+    SetInputs(f, "10", "50", "0.2", "1.306");
     Calculate(f);
     EXPECT_EQ(f.m_strVelocity, "1.414711");
     EXPECT_EQ(f.m_strReynolds, "54161");
