@@ -4,8 +4,11 @@
 #include "calc/frictioncalc.h"
 #include "cli/csvreader.h"
 #include "cli/exitcodes.h"
+#include "cli/strictcalculation.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +17,15 @@ namespace vendrel::cli {
 namespace {
 
 enum Input { kFlow, kDiameter, kRoughness, kViscosity, kInputCount };
-constexpr std::array<std::string_view, kInputCount> kInputNames = {"flow", "diameter", "roughness", "viscosity"};
-constexpr char kOutputHeader[]
-    = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status\n";
+constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
+constexpr char kOutputHeader[] = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,"
+                                 "rough_reynolds,status,zone,residual\n";
+// The zone column, indexed by CalculationOutcome::Zone.
+constexpr std::array<std::string_view, 7> kZoneKeys
+    = {"invalid", "laminar", "critical", "smooth", "transition", "rough", "failed"};
 constexpr std::size_t kWriteBlock = 64 * 1024;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Rows reported one by one; beyond this, only their number.
+constexpr long kMaxRowReports = 20;
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -28,36 +35,51 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
 class CsvJob {
 public:
-    CsvJob(const char* inputName, std::FILE* out, std::FILE* err)
+    CsvJob(const char* inputName, std::FILE* out, std::FILE* err, bool rowByRow)
         : m_inputName(inputName)
         , m_out(out)
         , m_err(err)
+        , m_rowByRow(rowByRow)
     { }
 
     int Run(std::FILE* in)
     {
-        CsvReader reader(in);
+        CsvReader reader(in, m_rowByRow);
         std::vector<std::string> cells;
         switch (reader.Next(cells)) {
         case CsvReader::Result::End:
-            return Report(1, "no header line (expected flow,diameter[,roughness][,viscosity])");
+            return Report(reader.Line(), "no header line (expected flow,diameter[,roughness][,viscosity])");
         case CsvReader::Result::Error:
-            return Report(reader.ErrorLine(), reader.ErrorText());
+            return ReportReader(reader);
         case CsvReader::Result::Record:
             break;
         }
-        if (const int status = ReadHeader(cells); status != kExitSuccess)
+        if (const int status = ReadHeader(cells, reader.RecordLine()); status != kExitSuccess)
             return status;
-        std::fputs(kOutputHeader, m_out);
+        m_pending = kOutputHeader;
+        if (m_rowByRow && !WritePending())
+            return WriteFailed();
 
         for (;;) {
             switch (reader.Next(cells)) {
             case CsvReader::Result::End:
                 return Finish();
             case CsvReader::Result::Error:
-                return Report(reader.ErrorLine(), reader.ErrorText());
+                return ReportReader(reader);
             case CsvReader::Result::Record:
                 break;
             }
@@ -65,119 +87,164 @@ public:
                 return Report(reader.RecordLine(),
                     "expected " + std::to_string(m_columnCount) + " fields, found " + std::to_string(cells.size()));
             }
-            WriteRow(cells);
+            WriteRow(cells, reader.RecordLine());
+            // Stop at the first failed write: the rest would go nowhere.
+            if ((m_rowByRow || m_pending.size() >= kWriteBlock) && !WritePending())
+                return WriteFailed();
         }
     }
 
 private:
-    int ReadHeader(std::vector<std::string>& cells)
+    int ReadHeader(std::vector<std::string>& cells, long line)
     {
-        if (std::string_view(cells[0]).substr(0, kByteOrderMark.size()) == kByteOrderMark)
-            cells[0].erase(0, kByteOrderMark.size());
         m_column.fill(-1);
         m_columnCount = cells.size();
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const std::string_view name = Trimmed(cells[i]);
             int input = 0;
-            while (input < kInputCount && kInputNames[input] != name)
+            while (input < kInputCount && !SameIgnoringCase(kInputNames[static_cast<std::size_t>(input)], name))
                 ++input;
             // An unknown or repeated column is refused rather than ignored: a
             // misspelt "roughness" would otherwise silently take the default.
             if (input == kInputCount)
-                return Report(1, "unknown column \"" + cells[i] + "\" (expected flow, diameter, roughness, viscosity)");
+                return Report(
+                    line, "unknown column " + Quoted(cells[i]) + " (expected flow, diameter, roughness, viscosity)");
             if (m_column[input] >= 0)
-                return Report(1, "column \"" + std::string(name) + "\" appears twice");
+                return Report(line, "column " + Quoted(name) + " appears twice");
             m_column[input] = static_cast<int>(i);
         }
         for (const Input required : {kFlow, kDiameter}) {
             if (m_column[required] < 0)
-                return Report(1, "the header has no \"" + std::string(kInputNames[required]) + "\" column");
+                return Report(line, "the header has no \"" + std::string(kInputNames[required]) + "\" column");
         }
         return kExitSuccess;
     }
 
-    const std::string& InputText(const std::vector<std::string>& cells, Input input, const std::string& fallback)
+    std::string_view InputText(const std::vector<std::string>& cells, Input input, std::string_view fallback) const
     {
-        return m_column[input] >= 0 ? cells[static_cast<std::size_t>(m_column[input])] : fallback;
+        return m_column[input] >= 0 ? std::string_view(cells[static_cast<std::size_t>(m_column[input])]) : fallback;
     }
 
-    void WriteRow(const std::vector<std::string>& cells)
+    void WriteRow(const std::vector<std::string>& cells, long line)
     {
-        static const std::string defaultRoughness = labels::kDefaultRoughness;
-        static const std::string defaultViscosity = labels::kDefaultViscosity;
-        static const std::string none;
-
         FrictionFields& f = m_fields;
-        f.m_strFlow = InputText(cells, kFlow, none);
-        f.m_strDiameter = InputText(cells, kDiameter, none);
-        f.m_strRoughness = InputText(cells, kRoughness, defaultRoughness);
-        f.m_strViscosity = InputText(cells, kViscosity, defaultViscosity);
-        // Each row stands alone: no result of the row before may show through.
-        for (std::string* result : {&f.m_strVelocity, &f.m_strReynolds, &f.m_strLambda, &f.m_strFrictionRate,
-                 &f.m_strRoughReynolds, &f.m_strStatus})
-            result->clear();
-        Calculate(f);
+        SetInputs(f, InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}),
+            InputText(cells, kRoughness, labels::kDefaultRoughness),
+            InputText(cells, kViscosity, labels::kDefaultViscosity));
+        m_problems.clear();
+        const CalculationOutcome outcome = CalculateStrictly(f, kInputNames, m_problems);
+        if (!m_problems.empty())
+            ReportRow(line);
 
-        const std::array<const std::string*, 10> row
-            = {&f.m_strFlow, &f.m_strDiameter, &f.m_strRoughness, &f.m_strViscosity, &f.m_strVelocity, &f.m_strReynolds,
-                &f.m_strLambda, &f.m_strFrictionRate, &f.m_strRoughReynolds, &f.m_strStatus};
+        const std::string_view zone = kZoneKeys[static_cast<std::size_t>(outcome.zone)];
+        const std::string_view residual = StatusResidual(f.m_strStatus);
+        const std::array<std::string_view, 12> row
+            = {f.m_strFlow, f.m_strDiameter, f.m_strRoughness, f.m_strViscosity, f.m_strVelocity, f.m_strReynolds,
+                f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus, zone, residual};
         // Room for the row with every cell quoted, filled in place: a row is
         // written at the speed of a copy.
         std::size_t room = 0;
-        for (const std::string* cell : row)
-            room += 2 * cell->size() + 3;
+        for (const std::string_view cell : row)
+            room += 2 * cell.size() + 3;
         const std::size_t start = m_pending.size();
         m_pending.resize(start + room);
         char* out = &m_pending[start];
-        for (const std::string* cell : row) {
-            out = WriteCsvCell(out, *cell);
+        for (const std::string_view cell : row) {
+            out = WriteCsvCell(out, cell);
             *out++ = ',';
         }
         out[-1] = '\n';
         m_pending.resize(static_cast<std::size_t>(out - m_pending.data()));
-        // Written in blocks of whole rows, so a stop leaves no partial row.
-        if (m_pending.size() >= kWriteBlock)
-            WritePending();
     }
 
-    void WritePending()
+    void ReportRow(long line)
     {
-        std::fwrite(m_pending.data(), 1, m_pending.size(), m_out);
+        if (++m_rowsNotCalculated > kMaxRowReports)
+            return;
+        std::string message;
+        for (const std::string& problem : m_problems)
+            message += (message.empty() ? "" : "; ") + problem;
+        std::fprintf(m_err, "vendrel-calc: %s, line %ld: %s\n", m_inputName, line, message.c_str());
+    }
+
+    // Writes the rows held back, in whole rows, so a stop leaves no partial row.
+    bool WritePending()
+    {
+        const bool written = std::fwrite(m_pending.data(), 1, m_pending.size(), m_out) == m_pending.size()
+            && (!m_rowByRow || std::fflush(m_out) == 0);
         m_pending.clear();
+        return written;
+    }
+
+    int WriteFailed()
+    {
+        std::fprintf(m_err, "vendrel-calc: cannot write the results: %s\n", std::strerror(errno));
+        return kExitIncomplete;
     }
 
     int Finish()
     {
-        WritePending();
-        if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
-            std::fprintf(m_err, "vendrel-calc: cannot write the results\n");
-            return kExitDataError;
-        }
-        return kExitSuccess;
+        if (!WritePending() || std::fflush(m_out) != 0 || std::ferror(m_out))
+            return WriteFailed();
+        if (m_rowsNotCalculated == 0)
+            return kExitSuccess;
+        std::fprintf(m_err, "vendrel-calc: %s: %ld %s could not be calculated%s\n", m_inputName, m_rowsNotCalculated,
+            m_rowsNotCalculated == 1 ? "row" : "rows",
+            m_rowsNotCalculated > kMaxRowReports ? " (the first 20 are listed above)" : "");
+        return kExitDataError;
     }
 
     int Report(long line, const std::string& problem)
     {
-        WritePending();
-        std::fflush(m_out);
-        std::fprintf(m_err, "vendrel-calc: %s, line %ld: %s\n", m_inputName, line, problem.c_str());
-        return kExitDataError;
+        return Stop(
+            [&] { std::fprintf(m_err, "vendrel-calc: %s, line %ld: %s\n", m_inputName, line, problem.c_str()); });
+    }
+
+    int ReportReader(const CsvReader& reader)
+    {
+        if (reader.ReadError() == 0)
+            return Report(reader.ErrorLine(), reader.ErrorText());
+        return Stop([&] {
+            const long lines = reader.LinesBeforeReadError();
+            if (lines == 0)
+                std::fprintf(m_err, "vendrel-calc: cannot read %s: %s\n", m_inputName, reader.ErrorText().c_str());
+            else
+                std::fprintf(m_err, "vendrel-calc: cannot read %s after line %ld: %s\n", m_inputName, lines,
+                    reader.ErrorText().c_str());
+        });
+    }
+
+    // Ends the run early: writes the rows calculated so far, then says why it
+    // stopped, and also when those rows could not be written.
+    template <typename Say> int Stop(const Say& say)
+    {
+        const bool written = WritePending() && std::fflush(m_out) == 0;
+        const int writeError = errno;
+        say();
+        if (!written) {
+            errno = writeError;
+            WriteFailed();
+        }
+        return kExitIncomplete;
     }
 
     const char* m_inputName;
     std::FILE* m_out;
     std::FILE* m_err;
+    bool m_rowByRow;
     std::array<int, kInputCount> m_column{};
     std::size_t m_columnCount = 0;
     FrictionFields m_fields;
+    std::vector<std::string> m_problems;
+    long m_rowsNotCalculated = 0;
     std::string m_pending;
 };
 
 } // namespace
 
-int RunCsvJob(std::FILE* in, const char* inputName, std::FILE* out, std::FILE* err)
+int RunCsvJob(std::FILE* in, const char* inputName, std::FILE* out, std::FILE* err, bool rowByRow)
 {
-    return CsvJob(inputName, out, err).Run(in);
+    return CsvJob(inputName, out, err, rowByRow).Run(in);
 }
 
 } // namespace vendrel::cli

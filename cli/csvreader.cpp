@@ -1,25 +1,62 @@
 #include "cli/csvreader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace vendrel::cli {
 
-CsvReader::CsvReader(std::FILE* in)
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
+CsvReader::CsvReader(std::FILE* in, bool lineAtATime)
     : m_in(in)
+    , m_lineAtATime(lineAtATime)
 { }
+
+std::size_t CsvReader::Fill()
+{
+    if (!m_lineAtATime)
+        return std::fread(m_buffer, 1, sizeof m_buffer, m_in);
+    // fread would wait for a whole block; getc returns at each line end.
+    std::size_t n = 0;
+    while (n < sizeof m_buffer) {
+        const int c = std::getc(m_in);
+        if (c == EOF)
+            break;
+        m_buffer[n++] = static_cast<char>(c);
+        if (c == '\n')
+            break;
+    }
+    return n;
+}
 
 int CsvReader::Peek()
 {
     if (m_pos == m_len) {
         if (m_eof)
             return EOF;
-        m_len = std::fread(m_buffer, 1, sizeof m_buffer, m_in);
+        errno = 0;
+        m_len = Fill();
         m_pos = 0;
         if (m_len == 0) {
+            // A failed read is not the end of the input: remember why it failed.
+            if (std::ferror(m_in))
+                m_readError = errno != 0 ? errno : EIO;
             m_eof = true;
             return EOF;
+        }
+        if (!m_started) {
+            m_started = true;
+            if (std::string_view(m_buffer, m_len).substr(0, kByteOrderMark.size()) == kByteOrderMark)
+                m_pos = kByteOrderMark.size();
+            if (m_pos == m_len)
+                return Peek();
         }
     }
     return static_cast<unsigned char>(m_buffer[m_pos]);
@@ -62,6 +99,15 @@ CsvReader::Result CsvReader::Fail(long line, std::string text)
 }
 
 CsvReader::Result CsvReader::Next(std::vector<std::string>& cells)
+{
+    const Result result = ReadRecord(cells);
+    // The record, or the end, that a failed read cut short is not trusted.
+    if (m_readError != 0)
+        return Fail(m_line, std::strerror(m_readError));
+    return result;
+}
+
+CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
 {
     std::size_t count = 0;
     std::size_t bytes = 0;
@@ -175,7 +221,7 @@ bool IsValidUtf8(const std::string& text)
     return true;
 }
 
-char* WriteCsvCell(char* out, const std::string& cell)
+char* WriteCsvCell(char* out, std::string_view cell)
 {
     // A plain loop: find_first_of scans the set once per character.
     const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };

@@ -3,45 +3,62 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vendrel::cli {
 
 // Reads RFC 4180 CSV records one at a time from a stream, in constant memory:
 // a fixed read buffer plus the cells of the current record, whose storage is
-// reused from record to record. Accepts LF and CRLF line ends, skips blank
-// lines, and refuses what would make a row's meaning uncertain: unterminated
-// quotes, NUL bytes, invalid UTF-8 and records over kMaxRecordBytes.
+// reused from record to record. Accepts LF and CRLF line ends, skips a UTF-8
+// byte order mark at the start and blank lines, and refuses what would make a
+// row's meaning uncertain: unterminated quotes, NUL bytes, invalid UTF-8,
+// records over kMaxRecordBytes, and a stream that fails to read (never taken
+// for its end).
 class CsvReader {
 public:
     static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
 
     enum class Result { Record, End, Error };
 
-    explicit CsvReader(std::FILE* in);
+    // lineAtATime reads no further than the end of each line, for input typed
+    // or trickling in while someone watches the results; otherwise the stream
+    // is read in large blocks.
+    explicit CsvReader(std::FILE* in, bool lineAtATime = false);
 
     // Reads the next record into cells (resized to its field count).
     Result Next(std::vector<std::string>& cells);
 
     // Line on which the last record returned started.
     long RecordLine() const { return m_recordLine; }
+    // Line the reader has reached.
+    long Line() const { return m_line; }
     // After Result::Error: the line and a description of the problem.
     long ErrorLine() const { return m_errorLine; }
     const std::string& ErrorText() const { return m_errorText; }
+    // After Result::Error from a failed read: the system's error number, and
+    // how many lines were read whole before it; otherwise 0.
+    int ReadError() const { return m_readError; }
+    long LinesBeforeReadError() const { return m_readError != 0 ? m_line - 1 : 0; }
 
 private:
     int Get();
     int Peek();
+    std::size_t Fill();
+    Result ReadRecord(std::vector<std::string>& cells);
     // Appends the bytes up to the next one that needs interpreting (separator,
     // quote, line end, NUL) straight from the buffer; false past the size limit.
     bool AppendPlainRun(std::string& cell, std::size_t& bytes);
     Result Fail(long line, std::string text);
 
     std::FILE* m_in;
+    bool m_lineAtATime;
     char m_buffer[64 * 1024];
     std::size_t m_pos = 0;
     std::size_t m_len = 0;
     bool m_eof = false;
+    bool m_started = false;
+    int m_readError = 0;
     long m_line = 1;
     long m_recordLine = 0;
     long m_errorLine = 0;
@@ -55,6 +72,6 @@ bool IsValidUtf8(const std::string& text);
 // Writes one CSV cell at out, quoted when it holds a comma, quote or line end,
 // and returns the end of what was written; out must have room for
 // 2 × size + 2 characters.
-char* WriteCsvCell(char* out, const std::string& cell);
+char* WriteCsvCell(char* out, std::string_view cell);
 
 } // namespace vendrel::cli

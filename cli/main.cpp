@@ -1,10 +1,12 @@
 #include "calc/fieldlabels.h"
 #include "calc/frictioncalc.h"
-#include "calc/messages.h"
 #include "cli/commandline.h"
 #include "cli/csvjob.h"
 #include "cli/exitcodes.h"
+#include "cli/strictcalculation.h"
 #include "vendrel/version.h"
+
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -26,11 +28,10 @@ void PrintResult(const char* label, const std::string& value)
 int RunSingle(const cli::CommandLine& command)
 {
     FrictionFields fields;
-    fields.m_strFlow = command.flow;
-    fields.m_strDiameter = command.diameter;
-    fields.m_strRoughness = command.roughness;
-    fields.m_strViscosity = command.viscosity;
-    Calculate(fields);
+    SetInputs(fields, command.flow, command.diameter, command.roughness, command.viscosity);
+    std::vector<std::string> problems;
+    const CalculationOutcome outcome
+        = cli::CalculateStrictly(fields, {"--flow", "--diameter", "--roughness", "--viscosity"}, problems);
 
     PrintResult(labels::kVelocity, fields.m_strVelocity);
     PrintResult(labels::kReynolds, fields.m_strReynolds);
@@ -39,34 +40,37 @@ int RunSingle(const cli::CommandLine& command)
     PrintResult(labels::kRoughReynolds, fields.m_strRoughReynolds);
     std::printf("%s\n", fields.m_strStatus.c_str());
 
-    const bool noResult
-        = fields.m_strReynolds == messages::kInvalidData || fields.m_strStatus == messages::kIterationFailed;
-    return noResult ? cli::kExitDataError : cli::kExitSuccess;
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "vendrel-calc: %s\n", problem.c_str());
+    const bool calculated = outcome.zone != CalculationOutcome::Zone::Invalid
+        && outcome.zone != CalculationOutcome::Zone::Failed && outcome.finite;
+    return calculated ? cli::kExitSuccess : cli::kExitDataError;
 }
 
 int RunCsv(const cli::CommandLine& command)
 {
     static char outputBuffer[1 << 16];
-    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    // Someone watching a terminal sees each row as it is calculated.
+    const bool rowByRow = ::isatty(STDOUT_FILENO) == 1;
+    if (!rowByRow)
+        std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     if (command.csvFile.empty())
-        return cli::RunCsvJob(stdin, "standard input", stdout, stderr);
+        return cli::RunCsvJob(stdin, "standard input", stdout, stderr, rowByRow);
 
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(command.csvFile.c_str(), "rb"), &std::fclose);
     if (!file) {
         std::fprintf(stderr, "vendrel-calc: cannot open %s: %s\n", command.csvFile.c_str(), std::strerror(errno));
-        return cli::kExitDataError;
+        return cli::kExitIncomplete;
     }
-    return cli::RunCsvJob(file.get(), command.csvFile.c_str(), stdout, stderr);
+    return cli::RunCsvJob(file.get(), command.csvFile.c_str(), stdout, stderr, rowByRow);
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     cli::CommandLine command;
     std::string error;
     if (!cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), command, error)) {
-        std::fprintf(stderr, "vendrel-calc: %s\n\n%s", error.c_str(), cli::kUsage);
+        std::fprintf(stderr, "vendrel-calc: %s\nTry 'vendrel-calc --help'.\n", error.c_str());
         return cli::kExitUsage;
     }
     switch (command.mode) {
@@ -82,4 +86,21 @@ int main(int argc, char** argv)
         break;
     }
     return RunSingle(command);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int status = Run(argc, argv);
+    // Results that never reached their file are no results: a full disk or a
+    // closed pipe must not end in success, whatever the mode.
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
+        if (status != cli::kExitIncomplete)
+            std::fprintf(
+                stderr, "vendrel-calc: cannot write the results: %s\n", std::strerror(errno != 0 ? errno : EIO));
+        return cli::kExitIncomplete;
+    }
+    return status;
 }

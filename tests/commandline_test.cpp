@@ -85,7 +85,12 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, InvalidCommandLine,
         InvalidCall{"missing_value", {"--diameter", "50", "--flow"}, "--flow needs a value"},
         InvalidCall{"unknown_option", {"--flwo", "10"}, "unknown argument: --flwo"},
         InvalidCall{"stray_word", {"10", "50"}, "unknown argument: 10"},
-        InvalidCall{"csv_with_single_inputs", {"--csv", "--flow", "10"}, "cannot be combined"}),
+        InvalidCall{"csv_with_single_inputs", {"--csv", "--flow", "10"}, "cannot be combined"},
+        // The last of two values would otherwise win unseen.
+        InvalidCall{"repeated_option", {"--flow", "10", "--diameter", "50", "--flow=12"}, "--flow given twice"},
+        InvalidCall{"repeated_csv", {"--csv", "a.csv", "--csv", "b.csv"}, "--csv given twice"},
+        InvalidCall{"option_taken_for_a_value", {"--flow", "--diameter", "50"}, "--flow needs a value"},
+        InvalidCall{"empty_csv_name", {"--csv="}, "--csv= needs a file name"}),
     [](const testing::TestParamInfo<InvalidCall>& info) { return std::string(info.param.name); });
 
 } // namespace

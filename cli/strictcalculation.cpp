@@ -1,0 +1,100 @@
+#include "cli/strictcalculation.h"
+
+#include "calc/frictioncalc.h"
+#include "calc/numbertext.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace vendrel::cli {
+namespace {
+
+enum Input { kFlow, kDiameter, kRoughness, kViscosity, kInputCount };
+constexpr std::array<const char*, kInputCount> kUnits = {"m³/h", "mm", "mm", "10^-6 m²/s"};
+constexpr std::size_t kMaxQuoted = 60;
+
+const std::string& InputText(const FrictionFields& fields, int input)
+{
+    switch (input) {
+    case kFlow:
+        return fields.m_strFlow;
+    case kDiameter:
+        return fields.m_strDiameter;
+    case kRoughness:
+        return fields.m_strRoughness;
+    default:
+        return fields.m_strViscosity;
+    }
+}
+
+// Why a text is not a number, in the words most likely to help.
+std::string NotANumber(std::string_view text, int input)
+{
+    if (text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos)
+        return "no value";
+    std::string problem = Quoted(text) + " is not a number";
+    if (text.find(',') != std::string_view::npos || text.find("，") != std::string_view::npos)
+        return problem + " (use \".\" as the decimal point)";
+    if (ParseNumber(text) != 0)
+        return problem + " (give the number alone, in " + kUnits[static_cast<std::size_t>(input)] + ")";
+    return problem;
+}
+
+} // namespace
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "\"";
+    std::size_t i = 0;
+    for (; i < text.size() && quoted.size() < kMaxQuoted; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", c);
+            quoted += escape;
+        } else {
+            quoted += static_cast<char>(c);
+        }
+    }
+    // Cut at a character boundary, never inside a UTF-8 sequence.
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+        quoted += text[i++];
+    if (i < text.size())
+        quoted += "…";
+    return quoted + "\"";
+}
+
+CalculationOutcome CalculateStrictly(
+    FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems)
+{
+    const auto report = [&](int input, const std::string& problem) {
+        problems.push_back(std::string(names[static_cast<std::size_t>(input)]) + ": " + problem);
+    };
+    bool allNumbers = true;
+    for (int input = 0; input < kInputCount; ++input) {
+        const std::string& text = InputText(fields, input);
+        double value = 0;
+        if (!ParseWholeNumber(text, value)) {
+            report(input, NotANumber(text, input));
+            allNumbers = false;
+        } else if (!IsAcceptedInput(value)) {
+            report(input,
+                Quoted(text) + (value > 0 ? " is too large" : " is below the smallest accepted value, 0.000001"));
+        }
+    }
+    if (!allNumbers) {
+        ShowInvalidData(fields);
+        return {CalculationOutcome::Zone::Invalid, true};
+    }
+
+    const CalculationOutcome outcome = Calculate(fields);
+    if (outcome.zone == CalculationOutcome::Zone::Failed)
+        problems.push_back("no friction law's solution lies in its own zone (迭代失败)");
+    if (!outcome.finite) {
+        problems.push_back("the results are not finite numbers: check the units (flow in m³/h, diameter and roughness "
+                           "in mm, viscosity in 10^-6 m²/s)");
+    }
+    return outcome;
+}
+
+} // namespace vendrel::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "calc/calculationoutcome.h"
+#include "calc/frictionfields.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vendrel::cli {
+
+// What each front end of vendrel-calc calls the four inputs, in the order
+// flow, diameter, roughness, viscosity ("--flow" or the CSV column "flow").
+using InputNames = std::array<std::string_view, 4>;
+
+// One calculation as scripts need it. The form reads "10,5" as 10 and "50mm"
+// as 50; here an input text must be wholly a number, else the form shows the
+// invalid-data message without calculating. Every problem that leaves a
+// result missing or meaningless is appended to problems for a person to read,
+// naming the input ("--flow: \"10,5\" is not a number (use \".\" as the
+// decimal point)"). The four inputs must already be in fields.
+CalculationOutcome CalculateStrictly(
+    FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems);
+
+// Text quoted for a message on one line: control characters escaped, and
+// long texts cut short.
+std::string Quoted(std::string_view text);
+
+} // namespace vendrel::cli
