@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -23,6 +24,7 @@ struct ProcessResult {
     int status = -1;
     long maxResidentKiB = 0;
     std::string out;
+    std::string err;
 };
 
 std::string TempPath(const std::string& name)
@@ -38,11 +40,19 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
-// Starts vendrel-calc with args, stdin from inputPath (or /dev/null), and
-// collects its exit status, stdout and peak memory.
-ProcessResult RunCalc(std::vector<std::string> args, const std::string& inputPath = "/dev/null")
+// Where the program's standard streams lead, besides the defaults.
+constexpr char kClosed[] = "(closed)";          // no descriptor at all
+constexpr char kBrokenPipe[] = "(broken pipe)"; // a pipe nobody reads, SIGPIPE ignored
+
+// Starts vendrel-calc with args, stdin from input and stdout to output (a
+// temporary file when empty), and collects its exit status, both outputs
+// and peak memory.
+ProcessResult RunCalc(std::vector<std::string> args, const std::string& input = "/dev/null", std::string output = "")
 {
-    const std::string outPath = TempPath("stdout");
+    const std::string errPath = TempPath("stderr");
+    const bool captureOut = output.empty();
+    if (captureOut)
+        output = TempPath("stdout");
     args.insert(args.begin(), VENDREL_CALC_EXE);
     std::vector<char*> argv;
     for (std::string& arg : args)
@@ -51,9 +61,22 @@ ProcessResult RunCalc(std::vector<std::string> args, const std::string& inputPat
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, inputPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (input == kClosed)
+        posix_spawn_file_actions_addclose(&actions, 0);
+    else
+        posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
+    int pipeEnds[2] = {-1, -1};
+    if (output == kBrokenPipe) {
+        if (::pipe(pipeEnds) != 0)
+            return {};
+        ::close(pipeEnds[0]);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // An ignored signal stays ignored across exec, as for a child of Python.
+    const auto previousSigpipe = std::signal(SIGPIPE, output == kBrokenPipe ? SIG_IGN : SIG_DFL);
     pid_t pid = 0;
     ProcessResult result;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
@@ -63,9 +86,16 @@ ProcessResult RunCalc(std::vector<std::string> args, const std::string& inputPat
             result.status = WEXITSTATUS(status);
         result.maxResidentKiB = usage.ru_maxrss;
     }
+    std::signal(SIGPIPE, previousSigpipe);
     posix_spawn_file_actions_destroy(&actions);
-    result.out = ReadFile(outPath);
-    std::remove(outPath.c_str());
+    if (pipeEnds[1] >= 0)
+        ::close(pipeEnds[1]);
+    if (captureOut) {
+        result.out = ReadFile(output);
+        std::remove(output.c_str());
+    }
+    result.err = ReadFile(errPath);
+    std::remove(errPath.c_str());
     return result;
 }
 
@@ -87,6 +117,9 @@ struct ExitCase {
     std::vector<std::string> args;
     int status;
     const char* outStart;
+    const char* errStart = "";
+    const char* input = "/dev/null";
+    const char* output = ""; // captured
 };
 
 void PrintTo(const ExitCase& row, std::ostream* os)
@@ -98,19 +131,41 @@ class ExitStatus : public testing::TestWithParam<ExitCase> { };
 
 TEST_P(ExitStatus, TellsScriptsWhatHappened)
 {
-    const ProcessResult result = RunCalc(GetParam().args);
-    EXPECT_EQ(result.status, GetParam().status);
-    EXPECT_EQ(result.out.rfind(GetParam().outStart, 0), 0u) << result.out;
+    const ExitCase& c = GetParam();
+    const ProcessResult result = RunCalc(c.args, c.input, c.output);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(result.out.rfind(c.outStart, 0), 0u) << result.out;
+    EXPECT_EQ(result.err.rfind(c.errStart, 0), 0u) << result.err;
+    if (*c.errStart == '\0') {
+        EXPECT_EQ(result.err, "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
     testing::Values(
-        ExitCase{"invalid_data", {"--flow", "0", "--diameter", "50"}, 1, "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n"},
+        ExitCase{"invalid_data", {"--flow", "0", "--diameter", "50"}, 1, "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
+            "vendrel-calc: --flow: \"0\" is below the smallest accepted value, 0.000001\n"},
         ExitCase{"iteration_failed", {"--flow", "3.2", "--diameter", "50", "--roughness", "2"}, 1,
-            "实际流速(V:m/s) 0.452707\n"},
-        ExitCase{"usage_error", {"--flow", "10"}, 2, ""}, ExitCase{"help", {"--help"}, 0, "Usage:"},
-        ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n"},
-        ExitCase{"missing_file", {"--csv", "/nonexistent/pipes.csv"}, 1, ""}),
+            "实际流速(V:m/s) 0.452707\n", "vendrel-calc: no friction law's solution"},
+        ExitCase{"not_a_number", {"--flow", "10,5", "--diameter", "50"}, 1, "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
+            "vendrel-calc: --flow: \"10,5\" is not a number (use \".\" as the decimal point)\n"},
+        ExitCase{"not_finite", {"--flow", "10", "--diameter", "1e200"}, 1, "实际流速(V:m/s) 0.000000\n",
+            "vendrel-calc: the results are not finite numbers: check the units"},
+        ExitCase{"usage_error", {"--flow", "10"}, 2, "",
+            "vendrel-calc: --flow and --diameter are required\nTry 'vendrel-calc --help'.\n"},
+        ExitCase{"help", {"--help"}, 0, "Usage:"}, ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n"},
+        // Results that cannot be written, or input that cannot be read, are no success.
+        ExitCase{"single_to_full_disk", {"--flow", "10", "--diameter", "50"}, 3, "",
+            "vendrel-calc: cannot write the results: No space left on device\n", "/dev/null", "/dev/full"},
+        ExitCase{
+            "help_to_full_disk", {"--help"}, 3, "", "vendrel-calc: cannot write the results", "/dev/null", "/dev/full"},
+        ExitCase{"version_to_full_disk", {"--version"}, 3, "", "vendrel-calc: cannot write the results", "/dev/null",
+            "/dev/full"},
+        ExitCase{"missing_file", {"--csv", "/nonexistent/pipes.csv"}, 3, "",
+            "vendrel-calc: cannot open /nonexistent/pipes.csv: No such file or directory\n"},
+        ExitCase{"directory", {"--csv", "/"}, 3, "", "vendrel-calc: cannot read /: Is a directory\n"},
+        ExitCase{"stdin_closed", {"--csv"}, 3, "", "vendrel-calc: cannot read standard input: Bad file descriptor\n",
+            kClosed}),
     [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
 
 std::string WriteSchedule(const std::string& name, int rows)
@@ -138,6 +193,15 @@ TEST(VendrelCalc, CsvFromStdinAndFromFileAgree)
     EXPECT_EQ(std::count(fromFile.out.begin(), fromFile.out.end(), '\n'), 51);
 }
 
+TEST(VendrelCalc, CsvIntoABrokenPipeFailsLoudly)
+{
+    const std::string path = WriteSchedule("pipe.csv", 1000);
+    const ProcessResult result = RunCalc({"--csv", path}, "/dev/null", kBrokenPipe);
+    std::remove(path.c_str());
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.err, "vendrel-calc: cannot write the results: Broken pipe\n");
+}
+
 // Streaming: thirty times the rows must not need noticeably more memory.
 TEST(VendrelCalc, CsvMemoryStaysFlat)
 {
@@ -150,8 +214,9 @@ TEST(VendrelCalc, CsvMemoryStaysFlat)
     const ProcessResult largeRun = RunCalc({"--csv"}, large);
     std::remove(small.c_str());
     std::remove(large.c_str());
-    ASSERT_EQ(smallRun.status, 0);
-    ASSERT_EQ(largeRun.status, 0);
+    // Some rows fail to iterate near the rough-zone boundary; none may be lost.
+    ASSERT_LE(smallRun.status, 1);
+    ASSERT_LE(largeRun.status, 1);
     EXPECT_LT(largeRun.maxResidentKiB - smallRun.maxResidentKiB, 1024)
         << smallRun.maxResidentKiB << " KiB for 10,000 rows, " << largeRun.maxResidentKiB << " KiB for 300,000";
 }

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace vendrel::cli {
 namespace {
@@ -17,22 +22,21 @@ struct JobOutput {
     std::string err;
 };
 
-// Runs the job on an in-memory input, capturing both output streams.
-JobOutput RunJob(const std::string& input)
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Runs the job on in, capturing what it writes to standard error, and to
+// standard output unless the test passes a stream of its own.
+JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false)
 {
-    using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-    File in(std::tmpfile(), &std::fclose);
-    std::fwrite(input.data(), 1, input.size(), in.get());
-    std::rewind(in.get());
     char* outData = nullptr;
     char* errData = nullptr;
     std::size_t outSize = 0;
     std::size_t errSize = 0;
-    File out(open_memstream(&outData, &outSize), &std::fclose);
+    File memoryOut(open_memstream(&outData, &outSize), &std::fclose);
     File err(open_memstream(&errData, &errSize), &std::fclose);
     JobOutput result;
-    result.status = RunCsvJob(in.get(), "pipes.csv", out.get(), err.get());
-    out.reset();
+    result.status = RunCsvJob(in, "pipes.csv", out != nullptr ? out : memoryOut.get(), err.get(), rowByRow);
+    memoryOut.reset();
     err.reset();
     result.out.assign(outData, outSize);
     result.err.assign(errData, errSize);
@@ -41,14 +45,27 @@ JobOutput RunJob(const std::string& input)
     return result;
 }
 
-const std::string kHeader
-    = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status\n";
-const std::string kDn50Results = "1.414711,54161,0.030320,61.875887,13.337383,过渡区：λ误差为-0.029784^-6";
+JobOutput RunJob(const std::string& input)
+{
+    File in(std::tmpfile(), &std::fclose);
+    std::fwrite(input.data(), 1, input.size(), in.get());
+    std::rewind(in.get());
+    return RunJob(in.get());
+}
+
+const std::string kHeader = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,"
+                            "status,zone,residual\n";
+const std::string kDn50Results
+    = "1.414711,54161,0.030320,61.875887,13.337383,过渡区：λ误差为-0.029784^-6,transition,-0.029784";
+const std::string kDn50Row = "10,50,0.2,1.306," + kDn50Results + "\n";
 
 struct GoodCase {
     const char* name;
     std::string input;
     std::string output;
+    // Rows that could not be calculated are written all the same, reported on
+    // standard error, and make the exit status 1.
+    const char* errors = "";
 };
 
 void PrintTo(const GoodCase& row, std::ostream* os)
@@ -61,32 +78,45 @@ class CsvSchedule : public testing::TestWithParam<GoodCase> { };
 TEST_P(CsvSchedule, WritesOneResultRowPerInputRow)
 {
     const JobOutput result = RunJob(GetParam().input);
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.status, *GetParam().errors == '\0' ? 0 : 1) << result.err;
+    EXPECT_EQ(result.err, GetParam().errors);
     EXPECT_EQ(result.out, kHeader + GetParam().output);
 }
 
 INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
-    testing::Values(
-        GoodCase{"defaults_for_missing_columns", "flow,diameter\n10,50\n", "10,50,0.2,1.306," + kDn50Results + "\n"},
-        GoodCase{"any_column_order", "viscosity,diameter,roughness,flow\n1.306,50,0.001,10\n0.2,50,0.2,0.3\n",
-            "10,50,0.001,1.306,1.414711,54161,0.020527,41.891297,0.054871,光滑区：λ误差为-0.195811^-6\n"
-            "0.3,50,0.2,0.2,0.042441,10610,0.036041,0.066198,2.848685,过渡区：λ误差为-0.018704^-6\n"},
+    testing::Values(GoodCase{"defaults_for_missing_columns", "flow,diameter\n10,50\n", kDn50Row},
+        GoodCase{"any_column_order_and_case", "Viscosity,DIAMETER,roughness, Flow\n1.306,50,0.001,10\n0.2,50,0.2,0.3\n",
+            "10,50,0.001,1.306,1.414711,54161,0.020527,41.891297,0.054871,光滑区：λ误差为-0.195811^-6,smooth,-0."
+            "195811\n"
+            "0.3,50,0.2,0.2,0.042441,10610,0.036041,0.066198,2.848685,过渡区：λ误差为-0.018704^-6,transition,-0."
+            "018704\n"},
         GoodCase{"crlf_bom_and_blank_lines",
             "\xEF\xBB\xBF"
             "flow,diameter\r\n\r\n10,50\r\n\n",
-            "10,50,0.2,1.306," + kDn50Results + "\n"},
-        // "5,0" reads as 5 and 1"0 as 1, as the form would read them.
-        GoodCase{"quoted_cells_are_unquoted_then_requoted", "flow,diameter\n\"10\",\"5,0\"\n\"1\"\"0\",50\n",
-            "10,\"5,0\",0.2,1.306,141.471061,541619,0.049193,10039376.157035,1698.882240,粗糙区:λ误差为-0.000036^-6\n"
-            "\"1\"\"0\",50,0.2,1.306,0.141471,5416,0.040898,0.834640,1.549029,过渡区：λ误差为-0.009624^-6\n"},
-        GoodCase{"invalid_row_has_only_the_message", "flow,diameter,viscosity\n10,50,1.306\n,50,1.306\n10,50,-1\n",
-            "10,50,0.2,1.306," + kDn50Results + "\n,50,0.2,1.306,,数据有误,,,,\n10,50,0.2,-1,,数据有误,,,,\n"},
-        GoodCase{
-            "iteration_failure", "flow,diameter,roughness\n3.2,50,2\n", "3.2,50,2,1.306,0.452707,17331,,,,迭代失败\n"},
-        GoodCase{"texts_kept_exactly", "flow,diameter\n 1e1,50mm\n", " 1e1,50mm,0.2,1.306," + kDn50Results + "\n"},
-        GoodCase{"no_final_newline", "flow,diameter\n10,50", "10,50,0.2,1.306," + kDn50Results + "\n"},
-        GoodCase{"header_only", "flow,diameter\n", ""}),
+            kDn50Row},
+        GoodCase{"quoted_cells_are_unquoted", "flow,diameter\n\"10\",\"50\"\n", kDn50Row},
+        GoodCase{"texts_kept_exactly", "flow,diameter\n 1e1,５０\n", " 1e1,５０,0.2,1.306," + kDn50Results + "\n"},
+        GoodCase{"no_final_newline", "flow,diameter\n10,50", kDn50Row}, GoodCase{"header_only", "flow,diameter\n", ""},
+        GoodCase{"invalid_rows_are_written_and_reported",
+            "flow,diameter,viscosity\n10,50,1.306\n,50,1.306\n10,50,-1\n\"10,5\",50mm,0\n",
+            kDn50Row
+                + ",50,0.2,1.306,,数据有误,,,,,invalid,\n10,50,0.2,-1,,数据有误,,,,,invalid,\n"
+                  "\"10,5\",50mm,0.2,0,,数据有误,,,,,invalid,\n",
+            "vendrel-calc: pipes.csv, line 3: flow: no value\n"
+            "vendrel-calc: pipes.csv, line 4: viscosity: \"-1\" is below the smallest accepted value, 0.000001\n"
+            "vendrel-calc: pipes.csv, line 5: flow: \"10,5\" is not a number (use \".\" as the decimal point); "
+            "diameter: \"50mm\" is not a number (give the number alone, in mm); viscosity: \"0\" is below the "
+            "smallest accepted value, 0.000001\n"
+            "vendrel-calc: pipes.csv: 3 rows could not be calculated\n"},
+        GoodCase{"iteration_failure", "flow,diameter,roughness\n3.2,50,2\n",
+            "3.2,50,2,1.306,0.452707,17331,,,,迭代失败,failed,\n",
+            "vendrel-calc: pipes.csv, line 2: no friction law's solution lies in its own zone (迭代失败)\n"
+            "vendrel-calc: pipes.csv: 1 row could not be calculated\n"},
+        GoodCase{"results_not_finite", "flow,diameter\n10,1e200\n",
+            "10,1e200,0.2,1.306,0.000000,0,inf,nan,非紊流区,层流区,laminar,\n",
+            "vendrel-calc: pipes.csv, line 2: the results are not finite numbers: check the units (flow in m³/h, "
+            "diameter and roughness in mm, viscosity in 10^-6 m²/s)\n"
+            "vendrel-calc: pipes.csv: 1 row could not be calculated\n"}),
     [](const testing::TestParamInfo<GoodCase>& info) { return std::string(info.param.name); });
 
 struct BadCase {
@@ -107,7 +137,7 @@ TEST_P(MalformedCsv, StopsNamingTheLineAndKeepsEarlierRowsWhole)
 {
     const BadCase& c = GetParam();
     const JobOutput result = RunJob(c.input);
-    EXPECT_NE(result.status, 0);
+    EXPECT_EQ(result.status, 3);
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     if (c.rowsBefore < 0) {
         EXPECT_EQ(result.out, "");
@@ -115,7 +145,7 @@ TEST_P(MalformedCsv, StopsNamingTheLineAndKeepsEarlierRowsWhole)
     }
     std::string expected = kHeader;
     for (int i = 0; i < c.rowsBefore; ++i)
-        expected += "10,50,0.2,1.306," + kDn50Results + "\n";
+        expected += kDn50Row;
     EXPECT_EQ(result.out, expected);
 }
 
@@ -138,8 +168,118 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, MalformedCsv,
         BadCase{"empty_input", "", "line 1: no header line", -1},
         BadCase{"unknown_column", "flow,diameter,roughnes\n", "line 1: unknown column \"roughnes\"", -1},
         BadCase{"repeated_column", "flow,diameter,flow\n", "line 1: column \"flow\" appears twice", -1},
-        BadCase{"missing_diameter_column", "flow,roughness\n", "line 1: the header has no \"diameter\" column", -1}),
+        BadCase{"missing_diameter_column", "flow,roughness\n", "line 1: the header has no \"diameter\" column", -1},
+        // Header errors name the header's own line, past a byte order mark
+        // on a line of its own and blank lines.
+        BadCase{"header_after_blank_lines", "\xEF\xBB\xBF\n\r\nflow\n", "line 3: the header has no \"diameter\"", -1},
+        BadCase{"only_blank_lines", "\n\n", "line 3: no header line", -1}),
     [](const testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+
+// A stream whose reads and writes the test controls, to give the job the
+// faults a disk, pipe or terminal gives.
+struct TestStream {
+    std::string data;                 // read from, or appended to by writes
+    std::size_t pos = 0;              // bytes read so far
+    std::size_t failAfter = SIZE_MAX; // bytes that pass before every call fails
+    int error = EIO;
+    bool linePerRead = false; // a terminal hands over a line at a time
+    std::function<void()> beforeRead;
+
+    using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+    File Open(const char* mode)
+    {
+        cookie_io_functions_t io{};
+        io.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+            auto& s = *static_cast<TestStream*>(cookie);
+            if (s.beforeRead)
+                s.beforeRead();
+            if (s.pos >= s.failAfter) {
+                errno = s.error;
+                return -1;
+            }
+            std::size_t n = std::min({size, s.data.size() - s.pos, s.failAfter - s.pos});
+            if (s.linePerRead)
+                n = std::min(n, s.data.find('\n', s.pos) - s.pos + 1);
+            std::memcpy(buffer, s.data.data() + s.pos, n);
+            s.pos += n;
+            return static_cast<ssize_t>(n);
+        };
+        io.write = [](void* cookie, const char* buffer, std::size_t size) -> ssize_t {
+            auto& s = *static_cast<TestStream*>(cookie);
+            if (s.data.size() >= s.failAfter) {
+                errno = s.error;
+                return 0;
+            }
+            s.data.append(buffer, size);
+            return static_cast<ssize_t>(size);
+        };
+        return File(fopencookie(this, mode, io), &std::fclose);
+    }
+};
+
+TEST(CsvJob, AFailedReadIsNotTakenForTheEnd)
+{
+    TestStream in;
+    in.data = "flow,diameter\n10,50\n10,50\n10,5";
+    in.failAfter = in.data.size(); // EIO in the middle of line 4
+    TestStream out;
+    const File inFile = in.Open("r");
+    File outFile = out.Open("w");
+    const JobOutput result = RunJob(inFile.get(), outFile.get());
+    outFile.reset();
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.err, "vendrel-calc: cannot read pipes.csv after line 3: Input/output error\n");
+    EXPECT_EQ(out.data, kHeader + kDn50Row + kDn50Row);
+}
+
+TEST(CsvJob, StopsAtTheFirstFailedWrite)
+{
+    TestStream in;
+    in.data = "flow,diameter\n";
+    for (int i = 0; i < 200000; ++i)
+        in.data += "10,50\n";
+    TestStream out;
+    out.failAfter = 0; // a pipe whose reader has gone, with SIGPIPE ignored
+    out.error = EPIPE;
+    const File inFile = in.Open("r");
+    const File outFile = out.Open("w");
+    const JobOutput result = RunJob(inFile.get(), outFile.get());
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.err, "vendrel-calc: cannot write the results: Broken pipe\n");
+    EXPECT_LT(in.pos, 2u * 64 * 1024) << "went on reading after the output failed";
+}
+
+// A row appears as soon as it is calculated, before the next line is asked for.
+TEST(CsvJob, RowByRowShowsEachRowBeforeReadingTheNext)
+{
+    TestStream in;
+    in.data = "flow,diameter\n10,50\n10,50\n10,50\n";
+    in.linePerRead = true;
+    TestStream out;
+    std::vector<long> linesShownAtEachRead;
+    in.beforeRead = [&] { linesShownAtEachRead.push_back(std::count(out.data.begin(), out.data.end(), '\n')); };
+    const File inFile = in.Open("r");
+    File outFile = out.Open("w");
+    EXPECT_EQ(RunJob(inFile.get(), outFile.get(), true).status, 0);
+    outFile.reset();
+    EXPECT_EQ(linesShownAtEachRead, (std::vector<long>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(out.data, kHeader + kDn50Row + kDn50Row + kDn50Row);
+}
+
+TEST(CsvJob, ManyBadRowsAreListedUpToACapThenCounted)
+{
+    std::string input = "flow,diameter\n";
+    for (int i = 0; i < 25; ++i)
+        input += "0,50\n";
+    const JobOutput result = RunJob(input);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 26);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 21);
+    EXPECT_NE(result.err.find("line 21: flow"), std::string::npos);
+    EXPECT_EQ(result.err.find("line 22: flow"), std::string::npos);
+    EXPECT_NE(result.err.find("pipes.csv: 25 rows could not be calculated (the first 20 are listed above)\n"),
+        std::string::npos);
+}
 
 TEST(CsvJob, ErrorMessageNamesTheInput)
 {
@@ -150,11 +290,10 @@ TEST(CsvJob, ErrorMessageNamesTheInput)
 TEST(CsvJob, QuotedCellMaySpanLinesAndLinesAreCountedPastIt)
 {
     const JobOutput result = RunJob("flow,diameter\n\"1\n0\",50\n10\n");
-    EXPECT_NE(result.err.find("line 4: expected 2 fields"), std::string::npos) << result.err;
-    EXPECT_EQ(result.out,
-        kHeader
-            + "\"1\n0\",50,0.2,1.306,0.141471,5416,0.040898,0.834640,1.549029,"
-              "过渡区：λ误差为-0.009624^-6\n");
+    EXPECT_EQ(result.err,
+        "vendrel-calc: pipes.csv, line 2: flow: \"1\\x0A0\" is not a number (give the number alone, in m³/h)\n"
+        "vendrel-calc: pipes.csv, line 4: expected 2 fields, found 1\n");
+    EXPECT_EQ(result.out, kHeader + "\"1\n0\",50,0.2,1.306,,数据有误,,,,,invalid,\n");
 }
 
 } // namespace
