@@ -1,14 +1,17 @@
 #include "ui/dialogtemplate.h"
 #include "ui/frictiondlg.h"
+#include "ui/qtchinese.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <clocale>
 #include <memory>
 
@@ -64,6 +67,15 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(InstallQtChineseTranslation(*QCoreApplication::instance()));
+        // A desktop's own font size must not change the dialog's 9 points.
+        QFont desktop = QApplication::font();
+        desktop.setPointSize(11);
+        QApplication::setFont(desktop);
+    }
+
     void init()
     {
         m_dlg = std::make_unique<CFrictionDlg>();
@@ -162,8 +174,56 @@ private slots:
         calculate(QStringLiteral(" 1e1"), QStringLiteral("50mm"), QStringLiteral("0.20"), QStringLiteral("1.3060"));
         QCOMPARE(texts(kEntries, 4), (QStringList{" 1e1", "50mm", "0.20", "1.3060"}));
         QCOMPARE(field(IDC_VELOCITY)->text(), QStringLiteral("1.414711"));
-        // The cursor stays where the user left it.
-        QCOMPARE(field(IDC_VISCOSITY)->cursorPosition(), 6);
+        // The cursor stays where the user left it, and the undo history too.
+        QLineEdit* viscosity = field(IDC_VISCOSITY);
+        viscosity->setCursorPosition(2);
+        QTest::keyClick(viscosity, Qt::Key_Return);
+        QCOMPARE(viscosity->cursorPosition(), 2);
+        QVERIFY(viscosity->isUndoAvailable());
+    }
+
+    // A bore typed in metres (0.1 for 100 mm) makes results wider than their
+    // fields; they must show their leading digits, whatever the alignment.
+    void longResultsShowTheirLeadingDigits_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("velocity, right-aligned") << int(IDC_VELOCITY) << "3536776.517195";
+        QTest::newRow("friction loss, left-aligned") << int(IDC_FRICTION_RATE) << "834255829104572672.000000";
+        QTest::newRow("Re*, right-aligned") << int(IDC_ROUGH_REYNOLDS) << "69258731.916408";
+    }
+    void longResultsShowTheirLeadingDigits()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        calculate(QStringLiteral("100"), QStringLiteral("0.1"), QStringLiteral("0.2"), QStringLiteral("1.306"));
+        QLineEdit* result = field(id);
+        QCOMPARE(result->text(), text);
+        QVERIFY(result->fontMetrics().horizontalAdvance(text) > result->contentsRect().width());
+        // Painted (a line edit scrolls while it paints), the line shows its
+        // start: the cursor, at the first character, is at the left edge.
+        result->grab();
+        QCOMPARE(result->cursorPosition(), 0);
+        QVERIFY(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < result->width() / 4);
+    }
+
+    // The right-click menu of an entry speaks Chinese like the rest of the
+    // dialog, whatever the user's locale.
+    void contextMenuIsChinese()
+    {
+        const std::unique_ptr<QMenu> menu(field(IDC_FLOW)->createStandardContextMenu());
+        const auto chinese = [](const QString& text) {
+            return std::any_of(
+                text.begin(), text.end(), [](QChar c) { return c >= QChar(0x4E00) && c <= QChar(0x9FFF); });
+        };
+        int named = 0;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            QVERIFY2(chinese(action->text()), qPrintable(action->text()));
+            ++named;
+        }
+        QVERIFY(named >= 6);
     }
 
     void enterOnExitCloses()
@@ -257,6 +317,11 @@ private slots:
                 QVERIFY2(metrics.inFont(c), qPrintable(label->text()));
         }
         QCOMPARE(m_dlg->font().pointSize(), 9);
+        // A Song (Ming) face, like the classic 宋体: the test machine has AR PL
+        // UMing (scripts/install-deps.sh) where SimSun is missing.
+        const QString family = QFontInfo(m_dlg->font()).family();
+        QVERIFY2(family.contains(QStringLiteral("SimSun")) || family.startsWith(QStringLiteral("AR PL UMing")),
+            qPrintable(family));
     }
 
     // Under a comma-decimal locale (the test also runs with LC_ALL=de_DE.UTF-8)

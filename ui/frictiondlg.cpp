@@ -140,12 +140,11 @@ int CFrictionDlg::DoModal()
 
 void CFrictionDlg::showEvent(QShowEvent* event)
 {
+    // OnInitDialog leaves the focus to the platform, and Qt, like Windows,
+    // gives it to the first tab stop: the flow entry.
     if (!m_initialised) {
         m_initialised = true;
-        if (OnInitDialog()) {
-            // Like a dialog that leaves the focus to the platform: the first tab stop.
-            control(IDC_FLOW)->setFocus(Qt::OtherFocusReason);
-        }
+        OnInitDialog();
     }
     QDialog::showEvent(event);
 }
@@ -182,7 +181,12 @@ void CFrictionDlg::DoDataExchange(bool saveAndValidate)
         }
         const QString shown = QString::fromStdString(text);
         // Rewriting an unchanged entry would move the cursor and lose undo.
-        if (binding.control->text() != shown)
-            binding.control->setText(shown);
+        if (binding.control->text() == shown)
+            continue;
+        binding.control->setText(shown);
+        // Show a text from its first character, as a dialog does: setText
+        // leaves the end in view, and a disabled result cannot be scrolled,
+        // so a long value would lose its leading digits.
+        binding.control->setCursorPosition(0);
     }
 }

@@ -1,14 +1,88 @@
 #include "ui/frictionapp.h"
+#include "ui/qtchinese.h"
 #include "vendrel/version.h"
 
 #include <QApplication>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char kUsage[] = R"(Usage: vendrel [--help | --version]
+
+Opens the calculator for the friction loss of air-conditioning water pipes
+(计算空调水管比摩阻). It needs a graphical desktop session; in a terminal or a
+script use vendrel-calc (see 'vendrel-calc --help').
+)";
+
+const char kNeedsDesktop[] = "The calculator needs a graphical desktop session; in a terminal or a script use "
+                             "vendrel-calc (see 'vendrel-calc --help').\n";
+
+// Answers --help and --version without a window. Returns the exit status, or
+// -1 to go on and open the dialog.
+int AnswerWithoutWindow(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const bool help = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
+        if (!help && std::strcmp(argv[i], "--version") != 0)
+            continue;
+        if (help)
+            std::fputs(kUsage, stdout);
+        else
+            std::printf("vendrel %s\n", VENDREL_VERSION);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            std::fprintf(stderr, "vendrel: cannot write to standard output: %s\n", std::strerror(errno));
+            return 1;
+        }
+        return 0;
+    }
+    return -1;
+}
+
+bool HaveDisplay()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    // A platform chosen by hand (offscreen, vnc…) is Qt's to judge.
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+// Qt ends a program that finds no usable display with an abort and advice to
+// reinstall it; say plainly what is missing instead, and exit with status 1.
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+        return;
+    }
+    std::fprintf(stderr, "vendrel: cannot open a window on this display. %s", kNeedsDesktop);
+    // Qt is half set up here: leave without running its destructors.
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const int status = AnswerWithoutWindow(argc, argv); status >= 0)
+        return status;
+    if (!HaveDisplay()) {
+        std::fprintf(stderr, "vendrel: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). %s", kNeedsDesktop);
+        return 1;
+    }
+    qInstallMessageHandler(StartupMessages);
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral(VENDREL_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VENDREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.vendrel.Vendrel"));
+    InstallQtChineseTranslation(application);
     theApp.InitInstance();
     return 0;
 }

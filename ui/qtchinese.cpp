@@ -1,0 +1,19 @@
+#include "ui/qtchinese.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+bool InstallQtChineseTranslation(QCoreApplication& application)
+{
+    auto translator = std::make_unique<QTranslator>();
+    const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
+    if (!translator->load(
+            chinese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    translator->setParent(&application);
+    return QCoreApplication::installTranslator(translator.release());
+}
