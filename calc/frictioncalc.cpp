@@ -108,11 +108,17 @@ std::string_view StatusResidual(std::string_view status)
 
 CalculationOutcome Calculate(FrictionFields& fields)
 {
-    using Zone = CalculationOutcome::Zone;
     const double diameter = ParseNumber(fields.m_strDiameter);
     const double flow = ParseNumber(fields.m_strFlow);
     const double roughness = ParseNumber(fields.m_strRoughness);
     const double viscosity = ParseNumber(fields.m_strViscosity);
+    return Calculate(fields, {flow, diameter, roughness, viscosity});
+}
+
+CalculationOutcome Calculate(FrictionFields& fields, const InputValues& inputs)
+{
+    using Zone = CalculationOutcome::Zone;
+    const auto [flow, diameter, roughness, viscosity] = inputs;
 
     // A zero, negative or infinite viscosity would produce a plausible-looking
     // but meaningless laminar or rough result, so it is refused like the rest.

@@ -20,6 +20,18 @@ namespace vendrel {
 
 CalculationOutcome Calculate(FrictionFields& fields);
 
+// The four inputs as numbers, in the units typed.
+struct InputValues {
+    double flow;      // m³/h
+    double diameter;  // mm
+    double roughness; // mm
+    double viscosity; // 10⁻⁶ m²/s
+};
+
+// Calculate for inputs already read from the texts in fields, for a caller
+// that reads them its own, stricter way; the texts are left as they are.
+CalculationOutcome Calculate(FrictionFields& fields, const InputValues& inputs);
+
 // True for a number Calculate accepts as an input: at least 0.000001, finite.
 bool IsAcceptedInput(double value);
 

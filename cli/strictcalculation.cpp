@@ -71,9 +71,10 @@ CalculationOutcome CalculateStrictly(
         problems.push_back(std::string(names[static_cast<std::size_t>(input)]) + ": " + problem);
     };
     bool allNumbers = true;
+    double values[kInputCount] = {};
     for (int input = 0; input < kInputCount; ++input) {
         const std::string& text = InputText(fields, input);
-        double value = 0;
+        double& value = values[input];
         if (!ParseWholeNumber(text, value)) {
             report(input, NotANumber(text, input));
             allNumbers = false;
@@ -87,7 +88,8 @@ CalculationOutcome CalculateStrictly(
         return {CalculationOutcome::Zone::Invalid, true};
     }
 
-    const CalculationOutcome outcome = Calculate(fields);
+    const CalculationOutcome outcome
+        = Calculate(fields, {values[kFlow], values[kDiameter], values[kRoughness], values[kViscosity]});
     if (outcome.zone == CalculationOutcome::Zone::Failed)
         problems.push_back("no friction law's solution lies in its own zone (迭代失败)");
     if (!outcome.finite) {
