@@ -41,10 +41,12 @@ set(CPACK_PACKAGE_NAME vendrel)
 set(CPACK_PACKAGE_VENDOR Vendrel)
 set(CPACK_PACKAGE_CONTACT "Vendrel maintainers <maintainers@vendrel.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "friction loss calculator for air-conditioning water pipes")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Vendrel sizes the water pipes of air-conditioning systems: from flow, bore,\n"
-    "wall roughness and viscosity it calculates velocity, Reynolds number,\n"
-    "Darcy friction factor, specific friction loss and the flow zone, in a\n"
+# One string: set() with several arguments would make a list, whose ";"
+# separators end up at the start of the package description's lines.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Vendrel sizes the water pipes of air-conditioning systems: from flow, bore,"
+    "wall roughness and viscosity it calculates velocity, Reynolds number,"
+    "Darcy friction factor, specific friction loss and the flow zone, in a"
     "Simplified-Chinese dialog (vendrel) and on the command line (vendrel-calc).")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -60,6 +60,9 @@ else
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort >"$work/packaged"
     diff -u "$work/expected" "$work/packaged" || fail "package contents differ from the installed layout"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+    # Each line of the long description starts with one space and text, or is " .".
+    dpkg-deb -f "$deb" Description | tail -n +2 | grep -vE '^ ([^ ;]|\.$)' &&
+        fail "malformed lines in the package description"
     depends=$(dpkg-deb -f "$deb" Depends)
     for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-qpa-plugins \
         'fonts-arphic-uming | fonts-noto-cjk'; do
