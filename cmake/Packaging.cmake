@@ -9,17 +9,37 @@ set(VENDREL_APP_ID org.vendrel.Vendrel)
 set(VENDREL_SCREENSHOT_URL "https://vendrel.invalid/docs/screenshot.png" CACHE STRING
     "Web address of docs/screenshot.png for the AppStream metadata")
 
+set(VENDREL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/vendrel)
+
 install(TARGETS vendrel-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-configure_file(res/vendrel-calc.1.in ${PROJECT_BINARY_DIR}/man/vendrel-calc.1 @ONLY)
+# Manual pages and the Debian changelog are installed gzipped, as Debian
+# wants them; -n leaves out name and time so every build gives the same bytes.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
-add_custom_command(
-    OUTPUT ${PROJECT_BINARY_DIR}/man/vendrel-calc.1.gz
-    COMMAND ${GZIP_EXECUTABLE} -9nkf ${PROJECT_BINARY_DIR}/man/vendrel-calc.1
-    DEPENDS ${PROJECT_BINARY_DIR}/man/vendrel-calc.1
-    COMMENT "Compressing the manual page")
-add_custom_target(vendrel_manpage ALL DEPENDS ${PROJECT_BINARY_DIR}/man/vendrel-calc.1.gz)
-install(FILES ${PROJECT_BINARY_DIR}/man/vendrel-calc.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(vendrel_manpages vendrel-calc)
+if(VENDREL_BUILD_GUI)
+    list(APPEND vendrel_manpages vendrel)
+endif()
+set(vendrel_gzipped)
+foreach(page IN LISTS vendrel_manpages)
+    configure_file(res/${page}.1.in ${PROJECT_BINARY_DIR}/man/${page}.1 @ONLY)
+    list(APPEND vendrel_gzipped ${PROJECT_BINARY_DIR}/man/${page}.1)
+    install(FILES ${PROJECT_BINARY_DIR}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+configure_file(res/debian/changelog ${PROJECT_BINARY_DIR}/doc/changelog.Debian COPYONLY)
+list(APPEND vendrel_gzipped ${PROJECT_BINARY_DIR}/doc/changelog.Debian)
+set(vendrel_gzip_outputs)
+foreach(file IN LISTS vendrel_gzipped)
+    cmake_path(GET file FILENAME name)
+    add_custom_command(
+        OUTPUT ${file}.gz
+        COMMAND ${GZIP_EXECUTABLE} -9nkf ${file}
+        DEPENDS ${file}
+        COMMENT "Compressing ${name}")
+    list(APPEND vendrel_gzip_outputs ${file}.gz)
+endforeach()
+add_custom_target(vendrel_gzipped_docs ALL DEPENDS ${vendrel_gzip_outputs})
+install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.Debian.gz res/debian/copyright DESTINATION ${VENDREL_DOCDIR})
 
 if(VENDREL_BUILD_GUI)
     install(TARGETS vendrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

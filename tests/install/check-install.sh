@@ -18,11 +18,14 @@ expected=(
     usr/bin/vendrel
     usr/bin/vendrel-calc
     usr/share/applications/org.vendrel.Vendrel.desktop
+    usr/share/doc/vendrel/changelog.Debian.gz
+    usr/share/doc/vendrel/copyright
     usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/32x32/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/scalable/apps/org.vendrel.Vendrel.svg
     usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml
     usr/share/man/man1/vendrel-calc.1.gz
+    usr/share/man/man1/vendrel.1.gz
     usr/share/vendrel/screenshot.png
 )
 (cd "$stage" && find . -type f | sed 's|^\./||' | sort) >"$work/staged"
@@ -41,7 +44,12 @@ grep -q "<release version=\"$version\"" "$stage/usr/share/metainfo/org.vendrel.V
     fail "metainfo does not name release $version"
 grep -q '^Name\[zh_CN\]=' "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "no Chinese name"
 MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel-calc.1.gz" 2>/dev/null | grep -q -- '--csv' ||
-    fail "the manual page does not render"
+    fail "the manual page of vendrel-calc does not render"
+MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel.1.gz" 2>/dev/null | grep -q 'vendrel-calc(1)' ||
+    fail "the manual page of vendrel does not render"
+zcat "$stage/usr/share/doc/vendrel/changelog.Debian.gz" >"$work/changelog" || true
+changelog_version=$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>/dev/null || true)
+[ "$changelog_version" = "$version" ] || fail "the Debian changelog's last entry is $changelog_version, not $version"
 
 # The installed command gives what the build tree's gives.
 printf 'flow,diameter,roughness\n10,50,0.2\n1000,300,0.5\n3.2,50,2\n0.3,25,0.2\n,50,0.2\n' >"$work/schedule.csv"
