@@ -9,6 +9,10 @@ set(VENDREL_APP_ID org.vendrel.Vendrel)
 set(VENDREL_SCREENSHOT_URL "https://vendrel.invalid/docs/screenshot.png" CACHE STRING
     "Web address of docs/screenshot.png for the AppStream metadata")
 
+# Directories made by the install take 0755 whatever the builder's umask;
+# a group-writable /usr/share/... would go into the package as it is.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(VENDREL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/vendrel)
 
 install(TARGETS vendrel-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -23,7 +23,7 @@ test_pkgs=(
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick openbox libx11-dev time
   locales
-  desktop-file-utils appstream man-db
+  desktop-file-utils appstream man-db lintian
 )
 
 pkgs=("${run_pkgs[@]}")

@@ -79,6 +79,11 @@ else
     for unwanted in gtest benchmark asan ubsan; do
         grep -q "$unwanted" <<<"$depends" && fail "package depends on $unwanted"
     done
+    # Debian's own checks: errors fail, warnings and notes are shown.
+    lintian --fail-on none --display-info "$deb" >"$work/lintian" 2>&1 || fail "lintian did not run"
+    sed -i '/^running with root privileges/d' "$work/lintian"
+    sed 's/^/lintian: /' "$work/lintian"
+    grep -q '^E:' "$work/lintian" && fail "lintian reports errors"
 fi
 
 if [ "$failures" -gt 0 ]; then
