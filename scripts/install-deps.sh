@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs every Debian package needed to build, run and test Vendrel.
-#   install-deps.sh            build + run the calculator (Qt 6, CJK font)
+#   install-deps.sh            build + run the calculator (Qt 6 and its Chinese texts, CJK font)
 #   install-deps.sh --package  also what building the Debian package needs
 #   install-deps.sh --test     also the test tools (Xvfb, locales, clang fuzzer runtime, validators)
 set -euo pipefail
@@ -14,7 +14,7 @@ esac
 
 run_pkgs=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-noto-cjk fonts-arphic-uming
 )
 package_pkgs=(dpkg-dev file gzip)

@@ -72,11 +72,13 @@ else
     dpkg-deb -f "$deb" Description | tail -n +2 | grep -vE '^ ([^ ;]|\.$)' &&
         fail "malformed lines in the package description"
     depends=$(dpkg-deb -f "$deb" Depends)
-    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-qpa-plugins \
+    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-translations-l10n \
         'fonts-arphic-uming | fonts-noto-cjk'; do
         grep -qF "$needed" <<<"$depends" || fail "package does not depend on $needed ($depends)"
     done
-    for unwanted in gtest benchmark asan ubsan; do
+    [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "package does not recommend qt6-wayland"
+    # qt6-qpa-plugins holds only the VNC plugin, which the dialog does not use.
+    for unwanted in gtest benchmark asan ubsan qt6-qpa-plugins; do
         grep -q "$unwanted" <<<"$depends" && fail "package depends on $unwanted"
     done
     # Debian's own checks: errors fail, warnings and notes are shown.
