@@ -48,7 +48,7 @@ install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.Debian.gz res/debian/copyright
 if(VENDREL_BUILD_GUI)
     install(TARGETS vendrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES res/${VENDREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    foreach(size 16 32)
+    foreach(size 16 32 48 64 128 256)
         install(FILES res/icons/vendrel-${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME ${VENDREL_APP_ID}.png)

@@ -20,8 +20,12 @@ expected=(
     usr/share/applications/org.vendrel.Vendrel.desktop
     usr/share/doc/vendrel/changelog.Debian.gz
     usr/share/doc/vendrel/copyright
+    usr/share/icons/hicolor/128x128/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/256x256/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/32x32/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/48x48/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/64x64/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/scalable/apps/org.vendrel.Vendrel.svg
     usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml
     usr/share/man/man1/vendrel-calc.1.gz
@@ -34,8 +38,10 @@ diff -u "$work/expected" "$work/staged" || fail "installed files differ from the
 for program in vendrel vendrel-calc; do
     [ -x "$stage/usr/bin/$program" ] || fail "$program is not executable"
 done
-file -b "$stage/usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png" | grep -q '16 x 16' || fail "16 px icon"
-file -b "$stage/usr/share/icons/hicolor/32x32/apps/org.vendrel.Vendrel.png" | grep -q '32 x 32' || fail "32 px icon"
+for size in 16 32 48 64 128 256; do
+    file -b "$stage/usr/share/icons/hicolor/${size}x$size/apps/org.vendrel.Vendrel.png" | grep -q "$size x $size," ||
+        fail "the ${size}x$size icon is not $size px"
+done
 
 desktop-file-validate "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" >"$work/appstream" ||
