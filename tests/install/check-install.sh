@@ -46,9 +46,19 @@ done
 desktop-file-validate "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" >"$work/appstream" ||
     { cat "$work/appstream"; fail "appstreamcli validate"; }
-grep -q "<release version=\"$version\"" "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" ||
-    fail "metainfo does not name release $version"
-grep -q '^Name\[zh_CN\]=' "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "no Chinese name"
+grep -A1 "<release version=\"$version\"" "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" |
+    grep -q '<description>' || fail "metainfo has no notes for release $version"
+# A Chinese desktop shows one name for the program: the menu's, the generic
+# one and the software centre's.
+for lang in zh_CN zh_TW; do
+    desktop=$stage/usr/share/applications/org.vendrel.Vendrel.desktop
+    name=$(sed -n "s/^Name\[$lang\]=//p" "$desktop")
+    generic=$(sed -n "s/^GenericName\[$lang\]=//p" "$desktop")
+    store=$(sed -n "s|.*<name xml:lang=\"${lang/_/-}\">\(.*\)</name>.*|\1|p" \
+        "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml")
+    [ -n "$name" ] && [ "$generic" = "$name" ] && [ "$store" = "$name" ] ||
+        fail "$lang names differ: Name '$name', GenericName '$generic', AppStream '$store'"
+done
 MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel-calc.1.gz" 2>/dev/null | grep -q -- '--csv' ||
     fail "the manual page of vendrel-calc does not render"
 MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel.1.gz" 2>/dev/null | grep -q 'vendrel-calc(1)' ||
