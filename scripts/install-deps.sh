@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs every Debian package needed to build, run and test Vendrel.
-#   install-deps.sh            build + run the calculator (Qt 6, CJK font)
+#   install-deps.sh            build + run the calculator (Qt 6 and its Chinese texts, CJK font)
 #   install-deps.sh --package  also what building the Debian package needs
 #   install-deps.sh --test     also the test tools (Xvfb, locales, clang fuzzer runtime, validators)
 set -euo pipefail
@@ -14,8 +14,8 @@ esac
 
 run_pkgs=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-noto-cjk fonts-arphic-uming
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  fonts-arphic-uming
 )
 package_pkgs=(dpkg-dev file gzip)
 test_pkgs=(
@@ -23,7 +23,7 @@ test_pkgs=(
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick openbox libx11-dev time
   locales
-  desktop-file-utils appstream man-db
+  desktop-file-utils appstream man-db lintian
 )
 
 pkgs=("${run_pkgs[@]}")
@@ -35,17 +35,38 @@ for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
-sudo_cmd=()
-[ "$(id -u)" = 0 ] || sudo_cmd=(sudo)
-
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
+need_locale=0
 # The locale tests run the program under a comma-decimal locale.
 if [ "$want_tests" = 1 ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  need_locale=1
+fi
+[ "${#missing[@]}" -gt 0 ] || [ "$need_locale" = 1 ] || exit 0
+
+# Installing needs root: be root, or go through sudo. sudo resets the
+# environment, so apt's non-interactive front end is passed on its command line.
+if [ "$(id -u)" = 0 ]; then
+  sudo_cmd=()
+  apt_cmd=(env DEBIAN_FRONTEND=noninteractive apt-get)
+else
+  needed="${missing[*]:-the de_DE.UTF-8 locale}"
+  if ! command -v sudo >/dev/null; then
+    echo "install-deps.sh: $needed must be installed as root, and sudo is missing. Run this script as root." >&2
+    exit 1
+  fi
+  if ! sudo -v; then
+    echo "install-deps.sh: $needed must be installed as root, and $(id -un) may not use sudo. Run this script as root." >&2
+    exit 1
+  fi
+  sudo_cmd=(sudo)
+  apt_cmd=(sudo DEBIAN_FRONTEND=noninteractive apt-get)
+fi
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  "${apt_cmd[@]}" update -qq
+  "${apt_cmd[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$need_locale" = 1 ]; then
   "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
   "${sudo_cmd[@]}" locale-gen >/dev/null

@@ -18,11 +18,18 @@ expected=(
     usr/bin/vendrel
     usr/bin/vendrel-calc
     usr/share/applications/org.vendrel.Vendrel.desktop
+    usr/share/doc/vendrel/changelog.Debian.gz
+    usr/share/doc/vendrel/copyright
+    usr/share/icons/hicolor/128x128/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/256x256/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/32x32/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/48x48/apps/org.vendrel.Vendrel.png
+    usr/share/icons/hicolor/64x64/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/scalable/apps/org.vendrel.Vendrel.svg
     usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml
     usr/share/man/man1/vendrel-calc.1.gz
+    usr/share/man/man1/vendrel.1.gz
     usr/share/vendrel/screenshot.png
 )
 (cd "$stage" && find . -type f | sed 's|^\./||' | sort) >"$work/staged"
@@ -31,17 +38,34 @@ diff -u "$work/expected" "$work/staged" || fail "installed files differ from the
 for program in vendrel vendrel-calc; do
     [ -x "$stage/usr/bin/$program" ] || fail "$program is not executable"
 done
-file -b "$stage/usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png" | grep -q '16 x 16' || fail "16 px icon"
-file -b "$stage/usr/share/icons/hicolor/32x32/apps/org.vendrel.Vendrel.png" | grep -q '32 x 32' || fail "32 px icon"
+for size in 16 32 48 64 128 256; do
+    file -b "$stage/usr/share/icons/hicolor/${size}x$size/apps/org.vendrel.Vendrel.png" | grep -q "$size x $size," ||
+        fail "the ${size}x$size icon is not $size px"
+done
 
 desktop-file-validate "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" >"$work/appstream" ||
     { cat "$work/appstream"; fail "appstreamcli validate"; }
-grep -q "<release version=\"$version\"" "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" ||
-    fail "metainfo does not name release $version"
-grep -q '^Name\[zh_CN\]=' "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "no Chinese name"
+grep -A1 "<release version=\"$version\"" "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" |
+    grep -q '<description>' || fail "metainfo has no notes for release $version"
+# A Chinese desktop shows one name for the program: the menu's, the generic
+# one and the software centre's.
+for lang in zh_CN zh_TW; do
+    desktop=$stage/usr/share/applications/org.vendrel.Vendrel.desktop
+    name=$(sed -n "s/^Name\[$lang\]=//p" "$desktop")
+    generic=$(sed -n "s/^GenericName\[$lang\]=//p" "$desktop")
+    store=$(sed -n "s|.*<name xml:lang=\"${lang/_/-}\">\(.*\)</name>.*|\1|p" \
+        "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml")
+    [ -n "$name" ] && [ "$generic" = "$name" ] && [ "$store" = "$name" ] ||
+        fail "$lang names differ: Name '$name', GenericName '$generic', AppStream '$store'"
+done
 MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel-calc.1.gz" 2>/dev/null | grep -q -- '--csv' ||
-    fail "the manual page does not render"
+    fail "the manual page of vendrel-calc does not render"
+MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel.1.gz" 2>/dev/null | grep -q 'vendrel-calc(1)' ||
+    fail "the manual page of vendrel does not render"
+zcat "$stage/usr/share/doc/vendrel/changelog.Debian.gz" >"$work/changelog" || true
+changelog_version=$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>/dev/null || true)
+[ "$changelog_version" = "$version" ] || fail "the Debian changelog's last entry is $changelog_version, not $version"
 
 # The installed command gives what the build tree's gives.
 printf 'flow,diameter,roughness\n10,50,0.2\n1000,300,0.5\n3.2,50,2\n0.3,25,0.2\n,50,0.2\n' >"$work/schedule.csv"
@@ -60,14 +84,24 @@ else
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort >"$work/packaged"
     diff -u "$work/expected" "$work/packaged" || fail "package contents differ from the installed layout"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+    # Each line of the long description starts with one space and text, or is " .".
+    dpkg-deb -f "$deb" Description | tail -n +2 | grep -vE '^ ([^ ;]|\.$)' &&
+        fail "malformed lines in the package description"
     depends=$(dpkg-deb -f "$deb" Depends)
-    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-qpa-plugins \
+    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-translations-l10n \
         'fonts-arphic-uming | fonts-noto-cjk'; do
         grep -qF "$needed" <<<"$depends" || fail "package does not depend on $needed ($depends)"
     done
-    for unwanted in gtest benchmark asan ubsan; do
+    [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "package does not recommend qt6-wayland"
+    # qt6-qpa-plugins holds only the VNC plugin, which the dialog does not use.
+    for unwanted in gtest benchmark asan ubsan qt6-qpa-plugins; do
         grep -q "$unwanted" <<<"$depends" && fail "package depends on $unwanted"
     done
+    # Debian's own checks: errors fail, warnings and notes are shown.
+    lintian --fail-on none --display-info "$deb" >"$work/lintian" 2>&1 || fail "lintian did not run"
+    sed -i '/^running with root privileges/d' "$work/lintian"
+    sed 's/^/lintian: /' "$work/lintian"
+    grep -q '^E:' "$work/lintian" && fail "lintian reports errors"
 fi
 
 if [ "$failures" -gt 0 ]; then
