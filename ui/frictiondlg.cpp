@@ -26,9 +26,10 @@ CFrictionDlg::CFrictionDlg(QWidget* parent)
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    // The two bitmap sizes only: an SVG here would load every image plugin.
-    m_hIcon.addFile(QStringLiteral(":/vendrel/icons/vendrel-16.png"), QSize(16, 16));
-    m_hIcon.addFile(QStringLiteral(":/vendrel/icons/vendrel-32.png"), QSize(32, 32));
+    // Bitmaps only: an SVG here would load every image plugin. The large
+    // sizes serve task switchers and high-density screens.
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        m_hIcon.addFile(QStringLiteral(":/vendrel/icons/vendrel-%1.png").arg(size), QSize(size, size));
     createControls();
     // Bound in the order the fields are declared, each to its control.
     m_bindings = {{

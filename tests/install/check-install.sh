@@ -69,8 +69,9 @@ changelog_version=$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>/dev/n
 
 # The installed command gives what the build tree's gives.
 printf 'flow,diameter,roughness\n10,50,0.2\n1000,300,0.5\n3.2,50,2\n0.3,25,0.2\n,50,0.2\n' >"$work/schedule.csv"
-"$build/cli/vendrel-calc" --csv "$work/schedule.csv" >"$work/built.csv"
-"$stage/usr/bin/vendrel-calc" --csv "$work/schedule.csv" >"$work/installed.csv"
+# Two of the rows cannot be calculated (迭代失败, no flow): status 1 from both.
+"$build/cli/vendrel-calc" --csv "$work/schedule.csv" >"$work/built.csv" 2>/dev/null || [ $? -eq 1 ]
+"$stage/usr/bin/vendrel-calc" --csv "$work/schedule.csv" >"$work/installed.csv" 2>/dev/null || [ $? -eq 1 ]
 cmp -s "$work/built.csv" "$work/installed.csv" || fail "installed vendrel-calc gives other results"
 [ "$("$stage/usr/bin/vendrel-calc" --version)" = "vendrel-calc $version" ] || fail "installed version"
 
