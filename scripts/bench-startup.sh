@@ -14,7 +14,7 @@ source scripts/xvfb.sh
 
 declare -A map_ms peak_kib
 programs=(vendrel vendrel_minimal_dialog)
-paths=("$build/ui/vendrel" "$build/bench/vendrel_minimal_dialog")
+paths=("$build/ui/qt/vendrel" "$build/bench/vendrel_minimal_dialog")
 # One unmeasured run each, so both start with warm file caches.
 for path in "${paths[@]}"; do "$build/bench/vendrel_mapwatch" "$path" >/dev/null; done
 for _ in $(seq "$runs"); do

@@ -5,7 +5,7 @@
 #   scripts/screenshot.sh [path-to-vendrel] [output.png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=${1:-build/ui/vendrel}
+program=${1:-build/ui/qt/vendrel}
 output=${2:-docs/screenshot.png}
 caption='^计算空调水管比摩阻\(迭代\)$' # a regular expression
 

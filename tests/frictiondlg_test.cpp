@@ -1,6 +1,7 @@
-#include "ui/dialogtemplate.h"
-#include "ui/frictiondlg.h"
-#include "ui/qtchinese.h"
+#include "ui/form/frictionform.h"
+#include "ui/qt/dialogfont.h"
+#include "ui/qt/frictiondlg.h"
+#include "ui/qt/qtchinese.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -18,13 +19,17 @@
 
 namespace {
 
+using namespace vendrel::form;
+using vendrel::ui::CFrictionDlg;
+
 QString Utf8(const char* text)
 {
     return QString::fromUtf8(text);
 }
 
-const int kEntries[] = {IDC_FLOW, IDC_DIAMETER, IDC_ROUGHNESS, IDC_VISCOSITY};
-const int kResults[] = {IDC_VELOCITY, IDC_REYNOLDS, IDC_LAMBDA, IDC_FRICTION_RATE, IDC_ROUGH_REYNOLDS, IDC_STATUS};
+const ControlId kEntries[] = {IDC_FLOW, IDC_DIAMETER, IDC_ROUGHNESS, IDC_VISCOSITY};
+const ControlId kResults[]
+    = {IDC_VELOCITY, IDC_REYNOLDS, IDC_LAMBDA, IDC_FRICTION_RATE, IDC_ROUGH_REYNOLDS, IDC_STATUS};
 
 } // namespace
 
@@ -34,7 +39,7 @@ class FrictionDlgTest : public QObject {
 private:
     std::unique_ptr<CFrictionDlg> m_dlg;
 
-    QLineEdit* field(int id) const { return m_dlg->control(id); }
+    QLineEdit* field(ControlId id) const { return m_dlg->control(id); }
     QPushButton* button(const char* text) const
     {
         for (QPushButton* b : m_dlg->findChildren<QPushButton*>()) {
@@ -43,7 +48,7 @@ private:
         }
         return nullptr;
     }
-    void type(int id, const QString& text)
+    void type(ControlId id, const QString& text)
     {
         QLineEdit* edit = field(id);
         edit->setFocus();
@@ -66,7 +71,7 @@ private:
         type(IDC_VISCOSITY, viscosity);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
-    QStringList texts(const int* ids, int count) const
+    QStringList texts(const ControlId* ids, int count) const
     {
         QStringList list;
         for (int i = 0; i < count; ++i)
@@ -77,7 +82,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(InstallQtChineseTranslation(*QCoreApplication::instance()));
+        QVERIFY(vendrel::ui::InstallQtChineseTranslation(*QCoreApplication::instance()));
         // A desktop's own font size must not change the dialog's 9 points.
         QFont desktop = QApplication::font();
         desktop.setPointSize(11);
@@ -101,7 +106,7 @@ private slots:
         QCOMPARE(field(IDC_VISCOSITY)->text(), QStringLiteral("1.306"));
         QCOMPARE(field(IDC_FLOW)->text(), QString());
         QCOMPARE(field(IDC_DIAMETER)->text(), QString());
-        for (int id : kResults)
+        for (ControlId id : kResults)
             QCOMPARE(field(id)->text(), QString());
         QCOMPARE(QApplication::focusWidget(), field(IDC_FLOW));
         QVERIFY(m_dlg->windowIcon().availableSizes().contains(QSize(256, 256)));
@@ -116,7 +121,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
-        for (int id : kResults)
+        for (ControlId id : kResults)
             QVERIFY2(!field(id)->isEnabled(), "results are disabled, so Tab passes over them");
     }
 
@@ -210,7 +215,7 @@ private slots:
         QFETCH(int, id);
         QFETCH(QString, text);
         calculate(QStringLiteral("100"), QStringLiteral("0.1"), QStringLiteral("0.2"), QStringLiteral("1.306"));
-        QLineEdit* result = field(id);
+        QLineEdit* result = field(ControlId(id));
         QCOMPARE(result->text(), text);
         QVERIFY(result->fontMetrics().horizontalAdvance(text) > result->contentsRect().width());
         // Painted (a line edit scrolls while it paints), the line shows its
@@ -270,37 +275,30 @@ private slots:
         QVERIFY(!m_dlg->isVisible());
     }
 
-    // Every control sits where the template puts it, in the dialog font's units.
-    void geometryFollowsTheTemplate()
+    // Every control sits where the form puts it, in the dialog font's units,
+    // with the form's text, and each entry's label is its buddy.
+    void geometryFollowsTheForm()
     {
-        const DialogTemplate& form = FrictionDialogTemplate();
-        const DialogUnits units = DialogUnits::ForFont(m_dlg->font());
-        QCOMPARE(m_dlg->size(), units.toPixels(form.dialogUnits));
-        const QList<QWidget*> children = m_dlg->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        int checked = 0;
+        const Form& form = FrictionForm();
+        const DialogUnits units = vendrel::ui::DialogUnitsForFont(m_dlg->font());
+        QCOMPARE(m_dlg->size(), QSize(units.ToPixelsX(form.width), units.ToPixelsY(form.height)));
         for (int i = 0; i < form.controlCount; ++i) {
-            const ControlTemplate& t = form.controls[i];
-            QWidget* widget = nullptr;
-            for (QWidget* child : children) {
-                const bool sameId = child->property("controlId").toInt() == t.id;
-                const auto* label = qobject_cast<QLabel*>(child);
-                const auto* push = qobject_cast<QPushButton*>(child);
-                const QString text = label ? label->text() : push ? push->text() : QString();
-                if (sameId && (t.text == nullptr || text == Utf8(t.text)))
-                    widget = child;
-            }
-            QVERIFY2(widget, t.text);
-            QCOMPARE(widget->geometry(), units.toPixels(t.dialogUnits));
+            const Control& c = form.controls[i];
+            QWidget* widget = m_dlg->widgetAt(i);
+            QCOMPARE(widget->geometry(), vendrel::ui::ToQRect(units.ToPixels(c.rect)));
             QVERIFY(m_dlg->rect().contains(widget->geometry()));
-            ++checked;
+            const auto* label = qobject_cast<QLabel*>(widget);
+            const auto* push = qobject_cast<QPushButton*>(widget);
+            if (c.text != nullptr)
+                QCOMPARE(label != nullptr ? label->text() : push->text(), Utf8(c.text));
+            if (c.labelFor != ID_LABEL)
+                QCOMPARE(label->buddy(), field(c.labelFor));
         }
-        QCOMPARE(checked, 21);
         for (QLabel* label : m_dlg->findChildren<QLabel*>())
             QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
-        for (int id : {IDC_VELOCITY, IDC_REYNOLDS, IDC_ROUGH_REYNOLDS})
+        for (ControlId id : {IDC_VELOCITY, IDC_REYNOLDS, IDC_ROUGH_REYNOLDS})
             QVERIFY(field(id)->alignment() & Qt::AlignRight);
         QVERIFY(!field(IDC_STATUS)->hasFrame());
-        QCOMPARE(field(IDC_STATUS)->parentWidget()->geometry(), units.toPixels(QRect(23, 247, 160, 14)));
     }
 
     // The classic Song face at 9 points on a 96 DPI screen: 6 × 12 pixel units.
@@ -318,8 +316,8 @@ private slots:
         QFETCH(QRect, units);
         QFETCH(QRect, pixels);
         const DialogUnits song(6, 12);
-        QCOMPARE(song.toPixels(units), pixels);
-        QCOMPARE(song.toPixels(QSize(202, 293)), QSize(303, 440));
+        QCOMPARE(vendrel::ui::ToQRect(song.ToPixels({units.x(), units.y(), units.width(), units.height()})), pixels);
+        QCOMPARE(QSize(song.ToPixelsX(202), song.ToPixelsY(293)), QSize(303, 440));
     }
 
     void labelsUseAChineseFont()

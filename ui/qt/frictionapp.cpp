@@ -1,6 +1,8 @@
-#include "ui/frictionapp.h"
+#include "ui/qt/frictionapp.h"
 
-#include "ui/frictiondlg.h"
+#include "ui/qt/frictiondlg.h"
+
+namespace vendrel::ui {
 
 CFrictionApp theApp;
 
@@ -10,3 +12,5 @@ bool CFrictionApp::InitInstance()
     dlg.DoModal();
     return false;
 }
+
+} // namespace vendrel::ui

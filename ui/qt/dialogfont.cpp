@@ -1,10 +1,12 @@
-#include "ui/dialogfont.h"
+#include "ui/qt/dialogfont.h"
 
-#include "ui/dialogtemplate.h"
+#include "ui/form/frictionform.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
+namespace vendrel::ui {
 namespace {
 
 // Song-style (Ming) faces, preferred in this order.
@@ -21,7 +23,7 @@ const char* const kSongFamilies[] = {
 QString ChineseFamily()
 {
     const QStringList installed = QFontDatabase::families();
-    const QString preferred = QString::fromUtf8(FrictionDialogTemplate().fontFamily);
+    const QString preferred = QString::fromUtf8(form::FrictionForm().fontFamily);
     if (installed.contains(preferred, Qt::CaseInsensitive))
         return preferred;
     for (const char* family : kSongFamilies) {
@@ -40,6 +42,16 @@ QFont DialogFont()
     const QString family = ChineseFamily();
     if (!family.isEmpty())
         font.setFamilies({family});
-    font.setPointSize(FrictionDialogTemplate().fontPointSize);
+    font.setPointSize(form::FrictionForm().fontPointSize);
     return font;
 }
+
+form::DialogUnits DialogUnitsForFont(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int alphabet
+        = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return form::DialogUnits((alphabet / 26 + 1) / 2, metrics.height());
+}
+
+} // namespace vendrel::ui

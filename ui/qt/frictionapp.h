@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vendrel::ui {
+
 // The application: runs the calculator dialog once and ends when it closes.
 // Holds no state; the Qt application object is made by main beforehand.
 class CFrictionApp {
@@ -10,8 +12,9 @@ public:
 
     // Shows the dialog modally; returns false, as there is no event loop to
     // enter once it has closed.
-    virtual bool InitInstance();
-    virtual ~CFrictionApp() = default;
+    bool InitInstance();
 };
 
 extern CFrictionApp theApp;
+
+} // namespace vendrel::ui

@@ -1,4 +1,4 @@
-#include "ui/qtchinese.h"
+#include "ui/qt/qtchinese.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -6,6 +6,8 @@
 #include <QTranslator>
 
 #include <memory>
+
+namespace vendrel::ui {
 
 bool InstallQtChineseTranslation(QCoreApplication& application)
 {
@@ -17,3 +19,5 @@ bool InstallQtChineseTranslation(QCoreApplication& application)
     translator->setParent(&application);
     return QCoreApplication::installTranslator(translator.release());
 }
+
+} // namespace vendrel::ui

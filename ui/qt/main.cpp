@@ -1,5 +1,5 @@
-#include "ui/frictionapp.h"
-#include "ui/qtchinese.h"
+#include "ui/qt/frictionapp.h"
+#include "ui/qt/qtchinese.h"
 #include "vendrel/version.h"
 
 #include <QApplication>
@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral(VENDREL_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VENDREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.vendrel.Vendrel"));
-    InstallQtChineseTranslation(application);
-    theApp.InitInstance();
+    vendrel::ui::InstallQtChineseTranslation(application);
+    vendrel::ui::theApp.InitInstance();
     return 0;
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace vendrel::form {
+
+// The calculator's control ids: the dialog's own numbers, so that a Win32
+// template and its messages use them as they are. The two buttons carry the
+// platform's command ids for OK (1) and cancel (2); labels carry -1.
+enum ControlId : int {
+    ID_CALCULATE = 1, // IDOK on Windows
+    ID_EXIT = 2,      // IDCANCEL on Windows
+    ID_LABEL = -1,    // IDC_STATIC on Windows
+    IDC_FLOW = 1000,
+    IDC_STATUS = 1001,
+    IDC_DIAMETER = 1004,
+    IDC_ROUGHNESS = 1005,
+    IDC_VISCOSITY = 1006,
+    IDC_VELOCITY = 1007,
+    IDC_LAMBDA = 1008,
+    IDC_FRICTION_RATE = 1009,
+    IDC_REYNOLDS = 1010,
+    IDC_ROUGH_REYNOLDS = 1011,
+};
+
+} // namespace vendrel::form

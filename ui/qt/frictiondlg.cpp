@@ -1,0 +1,169 @@
+#include "ui/qt/frictiondlg.h"
+
+#include "ui/qt/dialogfont.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace vendrel::ui {
+namespace {
+
+using form::ControlKind;
+
+// Results sit in disabled fields; a dark grey keeps their digits as easy to
+// read as typed text while the field still looks inactive.
+const QColor kDisabledText(0x40, 0x40, 0x40);
+
+} // namespace
+
+CFrictionDlg::CFrictionDlg(QWidget* parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    // Bitmaps only: an SVG here would load every image plugin. The large
+    // sizes serve task switchers and high-density screens.
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        m_hIcon.addFile(QStringLiteral(":/vendrel/icons/vendrel-%1.png").arg(size), QSize(size, size));
+    createControls();
+}
+
+void CFrictionDlg::createControls()
+{
+    const form::Form& form = form::FrictionForm();
+    setWindowTitle(QString::fromUtf8(form.caption));
+    setFont(DialogFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
+    setPalette(colours);
+    const form::DialogUnits units = DialogUnitsForFont(font());
+    setFixedSize(units.ToPixelsX(form.width), units.ToPixelsY(form.height));
+
+    // Created in template order, which Qt also takes as the tab order.
+    for (int i = 0; i < form.controlCount; ++i) {
+        const form::Control& control = form.controls[i];
+        const QRect place = ToQRect(units.ToPixels(control.rect));
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Entry:
+        case ControlKind::Result:
+        case ControlKind::Status:
+            widget = createEdit(control, place);
+            break;
+        case ControlKind::DefaultButton:
+        case ControlKind::Button:
+            widget = createButton(control);
+            break;
+        case ControlKind::Label:
+            widget = createLabel(control);
+            break;
+        }
+        widget->setGeometry(place);
+        m_widgets.push_back(widget);
+    }
+    for (const form::FieldBinding& binding : form::kFieldBindings)
+        Q_ASSERT(m_edits.count(binding.id) == 1);
+}
+
+QWidget* CFrictionDlg::createEdit(const form::Control& control, const QRect& place)
+{
+    QFrame* edge = nullptr;
+    if (control.staticEdge && control.kind == ControlKind::Status) {
+        // The status line has no border of its own, only a thin sunken edge;
+        // the frame takes the form's place and the line fills its inside.
+        edge = new QFrame(this);
+        edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        edge->setLineWidth(1);
+        edge->setGeometry(place);
+    }
+    auto* edit = new QLineEdit(edge != nullptr ? static_cast<QWidget*>(edge) : this);
+    // Disabled, not read-only: results take no focus and Tab passes them.
+    edit->setEnabled(control.kind == ControlKind::Entry);
+    edit->setAlignment((control.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (control.kind == ControlKind::Status)
+        edit->setFrame(false);
+    m_edits[control.id] = edit;
+    if (edge == nullptr)
+        return edit;
+    edit->setGeometry(edge->contentsRect());
+    return edge;
+}
+
+QWidget* CFrictionDlg::createButton(const form::Control& control)
+{
+    auto* button = new QPushButton(QString::fromUtf8(control.text), this);
+    // Enter presses the focused button, else the default one ("计算").
+    button->setAutoDefault(true);
+    button->setDefault(control.kind == ControlKind::DefaultButton);
+    if (control.id == form::ID_CALCULATE)
+        connect(button, &QPushButton::clicked, this, &CFrictionDlg::OnOK);
+    else
+        connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    return button;
+}
+
+QWidget* CFrictionDlg::createLabel(const form::Control& control)
+{
+    auto* label = new QLabel(QString::fromUtf8(control.text), this);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (control.labelFor != form::ID_LABEL) {
+        QLineEdit* entry = m_edits.at(control.labelFor);
+        label->setBuddy(entry);
+        entry->setAccessibleName(label->text());
+    }
+    return label;
+}
+
+QLineEdit* CFrictionDlg::control(form::ControlId id) const
+{
+    const auto found = m_edits.find(id);
+    return found != m_edits.end() ? found->second : nullptr;
+}
+
+int CFrictionDlg::DoModal()
+{
+    return exec();
+}
+
+void CFrictionDlg::showEvent(QShowEvent* event)
+{
+    // OnInitDialog leaves the focus to the platform, and Qt, like Windows,
+    // gives it to the first tab stop: the flow entry.
+    if (!m_initialised) {
+        m_initialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CFrictionDlg::OnInitDialog()
+{
+    InitFields();
+    setWindowIcon(m_hIcon);
+}
+
+void CFrictionDlg::OnOK()
+{
+    CalculateFields();
+}
+
+std::string CFrictionDlg::ControlText(form::ControlId id) const
+{
+    return m_edits.at(id)->text().toStdString();
+}
+
+void CFrictionDlg::SetControlText(form::ControlId id, const std::string& text)
+{
+    QLineEdit* edit = m_edits.at(id);
+    edit->setText(QString::fromStdString(text));
+    // Show a text from its first character, as a dialog does: setText
+    // leaves the end in view, and a disabled result cannot be scrolled, so a
+    // long value would lose its leading digits.
+    edit->setCursorPosition(0);
+}
+
+} // namespace vendrel::ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/form/frictiondlgbase.h"
+#include "ui/form/frictionform.h"
+
+#include <QDialog>
+#include <QIcon>
+
+#include <map>
+#include <vector>
+
+class QLineEdit;
+
+namespace vendrel::ui {
+
+// The calculator: four entries, five results, a status line and two buttons,
+// built from the form description. "计算" (or Enter) calculates from what the
+// entries hold and leaves the dialog open; "退出", Esc or the close box end it.
+class CFrictionDlg : public QDialog, public form::FrictionDlgBase {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CFrictionDlg)
+
+public:
+    explicit CFrictionDlg(QWidget* parent = nullptr);
+
+    // Opens the dialog and waits until it is closed.
+    int DoModal();
+
+    // The edit control showing one of the ten texts.
+    QLineEdit* control(form::ControlId id) const;
+    // The widget made for the form's control at index, in template order.
+    QWidget* widgetAt(int index) const { return m_widgets.at(static_cast<std::size_t>(index)); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void OnOK();
+
+    std::string ControlText(form::ControlId id) const override;
+    void SetControlText(form::ControlId id, const std::string& text) override;
+
+    void createControls();
+    QWidget* createEdit(const form::Control& control, const QRect& place);
+    QWidget* createButton(const form::Control& control);
+    QWidget* createLabel(const form::Control& control);
+
+    QIcon m_hIcon;
+    bool m_initialised = false;
+    std::vector<QWidget*> m_widgets;               // one per form control
+    std::map<form::ControlId, QLineEdit*> m_edits; // the ten bound texts
+};
+
+} // namespace vendrel::ui
