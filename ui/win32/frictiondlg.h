@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/form/frictiondlgbase.h"
+#include "ui/win32/dialogtemplate.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace vendrel::ui {
+
+// The calculator as a Win32 modal dialog, built from the form description:
+// four entries, five results, a status line and two buttons. "计算" (or
+// Enter) calculates and leaves the dialog open; "退出", Esc or the close box
+// end it. Windows itself lays it out in dialog units of the 宋体 9 pt font.
+class CFrictionDlg : public form::FrictionDlgBase {
+public:
+    explicit CFrictionDlg(HWND parent = nullptr);
+
+    // Opens the dialog and waits until it is closed; returns IDCANCEL.
+    INT_PTR DoModal();
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    BOOL OnInitDialog();
+    void OnOK();
+    void OnCancel();
+    bool OnPaint();
+    HCURSOR OnQueryDragIcon() const { return m_hIcon; }
+
+    std::string ControlText(form::ControlId id) const override;
+    void SetControlText(form::ControlId id, const std::string& text) override;
+
+    HWND m_parent;
+    HWND m_hWnd = nullptr;
+    // Shared resource handles (LR_SHARED): Windows owns them, nothing frees them.
+    HICON m_hIcon;
+    HICON m_hSmallIcon;
+    DialogTemplate m_template;
+};
+
+} // namespace vendrel::ui

@@ -1,0 +1,9 @@
+#include "ui/win32/frictionapp.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/)
+{
+    vendrel::ui::theApp.InitInstance();
+    return 0;
+}
