@@ -1,3 +1,4 @@
+#include "tests/workedexamples.h"
 #include "ui/form/frictionform.h"
 #include "ui/qt/dialogfont.h"
 #include "ui/qt/frictiondlg.h"
@@ -127,50 +128,20 @@ private slots:
 
     void enterFillsTheResults_data()
     {
-        QTest::addColumn<QString>("flow");
-        QTest::addColumn<QString>("diameter");
-        QTest::addColumn<QString>("roughness");
+        QTest::addColumn<QStringList>("inputs");  // W, D, K, ν as typed
         QTest::addColumn<QStringList>("results"); // V, Re, λ, Rf, Re*, status
-        QTest::newRow("transition, 10 m³/h in DN50") << "10"
-                                                     << "50"
-                                                     << "0.2"
-                                                     << QStringList{"1.414711", "54161", "0.030320", "61.875887",
-                                                            "13.337383", Utf8("过渡区：λ误差为-0.029784^-6")};
-        QTest::newRow("laminar, 0.2 m³/h in DN50")
-            << "0.2"
-            << "50"
-            << "0.2" << QStringList{"0.028294", "1083", "0.059082", "0.048230", Utf8("非紊流区"), Utf8("层流区")};
-        QTest::newRow("critical, 0.3 m³/h in DN25")
-            << "0.3"
-            << "25"
-            << "0.2" << QStringList{"0.169765", "3249", "0.037030", "2.176441", Utf8("非紊流区"), Utf8("临界区")};
-        QTest::newRow("rough pipe, 1000 m³/h in DN300") << "1000"
-                                                        << "300"
-                                                        << "0.5"
-                                                        << QStringList{"3.929752", "902699", "0.022226", "58.330764",
-                                                               "79.300218", Utf8("粗糙区:λ误差为0.000043^-6")};
-        QTest::newRow("smooth pipe, 10 m³/h in DN50") << "10"
-                                                      << "50"
-                                                      << "0.001"
-                                                      << QStringList{"1.414711", "54161", "0.020527", "41.891297",
-                                                             "0.054871", Utf8("光滑区：λ误差为-0.195811^-6")};
-        QTest::newRow("no zone fits, 3.2 m³/h in DN50, K 2 mm")
-            << "3.2"
-            << "50"
-            << "2" << QStringList{"0.452707", "17331", "", "", "", Utf8("迭代失败")};
-        // A Chinese input method in Chinese-punctuation mode types "。".
-        QTest::newRow("10。5 m³/h typed in Chinese punctuation, DN50")
-            << Utf8("10。5") << Utf8("５０") << "0.2"
-            << QStringList{
-                   "1.485446", "56870", "0.030235", "68.028569", "13.984778", Utf8("过渡区：λ误差为0.003055^-6")};
+        for (const vendrel::examples::Example& e : vendrel::examples::kWorkedExamples) {
+            QTest::newRow(e.name) << QStringList{Utf8(e.in.flow), Utf8(e.in.diameter), Utf8(e.in.roughness),
+                Utf8(e.in.viscosity)}
+                                  << QStringList{Utf8(e.out.velocity), Utf8(e.out.reynolds), Utf8(e.out.lambda),
+                                         Utf8(e.out.frictionRate), Utf8(e.out.roughReynolds), Utf8(e.out.status)};
+        }
     }
     void enterFillsTheResults()
     {
-        QFETCH(QString, flow);
-        QFETCH(QString, diameter);
-        QFETCH(QString, roughness);
+        QFETCH(QStringList, inputs);
         QFETCH(QStringList, results);
-        calculate(flow, diameter, roughness, QStringLiteral("1.306"));
+        calculate(inputs[0], inputs[1], inputs[2], inputs[3]);
         QCOMPARE(texts(kResults, 6), results);
         QVERIFY(m_dlg->isVisible());
     }
