@@ -4,6 +4,7 @@
 #include "calc/frictionlaws.h"
 #include "calc/messages.h"
 #include "calc/numbertext.h"
+#include "calc/portablemath.h"
 #include "calc/turbulentsolver.h"
 
 #include <cmath>
@@ -62,19 +63,19 @@ void AssignTurbulentStatus(
 {
     switch (zone) {
     case FlowZone::Smooth: {
-        const double root = std::pow(lambda, 0.5);
-        AssignResidual(status, messages::kSmoothPrefix, 2 * std::log10(root * re) - laws::kSmoothOffset - 1 / root);
+        const double root = math::SquareRoot(lambda);
+        AssignResidual(status, messages::kSmoothPrefix, 2 * math::Log10(root * re) - laws::kSmoothOffset - 1 / root);
         break;
     }
     case FlowZone::Transition: {
-        const double root = std::pow(lambda, 0.5);
+        const double root = math::SquareRoot(lambda);
         AssignResidual(status, messages::kTransitionPrefix,
-            2 * std::log10(laws::kColebrookViscous / re / root + roughness * laws::kInverse371 / diameter) + 1 / root);
+            2 * math::Log10(laws::kColebrookViscous / re / root + roughness * laws::kInverse371 / diameter) + 1 / root);
         break;
     }
     case FlowZone::Rough:
-        AssignResidual(status, messages::kRoughPrefix,
-            lambda - laws::kRoughFactor * std::pow(roughness / diameter, laws::kRoughExponent));
+        AssignResidual(
+            status, messages::kRoughPrefix, lambda - laws::kRoughFactor * math::FourthRoot(roughness / diameter));
         break;
     case FlowZone::Failed:
     case FlowZone::None:
@@ -156,13 +157,13 @@ CalculationOutcome Calculate(FrictionFields& fields, const InputValues& inputs)
         outcome.zone = zone == FlowZone::Smooth ? Zone::Smooth
             : zone == FlowZone::Rough           ? Zone::Rough
                                                 : Zone::Transition;
-        const double roughReynolds = std::pow(lambda * laws::kEighth, 0.5) * velocity * roughnessSI / viscositySI;
+        const double roughReynolds = math::SquareRoot(lambda * laws::kEighth) * velocity * roughnessSI / viscositySI;
         AssignFixed(fields.m_strRoughReynolds, roughReynolds);
         outcome.finite = outcome.finite && std::isfinite(roughReynolds);
     } else {
         // A Re that is not a number fails both comparisons and counts as laminar.
         const bool critical = re >= kLaminarLimit;
-        lambda = critical ? 0.0025 * std::pow(re, kOneThirdSingle) : 64 / re;
+        lambda = critical ? 0.0025 * math::Pow(re, kOneThirdSingle) : 64 / re;
         fields.m_strStatus.assign(critical ? messages::kCritical : messages::kLaminar);
         fields.m_strRoughReynolds.assign(messages::kNotTurbulent);
         outcome.zone = critical ? Zone::Critical : Zone::Laminar;

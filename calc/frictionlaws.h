@@ -9,8 +9,7 @@
 //   zones by    Re* = √(λ/8)·V·K/ν
 namespace vendrel::laws {
 
-inline constexpr double kRoughFactor = 0.11;
-inline constexpr double kRoughExponent = 0.25;
+inline constexpr double kRoughFactor = 0.11; // times the fourth root of K/D
 inline constexpr double kColebrookViscous = 2.51;
 inline constexpr double kInverse371 = 0.2695417789757412; // 1/3.71, applied as a multiplier
 inline constexpr double kSmoothOffset = 0.8;

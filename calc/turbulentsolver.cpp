@@ -1,6 +1,7 @@
 #include "calc/turbulentsolver.h"
 
 #include "calc/frictionlaws.h"
+#include "calc/portablemath.h"
 
 #include <cmath>
 
@@ -21,7 +22,7 @@ constexpr double kSmoothLikelyAbove = 40.0;
 // Re* for a trial λ.
 double RoughReynolds(double lambda, double K, double V, double nu)
 {
-    return std::pow(lambda * laws::kEighth, 0.5) * K * V / nu;
+    return math::SquareRoot(lambda * laws::kEighth) * K * V / nu;
 }
 
 // Plain bisection on [kBracketLow, kBracketHigh] for a law whose value at the
@@ -76,7 +77,7 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
     const double n = nu;
 
     zone = FlowZone::Rough;
-    const double roughLambda = std::pow(k / d, laws::kRoughExponent) * laws::kRoughFactor;
+    const double roughLambda = math::FourthRoot(k / d) * laws::kRoughFactor;
     const double roughReynolds = RoughReynolds(roughLambda, k, v, n);
     if (roughReynolds > kRoughLimit)
         return roughLambda;
@@ -86,13 +87,13 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
     const double viscousTerm = laws::kColebrookViscous / re;
     // Colebrook–White residual: positive below the root, negative above it.
     const auto colebrook = [&](double lambda) {
-        const double inverseRoot = 1 / std::pow(lambda, 0.5);
-        return 2 * std::log10(viscousTerm * inverseRoot + relativeRoughness) + inverseRoot;
+        const double inverseRoot = 1 / math::SquareRoot(lambda);
+        return 2 * math::Log10(viscousTerm * inverseRoot + relativeRoughness) + inverseRoot;
     };
     // Smooth-pipe residual: negative below the root, positive above it.
     const auto smooth = [&](double lambda) {
-        const double root = std::pow(lambda, 0.5);
-        return 2 * std::log10(root * re) - laws::kSmoothOffset - 1 / root;
+        const double root = math::SquareRoot(lambda);
+        return 2 * math::Log10(root * re) - laws::kSmoothOffset - 1 / root;
     };
 
     // The smooth law is solved alongside Colebrook–White when it will probably

@@ -1,5 +1,7 @@
 #include "calc/turbulentsolver.h"
 
+#include "calc/portablemath.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,7 +66,7 @@ TEST(Solver, RoughLawIsExactForItsSinglePrecisionInputs)
     const float K = 0.0005f;
     const float D = 0.3f;
     const double lambda = SolveTurbulentFriction(K, D, 3.929752f, 0.000001306f, zone);
-    EXPECT_EQ(lambda, std::pow(double{K} / double{D}, 0.25) * 0.11);
+    EXPECT_EQ(lambda, math::FourthRoot(double{K} / double{D}) * 0.11);
 }
 
 // Bisection stops 30 halvings into [1e-9, 1]: the midpoint returned is within
@@ -99,7 +101,7 @@ TEST(Solver, RoughZoneBeginsAboveSixty)
     const float K = 0.002f;
     const float D = 0.05f;
     const float nu = 0.000001306f;
-    const double roughLambda = std::pow(double{K} / double{D}, 0.25) * 0.11;
+    const double roughLambda = math::FourthRoot(double{K} / double{D}) * 0.11;
     float V = 0.1f;
     while (RoughReynolds(roughLambda, K, V, nu) <= 60)
         V = std::nextafter(V, 10.0f);
@@ -122,7 +124,7 @@ namespace {
 double ReferenceSolve(float K, float D, float V, float nu, FlowZone& zone)
 {
     const double k = K, d = D, v = V, n = nu;
-    const auto s = [&](double l) { return std::pow(l * 0.125, 0.5) * k * v / n; };
+    const auto s = [&](double l) { return math::SquareRoot(l * 0.125) * k * v / n; };
     const auto bisect = [](auto law) {
         const double atLow = law(1e-9);
         double lo = 1e-9, hi = 1.0, mid;
@@ -136,14 +138,15 @@ double ReferenceSolve(float K, float D, float V, float nu, FlowZone& zone)
         return mid;
     };
     zone = FlowZone::Rough;
-    const double rough = std::pow(k / d, 0.25) * 0.11;
+    const double rough = math::FourthRoot(k / d) * 0.11;
     if (s(rough) > 60)
         return rough;
     const double re = d * v / n;
     const double t = k * 0.2695417789757412 / d;
     const double a = 2.51 / re;
-    const auto f = [&](double l) { return 2 * std::log10(a * (1 / std::pow(l, 0.5)) + t) + 1 / std::pow(l, 0.5); };
-    const auto g = [&](double l) { return 2 * std::log10(std::pow(l, 0.5) * re) - 0.8 - 1 / std::pow(l, 0.5); };
+    const auto f
+        = [&](double l) { return 2 * math::Log10(a * (1 / math::SquareRoot(l)) + t) + 1 / math::SquareRoot(l); };
+    const auto g = [&](double l) { return 2 * math::Log10(math::SquareRoot(l) * re) - 0.8 - 1 / math::SquareRoot(l); };
     zone = FlowZone::Transition;
     if (f(1e-9) * f(1.0) < 0) {
         const double l = bisect(f);
