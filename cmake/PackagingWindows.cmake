@@ -13,11 +13,12 @@ set(VENDREL_WINDOWS_SETUP ${package_dir}/${name}-setup.exe)
 
 # Notepad on older Windows wants CRLF line ends, and a byte order mark to take
 # the text for UTF-8.
+string(ASCII 239 187 191 byte_order_mark)
 foreach(text res/windows/README.txt LICENSE)
     file(READ ${PROJECT_SOURCE_DIR}/${text} content)
     string(REPLACE "\n" "\r\n" content "${content}")
     get_filename_component(base ${text} NAME_WE)
-    file(WRITE ${package_dir}/text/${base}.txt "\xEF\xBB\xBF${content}")
+    file(WRITE ${package_dir}/text/${base}.txt "${byte_order_mark}${content}")
 endforeach()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/res/windows/README.txt ${PROJECT_SOURCE_DIR}/LICENSE)

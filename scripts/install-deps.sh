@@ -2,14 +2,18 @@
 # Installs every Debian package needed to build, run and test Vendrel.
 #   install-deps.sh            build + run the calculator (Qt 6 and its Chinese texts, CJK font)
 #   install-deps.sh --package  also what building the Debian package needs
-#   install-deps.sh --test     also the test tools (Xvfb, locales, clang fuzzer runtime, validators)
+#   install-deps.sh --windows  also the Windows edition's cross-compiler (mingw-w64) and Wine to test it
+#   install-deps.sh --test     also the test tools (Xvfb, locales, clang fuzzer runtime, validators),
+#                              and the --package and --windows sets
 set -euo pipefail
 
 want_tests=0
 want_package=0
+want_windows=0
 case "${1:-}" in
---test) want_tests=1 want_package=1 ;;
+--test) want_tests=1 want_package=1 want_windows=1 ;;
 --package) want_package=1 ;;
+--windows) want_windows=1 ;;
 esac
 
 run_pkgs=(
@@ -25,10 +29,21 @@ test_pkgs=(
   locales
   desktop-file-utils appstream man-db lintian
 )
+# GoogleTest's sources are built for Windows; Google Benchmark's library
+# builds the schedule writer for comparing with Linux; fonts-wine has Marlett;
+# librsvg2-bin and ImageMagick make the icon, NSIS and zip the downloads; the
+# dialog's font under Wine is AR PL UMing.
+windows_pkgs=(
+  g++-mingw-w64-x86-64-posix
+  wine wine64 fonts-wine fonts-arphic-uming
+  googletest libbenchmark-dev
+  librsvg2-bin imagemagick nsis zip
+)
 
 pkgs=("${run_pkgs[@]}")
 [ "$want_package" = 1 ] && pkgs+=("${package_pkgs[@]}")
 [ "$want_tests" = 1 ] && pkgs+=("${test_pkgs[@]}")
+[ "$want_windows" = 1 ] && pkgs+=("${windows_pkgs[@]}")
 
 missing=()
 for p in "${pkgs[@]}"; do

@@ -10,13 +10,21 @@
 namespace vendrel {
 namespace {
 
+// German uses a decimal comma; Windows' C runtime knows its locales by other names.
+#ifdef _WIN32
+constexpr char kCommaLocale[] = "German_Germany.1252";
+#else
+constexpr char kCommaLocale[] = "de_DE.UTF-8";
+#endif
+
 // The dialog runs with the user's locale in force; a comma-decimal locale must
 // change neither how inputs are read nor how results are written.
 class CommaDecimalLocale : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "generate de_DE.UTF-8 (scripts/install-deps.sh)";
+        ASSERT_NE(std::setlocale(LC_ALL, kCommaLocale), nullptr)
+            << kCommaLocale << " is missing (scripts/install-deps.sh)";
         char probe[16];
         std::snprintf(probe, sizeof probe, "%.1f", 0.5);
         ASSERT_STREQ(probe, "0,5") << "the locale does not use a decimal comma";

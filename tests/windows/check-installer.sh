@@ -16,7 +16,7 @@ unix_path() { winepath -u "$1" 2>/dev/null; }
 local_appdata=$(windows_folder LOCALAPPDATA)
 install_dir="$local_appdata\\Programs\\Vendrel"
 programs=$(unix_path "$local_appdata\\Programs")
-shortcut=$(unix_path "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")/Vendrel 水管比摩阻计算.lnk
+shortcut="$(unix_path "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")/Vendrel 水管比摩阻计算.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vendrel'
 had_programs=0
 [ -d "$programs" ] && had_programs=1

@@ -3,10 +3,9 @@
 #include "cli/commandline.h"
 #include "cli/csvjob.h"
 #include "cli/exitcodes.h"
+#include "cli/platform.h"
 #include "cli/strictcalculation.h"
 #include "vendrel/version.h"
-
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -51,13 +50,13 @@ int RunCsv(const cli::CommandLine& command)
 {
     static char outputBuffer[1 << 16];
     // Someone watching a terminal sees each row as it is calculated.
-    const bool rowByRow = ::isatty(STDOUT_FILENO) == 1;
+    const bool rowByRow = cli::StandardOutputIsTerminal();
     if (!rowByRow)
         std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     if (command.csvFile.empty())
         return cli::RunCsvJob(stdin, "standard input", stdout, stderr, rowByRow);
 
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(command.csvFile.c_str(), "rb"), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(cli::OpenForReading(command.csvFile), &std::fclose);
     if (!file) {
         std::fprintf(stderr, "vendrel-calc: cannot open %s: %s\n", command.csvFile.c_str(), std::strerror(errno));
         return cli::kExitIncomplete;
@@ -65,11 +64,11 @@ int RunCsv(const cli::CommandLine& command)
     return cli::RunCsvJob(file.get(), command.csvFile.c_str(), stdout, stderr, rowByRow);
 }
 
-int Run(int argc, char** argv)
+int Run(const std::vector<std::string>& args)
 {
     cli::CommandLine command;
     std::string error;
-    if (!cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), command, error)) {
+    if (!cli::ParseCommandLine(args, command, error)) {
         std::fprintf(stderr, "vendrel-calc: %s\nTry 'vendrel-calc --help'.\n", error.c_str());
         return cli::kExitUsage;
     }
@@ -90,9 +89,9 @@ int Run(int argc, char** argv)
 
 } // namespace
 
-int main(int argc, char** argv)
+int vendrel::cli::RunProgram(const std::vector<std::string>& args)
 {
-    const int status = Run(argc, argv);
+    const int status = Run(args);
     // Results that never reached their file are no results: a full disk or a
     // closed pipe must not end in success, whatever the mode.
     errno = 0;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace vendrel::cli {
+
+// vendrel-calc itself, the same on every system: args are the arguments after
+// the program's name, in UTF-8. Returns the exit status.
+int RunProgram(const std::vector<std::string>& args);
+
+// What differs between systems; each has its own file (platform_posix.cpp,
+// platform_windows.cpp) with the entry point that calls RunProgram.
+
+// True when standard output is shown to a person as it is written.
+bool StandardOutputIsTerminal();
+
+// Opens a file named in UTF-8 for reading its bytes unchanged, or returns
+// nullptr with errno set.
+std::FILE* OpenForReading(const std::string& path);
+
+} // namespace vendrel::cli

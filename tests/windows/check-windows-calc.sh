@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Runs vendrel-calc.exe under Wine ($WINE, in $WINEPREFIX) and wants the very
+# bytes the Linux vendrel-calc writes.
+#   check-windows-calc.sh worked-example EXE
+#   check-windows-calc.sh schedule EXE LINUX_CALC MAKE_SCHEDULE ROWS
+set -euo pipefail
+wine=${WINE:-wine}
+# Wine hands the arguments to the program in UTF-16, converted from the
+# locale's character set.
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# same FILE_A FILE_B WHAT: fails showing the first differences.
+same() {
+    cmp -s "$1" "$2" && return 0
+    echo "$3 differ:"
+    diff "$1" "$2" | head -n 20
+    return 1
+}
+
+case "$1" in
+worked-example)
+    exe=$2
+    status=0
+    "$wine" "$exe" --flow 10 --diameter 50 >"$work/out" 2>"$work/err" || status=$?
+    printf '%s\n' '实际流速(V:m/s) 1.414711' '雷诺数(Re) 54161' '摩擦阻力系数(λ) 0.030320' \
+        '比摩阻(Rf:mm水柱/m) 61.875887' '粗糙雷诺数(Re*) 13.337383' '过渡区：λ误差为-0.029784^-6' >"$work/expected"
+    same "$work/expected" "$work/out" "expected and printed results"
+    same /dev/null "$work/err" "standard error and nothing"
+    [ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
+
+    # In a console set to Chinese Windows' code page 936, the program shows
+    # its results and messages in UTF-8 and gives 936 back when it ends.
+    cd "$(dirname "$exe")"
+    script -qec "$wine cmd /c 'chcp 936 >NUL & $(basename "$exe") --flow 3.2 --diameter 50 --roughness 2 & chcp'" \
+        /dev/null </dev/null | sed -E 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r' >"$work/console"
+    printf '%s\n' '实际流速(V:m/s) 0.452707' '雷诺数(Re) 17331' '摩擦阻力系数(λ)' '比摩阻(Rf:mm水柱/m)' '粗糙雷诺数(Re*)' \
+        '迭代失败' "vendrel-calc: no friction law's solution lies in its own zone (迭代失败)" \
+        'Active code page: 936' >"$work/expected"
+    same "$work/expected" "$work/console" "expected and console output"
+    ;;
+schedule)
+    exe=$2 linux_calc=$3 make_schedule=$4 rows=$5
+    # compare NAME: Linux's and Windows' results and messages for the input
+    # run NAME, byte for byte.
+    compare() {
+        same "$1.linux.out" "$1.windows.out" "$1: Linux's and Windows' results"
+        same "$1.linux.err" "$1.windows.err" "$1: Linux's and Windows' messages"
+        [ "$(cat "$1.linux.status")" -eq "$(cat "$1.windows.status")" ] ||
+            { echo "$1: exit status $(cat "$1.linux.status") on Linux, $(cat "$1.windows.status") on Windows"; return 1; }
+    }
+    # run NAME PROGRAM... <INPUT
+    run() {
+        local name=$1 status=0
+        shift
+        "$@" >"$name.out" 2>"$name.err" || status=$?
+        echo "$status" >"$name.status"
+    }
+
+    # A Chinese file name: the .exe gets it in UTF-16, opens it with _wfopen
+    # and names it in UTF-8 in the messages on rows it cannot calculate.
+    csv="管道表 $rows.csv"
+    "$make_schedule" "$rows" >"$work/$csv"
+    cd "$work"
+    run by-name.linux "$linux_calc" --csv "$csv"
+    run by-name.windows "$wine" "$exe" --csv "$csv"
+    compare by-name
+    [ "$(wc -l <by-name.windows.out)" -eq $((rows + 1)) ] || { echo "not one row out per row in"; exit 1; }
+
+    # Standard input in binary mode: CRLF line ends and a line break quoted in
+    # a field reach the reader as they are.
+    { sed 's/$/\r/' "$csv"; printf '"1\r\n0",50,0.2,1.306\r\n'; } >crlf.csv
+    run stdin.linux "$linux_calc" --csv <crlf.csv
+    run stdin.windows "$wine" "$exe" --csv <crlf.csv
+    compare stdin
+    ;;
+*)
+    echo "check-windows-calc.sh: unknown check $1" >&2
+    exit 2
+    ;;
+esac
