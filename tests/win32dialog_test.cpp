@@ -3,6 +3,7 @@
 #include "tests/workedexamples.h"
 #include "ui/form/controlid.h"
 #include "ui/form/formtexts.h"
+#include "ui/win32/utf16.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -25,24 +26,8 @@ namespace {
 
 using namespace vendrel::form;
 
-std::wstring Wide(const char* utf8)
-{
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), static_cast<int>(wide.size()));
-    wide.pop_back(); // the terminating NUL
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide)
-{
-    const int size = static_cast<int>(wide.size());
-    std::string narrow(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
-        '\0');
-    WideCharToMultiByte(
-        CP_UTF8, 0, wide.data(), size, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr);
-    return narrow;
-}
+using vendrel::ui::Utf16;
+using vendrel::ui::Utf8;
 
 // The build passes the program's path as the build machine sees it; under
 // Wine a Unix path is found on drive Z:. VENDREL_EXE_UNDER_TEST points the
@@ -51,7 +36,7 @@ std::wstring ProgramPath()
 {
     if (const wchar_t* other = _wgetenv(L"VENDREL_EXE_UNDER_TEST"); other != nullptr && *other != L'\0')
         return other;
-    std::wstring path = Wide(VENDREL_EXE);
+    std::wstring path = Utf16(VENDREL_EXE);
     for (wchar_t& c : path) {
         if (c == L'/')
             c = L'\\';
@@ -96,7 +81,7 @@ public:
 
     void Type(int id, const char* utf8) const
     {
-        SendMessageW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(utf8).c_str()));
+        SendMessageW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Utf16(utf8).c_str()));
     }
     std::string Text(int id) const { return Text(control(id)); }
     static std::string Text(HWND window)
@@ -104,7 +89,7 @@ public:
         std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
         text.resize(static_cast<std::size_t>(
             SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-        return Narrow(text);
+        return Utf8(text);
     }
     void Click(int id) const { SendMessageW(control(id), BM_CLICK, 0, 0); }
     // A key pressed in a control, through the dialog's own message loop.

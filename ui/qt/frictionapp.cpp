@@ -1,4 +1,4 @@
-#include "ui/qt/frictionapp.h"
+#include "ui/form/frictionapp.h"
 
 #include "ui/qt/frictiondlg.h"
 

@@ -1,4 +1,4 @@
-#include "ui/qt/frictionapp.h"
+#include "ui/form/frictionapp.h"
 #include "ui/qt/qtchinese.h"
 #include "vendrel/version.h"
 

@@ -1,4 +1,4 @@
-#include "ui/win32/frictionapp.h"
+#include "ui/form/frictionapp.h"
 
 #include "ui/win32/frictiondlg.h"
 
