@@ -114,7 +114,7 @@ void TwoProduct(double a, double b, double& product, double& error)
 // e^(hi + lo) for |lo| ≪ |hi|: e^r·2^k with r = hi + lo − k·ln 2, |r| ≤ ½ ln 2,
 // and e^r = 1 + r + r²·q(r) from its Taylor series to the 13th power (less
 // than 2⁻⁵⁷ left), the three terms added without rounding until the last.
-double Exp(double hi, double lo)
+double ExpParts(double hi, double lo)
 {
     if (hi > kExpMax)
         return kInfinity;
@@ -182,7 +182,12 @@ double Pow(double x, double y)
     logLo += reduced.k * kLn2Lo + lo;
     double productHi, productLo;
     TwoProduct(y, logHi, productHi, productLo);
-    return Exp(productHi, productLo + y * logLo);
+    return ExpParts(productHi, productLo + y * logLo);
+}
+
+double Exp(double x)
+{
+    return std::isnan(x) ? x : ExpParts(x, 0);
 }
 
 } // namespace vendrel::math

@@ -22,4 +22,7 @@ double Log10(double x);
 // in the last place; other x give what pow gives.
 double Pow(double x, double y);
 
+// e to the power x, within one unit in the last place.
+double Exp(double x);
+
 } // namespace vendrel::math

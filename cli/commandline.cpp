@@ -8,7 +8,7 @@
 namespace vendrel::cli {
 
 const char kUsage[] = R"(Usage:
-  vendrel-calc --flow W --diameter D [--roughness K] [--viscosity NU]
+  vendrel-calc --flow W --diameter D [--roughness K] [--viscosity NU | --temperature T]
   vendrel-calc --csv [FILE]
 
 Friction loss of water flowing full in a round pipe.
@@ -17,6 +17,9 @@ Friction loss of water flowing full in a round pipe.
   --diameter D      clear inner diameter, mm
   --roughness K     absolute wall roughness, mm (default 0.2)
   --viscosity NU    kinematic viscosity, 10^-6 m²/s (default 1.306)
+  --temperature T   water temperature, °C (0 to 100), instead of --viscosity:
+                    the viscosity of water at T and 0.1 MPa (IAPWS 2008 with
+                    Kell's density), with three decimals, is used and shown
   --csv [FILE]      calculate every row of a CSV file (standard input when no
                     FILE or FILE is -). The header names the columns, in any
                     case: flow and diameter, optionally roughness and
@@ -52,8 +55,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         std::string* value;
         bool given;
     };
+    std::string temperature;
     Option options[] = {{"--flow", &result.flow, false}, {"--diameter", &result.diameter, false},
-        {"--roughness", &result.roughness, false}, {"--viscosity", &result.viscosity, false}};
+        {"--roughness", &result.roughness, false}, {"--viscosity", &result.viscosity, false},
+        {"--temperature", &temperature, false}};
     bool csv = false;
     bool single = false;
 
@@ -119,9 +124,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     }
 
     if (csv && single) {
-        error = "--csv cannot be combined with --flow, --diameter, --roughness or --viscosity";
+        error = "--csv cannot be combined with --flow, --diameter, --roughness, --viscosity or --temperature";
         return false;
     }
+    if (options[3].given && options[4].given) {
+        error = "--temperature and --viscosity cannot both be given (the temperature gives the viscosity)";
+        return false;
+    }
+    if (options[4].given)
+        result.temperature = temperature;
     if (csv) {
         result.mode = CommandLine::Mode::Csv;
         if (result.csvFile == "-")

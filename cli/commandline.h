@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ struct CommandLine {
     std::string diameter;
     std::string roughness;
     std::string viscosity;
+    // --temperature, which gives the viscosity of water at that temperature.
+    std::optional<std::string> temperature;
     // CSV: the file to read, or empty for standard input.
     std::string csvFile;
 };

@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +17,10 @@
 namespace vendrel::cli {
 namespace {
 
-enum Input { kFlow, kDiameter, kRoughness, kViscosity, kInputCount };
+enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kColumnCount };
 constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
+constexpr std::array<std::string_view, kColumnCount> kColumnNames
+    = {"flow", "diameter", "roughness", "viscosity", "temperature"};
 constexpr char kOutputHeader[] = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,"
                                  "rough_reynolds,status,zone,residual\n";
 // The zone column, indexed by CalculationOutcome::Zone.
@@ -102,21 +105,25 @@ private:
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const std::string_view name = Trimmed(cells[i]);
             int input = 0;
-            while (input < kInputCount && !SameIgnoringCase(kInputNames[static_cast<std::size_t>(input)], name))
+            while (input < kColumnCount && !SameIgnoringCase(kColumnNames[static_cast<std::size_t>(input)], name))
                 ++input;
             // An unknown or repeated column is refused rather than ignored: a
             // misspelt "roughness" would otherwise silently take the default.
-            if (input == kInputCount)
-                return Report(
-                    line, "unknown column " + Quoted(cells[i]) + " (expected flow, diameter, roughness, viscosity)");
+            if (input == kColumnCount) {
+                return Report(line,
+                    "unknown column " + Quoted(cells[i])
+                        + " (expected flow, diameter, roughness, viscosity, temperature)");
+            }
             if (m_column[input] >= 0)
                 return Report(line, "column " + Quoted(name) + " appears twice");
             m_column[input] = static_cast<int>(i);
         }
         for (const Input required : {kFlow, kDiameter}) {
             if (m_column[required] < 0)
-                return Report(line, "the header has no \"" + std::string(kInputNames[required]) + "\" column");
+                return Report(line, "the header has no \"" + std::string(kColumnNames[required]) + "\" column");
         }
+        if (m_column[kViscosity] >= 0 && m_column[kTemperature] >= 0)
+            return Report(line, "columns \"viscosity\" and \"temperature\" cannot both be given");
         return kExitSuccess;
     }
 
@@ -128,11 +135,17 @@ private:
     void WriteRow(const std::vector<std::string>& cells, long line)
     {
         FrictionFields& f = m_fields;
-        SetInputs(f, InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}),
-            InputText(cells, kRoughness, labels::kDefaultRoughness),
-            InputText(cells, kViscosity, labels::kDefaultViscosity));
         m_problems.clear();
-        const CalculationOutcome outcome = CalculateStrictly(f, kInputNames, m_problems);
+        std::optional<std::string> viscosity(InputText(cells, kViscosity, labels::kDefaultViscosity));
+        if (m_column[kTemperature] >= 0)
+            viscosity = ViscosityFromTemperature(InputText(cells, kTemperature, {}), "temperature", m_problems);
+        SetInputs(f, InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}),
+            InputText(cells, kRoughness, labels::kDefaultRoughness), viscosity.value_or(""));
+        CalculationOutcome outcome;
+        if (viscosity)
+            outcome = CalculateStrictly(f, kInputNames, m_problems);
+        else
+            ShowInvalidData(f);
         if (!m_problems.empty())
             ReportRow(line);
 
@@ -232,7 +245,7 @@ private:
     std::FILE* m_out;
     std::FILE* m_err;
     bool m_rowByRow;
-    std::array<int, kInputCount> m_column{};
+    std::array<int, kColumnCount> m_column{};
     std::size_t m_columnCount = 0;
     FrictionFields m_fields;
     std::vector<std::string> m_problems;

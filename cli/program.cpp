@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -27,11 +28,21 @@ void PrintResult(const char* label, const std::string& value)
 int RunSingle(const cli::CommandLine& command)
 {
     FrictionFields fields;
-    SetInputs(fields, command.flow, command.diameter, command.roughness, command.viscosity);
     std::vector<std::string> problems;
-    const CalculationOutcome outcome
-        = cli::CalculateStrictly(fields, {"--flow", "--diameter", "--roughness", "--viscosity"}, problems);
+    std::optional<std::string> viscosity = command.viscosity;
+    if (command.temperature)
+        viscosity = cli::ViscosityFromTemperature(*command.temperature, "--temperature", problems);
+    SetInputs(fields, command.flow, command.diameter, command.roughness, viscosity.value_or(""));
+    CalculationOutcome outcome;
+    if (viscosity) {
+        outcome = cli::CalculateStrictly(fields, {"--flow", "--diameter", "--roughness", "--viscosity"}, problems);
+    } else {
+        ShowInvalidData(fields);
+    }
 
+    // The viscosity the temperature gave, so the user sees what was used.
+    if (command.temperature && viscosity)
+        PrintResult(labels::kViscosity, *viscosity);
     PrintResult(labels::kVelocity, fields.m_strVelocity);
     PrintResult(labels::kReynolds, fields.m_strReynolds);
     PrintResult(labels::kLambda, fields.m_strLambda);

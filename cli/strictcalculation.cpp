@@ -2,6 +2,7 @@
 
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
+#include "design/water.h"
 
 #include <cmath>
 #include <cstdio>
@@ -27,7 +28,8 @@ const std::string& InputText(const FrictionFields& fields, int input)
     }
 }
 
-// Why a text is not a number, in the words most likely to help.
+// Why a text is not a number, in the words most likely to help; input -1 is
+// the temperature.
 std::string NotANumber(std::string_view text, int input)
 {
     if (text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos)
@@ -36,7 +38,8 @@ std::string NotANumber(std::string_view text, int input)
     if (text.find(',') != std::string_view::npos || text.find("，") != std::string_view::npos)
         return problem + " (use \".\" as the decimal point)";
     if (ParseNumber(text) != 0)
-        return problem + " (give the number alone, in " + kUnits[static_cast<std::size_t>(input)] + ")";
+        return problem + " (give the number alone, in " + (input < 0 ? "°C" : kUnits[static_cast<std::size_t>(input)])
+            + ")";
     return problem;
 }
 
@@ -62,6 +65,21 @@ std::string Quoted(std::string_view text)
     if (i < text.size())
         quoted += "…";
     return quoted + "\"";
+}
+
+std::optional<std::string> ViscosityFromTemperature(
+    std::string_view text, std::string_view name, std::vector<std::string>& problems)
+{
+    double celsius = 0;
+    if (!ParseWholeNumber(text, celsius)) {
+        problems.push_back(std::string(name) + ": " + NotANumber(text, -1));
+        return std::nullopt;
+    }
+    std::optional<std::string> viscosity = design::KinematicViscosityText(celsius);
+    if (!viscosity)
+        problems.push_back(
+            std::string(name) + ": " + Quoted(text) + " is outside 0 to 100 °C, the range of liquid water at 0.1 MPa");
+    return viscosity;
 }
 
 CalculationOutcome CalculateStrictly(

@@ -4,6 +4,7 @@
 #include "calc/frictionfields.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,12 @@ using InputNames = std::array<std::string_view, 4>;
 // decimal point)"). The four inputs must already be in fields.
 CalculationOutcome CalculateStrictly(
     FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems);
+
+// The viscosity text for water at the temperature text (°C), or nothing with
+// a problem appended, named name, when it is not a number or not within
+// 0–100 °C.
+std::optional<std::string> ViscosityFromTemperature(
+    std::string_view text, std::string_view name, std::vector<std::string>& problems);
 
 // Text quoted for a message on one line: control characters escaped, and
 // long texts cut short.

@@ -153,6 +153,12 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
             "vendrel-calc: the results are not finite numbers: check the units"},
         ExitCase{"usage_error", {"--flow", "10"}, 2, "",
             "vendrel-calc: --flow and --diameter are required\nTry 'vendrel-calc --help'.\n"},
+        // The viscosity of water at 10 °C is the default, and is shown.
+        ExitCase{"temperature", {"--temperature", "10", "--flow", "10", "--diameter", "50"}, 0,
+            "运动粘滞系数υ(10^-6m^2/s) 1.306\n实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n"},
+        ExitCase{"temperature_out_of_range", {"--temperature", "120", "--flow", "10", "--diameter", "50"}, 1,
+            "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
+            "vendrel-calc: --temperature: \"120\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n"},
         ExitCase{"help", {"--help"}, 0, "Usage:"}, ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n"},
         // Results that cannot be written, or input that cannot be read, are no success.
         ExitCase{"single_to_full_disk", {"--flow", "10", "--diameter", "50"}, 3, "",

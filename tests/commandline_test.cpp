@@ -90,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, InvalidCommandLine,
         InvalidCall{"repeated_option", {"--flow", "10", "--diameter", "50", "--flow=12"}, "--flow given twice"},
         InvalidCall{"repeated_csv", {"--csv", "a.csv", "--csv", "b.csv"}, "--csv given twice"},
         InvalidCall{"option_taken_for_a_value", {"--flow", "--diameter", "50"}, "--flow needs a value"},
-        InvalidCall{"empty_csv_name", {"--csv="}, "--csv= needs a file name"}),
+        InvalidCall{"empty_csv_name", {"--csv="}, "--csv= needs a file name"},
+        InvalidCall{"temperature_and_viscosity",
+            {"--flow", "10", "--diameter", "50", "--temperature", "7", "--viscosity", "1.4"},
+            "--temperature and --viscosity cannot both be given"}),
     [](const testing::TestParamInfo<InvalidCall>& info) { return std::string(info.param.name); });
 
 } // namespace

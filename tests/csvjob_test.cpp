@@ -108,6 +108,12 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "diameter: \"50mm\" is not a number (give the number alone, in mm); viscosity: \"0\" is below the "
             "smallest accepted value, 0.000001\n"
             "vendrel-calc: pipes.csv: 3 rows could not be calculated\n"},
+        // A temperature column gives the viscosity, shown in its column.
+        GoodCase{"temperature_column", "flow,diameter,Temperature\n10,50,10\n10,50,200\n",
+            kDn50Row + "10,50,0.2,,,数据有误,,,,,invalid,\n",
+            "vendrel-calc: pipes.csv, line 3: temperature: \"200\" is outside 0 to 100 °C, the range of liquid water "
+            "at "
+            "0.1 MPa\nvendrel-calc: pipes.csv: 1 row could not be calculated\n"},
         GoodCase{"iteration_failure", "flow,diameter,roughness\n3.2,50,2\n",
             "3.2,50,2,1.306,0.452707,17331,,,,迭代失败,failed,\n",
             "vendrel-calc: pipes.csv, line 2: no friction law's solution lies in its own zone (迭代失败)\n"
@@ -172,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, MalformedCsv,
         // Header errors name the header's own line, past a byte order mark
         // on a line of its own and blank lines.
         BadCase{"header_after_blank_lines", "\xEF\xBB\xBF\n\r\nflow\n", "line 3: the header has no \"diameter\"", -1},
+        BadCase{"viscosity_and_temperature", "flow,diameter,viscosity,temperature\n",
+            "line 1: columns \"viscosity\" and \"temperature\" cannot both be given", -1},
         BadCase{"only_blank_lines", "\n\n", "line 3: no header line", -1}),
     [](const testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
