@@ -1,0 +1,59 @@
+#pragma once
+
+#include "calc/calculationoutcome.h"
+#include "calc/frictionfields.h"
+
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Choosing a bore: the calculation run over every size of a pipe series for
+// one flow, with the loss also in Pa/m, and the smallest size within limits.
+// Every result comes from Calculate, so a size list shows the digits the
+// dialog shows for that bore.
+namespace vendrel::design {
+
+// g as the calculation takes it for the head of water, m/s².
+inline constexpr double kGravity = 9.807;
+
+// A specific friction loss in mm of water column per metre as Pa/m, for water
+// of density kg/m³: ρ·g·Rf/1000.
+double PascalsPerMetre(double frictionRate, double density);
+
+struct SizingLimits {
+    double maxPascalsPerMetre = 300;
+    double maxVelocity = std::numeric_limits<double>::infinity(); // m/s
+};
+
+// One size to try: its name and its inner diameter in mm.
+struct SizeChoice {
+    std::string nominal;
+    double inside;
+};
+
+struct SizedPipe {
+    std::string nominal;
+    std::string diameter; // the inner diameter as given to the calculation, mm
+    FrictionFields fields;
+    CalculationOutcome outcome;
+    double pascalsPerMetre; // NaN where no loss was calculated
+    bool withinLimits;
+};
+
+struct Sizing {
+    std::vector<SizedPipe> pipes;
+    int recommended = -1; // the smallest size within the limits, or -1
+};
+
+// The sizes in the order given (smallest first), each calculated for the
+// flow, roughness and viscosity texts, with the loss in Pa/m for water of the
+// given density.
+Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, std::string_view roughness,
+    std::string_view viscosity, double density, const SizingLimits& limits);
+
+// A diameter in mm as the calculator takes it: up to two decimals, no
+// trailing zeros ("52.48", "53", "52.5").
+std::string DiameterText(double millimetres);
+
+} // namespace vendrel::design
