@@ -19,7 +19,7 @@ double Number(const char* text)
 
 struct Printed {
     const char* key;
-    const char* millimetres; // as metric handbooks print it
+    const char* millimetres; // as Binder's table prints it, in mm
     double feet;             // as Moody's Fig. 2 prints it
 };
 
