@@ -38,8 +38,8 @@ constexpr PipeSize kSchedule40[] = {
     {"DN600", 610.0, 17.48},
 };
 
-// ASTM B88, Standard Specification for Seamless Copper Water Tube, Type L,
-// nominal outside diameter and wall in inches as the standard prints them.
+// ASTM B88 (Seamless Copper Water Tube), Type L: nominal outside diameter
+// and wall in inches as the standard prints them.
 // For 4" one reprint gives a 0.114 in wall, another 0.110 in; we take 0.110.
 constexpr PipeSize kCopperTypeL[] = {
     {"1/2\"",   0.625 * kInch, 0.040 * kInch},
@@ -76,8 +76,8 @@ constexpr PipeSize kPprS32[] = {
 constexpr PipeSeries kSeries[] = {
     {"sch40", "钢管 Schedule 40（ASME B36.10M）", "ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1",
         kSchedule40, static_cast<int>(std::size(kSchedule40))},
-    {"copper-l", "铜管 L 型（ASTM B88）", "ASTM B88, Standard Specification for Seamless Copper Water Tube, Type L",
-        kCopperTypeL, static_cast<int>(std::size(kCopperTypeL))},
+    {"copper-l", "铜管 L 型（ASTM B88）", "ASTM B88 (Seamless Copper Water Tube), Type L", kCopperTypeL,
+        static_cast<int>(std::size(kCopperTypeL))},
     {"ppr-s3.2", "PP-R 管 S3.2（GB/T 18742.2）", "GB/T 18742.2-2002 冷热水用聚丙烯管道系统 第2部分：管材, S3.2",
         kPprS32, static_cast<int>(std::size(kPprS32))},
 };
