@@ -58,8 +58,9 @@ constexpr PipeSize kCopperTypeL[] = {
 
 // GB/T 18742.2-2002《冷热水用聚丙烯管道系统 第2部分：管材》, pipe series
 // S3.2 (PN 2.0 MPa, the series for hot as well as cold water): nominal
-// outside diameter dn × nominal wall en, as manufacturers' tables print them
-// for PN 2.0 MPa; each row satisfies S = (dn − en) / 2en ≈ 3.2.
+// outside diameter dn × nominal wall en. These are the S3.2 walls of the
+// universal table it refers to, GB/T 10798-2001 (idt ISO 4065), as PP-R
+// makers print them; PE tables to ISO 4427 agree except at dn20 (3.0).
 constexpr PipeSize kPprS32[] = {
     {"dn20",   20.0,  2.8},
     {"dn25",   25.0,  3.5},
