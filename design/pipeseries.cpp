@@ -8,12 +8,13 @@ namespace {
 constexpr double kInch = 25.4; // mm
 
 // ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1, Schedule 40,
-// DN15–DN600 (B36.10M gives no Schedule 40 wall for DN550), in the standard's
-// millimetre columns. Each wall is the inch wall × 25.4 to 0.01 mm. Tables
-// disagree at DN250 and DN300 (273.0 or 273.1, 323.8 or 323.9: 10.750 in and
-// 12.750 in are 273.05 and 323.85 mm); we take 273.0 and 323.8 as ASME B16.9
-// and Grinnell's installation handbook print them. For DN350 some tables
-// print 0.437 in; 11.13 mm is 0.438 in, as B36.10M's chart has it.
+// DN15–DN600 in millimetres; DN550 is left out, as the charts we checked give
+// it no Schedule 40 wall. Each wall is the inch wall × 25.4 to 0.01 mm.
+// Tables disagree at DN250 and DN300 (273.0 or 273.1, 323.8 or 323.9: 10.750
+// in and 12.750 in are 273.05 and 323.85 mm); we take 273.0 and 323.8 as ASME
+// B16.9's tables and Grinnell's Mechanical Products Installation Handbook
+// IH-1000M print them. For DN350 some tables print 0.437 in; we take 0.438
+// in (11.13 mm) as MISUMI's schedule chart prints it.
 // clang-format off
 constexpr PipeSize kSchedule40[] = {
     {"DN15",   21.3,  2.77},
