@@ -1,0 +1,107 @@
+#include "design/pipeseries.h"
+
+#include <iterator>
+
+namespace vendrel::design {
+namespace {
+
+constexpr double kInch = 25.4; // mm
+
+// ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1, Schedule 40,
+// DN15–DN600 in millimetres; DN550 is left out, as the charts we checked give
+// it no Schedule 40 wall. Each wall is the inch wall × 25.4 to 0.01 mm.
+// Tables disagree at DN250 and DN300 (273.0 or 273.1, 323.8 or 323.9: 10.750
+// in and 12.750 in are 273.05 and 323.85 mm); we take 273.0 and 323.8 as ASME
+// B16.9's tables and Grinnell's Mechanical Products Installation Handbook
+// IH-1000M print them. For DN350 some tables print 0.437 in; we take 0.438
+// in (11.13 mm) as MISUMI's schedule chart prints it.
+// clang-format off
+constexpr PipeSize kSchedule40[] = {
+    {"DN15",   21.3,  2.77},
+    {"DN20",   26.7,  2.87},
+    {"DN25",   33.4,  3.38},
+    {"DN32",   42.2,  3.56},
+    {"DN40",   48.3,  3.68},
+    {"DN50",   60.3,  3.91},
+    {"DN65",   73.0,  5.16},
+    {"DN80",   88.9,  5.49},
+    {"DN90",  101.6,  5.74},
+    {"DN100", 114.3,  6.02},
+    {"DN125", 141.3,  6.55},
+    {"DN150", 168.3,  7.11},
+    {"DN200", 219.1,  8.18},
+    {"DN250", 273.0,  9.27},
+    {"DN300", 323.8, 10.31},
+    {"DN350", 355.6, 11.13},
+    {"DN400", 406.4, 12.70},
+    {"DN450", 457.0, 14.27},
+    {"DN500", 508.0, 15.09},
+    {"DN600", 610.0, 17.48},
+};
+
+// ASTM B88 (Seamless Copper Water Tube), Type L: nominal outside diameter
+// and wall in inches as the standard prints them.
+// For 4" one reprint gives a 0.114 in wall, another 0.110 in; we take 0.110.
+constexpr PipeSize kCopperTypeL[] = {
+    {"1/2\"",   0.625 * kInch, 0.040 * kInch},
+    {"3/4\"",   0.875 * kInch, 0.045 * kInch},
+    {"1\"",     1.125 * kInch, 0.050 * kInch},
+    {"1-1/4\"", 1.375 * kInch, 0.055 * kInch},
+    {"1-1/2\"", 1.625 * kInch, 0.060 * kInch},
+    {"2\"",     2.125 * kInch, 0.070 * kInch},
+    {"2-1/2\"", 2.625 * kInch, 0.080 * kInch},
+    {"3\"",     3.125 * kInch, 0.090 * kInch},
+    {"3-1/2\"", 3.625 * kInch, 0.100 * kInch},
+    {"4\"",     4.125 * kInch, 0.110 * kInch},
+    {"5\"",     5.125 * kInch, 0.125 * kInch},
+    {"6\"",     6.125 * kInch, 0.140 * kInch},
+};
+
+// GB/T 18742.2-2002《冷热水用聚丙烯管道系统 第2部分：管材》, pipe series
+// S3.2 (PN 2.0 MPa, the series for hot as well as cold water): nominal
+// outside diameter dn × nominal wall en. These are the S3.2 walls of the
+// universal table it refers to, GB/T 10798-2001 (idt ISO 4065), as PP-R
+// makers print them; PE tables to ISO 4427 agree except at dn20 (3.0).
+constexpr PipeSize kPprS32[] = {
+    {"dn20",   20.0,  2.8},
+    {"dn25",   25.0,  3.5},
+    {"dn32",   32.0,  4.4},
+    {"dn40",   40.0,  5.5},
+    {"dn50",   50.0,  6.9},
+    {"dn63",   63.0,  8.6},
+    {"dn75",   75.0, 10.3},
+    {"dn90",   90.0, 12.3},
+    {"dn110", 110.0, 15.1},
+};
+// clang-format on
+
+constexpr PipeSeries kSeries[] = {
+    {"sch40", "钢管 Schedule 40（ASME B36.10M）", "ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1",
+        kSchedule40, static_cast<int>(std::size(kSchedule40))},
+    {"copper-l", "铜管 L 型（ASTM B88）", "ASTM B88 (Seamless Copper Water Tube), Type L", kCopperTypeL,
+        static_cast<int>(std::size(kCopperTypeL))},
+    {"ppr-s3.2", "PP-R 管 S3.2（GB/T 18742.2）", "GB/T 18742.2-2002 冷热水用聚丙烯管道系统 第2部分：管材, S3.2",
+        kPprS32, static_cast<int>(std::size(kPprS32))},
+};
+
+} // namespace
+
+PipeSeriesList AllPipeSeries()
+{
+    return {kSeries, static_cast<int>(std::size(kSeries))};
+}
+
+const PipeSeries* FindSeries(std::string_view key)
+{
+    for (const PipeSeries& s : kSeries)
+        if (key == s.key)
+            return &s;
+    return nullptr;
+}
+
+const PipeSeries& DefaultSeries()
+{
+    return kSeries[0];
+}
+
+} // namespace vendrel::design
