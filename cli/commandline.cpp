@@ -2,32 +2,55 @@
 
 #include "calc/fieldlabels.h"
 
+#include <algorithm>
+#include <array>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace vendrel::cli {
 
 const char kUsage[] = R"(Usage:
-  vendrel-calc --flow W --diameter D [--roughness K] [--viscosity NU | --temperature T]
+  vendrel-calc --flow W --diameter D [--roughness K | --material NAME]
+               [--viscosity NU | --temperature T]
+  vendrel-calc --size --flow W [--series NAME] [--max-rate PA] [--max-velocity V]
+               [--roughness K | --material NAME] [--viscosity NU | --temperature T]
+               [--format text|csv]
   vendrel-calc --csv [FILE]
+  vendrel-calc --material-list | --series-list
 
 Friction loss of water flowing full in a round pipe.
 
   --flow W          water flow, m³/h
   --diameter D      clear inner diameter, mm
   --roughness K     absolute wall roughness, mm (default 0.2)
+  --material NAME   the roughness of a pipe material instead (--material-list)
   --viscosity NU    kinematic viscosity, 10^-6 m²/s (default 1.306)
   --temperature T   water temperature, °C (0 to 100), instead of --viscosity:
                     the viscosity of water at T and 0.1 MPa (IAPWS 2008 with
                     Kell's density), with three decimals, is used and shown
+  --size            every size of a pipe series for the flow: inner diameter,
+                    velocity, loss in mm of water column and in Pa per metre
+                    (ρ·g·Rf/1000, g = 9.807, ρ of water at the temperature,
+                    10 °C when a viscosity is given), flow zone; "*" marks the
+                    smallest size within the limits
+  --series NAME     the series for --size (default cn-steel; --series-list)
+  --max-rate PA     the largest loss for --size, Pa/m (default 300)
+  --max-velocity V  the largest velocity for --size, m/s (default none)
+  --format FORMAT   text (aligned, the default) or csv, for --size
   --csv [FILE]      calculate every row of a CSV file (standard input when no
                     FILE or FILE is -). The header names the columns, in any
-                    case: flow and diameter, optionally roughness and
-                    viscosity. The output is CSV with the four inputs, then
-                    velocity, reynolds, lambda, friction_rate, rough_reynolds,
-                    status, zone (laminar, critical, smooth, transition, rough,
-                    failed or invalid) and residual (the number in the status).
-                    Every row in gives one row out, in order.
+                    case: flow and diameter, optionally roughness or
+                    material, and viscosity or temperature (the roughness and
+                    viscosity columns of the output then show what was used). The output is CSV
+                    with the four inputs, then velocity, reynolds, lambda,
+                    friction_rate, rough_reynolds, status, zone (laminar,
+                    critical, smooth, transition, rough, failed or invalid)
+                    and residual (the number in the status). Every row in
+                    gives one row out, in order.
+  --material-list   the pipe materials and their roughness, with sources
+  --series-list     the pipe series and their sizes, with sources
   --help            show this help
   --version         show the version
 
@@ -40,27 +63,64 @@ Exit status:
   1  results were written, but some could not be calculated (a value that is
      not a number or below 0.000001, no friction law fitting its zone, or
      results that are not finite numbers)
-  2  wrong usage
+  2  wrong usage (an unknown option, material or series, a repeated option,
+     a limit that is not a positive number)
   3  results are missing: the input could not be read or is malformed CSV,
      or the output could not be written
 )";
 
+namespace {
+
+enum Value {
+    kFlow,
+    kDiameter,
+    kRoughness,
+    kViscosity,
+    kTemperature,
+    kMaterial,
+    kSeries,
+    kMaxRate,
+    kMaxVelocity,
+    kFormat,
+    kValueCount
+};
+constexpr std::array<std::string_view, kValueCount> kValueNames = {"--flow", "--diameter", "--roughness", "--viscosity",
+    "--temperature", "--material", "--series", "--max-rate", "--max-velocity", "--format"};
+constexpr std::array<std::string_view, 3> kModeNames = {"--size", "--material-list", "--series-list"};
+constexpr CommandLine::Mode kModes[]
+    = {CommandLine::Mode::Size, CommandLine::Mode::MaterialList, CommandLine::Mode::SeriesList};
+
+} // namespace
+
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result, std::string& error)
 {
     result = CommandLine{};
-    result.roughness = labels::kDefaultRoughness;
-    result.viscosity = labels::kDefaultViscosity;
-    struct Option {
-        std::string_view name;
-        std::string* value;
-        bool given;
+    std::array<std::optional<std::string>, kValueCount> values;
+    std::optional<std::string_view> mode; // --csv, --size or a list
+    const auto fail = [&](std::string message) {
+        error = std::move(message);
+        return false;
     };
-    std::string temperature;
-    Option options[] = {{"--flow", &result.flow, false}, {"--diameter", &result.diameter, false},
-        {"--roughness", &result.roughness, false}, {"--viscosity", &result.viscosity, false},
-        {"--temperature", &temperature, false}};
-    bool csv = false;
-    bool single = false;
+    // The texts as given so far, the defaults where none.
+    const auto fill = [&] {
+        result.flow = values[kFlow].value_or("");
+        result.diameter = values[kDiameter].value_or("");
+        result.roughness = values[kRoughness].value_or(labels::kDefaultRoughness);
+        result.viscosity = values[kViscosity].value_or(labels::kDefaultViscosity);
+        result.temperature = values[kTemperature];
+        result.material = values[kMaterial];
+        result.series = values[kSeries];
+        result.maxRate = values[kMaxRate];
+        result.maxVelocity = values[kMaxVelocity];
+        result.format = values[kFormat];
+    };
+    const auto setMode = [&](std::string_view name) {
+        if (mode)
+            return fail(*mode == name ? std::string(name) + " given twice"
+                                      : std::string(*mode) + " and " + std::string(name) + " cannot be combined");
+        mode = name;
+        return true;
+    };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -74,75 +134,74 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         // negative number is the user's to type.
         const bool valueFollows = i + 1 < args.size() && args[i + 1].substr(0, 2) != "--";
 
-        if (name == "--help" || name == "-h") {
-            result.mode = CommandLine::Mode::Help;
-            return true;
-        }
-        if (name == "--version") {
-            result.mode = CommandLine::Mode::Version;
+        if (name == "--help" || name == "-h" || name == "--version") {
+            fill();
+            result.mode = name == "--version" ? CommandLine::Mode::Version : CommandLine::Mode::Help;
             return true;
         }
         if (name == "--csv") {
-            if (csv) {
-                error = "--csv given twice";
+            if (!setMode(name))
                 return false;
-            }
-            csv = true;
-            if (inlineValue && inlineValue->empty()) {
-                error = "--csv= needs a file name (or - for standard input)";
-                return false;
-            }
+            if (inlineValue && inlineValue->empty())
+                return fail("--csv= needs a file name (or - for standard input)");
             if (inlineValue)
                 result.csvFile = *inlineValue;
             else if (valueFollows)
                 result.csvFile = args[++i];
             continue;
         }
+        if (const auto found = std::find(kModeNames.begin(), kModeNames.end(), name); found != kModeNames.end()) {
+            if (!setMode(name))
+                return false;
+            result.mode = kModes[found - kModeNames.begin()];
+            continue;
+        }
 
-        Option* option = nullptr;
-        for (Option& candidate : options) {
-            if (candidate.name == name)
-                option = &candidate;
-        }
-        if (option == nullptr) {
-            error = "unknown argument: " + std::string(arg);
-            return false;
-        }
+        const auto found = std::find(kValueNames.begin(), kValueNames.end(), name);
+        if (found == kValueNames.end())
+            return fail("unknown argument: " + std::string(arg));
+        std::optional<std::string>& value = values[static_cast<std::size_t>(found - kValueNames.begin())];
         // The last of two values would win unseen; a script that repeats an
         // option has a mistake in it.
-        if (option->given) {
-            error = std::string(name) + " given twice";
-            return false;
-        }
-        if (!inlineValue && !valueFollows) {
-            error = std::string(name) + " needs a value";
-            return false;
-        }
-        *option->value = inlineValue ? *inlineValue : args[++i];
-        option->given = true;
-        single = true;
+        if (value)
+            return fail(std::string(name) + " given twice");
+        if (!inlineValue && !valueFollows)
+            return fail(std::string(name) + " needs a value");
+        value = inlineValue ? *inlineValue : args[++i];
     }
 
-    if (csv && single) {
-        error = "--csv cannot be combined with --flow, --diameter, --roughness, --viscosity or --temperature";
-        return false;
-    }
-    if (options[3].given && options[4].given) {
-        error = "--temperature and --viscosity cannot both be given (the temperature gives the viscosity)";
-        return false;
-    }
-    if (options[4].given)
-        result.temperature = temperature;
-    if (csv) {
-        result.mode = CommandLine::Mode::Csv;
-        if (result.csvFile == "-")
-            result.csvFile.clear();
+    const auto given = [&](Value v) { return values[v].has_value(); };
+    const auto anyGiven
+        = [&](std::initializer_list<Value> which) { return std::any_of(which.begin(), which.end(), given); };
+    if (given(kTemperature) && given(kViscosity))
+        return fail("--temperature and --viscosity cannot both be given (the temperature gives the viscosity)");
+    if (given(kMaterial) && given(kRoughness))
+        return fail("--material and --roughness cannot both be given (the material gives the roughness)");
+
+    fill();
+
+    const bool sizeOptions = anyGiven({kSeries, kMaxRate, kMaxVelocity, kFormat});
+    if (mode == "--csv" || mode == "--material-list" || mode == "--series-list") {
+        if (std::any_of(values.begin(), values.end(), [](const auto& v) { return v.has_value(); }))
+            return fail(std::string(*mode) + " takes no other options");
+        if (mode == "--csv") {
+            result.mode = CommandLine::Mode::Csv;
+            if (result.csvFile == "-")
+                result.csvFile.clear();
+        }
         return true;
     }
-    if (!options[0].given || !options[1].given) {
-        error = "--flow and --diameter are required";
-        return false;
+    if (mode == "--size") {
+        if (given(kDiameter))
+            return fail("--size chooses the diameter: --diameter cannot be given with it");
+        if (!given(kFlow))
+            return fail("--size needs --flow");
+        return true;
     }
+    if (sizeOptions)
+        return fail("--series, --max-rate, --max-velocity and --format go with --size");
+    if (!given(kFlow) || !given(kDiameter))
+        return fail("--flow and --diameter are required");
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include "cli/csvreader.h"
 #include "cli/exitcodes.h"
 #include "cli/strictcalculation.h"
+#include "cli/zonenames.h"
+#include "design/materials.h"
 
 #include <array>
 #include <cerrno>
@@ -17,15 +19,12 @@
 namespace vendrel::cli {
 namespace {
 
-enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kColumnCount };
+enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kMaterial, kColumnCount };
 constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
 constexpr std::array<std::string_view, kColumnCount> kColumnNames
-    = {"flow", "diameter", "roughness", "viscosity", "temperature"};
+    = {"flow", "diameter", "roughness", "viscosity", "temperature", "material"};
 constexpr char kOutputHeader[] = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,"
                                  "rough_reynolds,status,zone,residual\n";
-// The zone column, indexed by CalculationOutcome::Zone.
-constexpr std::array<std::string_view, 7> kZoneKeys
-    = {"invalid", "laminar", "critical", "smooth", "transition", "rough", "failed"};
 constexpr std::size_t kWriteBlock = 64 * 1024;
 // Rows reported one by one; beyond this, only their number.
 constexpr long kMaxRowReports = 20;
@@ -112,7 +111,7 @@ private:
             if (input == kColumnCount) {
                 return Report(line,
                     "unknown column " + Quoted(cells[i])
-                        + " (expected flow, diameter, roughness, viscosity, temperature)");
+                        + " (expected flow, diameter, roughness, viscosity, temperature, material)");
             }
             if (m_column[input] >= 0)
                 return Report(line, "column " + Quoted(name) + " appears twice");
@@ -124,6 +123,8 @@ private:
         }
         if (m_column[kViscosity] >= 0 && m_column[kTemperature] >= 0)
             return Report(line, "columns \"viscosity\" and \"temperature\" cannot both be given");
+        if (m_column[kRoughness] >= 0 && m_column[kMaterial] >= 0)
+            return Report(line, "columns \"roughness\" and \"material\" cannot both be given");
         return kExitSuccess;
     }
 
@@ -139,17 +140,28 @@ private:
         std::optional<std::string> viscosity(InputText(cells, kViscosity, labels::kDefaultViscosity));
         if (m_column[kTemperature] >= 0)
             viscosity = ViscosityFromTemperature(InputText(cells, kTemperature, {}), "temperature", m_problems);
-        SetInputs(f, InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}),
-            InputText(cells, kRoughness, labels::kDefaultRoughness), viscosity.value_or(""));
+        std::string_view roughness = InputText(cells, kRoughness, labels::kDefaultRoughness);
+        bool known = viscosity.has_value();
+        if (m_column[kMaterial] >= 0) {
+            const std::string_view key = InputText(cells, kMaterial, {});
+            const design::Material* material = design::FindMaterial(key);
+            roughness = material != nullptr ? material->roughness : "";
+            if (material == nullptr) {
+                m_problems.push_back(
+                    "material: unknown material " + Quoted(key) + " (see vendrel-calc --material-list)");
+                known = false;
+            }
+        }
+        SetInputs(f, InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}), roughness, viscosity.value_or(""));
         CalculationOutcome outcome;
-        if (viscosity)
+        if (known)
             outcome = CalculateStrictly(f, kInputNames, m_problems);
         else
             ShowInvalidData(f);
         if (!m_problems.empty())
             ReportRow(line);
 
-        const std::string_view zone = kZoneKeys[static_cast<std::size_t>(outcome.zone)];
+        const std::string_view zone = ZoneKey(outcome.zone);
         const std::string_view residual = StatusResidual(f.m_strStatus);
         const std::array<std::string_view, 12> row
             = {f.m_strFlow, f.m_strDiameter, f.m_strRoughness, f.m_strViscosity, f.m_strVelocity, f.m_strReynolds,

@@ -2,8 +2,10 @@
 #include "calc/frictioncalc.h"
 #include "cli/commandline.h"
 #include "cli/csvjob.h"
+#include "cli/designchoices.h"
 #include "cli/exitcodes.h"
 #include "cli/platform.h"
+#include "cli/sizelist.h"
 #include "cli/strictcalculation.h"
 #include "vendrel/version.h"
 
@@ -32,7 +34,13 @@ int RunSingle(const cli::CommandLine& command)
     std::optional<std::string> viscosity = command.viscosity;
     if (command.temperature)
         viscosity = cli::ViscosityFromTemperature(*command.temperature, "--temperature", problems);
-    SetInputs(fields, command.flow, command.diameter, command.roughness, viscosity.value_or(""));
+    std::string error;
+    const std::optional<std::string> roughness = cli::RoughnessFor(command, error);
+    if (!roughness) {
+        std::fprintf(stderr, "vendrel-calc: %s\n", error.c_str());
+        return cli::kExitUsage;
+    }
+    SetInputs(fields, command.flow, command.diameter, *roughness, viscosity.value_or(""));
     CalculationOutcome outcome;
     if (viscosity) {
         outcome = cli::CalculateStrictly(fields, {"--flow", "--diameter", "--roughness", "--viscosity"}, problems);
@@ -92,6 +100,14 @@ int Run(const std::vector<std::string>& args)
         return cli::kExitSuccess;
     case cli::CommandLine::Mode::Csv:
         return RunCsv(command);
+    case cli::CommandLine::Mode::Size:
+        return cli::RunSizeList(command, stdout, stderr);
+    case cli::CommandLine::Mode::MaterialList:
+        cli::PrintMaterialList(stdout);
+        return cli::kExitSuccess;
+    case cli::CommandLine::Mode::SeriesList:
+        cli::PrintSeriesList(stdout);
+        return cli::kExitSuccess;
     case cli::CommandLine::Mode::Single:
         break;
     }

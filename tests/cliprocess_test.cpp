@@ -159,6 +159,18 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"temperature_out_of_range", {"--temperature", "120", "--flow", "10", "--diameter", "50"}, 1,
             "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
             "vendrel-calc: --temperature: \"120\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n"},
+        // Design aids: a material for the roughness, every size of a series.
+        ExitCase{"material", {"--flow", "10", "--diameter", "50", "--material", "steel-new"}, 0,
+            "实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n摩擦阻力系数(λ) 0.023473\n"},
+        ExitCase{"unknown_material", {"--flow", "10", "--diameter", "50", "--material", "gold"}, 2, "",
+            "vendrel-calc: --material: unknown material \"gold\" (one of steel-new, galvanized"},
+        ExitCase{"size_list", {"--size", "--flow", "40"}, 0,
+            "钢管 Schedule 40（ASME B36.10M） (sch40)\n流量 40 m³/h，粗糙度 K 0.2 mm"},
+        ExitCase{"size_csv", {"--size", "--flow", "40", "--format", "csv", "--max-velocity", "1.5"}, 0,
+            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n"
+            "DN15,15.76,56.958059,387479.834184,3798873.3,rough,no\n"},
+        ExitCase{"size_limit_not_positive", {"--size", "--flow", "40", "--max-rate", "-1"}, 2, "",
+            "vendrel-calc: --max-rate: \"-1\" must be a positive number\n"},
         ExitCase{"help", {"--help"}, 0, "Usage:"}, ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n"},
         // Results that cannot be written, or input that cannot be read, are no success.
         ExitCase{"single_to_full_disk", {"--flow", "10", "--diameter", "50"}, 3, "",

@@ -1,0 +1,167 @@
+#include "cli/sizelist.h"
+
+#include "calc/frictioncalc.h"
+#include "calc/numbertext.h"
+#include "cli/csvreader.h"
+#include "cli/designchoices.h"
+#include "cli/exitcodes.h"
+#include "cli/strictcalculation.h"
+#include "cli/zonenames.h"
+#include "design/pipeseries.h"
+#include "design/sizing.h"
+#include "design/water.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace vendrel::cli {
+namespace {
+
+constexpr double kDefaultCelsius = 10; // the water the default viscosity 1.306 is
+constexpr char kRecommended[] = "*";
+
+// The shortest text that reads back as the value: 300, 150.5.
+std::string Shortest(double value)
+{
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
+}
+
+std::string Fixed(double value, int decimals)
+{
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return std::string(text, written.ptr);
+}
+
+// Columns a terminal shows for a UTF-8 text: CJK characters take two.
+std::size_t DisplayWidth(std::string_view text)
+{
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        // Three-byte sequences from U+1100 on: CJK, full-width forms.
+        width += length >= 3 && !(length == 3 && lead == 0xE2) ? 2 : 1;
+        i += length;
+    }
+    return width;
+}
+
+void WriteAligned(std::FILE* out, const std::vector<std::vector<std::string>>& rows)
+{
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size())
+                line.append(widths[i] - DisplayWidth(row[i]) + 2, ' ');
+        }
+        std::fprintf(out, "%s\n", line.c_str());
+    }
+}
+
+// A limit given on the command line: a positive number, or a usage error.
+bool ReadLimit(const std::optional<std::string>& text, std::string_view option, double& limit, std::FILE* err)
+{
+    if (!text)
+        return true;
+    if (ParseWholeNumber(*text, limit) && limit > 0 && std::isfinite(limit))
+        return true;
+    std::fprintf(err, "vendrel-calc: %.*s: %s must be a positive number\n", static_cast<int>(option.size()),
+        option.data(), Quoted(*text).c_str());
+    return false;
+}
+
+} // namespace
+
+int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
+{
+    std::string error;
+    const std::optional<std::string> roughness = RoughnessFor(command, error);
+    const design::PipeSeries* series = SeriesFor(command, error);
+    design::SizingLimits limits;
+    const std::string format = command.format.value_or("text");
+    if (!roughness || series == nullptr) {
+        std::fprintf(err, "vendrel-calc: %s\n", error.c_str());
+        return kExitUsage;
+    }
+    if (!ReadLimit(command.maxRate, "--max-rate", limits.maxPascalsPerMetre, err)
+        || !ReadLimit(command.maxVelocity, "--max-velocity", limits.maxVelocity, err))
+        return kExitUsage;
+    if (format != "text" && format != "csv") {
+        std::fprintf(err, "vendrel-calc: --format: %s is not text or csv\n", Quoted(format).c_str());
+        return kExitUsage;
+    }
+
+    // The viscosity and, for Pa/m, the density of the water: at the
+    // temperature given, else at 10 °C, the water of the default viscosity.
+    std::vector<std::string> problems;
+    double celsius = kDefaultCelsius;
+    std::optional<std::string> viscosity = command.viscosity;
+    if (command.temperature) {
+        viscosity = ViscosityFromTemperature(*command.temperature, "--temperature", problems);
+        ParseWholeNumber(*command.temperature, celsius);
+    }
+    double flow = 0;
+    if (!ParseWholeNumber(command.flow, flow) || !IsAcceptedInput(flow))
+        problems.push_back("--flow: " + Quoted(command.flow) + " is not a flow of at least 0.000001 m³/h");
+    if (!problems.empty()) {
+        for (const std::string& problem : problems)
+            std::fprintf(err, "vendrel-calc: %s\n", problem.c_str());
+        return kExitDataError;
+    }
+    const double density = design::WaterDensity(celsius);
+
+    std::vector<design::SizeChoice> sizes;
+    for (int i = 0; i < series->count; ++i)
+        sizes.push_back({series->sizes[i].nominal, series->sizes[i].Inside()});
+    const design::Sizing sizing = design::SizeForFlow(sizes, command.flow, *roughness, *viscosity, density, limits);
+
+    if (format == "csv") {
+        std::fputs("nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n", out);
+        for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
+            const design::SizedPipe& pipe = sizing.pipes[i];
+            const std::string pascals = std::isnan(pipe.pascalsPerMetre) ? "" : Fixed(pipe.pascalsPerMetre, 1);
+            std::fprintf(out, "%s,%s,%s,%s,%s,%s,%s\n", pipe.nominal.c_str(), pipe.diameter.c_str(),
+                pipe.fields.m_strVelocity.c_str(), pipe.fields.m_strFrictionRate.c_str(), pascals.c_str(),
+                std::string(ZoneKey(pipe.outcome.zone)).c_str(),
+                static_cast<int>(i) == sizing.recommended ? "yes" : "no");
+        }
+        return kExitSuccess;
+    }
+
+    std::fprintf(out, "%s (%s)\n", series->name, series->key);
+    std::fprintf(out, "流量 %s m³/h，粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n", command.flow.c_str(),
+        roughness->c_str(), viscosity->c_str(), Fixed(density, 1).c_str());
+    std::vector<std::vector<std::string>> rows
+        = {{"", "公称直径", "内径(mm)", "流速(m/s)", "比摩阻(mm水柱/m)", "比摩阻(Pa/m)", "流区"}};
+    for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
+        const design::SizedPipe& pipe = sizing.pipes[i];
+        rows.push_back({static_cast<int>(i) == sizing.recommended ? kRecommended : "", pipe.nominal, pipe.diameter,
+            pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate,
+            std::isnan(pipe.pascalsPerMetre) ? "" : Fixed(pipe.pascalsPerMetre, 1),
+            std::string(ZoneName(pipe.outcome.zone))});
+    }
+    WriteAligned(out, rows);
+    const std::string velocityLimit
+        = std::isinf(limits.maxVelocity) ? "" : "，流速不超过 " + Shortest(limits.maxVelocity) + " m/s";
+    if (sizing.recommended >= 0)
+        std::fprintf(out, "* 推荐：比摩阻不超过 %s Pa/m%s 的最小管径\n", Shortest(limits.maxPascalsPerMetre).c_str(),
+            velocityLimit.c_str());
+    else
+        std::fprintf(out, "没有管径能使比摩阻不超过 %s Pa/m%s\n", Shortest(limits.maxPascalsPerMetre).c_str(),
+            velocityLimit.c_str());
+    return kExitSuccess;
+}
+
+} // namespace vendrel::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/commandline.h"
+
+#include <cstdio>
+
+namespace vendrel::cli {
+
+// vendrel-calc --size: every size of a pipe series calculated for one flow,
+// with the loss in mm of water column and in Pa per metre, the smallest size
+// within the limits marked. Aligned text, or CSV with --format csv. Returns
+// the exit status.
+int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err);
+
+} // namespace vendrel::cli
