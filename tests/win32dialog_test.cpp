@@ -2,7 +2,6 @@
 // user's typing and clicks, and reads every field back.
 #include "tests/workedexamples.h"
 #include "ui/form/controlid.h"
-#include "ui/form/formtexts.h"
 #include "ui/win32/utf16.h"
 
 #include <gtest/gtest.h>
@@ -148,7 +147,7 @@ protected:
 
 TEST_F(Win32Dialog, OpensWithTheFormsCaptionDefaultsAndFocus)
 {
-    EXPECT_EQ(RunningDialog::Text(m_dialog.window()), texts::kCaption);
+    EXPECT_EQ(RunningDialog::Text(m_dialog.window()), "计算空调水管比摩阻(迭代)");
     const LONG_PTR style = GetWindowLongPtrW(m_dialog.window(), GWL_STYLE);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_EQ(m_dialog.Text(IDC_ROUGHNESS), "0.2");
@@ -157,8 +156,8 @@ TEST_F(Win32Dialog, OpensWithTheFormsCaptionDefaultsAndFocus)
     for (const int id : kResults)
         EXPECT_EQ(m_dialog.Text(id), "") << id;
     EXPECT_EQ(m_dialog.Focus(), m_dialog.control(IDC_FLOW));
-    EXPECT_EQ(m_dialog.Text(IDOK), texts::kCalculate);
-    EXPECT_EQ(m_dialog.Text(IDCANCEL), texts::kExit);
+    EXPECT_EQ(m_dialog.Text(IDOK), "计算");
+    EXPECT_EQ(m_dialog.Text(IDCANCEL), "退出");
 }
 
 // Tab visits the four entries and the two buttons; the disabled results

@@ -1,7 +1,6 @@
 #include "ui/form/frictionform.h"
 
 #include "calc/fieldlabels.h"
-#include "ui/form/formtexts.h"
 
 #include <iterator>
 
@@ -15,15 +14,16 @@ constexpr ControlKind Label = ControlKind::Label;
 constexpr bool Right = true;
 constexpr bool Edge = true;
 
-// The one place where a control's position and text are written.
+// The one place where a control's position and text are written; the labels
+// of the fields are shared with vendrel-calc (calc/fieldlabels.h).
 // clang-format off
 const Control kControls[] = {
     {IDC_FLOW,           Entry,                      nullptr,          {131,  13,  52, 15}, false, false, ID_LABEL},
     {IDC_DIAMETER,       Entry,                      nullptr,          {131,  39,  52, 15}, false, false, ID_LABEL},
     {IDC_ROUGHNESS,      Entry,                      nullptr,          {131,  65,  52, 15}, false, false, ID_LABEL},
     {IDC_VISCOSITY,      Entry,                      nullptr,          {131,  91,  52, 15}, false, false, ID_LABEL},
-    {ID_CALCULATE,       ControlKind::DefaultButton, texts::kCalculate,{ 23, 272,  50, 14}, false, false, ID_LABEL},
-    {ID_EXIT,            ControlKind::Button,        texts::kExit,     {133, 272,  50, 14}, false, false, ID_LABEL},
+    {ID_CALCULATE,       ControlKind::DefaultButton, "计算",           { 23, 272,  50, 14}, false, false, ID_LABEL},
+    {ID_EXIT,            ControlKind::Button,        "退出",           {133, 272,  50, 14}, false, false, ID_LABEL},
     {ID_LABEL,           Label,                      kFlow,            { 23,  13, 108, 14}, false, false, IDC_FLOW},
     {ID_LABEL,           Label,                      kDiameter,        { 23,  39, 108, 14}, false, false, IDC_DIAMETER},
     {ID_LABEL,           Label,                      kRoughness,       { 23,  65, 108, 14}, false, false, IDC_ROUGHNESS},
@@ -43,10 +43,10 @@ const Control kControls[] = {
 // clang-format on
 
 const Form kFrictionForm = {
-    texts::kCaption,
+    "计算空调水管比摩阻(迭代)",
     202,
     293,
-    texts::kFontFamily,
+    "宋体", // the Song face; a front end substitutes the nearest it has
     9,
     kControls,
     static_cast<int>(std::size(kControls)),
