@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -15,6 +16,9 @@ const char kUsage[] = R"(Usage:
   vendrel-calc --flow W --diameter D [--roughness K | --material NAME]
                [--viscosity NU | --temperature T]
   vendrel-calc --size --flow W [--series NAME] [--max-rate PA] [--max-velocity V]
+               [--roughness K | --material NAME] [--viscosity NU | --temperature T]
+               [--format text|csv]
+  vendrel-calc --table [--series NAME] [--min-rate PA] [--max-rate PA]
                [--roughness K | --material NAME] [--viscosity NU | --temperature T]
                [--format text|csv]
   vendrel-calc --csv [FILE]
@@ -35,10 +39,15 @@ Friction loss of water flowing full in a round pipe.
                     (ρ·g·Rf/1000, g = 9.807, ρ of water at the temperature,
                     10 °C when a viscosity is given), flow zone; "*" marks the
                     smallest size within the limits
-  --series NAME     the series for --size (default cn-steel; --series-list)
-  --max-rate PA     the largest loss for --size, Pa/m (default 300)
+  --table           the selection chart: for every size of a series, the flows
+                    (m³/h) at which the loss is --min-rate and --max-rate, and
+                    the velocities there
+  --series NAME     the series for --size and --table (default sch40;
+                    --series-list)
+  --min-rate PA     the smallest loss for --table, Pa/m (default 100)
+  --max-rate PA     the largest loss for --size and --table, Pa/m (default 300)
   --max-velocity V  the largest velocity for --size, m/s (default none)
-  --format FORMAT   text (aligned, the default) or csv, for --size
+  --format FORMAT   text (aligned, the default) or csv, for --size and --table
   --csv [FILE]      calculate every row of a CSV file (standard input when no
                     FILE or FILE is -). The header names the columns, in any
                     case: flow and diameter, optionally roughness or
@@ -79,16 +88,18 @@ enum Value {
     kTemperature,
     kMaterial,
     kSeries,
+    kMinRate,
     kMaxRate,
     kMaxVelocity,
     kFormat,
     kValueCount
 };
-constexpr std::array<std::string_view, kValueCount> kValueNames = {"--flow", "--diameter", "--roughness", "--viscosity",
-    "--temperature", "--material", "--series", "--max-rate", "--max-velocity", "--format"};
-constexpr std::array<std::string_view, 3> kModeNames = {"--size", "--material-list", "--series-list"};
-constexpr CommandLine::Mode kModes[]
-    = {CommandLine::Mode::Size, CommandLine::Mode::MaterialList, CommandLine::Mode::SeriesList};
+constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
+    "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format"};
+static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
+constexpr std::array<std::string_view, 4> kModeNames = {"--size", "--table", "--material-list", "--series-list"};
+constexpr CommandLine::Mode kModes[] = {
+    CommandLine::Mode::Size, CommandLine::Mode::Table, CommandLine::Mode::MaterialList, CommandLine::Mode::SeriesList};
 
 } // namespace
 
@@ -110,6 +121,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.temperature = values[kTemperature];
         result.material = values[kMaterial];
         result.series = values[kSeries];
+        result.minRate = values[kMinRate];
         result.maxRate = values[kMaxRate];
         result.maxVelocity = values[kMaxVelocity];
         result.format = values[kFormat];
@@ -157,10 +169,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
             continue;
         }
 
-        const auto found = std::find(kValueNames.begin(), kValueNames.end(), name);
-        if (found == kValueNames.end())
+        const auto found = std::find(std::begin(kValueNames), std::end(kValueNames), name);
+        if (found == std::end(kValueNames))
             return fail("unknown argument: " + std::string(arg));
-        std::optional<std::string>& value = values[static_cast<std::size_t>(found - kValueNames.begin())];
+        std::optional<std::string>& value = values[static_cast<std::size_t>(found - std::begin(kValueNames))];
         // The last of two values would win unseen; a script that repeats an
         // option has a mistake in it.
         if (value)
@@ -194,12 +206,19 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     if (mode == "--size") {
         if (given(kDiameter))
             return fail("--size chooses the diameter: --diameter cannot be given with it");
+        if (given(kMinRate))
+            return fail("--min-rate goes with --table");
         if (!given(kFlow))
             return fail("--size needs --flow");
         return true;
     }
-    if (sizeOptions)
-        return fail("--series, --max-rate, --max-velocity and --format go with --size");
+    if (mode == "--table") {
+        if (anyGiven({kFlow, kDiameter, kMaxVelocity}))
+            return fail("--table lists flows for every size: --flow, --diameter and --max-velocity cannot be given");
+        return true;
+    }
+    if (sizeOptions || given(kMinRate))
+        return fail("--series, --min-rate, --max-rate, --max-velocity and --format go with --size or --table");
     if (!given(kFlow) || !given(kDiameter))
         return fail("--flow and --diameter are required");
     return true;

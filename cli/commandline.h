@@ -7,7 +7,7 @@
 namespace vendrel::cli {
 
 struct CommandLine {
-    enum class Mode { Single, Csv, Size, MaterialList, SeriesList, Help, Version };
+    enum class Mode { Single, Csv, Size, Table, MaterialList, SeriesList, Help, Version };
     Mode mode = Mode::Single;
     // Single calculation: the texts exactly as given, read as the form reads them.
     std::string flow;
@@ -18,8 +18,10 @@ struct CommandLine {
     // and --material, which gives the roughness.
     std::optional<std::string> temperature;
     std::optional<std::string> material;
-    // --size: the series of pipe sizes, the limits and the output format.
+    // --size and --table: the series of pipe sizes, the limits and the
+    // output format.
     std::optional<std::string> series;
+    std::optional<std::string> minRate;
     std::optional<std::string> maxRate;
     std::optional<std::string> maxVelocity;
     std::optional<std::string> format;

@@ -102,6 +102,8 @@ int Run(const std::vector<std::string>& args)
         return RunCsv(command);
     case cli::CommandLine::Mode::Size:
         return cli::RunSizeList(command, stdout, stderr);
+    case cli::CommandLine::Mode::Table:
+        return cli::RunFlowTable(command, stdout, stderr);
     case cli::CommandLine::Mode::MaterialList:
         cli::PrintMaterialList(stdout);
         return cli::kExitSuccess;

@@ -11,6 +11,7 @@
 #include "design/sizing.h"
 #include "design/water.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -82,52 +83,97 @@ bool ReadLimit(const std::optional<std::string>& text, std::string_view option, 
     return false;
 }
 
+// What --size and --table share: the roughness, the water, the series, the
+// limits and the format, read and checked, with usage errors reported.
+struct SeriesRun {
+    std::string roughness;
+    std::string viscosity;
+    double density = 0;
+    const design::PipeSeries* series = nullptr;
+    double minRate = 100;
+    design::SizingLimits limits;
+    bool csv = false;
+
+    // Returns the exit status to stop with, or -1 to go on.
+    int Read(const CommandLine& command, std::FILE* err)
+    {
+        std::string error;
+        const std::optional<std::string> roughnessText = RoughnessFor(command, error);
+        series = SeriesFor(command, error);
+        const std::string format = command.format.value_or("text");
+        if (!roughnessText || series == nullptr) {
+            std::fprintf(err, "vendrel-calc: %s\n", error.c_str());
+            return kExitUsage;
+        }
+        roughness = *roughnessText;
+        if (!ReadLimit(command.minRate, "--min-rate", minRate, err)
+            || !ReadLimit(command.maxRate, "--max-rate", limits.maxPascalsPerMetre, err)
+            || !ReadLimit(command.maxVelocity, "--max-velocity", limits.maxVelocity, err))
+            return kExitUsage;
+        if (minRate >= limits.maxPascalsPerMetre) {
+            std::fprintf(err, "vendrel-calc: --min-rate %s is not below --max-rate %s\n", Shortest(minRate).c_str(),
+                Shortest(limits.maxPascalsPerMetre).c_str());
+            return kExitUsage;
+        }
+        if (format != "text" && format != "csv") {
+            std::fprintf(err, "vendrel-calc: --format: %s is not text or csv\n", Quoted(format).c_str());
+            return kExitUsage;
+        }
+        csv = format == "csv";
+
+        // The viscosity and, for Pa/m, the density of the water: at the
+        // temperature given, else at 10 °C, the water of the default viscosity.
+        std::vector<std::string> problems;
+        double celsius = kDefaultCelsius;
+        std::optional<std::string> viscosityText = command.viscosity;
+        if (command.temperature) {
+            viscosityText = ViscosityFromTemperature(*command.temperature, "--temperature", problems);
+            ParseWholeNumber(*command.temperature, celsius);
+        }
+        double value = 0;
+        if (!ParseWholeNumber(roughness, value) || !IsAcceptedInput(value))
+            problems.push_back("--roughness: " + Quoted(roughness) + " is not a roughness of at least 0.000001 mm");
+        if (viscosityText && (!ParseWholeNumber(*viscosityText, value) || !IsAcceptedInput(value)))
+            problems.push_back("--viscosity: " + Quoted(*viscosityText) + " is not a viscosity of at least 0.000001");
+        if (!problems.empty()) {
+            for (const std::string& problem : problems)
+                std::fprintf(err, "vendrel-calc: %s\n", problem.c_str());
+            return kExitDataError;
+        }
+        viscosity = *viscosityText;
+        density = design::WaterDensity(celsius);
+        return -1;
+    }
+
+    void WriteHeading(std::FILE* out, const std::string& first) const
+    {
+        std::fprintf(out, "%s (%s)\n", series->name, series->key);
+        std::fprintf(out, "%s，粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n", first.c_str(),
+            roughness.c_str(), viscosity.c_str(), Fixed(density, 1).c_str());
+    }
+};
+
 } // namespace
 
 int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
 {
-    std::string error;
-    const std::optional<std::string> roughness = RoughnessFor(command, error);
-    const design::PipeSeries* series = SeriesFor(command, error);
-    design::SizingLimits limits;
-    const std::string format = command.format.value_or("text");
-    if (!roughness || series == nullptr) {
-        std::fprintf(err, "vendrel-calc: %s\n", error.c_str());
-        return kExitUsage;
-    }
-    if (!ReadLimit(command.maxRate, "--max-rate", limits.maxPascalsPerMetre, err)
-        || !ReadLimit(command.maxVelocity, "--max-velocity", limits.maxVelocity, err))
-        return kExitUsage;
-    if (format != "text" && format != "csv") {
-        std::fprintf(err, "vendrel-calc: --format: %s is not text or csv\n", Quoted(format).c_str());
-        return kExitUsage;
-    }
-
-    // The viscosity and, for Pa/m, the density of the water: at the
-    // temperature given, else at 10 °C, the water of the default viscosity.
-    std::vector<std::string> problems;
-    double celsius = kDefaultCelsius;
-    std::optional<std::string> viscosity = command.viscosity;
-    if (command.temperature) {
-        viscosity = ViscosityFromTemperature(*command.temperature, "--temperature", problems);
-        ParseWholeNumber(*command.temperature, celsius);
-    }
+    SeriesRun run;
+    if (const int status = run.Read(command, err); status >= 0)
+        return status;
     double flow = 0;
-    if (!ParseWholeNumber(command.flow, flow) || !IsAcceptedInput(flow))
-        problems.push_back("--flow: " + Quoted(command.flow) + " is not a flow of at least 0.000001 m³/h");
-    if (!problems.empty()) {
-        for (const std::string& problem : problems)
-            std::fprintf(err, "vendrel-calc: %s\n", problem.c_str());
+    if (!ParseWholeNumber(command.flow, flow) || !IsAcceptedInput(flow)) {
+        std::fprintf(
+            err, "vendrel-calc: --flow: %s is not a flow of at least 0.000001 m³/h\n", Quoted(command.flow).c_str());
         return kExitDataError;
     }
-    const double density = design::WaterDensity(celsius);
 
     std::vector<design::SizeChoice> sizes;
-    for (int i = 0; i < series->count; ++i)
-        sizes.push_back({series->sizes[i].nominal, series->sizes[i].Inside()});
-    const design::Sizing sizing = design::SizeForFlow(sizes, command.flow, *roughness, *viscosity, density, limits);
+    for (const design::PipeSize& size : *run.series)
+        sizes.push_back({size.nominal, size.Inside()});
+    const design::Sizing sizing
+        = design::SizeForFlow(sizes, command.flow, run.roughness, run.viscosity, run.density, run.limits);
 
-    if (format == "csv") {
+    if (run.csv) {
         std::fputs("nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n", out);
         for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
             const design::SizedPipe& pipe = sizing.pipes[i];
@@ -140,9 +186,7 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
         return kExitSuccess;
     }
 
-    std::fprintf(out, "%s (%s)\n", series->name, series->key);
-    std::fprintf(out, "流量 %s m³/h，粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n", command.flow.c_str(),
-        roughness->c_str(), viscosity->c_str(), Fixed(density, 1).c_str());
+    run.WriteHeading(out, "流量 " + command.flow + " m³/h");
     std::vector<std::vector<std::string>> rows
         = {{"", "公称直径", "内径(mm)", "流速(m/s)", "比摩阻(mm水柱/m)", "比摩阻(Pa/m)", "流区"}};
     for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
@@ -153,14 +197,59 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
             std::string(ZoneName(pipe.outcome.zone))});
     }
     WriteAligned(out, rows);
-    const std::string velocityLimit
-        = std::isinf(limits.maxVelocity) ? "" : "，流速不超过 " + Shortest(limits.maxVelocity) + " m/s";
+    const std::string limitsText = Shortest(run.limits.maxPascalsPerMetre) + " Pa/m"
+        + (std::isinf(run.limits.maxVelocity) ? "" : "，流速不超过 " + Shortest(run.limits.maxVelocity) + " m/s");
     if (sizing.recommended >= 0)
-        std::fprintf(out, "* 推荐：比摩阻不超过 %s Pa/m%s 的最小管径\n", Shortest(limits.maxPascalsPerMetre).c_str(),
-            velocityLimit.c_str());
+        std::fprintf(out, "* 推荐：比摩阻不超过 %s 的最小管径\n", limitsText.c_str());
     else
-        std::fprintf(out, "没有管径能使比摩阻不超过 %s Pa/m%s\n", Shortest(limits.maxPascalsPerMetre).c_str(),
-            velocityLimit.c_str());
+        std::fprintf(out, "没有管径能使比摩阻不超过 %s\n", limitsText.c_str());
+    return kExitSuccess;
+}
+
+int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
+{
+    SeriesRun run;
+    if (const int status = run.Read(command, err); status >= 0)
+        return status;
+    const double roughness = ParseNumber(run.roughness);
+    const double viscosity = ParseNumber(run.viscosity);
+
+    // The flow at each limit, as the text a user would type (three
+    // decimals), and the velocity the calculation gives for that text.
+    const auto end = [&](const design::PipeSize& size, double rate, std::string& flow, std::string& velocity) {
+        const double found = design::FlowForRate(size.Inside(), roughness, viscosity, run.density, rate);
+        if (std::isnan(found))
+            return;
+        flow = Fixed(found, 3);
+        FrictionFields fields;
+        SetInputs(fields, flow, design::DiameterText(size.Inside()), run.roughness, run.viscosity);
+        Calculate(fields);
+        velocity = fields.m_strVelocity;
+    };
+    std::vector<std::vector<std::string>> rows;
+    for (const design::PipeSize& size : *run.series) {
+        std::string flowMin, flowMax, velocityMin, velocityMax;
+        end(size, run.minRate, flowMin, velocityMin);
+        end(size, run.limits.maxPascalsPerMetre, flowMax, velocityMax);
+        rows.push_back({size.nominal, design::DiameterText(size.Inside()), flowMin, flowMax, velocityMin, velocityMax});
+    }
+
+    if (run.csv) {
+        std::fputs("nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n", out);
+        for (const auto& row : rows)
+            std::fprintf(out, "%s,%s,%s,%s,%s,%s\n", row[0].c_str(), row[1].c_str(), row[2].c_str(), row[3].c_str(),
+                row[4].c_str(), row[5].c_str());
+        return kExitSuccess;
+    }
+    run.WriteHeading(
+        out, "比摩阻 " + Shortest(run.minRate) + " 至 " + Shortest(run.limits.maxPascalsPerMetre) + " Pa/m");
+    const bool gaps
+        = std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row[2].empty() || row[3].empty(); });
+    rows.insert(
+        rows.begin(), {"公称直径", "内径(mm)", "流量下限(m³/h)", "流量上限(m³/h)", "流速下限(m/s)", "流速上限(m/s)"});
+    WriteAligned(out, rows);
+    if (gaps)
+        std::fprintf(out, "空白：未达到该比摩阻，或其附近没有符合流区的摩擦定律（迭代失败）\n");
     return kExitSuccess;
 }
 

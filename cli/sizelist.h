@@ -12,4 +12,9 @@ namespace vendrel::cli {
 // the exit status.
 int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err);
 
+// vendrel-calc --table: the selection chart of a series, for every size the
+// flows at which the loss is the lower and the upper limit in Pa/m, and the
+// velocities there. Returns the exit status.
+int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err);
+
 } // namespace vendrel::cli

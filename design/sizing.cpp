@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace vendrel::design {
@@ -49,6 +50,51 @@ Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, 
         sizing.pipes.push_back(std::move(pipe));
     }
     return sizing;
+}
+
+namespace {
+
+// The loss in Pa/m at a flow, NaN where the calculation gives none (no
+// friction law fitting its zone, just about the rough boundary).
+double RateAt(double flow, double inside, double roughness, double viscosity, double density)
+{
+    FrictionFields fields;
+    const CalculationOutcome outcome = Calculate(fields, {flow, inside, roughness, viscosity});
+    if (outcome.zone == CalculationOutcome::Zone::Invalid || outcome.zone == CalculationOutcome::Zone::Failed
+        || !outcome.finite)
+        return std::numeric_limits<double>::quiet_NaN();
+    return PascalsPerMetre(ParseNumber(fields.m_strFrictionRate), density);
+}
+
+} // namespace
+
+double FlowForRate(double inside, double roughness, double viscosity, double density, double pascalsPerMetre)
+{
+    const auto rateAt
+        = [&](double logFlow) { return RateAt(std::exp(logFlow), inside, roughness, viscosity, density); };
+    // A flow without a loss (no law fitting its zone) counts as below: the
+    // search then ends at the upper edge of such a gap, which the check
+    // below refuses.
+    const auto below = [&](double logFlow) {
+        const double rate = rateAt(logFlow);
+        return std::isnan(rate) || rate < pascalsPerMetre;
+    };
+    double lo = std::log(1e-6);
+    double hi = std::log(1e6);
+    if (!below(lo) || below(hi))
+        return std::numeric_limits<double>::quiet_NaN();
+    while (hi - lo > 1e-12) {
+        const double mid = (lo + hi) / 2;
+        (below(mid) ? lo : hi) = mid;
+    }
+    // The loss must cross the target here between two calculated losses. It
+    // may jump across it (at Re 2000 and 4000, where the law changes), but a
+    // crossing next to a flow without a loss is not a flow to print.
+    const double before = rateAt(lo - 1e-9);
+    const double after = rateAt(hi + 1e-9);
+    if (!(before < pascalsPerMetre && after >= pascalsPerMetre))
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::exp((lo + hi) / 2);
 }
 
 } // namespace vendrel::design

@@ -52,6 +52,15 @@ struct Sizing {
 Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, std::string_view roughness,
     std::string_view viscosity, double density, const SizingLimits& limits);
 
+// The flow in m³/h at which the loss of a bore (mm) reaches the given Pa/m,
+// for a roughness (mm) and a viscosity (10⁻⁶ m²/s): the loss grows with the
+// flow, so the crossing is bracketed from 10⁻⁶ to 10⁶ m³/h and bisected on a
+// log scale to 10⁻¹² relative. Where the zone changes the loss jumps, and
+// the flow returned is where it jumps past the target. NaN when the loss does
+// not reach it in the bracket, or reaches it next to flows for which no law
+// fits its zone (迭代失败).
+double FlowForRate(double inside, double roughness, double viscosity, double density, double pascalsPerMetre);
+
 // A diameter in mm as the calculator takes it: up to two decimals, no
 // trailing zeros ("52.48", "53", "52.5").
 std::string DiameterText(double millimetres);

@@ -169,6 +169,11 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"size_csv", {"--size", "--flow", "40", "--format", "csv", "--max-velocity", "1.5"}, 0,
             "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n"
             "DN15,15.76,56.958059,387479.834184,3798873.3,rough,no\n"},
+        ExitCase{"table_csv", {"--table", "--format", "csv"}, 0,
+            "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n"
+            "DN15,15.76,0.203,0.308,0.289062,0.438577\n"},
+        ExitCase{"table_limits_reversed", {"--table", "--min-rate", "300", "--max-rate", "100"}, 2, "",
+            "vendrel-calc: --min-rate 300 is not below --max-rate 100\n"},
         ExitCase{"size_limit_not_positive", {"--size", "--flow", "40", "--max-rate", "-1"}, 2, "",
             "vendrel-calc: --max-rate: \"-1\" must be a positive number\n"},
         ExitCase{"help", {"--help"}, 0, "Usage:"}, ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n"},

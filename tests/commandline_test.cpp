@@ -94,7 +94,9 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, InvalidCommandLine,
         InvalidCall{
             "size_with_diameter", {"--size", "--flow", "10", "--diameter", "50"}, "--size chooses the diameter"},
         InvalidCall{"size_without_flow", {"--size"}, "--size needs --flow"},
-        InvalidCall{"series_without_size", {"--flow", "10", "--diameter", "50", "--series", "sch40"}, "go with --size"},
+        InvalidCall{"table_with_flow", {"--table", "--flow", "10"}, "--flow, --diameter and --max-velocity cannot"},
+        InvalidCall{"series_without_size", {"--flow", "10", "--diameter", "50", "--series", "sch40"},
+            "go with --size or --table"},
         // The last of two values would otherwise win unseen.
         InvalidCall{"repeated_option", {"--flow", "10", "--diameter", "50", "--flow=12"}, "--flow given twice"},
         InvalidCall{"repeated_csv", {"--csv", "a.csv", "--csv", "b.csv"}, "--csv given twice"},

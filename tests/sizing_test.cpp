@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vendrel::design {
@@ -58,6 +60,39 @@ TEST(Sizing, RecommendsTheSmallestSizeWithinTheLimits)
         }
         ASSERT_EQ(sizing.recommended, smallest) << flow;
     }
+}
+
+// At the flow found for a loss, the forward calculation's loss crosses it:
+// below just under that flow, at or above just over it, equal to it where the
+// loss is continuous. A larger loss needs a larger flow.
+TEST(Sizing, FlowForARateIsWhereTheForwardLossCrossesIt)
+{
+    const auto rateAt = [](double flow, double inside) {
+        FrictionFields forward;
+        Calculate(forward, {flow, inside, 0.2, 1.306});
+        return PascalsPerMetre(std::stod(forward.m_strFrictionRate), 999.6996);
+    };
+    std::mt19937 random(8);
+    std::uniform_real_distribution<double> logInside(std::log(15.0), std::log(600.0));
+    std::uniform_real_distribution<double> rate(30, 600);
+    int found = 0;
+    for (int i = 0; i < 200; ++i) {
+        const double inside = std::exp(logInside(random));
+        const double low = rate(random);
+        const double flowLow = FlowForRate(inside, 0.2, 1.306, 999.6996, low);
+        const double flowHigh = FlowForRate(inside, 0.2, 1.306, 999.6996, low * 1.5);
+        if (!std::isnan(flowLow) && !std::isnan(flowHigh)) {
+            ASSERT_LT(flowLow, flowHigh) << inside;
+        }
+        for (const auto& [flow, target] : {std::pair{flowLow, low}, std::pair{flowHigh, low * 1.5}}) {
+            if (std::isnan(flow))
+                continue;
+            ++found;
+            ASSERT_LT(rateAt(flow * (1 - 1e-9), inside), target) << flow << " m³/h in " << inside << " mm";
+            ASSERT_GE(rateAt(flow * (1 + 1e-9), inside), target) << flow << " m³/h in " << inside << " mm";
+        }
+    }
+    EXPECT_GT(found, 380) << "few flows found";
 }
 
 } // namespace
