@@ -28,9 +28,8 @@ const std::string& InputText(const FrictionFields& fields, int input)
     }
 }
 
-// Why a text is not a number, in the words most likely to help; input -1 is
-// the temperature.
-std::string NotANumber(std::string_view text, int input)
+// Why a text is not a number, in the words most likely to help.
+std::string NotANumber(std::string_view text, std::string_view unit)
 {
     if (text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos)
         return "no value";
@@ -38,8 +37,7 @@ std::string NotANumber(std::string_view text, int input)
     if (text.find(',') != std::string_view::npos || text.find("，") != std::string_view::npos)
         return problem + " (use \".\" as the decimal point)";
     if (ParseNumber(text) != 0)
-        return problem + " (give the number alone, in " + (input < 0 ? "°C" : kUnits[static_cast<std::size_t>(input)])
-            + ")";
+        return problem + " (give the number alone, in " + std::string(unit) + ")";
     return problem;
 }
 
@@ -72,7 +70,7 @@ std::optional<std::string> ViscosityFromTemperature(
 {
     double celsius = 0;
     if (!ParseWholeNumber(text, celsius)) {
-        problems.push_back(std::string(name) + ": " + NotANumber(text, -1));
+        problems.push_back(std::string(name) + ": " + NotANumber(text, "°C"));
         return std::nullopt;
     }
     std::optional<std::string> viscosity = design::KinematicViscosityText(celsius);
@@ -94,7 +92,7 @@ CalculationOutcome CalculateStrictly(
         const std::string& text = InputText(fields, input);
         double& value = values[input];
         if (!ParseWholeNumber(text, value)) {
-            report(input, NotANumber(text, input));
+            report(input, NotANumber(text, kUnits[static_cast<std::size_t>(input)]));
             allNumbers = false;
         } else if (!IsAcceptedInput(value)) {
             report(input,

@@ -32,10 +32,7 @@ MaterialList Materials()
 
 const Material* FindMaterial(std::string_view key)
 {
-    for (const Material& m : kMaterials)
-        if (key == m.key)
-            return &m;
-    return nullptr;
+    return FindByKey(Materials(), key);
 }
 
 } // namespace vendrel::design

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/keyedrows.h"
+
 #include <string_view>
 
 // Named absolute roughnesses for the friction calculation, so an engineer can
@@ -14,12 +16,7 @@ struct Material {
 };
 
 // Every preset, in the order the dialog lists them.
-struct MaterialList {
-    const Material* rows;
-    int count;
-    const Material* begin() const { return rows; }
-    const Material* end() const { return rows + count; }
-};
+using MaterialList = KeyedRows<Material>;
 MaterialList Materials();
 
 // The preset whose key is exactly `key`, or nullptr.

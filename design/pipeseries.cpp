@@ -93,10 +93,7 @@ PipeSeriesList AllPipeSeries()
 
 const PipeSeries* FindSeries(std::string_view key)
 {
-    for (const PipeSeries& s : kSeries)
-        if (key == s.key)
-            return &s;
-    return nullptr;
+    return FindByKey(AllPipeSeries(), key);
 }
 
 const PipeSeries& DefaultSeries()

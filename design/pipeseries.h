@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/keyedrows.h"
+
 #include <string_view>
 
 // Standard pipe sizes, so the calculator can work from "DN50" rather than an
@@ -24,12 +26,7 @@ struct PipeSeries {
 };
 
 // Every series, in the order the dialog lists them.
-struct PipeSeriesList {
-    const PipeSeries* rows;
-    int count;
-    const PipeSeries* begin() const { return rows; }
-    const PipeSeries* end() const { return rows + count; }
-};
+using PipeSeriesList = KeyedRows<PipeSeries>;
 PipeSeriesList AllPipeSeries();
 
 // The series whose key is exactly `key`, or nullptr.
