@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace vendrel::design {
 namespace {
@@ -43,6 +44,22 @@ TEST(Material, MatchesMoodysPrintedRoughness)
     }
 }
 
+// The presets taken from other tables, as those print them in metres or mm.
+TEST(Material, MatchesOtherPrintedRoughness)
+{
+    const std::pair<const char*, double> printed[] = {
+        {"steel-closed", 2.0E-4 * 1000}, // Idelchik: water heating system pipelines
+        {"steel-open", 5.0E-4 * 1000},   // Idelchik: condensate pipes in open systems
+        {"stainless", 0.015},
+        {"plastic", 0.0015},
+    };
+    for (const auto& [key, millimetres] : printed) {
+        const Material* m = FindMaterial(key);
+        ASSERT_NE(m, nullptr) << key;
+        EXPECT_DOUBLE_EQ(Number(m->roughness), millimetres) << key;
+    }
+}
+
 TEST(Material, EveryRowIsComplete)
 {
     std::set<std::string> keys;
@@ -52,7 +69,7 @@ TEST(Material, EveryRowIsComplete)
         EXPECT_STRNE(m.name, "") << m.key;
         EXPECT_STRNE(m.source, "") << m.key;
     }
-    EXPECT_EQ(keys.size(), 5u);
+    EXPECT_EQ(keys.size(), 9u);
 }
 
 TEST(Material, FindsOnlyExactKeys)
