@@ -5,9 +5,9 @@
 #include <array>
 #include <string_view>
 
-namespace vendrel::cli {
+namespace vendrel {
 
-// How vendrel-calc names a calculation's zone: a key for scripts (CSV) and
+// How Vendrel names a calculation's zone: a key for scripts (CSV) and
 // the Chinese name for people, both indexed by CalculationOutcome::Zone.
 inline constexpr std::array<std::string_view, 7> kZoneKeys
     = {"invalid", "laminar", "critical", "smooth", "transition", "rough", "failed"};
@@ -24,4 +24,4 @@ inline std::string_view ZoneName(CalculationOutcome::Zone zone)
     return kZoneNames[static_cast<std::size_t>(zone)];
 }
 
-} // namespace vendrel::cli
+} // namespace vendrel

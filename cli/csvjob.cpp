@@ -5,7 +5,7 @@
 #include "cli/csvreader.h"
 #include "cli/exitcodes.h"
 #include "cli/strictcalculation.h"
-#include "cli/zonenames.h"
+#include "calc/zonenames.h"
 #include "design/materials.h"
 
 #include <array>

@@ -2,11 +2,11 @@
 
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
+#include "calc/zonenames.h"
 #include "cli/csvreader.h"
 #include "cli/designchoices.h"
 #include "cli/exitcodes.h"
 #include "cli/strictcalculation.h"
-#include "cli/zonenames.h"
 #include "design/pipeseries.h"
 #include "design/sizing.h"
 #include "design/water.h"
@@ -177,7 +177,7 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
         std::fputs("nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n", out);
         for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
             const design::SizedPipe& pipe = sizing.pipes[i];
-            const std::string pascals = std::isnan(pipe.pascalsPerMetre) ? "" : Fixed(pipe.pascalsPerMetre, 1);
+            const std::string pascals = design::PascalsText(pipe.pascalsPerMetre);
             std::fprintf(out, "%s,%s,%s,%s,%s,%s,%s\n", pipe.nominal.c_str(), pipe.diameter.c_str(),
                 pipe.fields.m_strVelocity.c_str(), pipe.fields.m_strFrictionRate.c_str(), pascals.c_str(),
                 std::string(ZoneKey(pipe.outcome.zone)).c_str(),
@@ -187,13 +187,12 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
     }
 
     run.WriteHeading(out, "流量 " + command.flow + " m³/h");
-    std::vector<std::vector<std::string>> rows
-        = {{"", "公称直径", "内径(mm)", "流速(m/s)", "比摩阻(mm水柱/m)", "比摩阻(Pa/m)", "流区"}};
+    std::vector<std::vector<std::string>> rows = {{""}};
+    rows[0].insert(rows[0].end(), design::kSizeColumnTitles.begin(), design::kSizeColumnTitles.end());
     for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
         const design::SizedPipe& pipe = sizing.pipes[i];
         rows.push_back({static_cast<int>(i) == sizing.recommended ? kRecommended : "", pipe.nominal, pipe.diameter,
-            pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate,
-            std::isnan(pipe.pascalsPerMetre) ? "" : Fixed(pipe.pascalsPerMetre, 1),
+            pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, design::PascalsText(pipe.pascalsPerMetre),
             std::string(ZoneName(pipe.outcome.zone))});
     }
     WriteAligned(out, rows);

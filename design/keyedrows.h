@@ -11,6 +11,8 @@ template <typename Row> struct KeyedRows {
     int count;
     const Row* begin() const { return rows; }
     const Row* end() const { return rows + count; }
+    int size() const { return count; }
+    const Row& operator[](int index) const { return rows[index]; }
 };
 
 // The row whose key is exactly `key`, or nullptr.

@@ -27,6 +27,15 @@ std::string DiameterText(double millimetres)
     return result;
 }
 
+std::string PascalsText(double pascalsPerMetre)
+{
+    if (std::isnan(pascalsPerMetre))
+        return {};
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, pascalsPerMetre, std::chars_format::fixed, 1);
+    return std::string(text, written.ptr);
+}
+
 Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, std::string_view roughness,
     std::string_view viscosity, double density, const SizingLimits& limits)
 {

@@ -3,6 +3,7 @@
 #include "calc/calculationoutcome.h"
 #include "calc/frictionfields.h"
 
+#include <array>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -60,6 +61,14 @@ Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, 
 // not reach it in the bracket, or reaches it next to flows for which no law
 // fits its zone (迭代失败).
 double FlowForRate(double inside, double roughness, double viscosity, double density, double pascalsPerMetre);
+
+// A loss in Pa/m as size lists show it, to 0.1 Pa/m; empty for NaN.
+std::string PascalsText(double pascalsPerMetre);
+
+// The titles of a size list's columns, after the mark of the recommended
+// size: nominal size, inner diameter, V, Rf, Pa/m, zone.
+inline constexpr std::array<const char*, 6> kSizeColumnTitles
+    = {"公称直径", "内径(mm)", "流速(m/s)", "比摩阻(mm水柱/m)", "比摩阻(Pa/m)", "流区"};
 
 // A diameter in mm as the calculator takes it: up to two decimals, no
 // trailing zeros ("52.48", "53", "52.5").

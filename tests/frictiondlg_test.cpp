@@ -5,6 +5,8 @@
 #include "ui/qt/qtchinese.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +15,12 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <clocale>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -71,6 +76,30 @@ private:
         type(IDC_ROUGHNESS, roughness);
         type(IDC_VISCOSITY, viscosity);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    // Runs act on the next menu or modal window to open over the dialog,
+    // from the event loop that window runs.
+    void onNextWindow(std::function<void(QWidget*)> act)
+    {
+        auto* timer = new QTimer(m_dlg.get());
+        connect(timer, &QTimer::timeout, m_dlg.get(), [this, timer, act] {
+            QWidget* window = QApplication::activePopupWidget();
+            if (window == nullptr)
+                window = QApplication::activeModalWidget();
+            if (window == nullptr || window == m_dlg.get())
+                return;
+            timer->deleteLater();
+            timer->stop();
+            act(window);
+        });
+        timer->start(10);
+    }
+    // Chooses the aid an entry's menu ends with, as a click on it would.
+    std::unique_ptr<QMenu> chooseAid(ControlId entry)
+    {
+        std::unique_ptr<QMenu> menu = m_dlg->createEntryMenu(entry);
+        menu->actions().constLast()->trigger();
+        return menu;
     }
     QStringList texts(const ControlId* ids, int count) const
     {
@@ -213,6 +242,151 @@ private slots:
             ++named;
         }
         QVERIFY(named >= 6);
+    }
+
+    // Each entry's menu opens by the mouse, the Menu key or Shift+F10 and
+    // ends with the entry's own aid after the editing commands.
+    void entryMenusEndWithTheirAid_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("key"); // 0 for the mouse
+        QTest::addColumn<QString>("last");
+        QTest::newRow("flow, mouse") << int(IDC_FLOW) << 0 << Utf8("全选");
+        QTest::newRow("viscosity, Menu key") << int(IDC_VISCOSITY) << int(Qt::Key_Menu) << Utf8("按水温计算…");
+        QTest::newRow("roughness, Shift+F10") << int(IDC_ROUGHNESS) << int(Qt::Key_F10) << Utf8("按管材选取");
+        QTest::newRow("diameter, mouse") << int(IDC_DIAMETER) << 0 << Utf8("选择标准管径…");
+    }
+    void entryMenusEndWithTheirAid()
+    {
+        QFETCH(int, entry);
+        QFETCH(int, key);
+        QFETCH(QString, last);
+        QLineEdit* edit = field(ControlId(entry));
+        edit->setFocus();
+        QString shown;
+        onNextWindow([&shown](QWidget* window) {
+            if (auto* menu = qobject_cast<QMenu*>(window))
+                shown = menu->actions().constLast()->text();
+            window->close();
+        });
+        if (key == 0) {
+            QContextMenuEvent click(
+                QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+            QApplication::sendEvent(edit, &click);
+        } else {
+            QTest::keyClick(edit, Qt::Key(key), key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        QVERIFY2(shown.startsWith(last), qPrintable(shown));
+    }
+
+    void materialWritesTheRoughness()
+    {
+        const std::unique_ptr<QMenu> menu = m_dlg->createEntryMenu(IDC_ROUGHNESS);
+        QMenu* materials = menu->actions().constLast()->menu();
+        QVERIFY(materials != nullptr);
+        QCOMPARE(materials->actions().size(), 9);
+        for (QAction* material : materials->actions()) {
+            if (material->text().startsWith(Utf8("镀锌钢管")))
+                material->trigger();
+        }
+        QCOMPARE(field(IDC_ROUGHNESS)->text(), QStringLiteral("0.15"));
+        QCOMPARE(field(IDC_REYNOLDS)->text(), QString()); // written, not yet calculated
+    }
+
+    // "按水温计算…" writes the viscosity of water at the temperature typed;
+    // a temperature it cannot use is explained and changes nothing.
+    void waterTemperatureWritesTheViscosity_data()
+    {
+        QTest::addColumn<QString>("celsius");
+        QTest::addColumn<QString>("viscosity");
+        QTest::newRow("chilled water") << QStringLiteral("7") << QStringLiteral("1.427");
+        QTest::newRow("heating water") << QStringLiteral("60") << QStringLiteral("0.474");
+        QTest::newRow("full-width") << Utf8("１０") << QStringLiteral("1.306");
+        QTest::newRow("steam") << QStringLiteral("101") << QString();
+        QTest::newRow("not a number") << QStringLiteral("7C") << QString();
+    }
+    void waterTemperatureWritesTheViscosity()
+    {
+        QFETCH(QString, celsius);
+        QFETCH(QString, viscosity);
+        type(IDC_VISCOSITY, QStringLiteral("1.5"));
+        bool warned = false;
+        onNextWindow([&](QWidget* prompt) {
+            auto* entry = prompt->findChild<QLineEdit*>();
+            QCOMPARE(entry->text(), QStringLiteral("10"));
+            entry->setText(celsius);
+            onNextWindow([&warned, prompt](QWidget* box) {
+                warned = true;
+                qobject_cast<QDialog*>(box)->accept();
+                QTimer::singleShot(0, prompt, &QWidget::close);
+            });
+            QTest::keyClick(entry, Qt::Key_Return);
+        });
+        const std::unique_ptr<QMenu> menu = chooseAid(IDC_VISCOSITY);
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr && (warned || !viscosity.isEmpty()));
+        QTRY_COMPARE(field(IDC_VISCOSITY)->text(), viscosity.isEmpty() ? QStringLiteral("1.5") : viscosity);
+        QCOMPARE(warned, viscosity.isEmpty());
+    }
+
+    // "选择标准管径…" after flow 10: the smallest size within 300 Pa/m is
+    // selected; Enter or a double click writes its bore and calculates, with
+    // the digits the list showed; Esc changes nothing.
+    void standardSizeWritesTheBore_data()
+    {
+        QTest::addColumn<QString>("choose"); // the size to double-click, or ""
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("velocity");
+        QTest::newRow("Enter") << QString() << int(Qt::Key_Return) << QStringLiteral("62.68")
+                               << QStringLiteral("0.900222");
+        QTest::newRow("double-click") << QStringLiteral("DN80") << 0 << QStringLiteral("77.92")
+                                      << QStringLiteral("0.582519");
+        QTest::newRow("Esc") << QString() << int(Qt::Key_Escape) << QString() << QString();
+    }
+    void standardSizeWritesTheBore()
+    {
+        QFETCH(QString, choose);
+        QFETCH(int, key);
+        QFETCH(QString, diameter);
+        QFETCH(QString, velocity);
+        type(IDC_FLOW, QStringLiteral("10"));
+        QString recommended;
+        QString listed;
+        onNextWindow([&](QWidget* window) {
+            auto* list = window->findChild<QTreeWidget*>();
+            QCOMPARE(list->columnCount(), 6);
+            recommended = list->currentItem()->text(0);
+            if (key != 0) {
+                listed = list->currentItem()->text(2);
+                QTest::keyClick(list, Qt::Key(key));
+                return;
+            }
+            const QList<QTreeWidgetItem*> found = list->findItems(choose, Qt::MatchExactly);
+            listed = found.first()->text(2);
+            const QPoint at = list->visualItemRect(found.first()).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        });
+        const std::unique_ptr<QMenu> menu = chooseAid(IDC_DIAMETER);
+        QTRY_VERIFY(!recommended.isEmpty() && QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(recommended, QStringLiteral("DN65"));
+        QCOMPARE(field(IDC_DIAMETER)->text(), diameter);
+        QCOMPARE(field(IDC_VELOCITY)->text(), velocity);
+        if (!velocity.isEmpty())
+            QCOMPARE(listed, velocity);
+    }
+
+    // Without a usable flow there is nothing to size: a message, no list.
+    void standardSizeNeedsAFlow()
+    {
+        QString message;
+        onNextWindow([&message](QWidget* box) {
+            message = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            qobject_cast<QDialog*>(box)->accept();
+        });
+        const std::unique_ptr<QMenu> menu = chooseAid(IDC_DIAMETER);
+        QTRY_VERIFY(!message.isEmpty() && QApplication::activeModalWidget() == nullptr);
+        QVERIFY2(message.contains(Utf8("水流量")), qPrintable(message));
     }
 
     void enterOnExitCloses()

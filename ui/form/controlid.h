@@ -19,6 +19,12 @@ enum ControlId : int {
     IDC_FRICTION_RATE = 1009,
     IDC_REYNOLDS = 1010,
     IDC_ROUGH_REYNOLDS = 1011,
+    // The water-temperature prompt and the standard-size window; their
+    // buttons are OK and cancel as well.
+    IDC_TEMPERATURE = 1020,
+    IDC_SERIES = 1021,
+    IDC_SIZE_INPUTS = 1022,
+    IDC_SIZES = 1023,
 };
 
 } // namespace vendrel::form

@@ -36,4 +36,41 @@ void FrictionDlgBase::CalculateFields()
     UpdateData(false);
 }
 
+void FrictionDlgBase::SetEntry(ControlId id, const std::string& text)
+{
+    if (ControlText(id) != text)
+        SetControlText(id, text);
+}
+
+WaterTemperature FrictionDlgBase::ApplyWaterTemperature(std::string_view celsiusText)
+{
+    WaterTemperature water = ViscosityForTemperature(celsiusText);
+    if (water.error.empty()) {
+        SetEntry(IDC_VISCOSITY, water.viscosity);
+        m_temperatureViscosity = water.viscosity;
+        m_waterCelsius = water.celsius;
+    }
+    return water;
+}
+
+void FrictionDlgBase::ApplyMaterial(int material)
+{
+    SetEntry(IDC_ROUGHNESS, MaterialRoughness(material));
+}
+
+SizeTable FrictionDlgBase::StandardSizes(int series) const
+{
+    FrictionFields inputs;
+    SetInputs(inputs, ControlText(IDC_FLOW), ControlText(IDC_DIAMETER), ControlText(IDC_ROUGHNESS),
+        ControlText(IDC_VISCOSITY));
+    const double celsius = inputs.m_strViscosity == m_temperatureViscosity ? m_waterCelsius : 10;
+    return SizeTableFor(inputs, SeriesAt(series), celsius);
+}
+
+void FrictionDlgBase::ApplyStandardSize(const std::string& diameter)
+{
+    SetEntry(IDC_DIAMETER, diameter);
+    CalculateFields();
+}
+
 } // namespace vendrel::form

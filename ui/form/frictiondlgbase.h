@@ -2,6 +2,7 @@
 
 #include "calc/frictionfields.h"
 #include "ui/form/controlid.h"
+#include "ui/form/entryaids.h"
 
 #include <string>
 
@@ -29,6 +30,15 @@ protected:
     // back. The dialog stays open for the next calculation.
     void CalculateFields();
 
+    // The entries' context-menu aids. The temperature and the material each
+    // write one entry; a standard size writes the diameter and calculates.
+    // The size list is for the entries as they are, and for the water of the
+    // last temperature while the viscosity it wrote stands, else 10 °C.
+    WaterTemperature ApplyWaterTemperature(std::string_view celsiusText);
+    void ApplyMaterial(int material);
+    SizeTable StandardSizes(int series) const;
+    void ApplyStandardSize(const std::string& diameter);
+
     virtual std::string ControlText(ControlId id) const = 0;
     // Called only for a text that differs from the control's: rewriting an
     // unchanged entry would move its cursor and lose its undo history.
@@ -38,6 +48,10 @@ protected:
 
 private:
     void DoDataExchange(bool saveAndValidate);
+    void SetEntry(ControlId id, const std::string& text);
+
+    std::string m_temperatureViscosity; // the viscosity text a temperature wrote
+    double m_waterCelsius = 10;
 };
 
 } // namespace vendrel::form

@@ -12,7 +12,8 @@
 // turns it into widgets, the Win32 front end into an in-memory dialog template.
 namespace vendrel::form {
 
-enum class ControlKind { Entry, Result, Status, Label, DefaultButton, Button };
+// Choice is a drop-down list, List a selectable table with column titles.
+enum class ControlKind { Entry, Result, Status, Label, DefaultButton, Button, Choice, List };
 
 // x, y, width and height in dialog units: a horizontal unit is a quarter of
 // the dialog font's average character width, a vertical unit an eighth of

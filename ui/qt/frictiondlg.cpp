@@ -1,10 +1,16 @@
 #include "ui/qt/frictiondlg.h"
 
+#include "ui/form/aidforms.h"
 #include "ui/qt/dialogfont.h"
+#include "ui/qt/formwidgets.h"
+#include "ui/qt/sizedlg.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -59,6 +65,8 @@ void CFrictionDlg::createControls()
             widget = createButton(control);
             break;
         case ControlKind::Label:
+        case ControlKind::Choice: // not on this form
+        case ControlKind::List:
             widget = createLabel(control);
             break;
         }
@@ -86,6 +94,13 @@ QWidget* CFrictionDlg::createEdit(const form::Control& control, const QRect& pla
     edit->setAlignment((control.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     if (control.kind == ControlKind::Status)
         edit->setFrame(false);
+    if (control.kind == ControlKind::Entry) {
+        const form::ControlId id = control.id;
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QWidget::customContextMenuRequested, this,
+            [this, edit, id](const QPoint& pos) { showEntryMenu(id, edit->mapToGlobal(pos)); });
+        edit->installEventFilter(this);
+    }
     m_edits[control.id] = edit;
     if (edge == nullptr)
         return edit;
@@ -149,6 +164,93 @@ void CFrictionDlg::OnInitDialog()
 void CFrictionDlg::OnOK()
 {
     CalculateFields();
+}
+
+bool CFrictionDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // Shift+F10 opens the menu as the Menu key does, at the text cursor.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (shiftF10 || key->key() == Qt::Key_Menu) {
+            for (const auto& [id, edit] : m_edits) {
+                if (edit == watched) {
+                    const QRect cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+                    showEntryMenu(id, edit->mapToGlobal(cursor.bottomLeft()));
+                    return true;
+                }
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
+{
+    std::unique_ptr<QMenu> menu(m_edits.at(id)->createStandardContextMenu());
+    switch (form::AidFor(id)) {
+    case form::EntryAid::WaterTemperature:
+        menu->addSeparator();
+        connect(menu->addAction(QString::fromUtf8(form::kWaterTemperatureItem)), &QAction::triggered, this,
+            &CFrictionDlg::OnWaterTemperature, Qt::QueuedConnection);
+        break;
+    case form::EntryAid::Materials: {
+        menu->addSeparator();
+        QMenu* materials = menu->addMenu(QString::fromUtf8(form::kMaterialMenu));
+        for (int material = 0; material < form::MaterialCount(); ++material) {
+            connect(materials->addAction(QString::fromStdString(form::MaterialItemText(material))), &QAction::triggered,
+                this, [this, material] { ApplyMaterial(material); });
+        }
+        break;
+    }
+    case form::EntryAid::StandardSize:
+        menu->addSeparator();
+        connect(menu->addAction(QString::fromUtf8(form::kStandardSizeItem)), &QAction::triggered, this,
+            &CFrictionDlg::OnStandardSize, Qt::QueuedConnection);
+        break;
+    case form::EntryAid::None:
+        break;
+    }
+    return menu;
+}
+
+void CFrictionDlg::showEntryMenu(form::ControlId id, const QPoint& globalPos)
+{
+    createEntryMenu(id)->exec(globalPos);
+}
+
+void CFrictionDlg::OnWaterTemperature()
+{
+    QDialog prompt(this,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint);
+    const FormWidgets widgets(prompt, form::TemperatureForm());
+    QLineEdit* temperature = widgets.get<QLineEdit>(form::IDC_TEMPERATURE);
+    temperature->setText(m_lastTemperature);
+    temperature->selectAll();
+    // Until a usable temperature is given or the prompt is cancelled.
+    while (prompt.exec() == QDialog::Accepted) {
+        const form::WaterTemperature water = ApplyWaterTemperature(temperature->text().toStdString());
+        if (water.error.empty()) {
+            m_lastTemperature = temperature->text();
+            return;
+        }
+        QMessageBox::warning(&prompt, prompt.windowTitle(), QString::fromStdString(water.error));
+        temperature->selectAll();
+        temperature->setFocus();
+    }
+}
+
+void CFrictionDlg::OnStandardSize()
+{
+    const form::SizeTable first = StandardSizes(0);
+    if (!first.error.empty()) {
+        QMessageBox::warning(this, QString::fromUtf8(form::kSizeCaption), QString::fromStdString(first.error));
+        return;
+    }
+    CSizeDlg sizes([this](int series) { return StandardSizes(series); }, this);
+    if (sizes.exec() == QDialog::Accepted)
+        ApplyStandardSize(sizes.diameter());
 }
 
 std::string CFrictionDlg::ControlText(form::ControlId id) const

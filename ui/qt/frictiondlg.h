@@ -7,9 +7,11 @@
 #include <QIcon>
 
 #include <map>
+#include <memory>
 #include <vector>
 
 class QLineEdit;
+class QMenu;
 
 namespace vendrel::ui {
 
@@ -31,8 +33,12 @@ public:
     // The widget made for the form's control at index, in template order.
     QWidget* widgetAt(int index) const { return m_widgets.at(static_cast<std::size_t>(index)); }
 
+    // An entry's context menu: the editing commands, then its aid.
+    std::unique_ptr<QMenu> createEntryMenu(form::ControlId id);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnInitDialog();
@@ -40,6 +46,10 @@ private:
 
     std::string ControlText(form::ControlId id) const override;
     void SetControlText(form::ControlId id, const std::string& text) override;
+
+    void OnWaterTemperature();
+    void OnStandardSize();
+    void showEntryMenu(form::ControlId id, const QPoint& globalPos);
 
     void createControls();
     QWidget* createEdit(const form::Control& control, const QRect& place);
@@ -50,6 +60,7 @@ private:
     bool m_initialised = false;
     std::vector<QWidget*> m_widgets;               // one per form control
     std::map<form::ControlId, QLineEdit*> m_edits; // the ten bound texts
+    QString m_lastTemperature = QStringLiteral("10");
 };
 
 } // namespace vendrel::ui

@@ -2,6 +2,8 @@
 
 #include "ui/win32/utf16.h"
 
+#include <commctrl.h>
+
 namespace vendrel::ui {
 namespace {
 
@@ -11,6 +13,7 @@ using form::ControlKind;
 constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kEditClass = 0x0081;
 constexpr WORD kStaticClass = 0x0082;
+constexpr WORD kComboBoxClass = 0x0085;
 
 // No minimise or maximise box; DS_CENTER opens it centred on the screen.
 constexpr DWORD kDialogStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER;
@@ -25,7 +28,10 @@ WORD ClassAtom(ControlKind kind)
     case ControlKind::DefaultButton:
     case ControlKind::Button:
         return kButtonClass;
+    case ControlKind::Choice:
+        return kComboBoxClass;
     case ControlKind::Label:
+    case ControlKind::List: // named by its class name instead
         break;
     }
     return kStaticClass;
@@ -49,10 +55,15 @@ DWORD ControlStyle(const form::Control& control)
         return style | WS_TABSTOP | BS_DEFPUSHBUTTON;
     case ControlKind::Button:
         return style | WS_TABSTOP | BS_PUSHBUTTON;
+    case ControlKind::Choice:
+        return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+    case ControlKind::List:
+        return style | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
     case ControlKind::Label:
         break;
     }
-    return style | WS_GROUP | SS_LEFT | SS_CENTERIMAGE;
+    // A label without text of its own shows more than one line.
+    return style | WS_GROUP | SS_LEFT | (control.text != nullptr ? SS_CENTERIMAGE : 0);
 }
 
 DWORD ControlExStyle(const form::Control& control)
@@ -60,12 +71,12 @@ DWORD ControlExStyle(const form::Control& control)
     return control.staticEdge ? WS_EX_STATICEDGE : 0;
 }
 
-DialogTemplate::DialogTemplate(const form::Form& form)
+DialogTemplate::DialogTemplate(const form::Form& form, bool appWindow)
 {
     AddWord(1);      // dlgVer
     AddWord(0xFFFF); // signature: an extended template
     AddDword(0);     // helpID
-    AddDword(WS_EX_APPWINDOW);
+    AddDword(appWindow ? WS_EX_APPWINDOW : 0);
     AddDword(kDialogStyle);
     AddWord(static_cast<WORD>(form.controlCount));
     AddWord(0); // x, y: placed by DS_CENTER
@@ -115,8 +126,12 @@ void DialogTemplate::AddControl(const form::Control& control)
     AddWord(static_cast<WORD>(control.rect.width));
     AddWord(static_cast<WORD>(control.rect.height));
     AddDword(static_cast<DWORD>(control.id));
-    AddWord(0xFFFF);
-    AddWord(ClassAtom(control.kind));
+    if (control.kind == ControlKind::List) {
+        AddText("SysListView32"); // WC_LISTVIEW, a common control
+    } else {
+        AddWord(0xFFFF);
+        AddWord(ClassAtom(control.kind));
+    }
     AddText(control.text);
     AddWord(0); // no creation data
 }

@@ -16,7 +16,8 @@ namespace vendrel::ui {
 // units, the font, the default button, Esc and the tab order itself.
 class DialogTemplate {
 public:
-    explicit DialogTemplate(const form::Form& form);
+    // appWindow: the program's main window, with a button on the taskbar.
+    explicit DialogTemplate(const form::Form& form, bool appWindow = true);
 
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_words.data()); }
 

@@ -1,0 +1,65 @@
+#include "ui/form/aidforms.h"
+
+#include "ui/form/entryaids.h"
+
+#include <iterator>
+
+namespace vendrel::form {
+namespace {
+
+constexpr ControlKind Label = ControlKind::Label;
+constexpr ControlKind Ok = ControlKind::DefaultButton;
+constexpr ControlKind Cancel = ControlKind::Button;
+
+// clang-format off
+const Control kTemperatureControls[] = {
+    {ID_LABEL,        Label,               kTemperaturePrompt, {  7,  10,  80, 14}, false, false, IDC_TEMPERATURE},
+    {IDC_TEMPERATURE, ControlKind::Entry,  nullptr,            { 88,  10,  60, 14}, false, false, ID_LABEL},
+    {ID_CALCULATE,    Ok,                  kOkButton,          { 44,  34,  50, 14}, false, false, ID_LABEL},
+    {ID_EXIT,         Cancel,              kCancelButton,      { 98,  34,  50, 14}, false, false, ID_LABEL},
+};
+
+const Control kSizeControls[] = {
+    {ID_LABEL,        Label,               kSeriesPrompt,      {  7,   8,  44, 12}, false, false, IDC_SERIES},
+    {IDC_SERIES,      ControlKind::Choice, nullptr,            { 52,   7, 180, 80}, false, false, ID_LABEL},
+    {IDC_SIZE_INPUTS, Label,               nullptr,            {  7,  25, 346, 20}, false, false, ID_LABEL},
+    {IDC_SIZES,       ControlKind::List,   nullptr,            {  7,  48, 346, 150}, false, false, ID_LABEL},
+    {ID_LABEL,        Label,               kSizeHint,          {  7, 206, 230, 14}, false, false, ID_LABEL},
+    {ID_CALCULATE,    Ok,                  kOkButton,          {249, 206,  50, 14}, false, false, ID_LABEL},
+    {ID_EXIT,         Cancel,              kCancelButton,      {303, 206,  50, 14}, false, false, ID_LABEL},
+};
+// clang-format on
+
+const Form kTemperatureForm = {
+    kTemperatureCaption,
+    155,
+    55,
+    "宋体",
+    9,
+    kTemperatureControls,
+    static_cast<int>(std::size(kTemperatureControls)),
+};
+
+const Form kSizeForm = {
+    kSizeCaption,
+    360,
+    227,
+    "宋体",
+    9,
+    kSizeControls,
+    static_cast<int>(std::size(kSizeControls)),
+};
+
+} // namespace
+
+const Form& TemperatureForm()
+{
+    return kTemperatureForm;
+}
+
+const Form& StandardSizeForm()
+{
+    return kSizeForm;
+}
+
+} // namespace vendrel::form

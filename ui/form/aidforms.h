@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/form/frictionform.h"
+
+// The two small windows an entry's context menu opens, described like the
+// calculator form so that both front ends lay them out alike: the prompt for
+// a water temperature, and the list of a series' standard sizes.
+namespace vendrel::form {
+
+const Form& TemperatureForm();
+const Form& StandardSizeForm();
+
+} // namespace vendrel::form
