@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
 # Runs the Windows calculator under Wine on a virtual display, types the
 # worked example (10 m³/h in a 50 mm bore), presses Enter and saves the
-# dialog as docs/screenshot-windows.png.
-#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png]
+# dialog as docs/screenshot-windows.png. With "sizes", types 10 m³/h and
+# opens "选择标准管径…" from the diameter entry's menu instead, saved as
+# docs/screenshot-sizes-windows.png.
+#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build-windows/ui/win32/vendrel.exe}")
-output=${2:-docs/screenshot-windows.png}
+scene=${3:-example}
+default_output=docs/screenshot-windows.png
+[ "$scene" = sizes ] && default_output=docs/screenshot-sizes-windows.png
+output=${2:-$default_output}
 # A prefix of its own: the tests' one has no graphics driver.
 prefix=$PWD/build-windows/wineprefix-desktop
 bash scripts/wine-prefix.sh --graphics=default "$prefix"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+xvfb_screen=1600x800x24 # room for the size window beside the dialog
 source scripts/xvfb.sh
 stop_wine() { wineserver -k 2>/dev/null || true; xvfb_stop; }
 trap stop_wine EXIT
 # Wine's own desktop window draws Windows' title bars, as a user sees them.
-wine explorer /desktop=vendrel,800x600 "$program" &
+wine explorer /desktop=vendrel,1440x640 "$program" &
 xvfb_children+=("$!")
 desktop=$(timeout 60 xdotool search --sync --onlyvisible --name '^vendrel - Wine desktop$' | head -n 1)
 sleep 3 # the dialog opens inside the desktop window, which xdotool cannot see
@@ -24,8 +30,15 @@ sleep 3 # the dialog opens inside the desktop window, which xdotool cannot see
 xdotool windowfocus --sync "$desktop" 2>/dev/null || true
 xdotool type --delay 80 '10'
 xdotool key Tab
-xdotool type --delay 80 '50'
-xdotool key Return
+if [ "$scene" = sizes ]; then
+    # The menu's last item, reached by Up from the top, is the size window.
+    xdotool key shift+F10
+    sleep 1
+    xdotool key Up Return
+else
+    xdotool type --delay 80 '50'
+    xdotool key Return
+fi
 sleep 1
 mkdir -p "$(dirname "$output")"
 # The desktop's plain background around the dialog is trimmed away.

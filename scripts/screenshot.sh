@@ -34,9 +34,7 @@ if [ "$scene" = sizes ]; then
     xdotool key --window "$window" Menu
     sleep 0.5
     xdotool key Up Return
-    sizes=$(timeout 20 xdotool search --sync --onlyvisible --name '^选择标准管径$' | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool windowmove "$sizes" $((X + WIDTH + 30)) 20
+    timeout 20 xdotool search --sync --onlyvisible --name '^选择标准管径$' >/dev/null
     sleep 0.7
     # Both windows on the plain background, cropped to them.
     import -window root png:- | convert - -trim +repage "$output"

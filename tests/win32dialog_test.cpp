@@ -2,6 +2,8 @@
 // user's typing and clicks, and reads every field back.
 #include "tests/workedexamples.h"
 #include "ui/form/controlid.h"
+#include "ui/form/entryaids.h"
+#include "ui/win32/entrymenu.h"
 #include "ui/win32/utf16.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace vendrel::examples {
 
@@ -96,6 +99,33 @@ public:
     {
         PostMessageW(control(id), WM_KEYDOWN, key, 1);
         PostMessageW(control(id), WM_KEYUP, key, 0xC0000001);
+    }
+    // A top-level window of the program with this caption (class "#32768"
+    // for a popup menu), once it is up; nullptr after 10 s.
+    HWND WaitForWindow(const char* caption, const wchar_t* className = nullptr) const
+    {
+        struct Search {
+            std::wstring caption;
+            const wchar_t* className;
+            HWND found;
+        } search{caption != nullptr ? Utf16(caption) : L"", className, nullptr};
+        for (int i = 0; i < 400 && search.found == nullptr; ++i) {
+            EnumThreadWindows(
+                m_process.dwThreadId,
+                [](HWND window, LPARAM data) {
+                    auto* s = reinterpret_cast<Search*>(data);
+                    wchar_t name[64] = {};
+                    GetClassNameW(window, name, 64);
+                    if (IsWindowVisible(window) && (s->className == nullptr || s->className == std::wstring(name))
+                        && (s->caption.empty() || Utf16(Text(window)) == s->caption))
+                        s->found = window;
+                    return s->found == nullptr ? TRUE : FALSE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            if (search.found == nullptr)
+                Sleep(25);
+        }
+        return search.found;
     }
     HWND Focus() const
     {
@@ -197,6 +227,97 @@ TEST_F(Win32Dialog, EnterInAnEntryCalculatesAndEscapeEndsTheProgram)
     m_dialog.Key(IDC_FLOW, VK_ESCAPE);
     EXPECT_EQ(m_dialog.WaitForExit(), 0);
 }
+
+// The editing commands of an entry's menu are in Chinese whatever the
+// language of Windows, and each entry's own aid comes last.
+TEST(Win32EntryMenu, IsChineseAndEndsWithTheEntrysAid)
+{
+    HWND edit = CreateWindowExW(0, L"EDIT", L"10", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(edit, nullptr);
+    const std::pair<int, const char*> entries[] = {{IDC_FLOW, "全选(&A)"}, {IDC_DIAMETER, kStandardSizeItem},
+        {IDC_ROUGHNESS, kMaterialMenu}, {IDC_VISCOSITY, kWaterTemperatureItem}};
+    for (const auto& [id, last] : entries) {
+        const vendrel::ui::UniqueMenu menu = vendrel::ui::CreateEntryMenu(edit, ControlId(id));
+        const int count = GetMenuItemCount(menu.get());
+        std::vector<std::string> texts;
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(menu.get(), static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            if (*text != L'\0')
+                texts.push_back(Utf8(text));
+        }
+        ASSERT_GE(texts.size(), 6u) << id;
+        EXPECT_EQ(texts[0], "撤消(&U)") << id;
+        EXPECT_EQ(texts[5], "全选(&A)") << id;
+        EXPECT_EQ(texts.back(), last) << id;
+    }
+    DestroyWindow(edit);
+}
+
+// Each aid chosen from its entry's menu by the keyboard, as a user does:
+// the menu Shift+F10 opens, arrow keys and Enter, then keys in the window the
+// aid opens.
+struct AidCase {
+    const char* name;
+    int entry;
+    std::vector<WPARAM> menuKeys;
+    const char* window; // the caption of the window the aid opens, or nullptr
+    int windowFocus;    // the control of that window the keys go to
+    const char* typed;  // put into that control first, or nullptr
+    std::vector<WPARAM> windowKeys;
+    std::vector<std::pair<int, const char*>> expected; // fields afterwards
+};
+
+void PrintTo(const AidCase& aid, std::ostream* os)
+{
+    *os << aid.name;
+}
+
+class Win32DialogAid : public testing::TestWithParam<AidCase> { };
+
+TEST_P(Win32DialogAid, WritesItsEntry)
+{
+    const AidCase& aid = GetParam();
+    RunningDialog dialog;
+    ASSERT_NE(dialog.window(), nullptr);
+    dialog.Type(IDC_FLOW, "10");
+    PostMessageW(dialog.control(aid.entry), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.control(aid.entry)), -1);
+    HWND menu = dialog.WaitForWindow(nullptr, L"#32768");
+    ASSERT_NE(menu, nullptr);
+    for (const WPARAM key : aid.menuKeys)
+        dialog.Key(aid.entry, key);
+    if (aid.window != nullptr) {
+        HWND window = dialog.WaitForWindow(aid.window);
+        ASSERT_NE(window, nullptr) << aid.window;
+        HWND focus = GetDlgItem(window, aid.windowFocus);
+        if (aid.typed != nullptr)
+            SendMessageW(focus, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Utf16(aid.typed).c_str()));
+        for (const WPARAM key : aid.windowKeys) {
+            PostMessageW(focus, WM_KEYDOWN, key, 1);
+            PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+        }
+        for (int i = 0; i < 400 && IsWindow(window); ++i)
+            Sleep(25);
+    }
+    for (const auto& [id, text] : aid.expected) {
+        for (int i = 0; i < 200 && dialog.Text(id) != text; ++i)
+            Sleep(25);
+        EXPECT_EQ(dialog.Text(id), text) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EntryMenus, Win32DialogAid,
+    testing::Values(AidCase{"material", IDC_ROUGHNESS, {VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0, nullptr, {},
+                        {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, ""}}},
+        AidCase{"temperature", IDC_VISCOSITY, {VK_UP, VK_RETURN}, kTemperatureCaption, IDC_TEMPERATURE, "7",
+            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}}},
+        AidCase{"size_recommended", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_RETURN},
+            {{IDC_DIAMETER, "62.68"}, {IDC_VELOCITY, "0.900222"}}},
+        AidCase{"size_next", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_DOWN, VK_RETURN},
+            {{IDC_DIAMETER, "77.92"}, {IDC_VELOCITY, "0.582519"}}},
+        AidCase{"size_escape", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_ESCAPE},
+            {{IDC_DIAMETER, ""}, {IDC_VELOCITY, ""}}}),
+    [](const testing::TestParamInfo<AidCase>& info) { return std::string(info.param.name); });
 
 // One dialog for all the worked examples: each sets all four entries.
 class Win32DialogExample : public testing::TestWithParam<vendrel::examples::Example> {

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 
 namespace vendrel::ui {
@@ -249,6 +250,11 @@ void CFrictionDlg::OnStandardSize()
         return;
     }
     CSizeDlg sizes([this](int series) { return StandardSizes(series); }, this);
+    // Beside the calculator where the screen has room, so its entries stay
+    // in view; else Qt centres it over the calculator.
+    const QRect beside(frameGeometry().topRight() + QPoint(8, 0), sizes.size());
+    if (screen()->availableGeometry().contains(beside))
+        sizes.move(beside.topLeft());
     if (sizes.exec() == QDialog::Accepted)
         ApplyStandardSize(sizes.diameter());
 }

@@ -1,8 +1,15 @@
 #include "ui/win32/frictiondlg.h"
 
+#include "ui/form/entryaids.h"
 #include "ui/form/frictionform.h"
+#include "ui/win32/entrymenu.h"
 #include "ui/win32/resource.h"
+#include "ui/win32/sizedlg.h"
+#include "ui/win32/temperaturedlg.h"
 #include "ui/win32/utf16.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
 
 namespace vendrel::ui {
 namespace {
@@ -71,6 +78,10 @@ BOOL CFrictionDlg::OnInitDialog()
     InitFields();
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+    // The entries' context menus are ours: the edit control's own one has
+    // no room for the aids and speaks the language of Windows.
+    for (const form::ControlId id : {form::IDC_FLOW, form::IDC_DIAMETER, form::IDC_ROUGHNESS, form::IDC_VISCOSITY})
+        SetWindowSubclass(GetDlgItem(m_hWnd, id), &CFrictionDlg::EntryProc, id, reinterpret_cast<DWORD_PTR>(this));
     return TRUE; // the focus goes to the first tab stop, the flow entry
 }
 
@@ -82,6 +93,67 @@ void CFrictionDlg::OnOK()
 void CFrictionDlg::OnCancel()
 {
     EndDialog(m_hWnd, IDCANCEL);
+}
+
+LRESULT CALLBACK CFrictionDlg::EntryProc(
+    HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self)
+{
+    switch (message) {
+    case WM_CONTEXTMENU: // the right button, the Menu key or Shift+F10
+        reinterpret_cast<CFrictionDlg*>(self)->OnEntryMenu(edit, static_cast<form::ControlId>(id), lParam);
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(edit, &CFrictionDlg::EntryProc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+void CFrictionDlg::OnEntryMenu(HWND edit, form::ControlId id, LPARAM where)
+{
+    SetFocus(edit);
+    POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    if (where == -1) {
+        // From the keyboard: under the text cursor.
+        RECT client;
+        GetClientRect(edit, &client);
+        GetCaretPos(&at);
+        at.y = client.bottom;
+        ClientToScreen(edit, &at);
+    }
+    const UniqueMenu menu = CreateEntryMenu(edit, id);
+    const auto command = static_cast<UINT>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
+    if (command == 0 || RunEditCommand(edit, command))
+        return;
+    if (command == kWaterTemperature)
+        OnWaterTemperature();
+    else if (command == kStandardSize)
+        OnStandardSize();
+    else if (command >= kFirstMaterial)
+        ApplyMaterial(static_cast<int>(command - kFirstMaterial));
+}
+
+void CFrictionDlg::OnWaterTemperature()
+{
+    CTemperatureDlg prompt(
+        m_lastTemperature, [this](const std::string& celsius) { return ApplyWaterTemperature(celsius).error; });
+    if (prompt.DoModal(m_hWnd) == IDOK)
+        m_lastTemperature = prompt.text();
+}
+
+void CFrictionDlg::OnStandardSize()
+{
+    const form::SizeTable first = StandardSizes(0);
+    if (!first.error.empty()) {
+        MessageBoxW(m_hWnd, Utf16(first.error).c_str(), Utf16(form::kSizeCaption).c_str(), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    CSizeDlg sizes([this](int series) { return StandardSizes(series); });
+    if (sizes.DoModal(m_hWnd) == IDOK)
+        ApplyStandardSize(sizes.diameter());
 }
 
 // A minimised dialog paints its own icon, centred in the client area.
@@ -104,10 +176,7 @@ bool CFrictionDlg::OnPaint()
 
 std::string CFrictionDlg::ControlText(form::ControlId id) const
 {
-    HWND control = GetDlgItem(m_hWnd, id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
+    return WindowText(GetDlgItem(m_hWnd, id));
 }
 
 void CFrictionDlg::SetControlText(form::ControlId id, const std::string& text)

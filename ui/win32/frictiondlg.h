@@ -30,6 +30,12 @@ private:
     bool OnPaint();
     HCURSOR OnQueryDragIcon() const { return m_hIcon; }
 
+    static LRESULT CALLBACK EntryProc(
+        HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    void OnEntryMenu(HWND edit, form::ControlId id, LPARAM where);
+    void OnWaterTemperature();
+    void OnStandardSize();
+
     std::string ControlText(form::ControlId id) const override;
     void SetControlText(form::ControlId id, const std::string& text) override;
 
@@ -39,6 +45,7 @@ private:
     HICON m_hIcon;
     HICON m_hSmallIcon;
     DialogTemplate m_template;
+    std::string m_lastTemperature = "10";
 };
 
 } // namespace vendrel::ui

@@ -27,4 +27,11 @@ std::string Utf8(std::wstring_view utf16)
     return narrow;
 }
 
+std::string WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
+}
+
 } // namespace vendrel::ui

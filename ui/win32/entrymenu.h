@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/form/controlid.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace vendrel::ui {
+
+// The commands of an entry's context menu, as TrackPopupMenu returns them.
+enum EntryCommand : UINT {
+    kUndo = 1,
+    kCut,
+    kCopy,
+    kPaste,
+    kDelete,
+    kSelectAll,
+    kWaterTemperature,
+    kStandardSize,
+    kFirstMaterial = 100, // then one per material, in the table's order
+};
+
+struct MenuDestroyer {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
+
+// The context menu of an entry: the editing commands in Chinese whatever the
+// language of Windows, each enabled as the edit control allows, then the
+// entry's aid.
+UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id);
+
+// Carries out an editing command on the edit control; false for any other.
+bool RunEditCommand(HWND edit, UINT command);
+
+} // namespace vendrel::ui

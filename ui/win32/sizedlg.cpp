@@ -1,0 +1,138 @@
+#include "ui/win32/sizedlg.h"
+
+#include "design/pipeseries.h"
+#include "design/sizing.h"
+#include "ui/form/aidforms.h"
+#include "ui/win32/utf16.h"
+
+#include <commctrl.h>
+
+namespace vendrel::ui {
+namespace {
+
+// Numbers are read down their columns: right-aligned, like the CLI's.
+bool IsNumberColumn(int column)
+{
+    return column >= 1 && column <= 4;
+}
+
+} // namespace
+
+CSizeDlg::CSizeDlg(std::function<form::SizeTable(int)> tableFor)
+    : ModalDialog(form::StandardSizeForm())
+    , m_tableFor(std::move(tableFor))
+{ }
+
+INT_PTR CSizeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            OnOK();
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(m_hWnd, IDCANCEL);
+            return TRUE;
+        case form::IDC_SERIES:
+            if (HIWORD(wParam) == CBN_SELCHANGE)
+                ShowSeries(static_cast<int>(SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_GETCURSEL, 0, 0)));
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    case WM_NOTIFY: {
+        const auto* notice = reinterpret_cast<const NMHDR*>(lParam);
+        if (notice->idFrom == form::IDC_SIZES && notice->code == NM_DBLCLK
+            && reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem >= 0)
+            OnOK();
+        return FALSE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CSizeDlg::OnInitDialog()
+{
+    // Beside the calculator where the screen has room, so its entries stay
+    // in view; else centred, as the template says.
+    RECT own;
+    RECT parent;
+    GetWindowRect(m_hWnd, &own);
+    GetWindowRect(GetParent(m_hWnd), &parent);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const LONG left = parent.right + 8;
+    if (left + (own.right - own.left) <= monitor.rcWork.right && parent.top >= monitor.rcWork.top
+        && parent.top + (own.bottom - own.top) <= monitor.rcWork.bottom)
+        SetWindowPos(m_hWnd, nullptr, left, parent.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    HWND list = GetDlgItem(m_hWnd, form::IDC_SIZES);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    for (int column = 0; column < static_cast<int>(design::kSizeColumnTitles.size()); ++column) {
+        std::wstring title = Utf16(design::kSizeColumnTitles[static_cast<std::size_t>(column)]);
+        LVCOLUMNW header{};
+        header.mask = LVCF_TEXT | LVCF_FMT;
+        header.fmt = IsNumberColumn(column) ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        header.pszText = title.data();
+        ListView_InsertColumn(list, column, &header);
+    }
+    for (int series = 0; series < form::SeriesCount(); ++series)
+        SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_ADDSTRING, 0,
+            reinterpret_cast<LPARAM>(Utf16(form::SeriesAt(series).name).c_str()));
+    SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_SETCURSEL, 0, 0);
+    ShowSeries(0);
+    SetFocus(list);
+    return FALSE; // the focus is set: on the list, for Enter and the arrow keys
+}
+
+void CSizeDlg::ShowSeries(int series)
+{
+    m_table = m_tableFor(series);
+    SetDlgItemTextW(m_hWnd, form::IDC_SIZE_INPUTS, Utf16(m_table.inputs).c_str());
+    HWND list = GetDlgItem(m_hWnd, form::IDC_SIZES);
+    ListView_DeleteAllItems(list);
+    for (int row = 0; row < static_cast<int>(m_table.rows.size()); ++row) {
+        const auto& texts = m_table.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
+            std::wstring text = Utf16(texts[static_cast<std::size_t>(column)]);
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = row;
+            item.iSubItem = column;
+            item.pszText = text.data();
+            if (column == 0)
+                ListView_InsertItem(list, &item);
+            else
+                ListView_SetItem(list, &item);
+        }
+    }
+    // Wide enough for the widest of the column's texts and its title.
+    for (int column = 0; column < static_cast<int>(design::kSizeColumnTitles.size()); ++column) {
+        ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
+        const std::wstring title = Utf16(design::kSizeColumnTitles[static_cast<std::size_t>(column)]);
+        const int titleWidth = ListView_GetStringWidth(list, title.c_str()) + 2 * GetSystemMetrics(SM_CXEDGE) + 12;
+        if (ListView_GetColumnWidth(list, column) < titleWidth)
+            ListView_SetColumnWidth(list, column, titleWidth);
+    }
+    if (m_table.recommended >= 0) {
+        const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+        ListView_SetItemState(list, m_table.recommended, state, state);
+        ListView_EnsureVisible(list, m_table.recommended, FALSE);
+    }
+}
+
+void CSizeDlg::OnOK()
+{
+    const int selected = ListView_GetNextItem(GetDlgItem(m_hWnd, form::IDC_SIZES), -1, LVNI_SELECTED);
+    if (selected < 0 || selected >= static_cast<int>(m_table.diameters.size()))
+        return;
+    m_diameter = m_table.diameters[static_cast<std::size_t>(selected)];
+    EndDialog(m_hWnd, IDOK);
+}
+
+} // namespace vendrel::ui
