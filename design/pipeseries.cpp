@@ -39,6 +39,26 @@ constexpr PipeSize kSchedule40[] = {
     {"DN600", 610.0, 17.48},
 };
 
+// GB/T 3091-2015《低压流体输送用焊接钢管》, the welded (and galvanized)
+// steel pipe of Chinese HVAC water systems up to DN150: outside diameter
+// and the ordinary (普通钢管) wall, not the thickened (加厚) one. Since the
+// 2008 edition the outside diameters are the ISO series of GB/T 21835
+// (21.3, 26.9 …), no longer the old 21.25, 26.75 …; DN150 is 168.3, where
+// the European EN 10255 has 165.1.
+constexpr PipeSize kGb3091[] = {
+    {"DN15",   21.3,  2.8},
+    {"DN20",   26.9,  2.8},
+    {"DN25",   33.7,  3.2},
+    {"DN32",   42.4,  3.5},
+    {"DN40",   48.3,  3.5},
+    {"DN50",   60.3,  3.8},
+    {"DN65",   76.1,  4.0},
+    {"DN80",   88.9,  4.0},
+    {"DN100", 114.3,  4.0},
+    {"DN125", 139.7,  4.0},
+    {"DN150", 168.3,  4.5},
+};
+
 // ASTM B88 (Seamless Copper Water Tube), Type L: nominal outside diameter
 // and wall in inches as the standard prints them.
 // For 4" one reprint gives a 0.114 in wall, another 0.110 in; we take 0.110.
@@ -78,6 +98,8 @@ constexpr PipeSize kPprS32[] = {
 constexpr PipeSeries kSeries[] = {
     {"sch40", "钢管 Schedule 40（ASME B36.10M）", "ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1",
         kSchedule40, static_cast<int>(std::size(kSchedule40))},
+    {"gb3091", "焊接钢管 DN15–DN150（GB/T 3091，普通壁厚）",
+        "GB/T 3091-2015 低压流体输送用焊接钢管, 普通钢管", kGb3091, static_cast<int>(std::size(kGb3091))},
     {"copper-l", "铜管 L 型（ASTM B88）", "ASTM B88 (Seamless Copper Water Tube), Type L", kCopperTypeL,
         static_cast<int>(std::size(kCopperTypeL))},
     {"ppr-s3.2", "PP-R 管 S3.2（GB/T 18742.2）", "GB/T 18742.2-2002 冷热水用聚丙烯管道系统 第2部分：管材, S3.2",
