@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -52,23 +53,32 @@ std::size_t DisplayWidth(std::string_view text)
     return width;
 }
 
-void WriteAligned(std::FILE* out, const std::vector<std::vector<std::string>>& rows)
+void WriteAligned(std::FILE* out, const std::vector<std::vector<std::string_view>>& rows)
 {
+    std::vector<std::size_t> cellWidths; // row by row
     std::vector<std::size_t> widths;
+    std::size_t bytes = 0;
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
-    }
-    for (const auto& row : rows) {
-        std::string line;
         for (std::size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
-            if (i + 1 < row.size())
-                line.append(widths[i] - DisplayWidth(row[i]) + 2, ' ');
+            cellWidths.push_back(DisplayWidth(row[i]));
+            widths[i] = std::max(widths[i], cellWidths.back());
+            bytes += row[i].size();
         }
-        std::fprintf(out, "%s\n", line.c_str());
     }
+    std::string text;
+    text.reserve(
+        bytes + rows.size() * (widths.size() * 2 + 1) + std::accumulate(widths.begin(), widths.end(), 0) * rows.size());
+    const std::size_t* width = cellWidths.data();
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i, ++width) {
+            text += row[i];
+            if (i + 1 < row.size())
+                text.append(widths[i] - *width + 2, ' ');
+        }
+        text += '\n';
+    }
+    std::fwrite(text.data(), 1, text.size(), out);
 }
 
 // A limit given on the command line: a positive number, or a usage error.
@@ -187,13 +197,17 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
     }
 
     run.WriteHeading(out, "流量 " + command.flow + " m³/h");
-    std::vector<std::vector<std::string>> rows = {{""}};
+    // Views of the pipes' texts; only the Pa/m texts are made here.
+    std::vector<std::string> pascals;
+    pascals.reserve(sizing.pipes.size());
+    std::vector<std::vector<std::string_view>> rows = {{""}};
+    rows.reserve(sizing.pipes.size() + 1);
     rows[0].insert(rows[0].end(), design::kSizeColumnTitles.begin(), design::kSizeColumnTitles.end());
     for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
         const design::SizedPipe& pipe = sizing.pipes[i];
+        pascals.push_back(design::PascalsText(pipe.pascalsPerMetre));
         rows.push_back({static_cast<int>(i) == sizing.recommended ? kRecommended : "", pipe.nominal, pipe.diameter,
-            pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, design::PascalsText(pipe.pascalsPerMetre),
-            std::string(ZoneName(pipe.outcome.zone))});
+            pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, pascals.back(), ZoneName(pipe.outcome.zone)});
     }
     WriteAligned(out, rows);
     const std::string limitsText = Shortest(run.limits.maxPascalsPerMetre) + " Pa/m"
@@ -244,9 +258,11 @@ int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
         out, "比摩阻 " + Shortest(run.minRate) + " 至 " + Shortest(run.limits.maxPascalsPerMetre) + " Pa/m");
     const bool gaps
         = std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row[2].empty() || row[3].empty(); });
-    rows.insert(
-        rows.begin(), {"公称直径", "内径(mm)", "流量下限(m³/h)", "流量上限(m³/h)", "流速下限(m/s)", "流速上限(m/s)"});
-    WriteAligned(out, rows);
+    std::vector<std::vector<std::string_view>> lines
+        = {{"公称直径", "内径(mm)", "流量下限(m³/h)", "流量上限(m³/h)", "流速下限(m/s)", "流速上限(m/s)"}};
+    for (const auto& row : rows)
+        lines.emplace_back(row.begin(), row.end());
+    WriteAligned(out, lines);
     if (gaps)
         std::fprintf(out, "空白：未达到该比摩阻，或其附近没有符合流区的摩擦定律（迭代失败）\n");
     return kExitSuccess;

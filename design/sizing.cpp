@@ -41,10 +41,11 @@ Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, 
 {
     using Zone = CalculationOutcome::Zone;
     Sizing sizing;
-    for (const SizeChoice& size : sizes) {
-        SizedPipe pipe;
-        pipe.nominal = size.nominal;
-        pipe.diameter = DiameterText(size.inside);
+    sizing.pipes.resize(sizes.size()); // filled in place: a pipe holds ten texts
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        SizedPipe& pipe = sizing.pipes[i];
+        pipe.nominal = sizes[i].nominal;
+        pipe.diameter = DiameterText(sizes[i].inside);
         SetInputs(pipe.fields, flow, pipe.diameter, roughness, viscosity);
         pipe.outcome = Calculate(pipe.fields);
         const bool calculated
@@ -55,8 +56,7 @@ Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, 
         pipe.withinLimits = calculated && pipe.pascalsPerMetre <= limits.maxPascalsPerMetre
             && ParseNumber(pipe.fields.m_strVelocity) <= limits.maxVelocity;
         if (pipe.withinLimits && sizing.recommended < 0)
-            sizing.recommended = static_cast<int>(sizing.pipes.size());
-        sizing.pipes.push_back(std::move(pipe));
+            sizing.recommended = static_cast<int>(i);
     }
     return sizing;
 }

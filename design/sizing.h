@@ -38,8 +38,8 @@ struct SizedPipe {
     std::string diameter; // the inner diameter as given to the calculation, mm
     FrictionFields fields;
     CalculationOutcome outcome;
-    double pascalsPerMetre; // NaN where no loss was calculated
-    bool withinLimits;
+    double pascalsPerMetre = 0; // NaN where no loss was calculated
+    bool withinLimits = false;
 };
 
 struct Sizing {
