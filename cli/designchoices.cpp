@@ -43,7 +43,7 @@ void PrintMaterialList(std::FILE* out)
 {
     for (const design::Material& material : design::Materials())
         std::fprintf(
-            out, "%-16s K %-7s mm  %s\n  %s\n", material.key, material.roughness, material.name, material.source);
+            out, "%-20s K %-7s mm  %s\n  %s\n", material.key, material.roughness, material.name, material.source);
 }
 
 void PrintSeriesList(std::FILE* out)
