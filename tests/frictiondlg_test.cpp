@@ -91,6 +91,9 @@ private:
             timer->deleteLater();
             timer->stop();
             act(window);
+            // A window the action failed to close would hold the test in
+            // its event loop: closed after a while, the test goes on to fail.
+            QTimer::singleShot(3000, window, &QWidget::close);
         });
         timer->start(10);
     }
@@ -350,11 +353,17 @@ private slots:
         QFETCH(QString, diameter);
         QFETCH(QString, velocity);
         type(IDC_FLOW, QStringLiteral("10"));
+        bool opened = false;
         QString recommended;
         QString listed;
         onNextWindow([&](QWidget* window) {
+            opened = true;
             auto* list = window->findChild<QTreeWidget*>();
             QCOMPARE(list->columnCount(), 6);
+            if (list->currentItem() == nullptr) {
+                window->close(); // nothing recommended: fails below
+                return;
+            }
             recommended = list->currentItem()->text(0);
             if (key != 0) {
                 listed = list->currentItem()->text(2);
@@ -368,7 +377,7 @@ private slots:
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         });
         const std::unique_ptr<QMenu> menu = chooseAid(IDC_DIAMETER);
-        QTRY_VERIFY(!recommended.isEmpty() && QApplication::activeModalWidget() == nullptr);
+        QTRY_VERIFY(opened && QApplication::activeModalWidget() == nullptr);
         QCOMPARE(recommended, QStringLiteral("DN65"));
         QCOMPARE(field(IDC_DIAMETER)->text(), diameter);
         QCOMPARE(field(IDC_VELOCITY)->text(), velocity);
