@@ -67,6 +67,14 @@ Each value must be a number and nothing else: "." is the decimal point
 whatever the locale, and units are not written ("10,5" and "50mm" are
 refused). What cannot be calculated is reported on standard error.
 
+Examples (lines of the output):
+  $ vendrel-calc --size --flow 40
+     公称直径  内径(mm)  流速(m/s)  比摩阻(mm水柱/m)  比摩阻(Pa/m)  流区
+  *  DN100     102.26    1.352870   22.713579         222.7         过渡区
+  $ vendrel-calc --table
+  公称直径  内径(mm)  流量下限(m³/h)  流量上限(m³/h)  流速下限(m/s)  流速上限(m/s)
+  DN100     102.26    26.424          46.626          0.893706       1.576973
+
 Exit status:
   0  every result was calculated
   1  results were written, but some could not be calculated (a value that is

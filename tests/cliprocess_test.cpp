@@ -112,6 +112,30 @@ TEST(VendrelCalc, PrintsTheWorkedExampleWithTheDialogLabels)
         "过渡区：λ误差为-0.029784^-6\n");
 }
 
+// The examples in --help are lines of what the commands really print.
+TEST(VendrelCalc, HelpExamplesAreRealOutput)
+{
+    std::istringstream help(RunCalc({"--help"}).out);
+    std::string line;
+    std::string output;
+    int checked = 0;
+    while (std::getline(help, line)) {
+        if (line.rfind("  $ vendrel-calc ", 0) == 0) {
+            std::vector<std::string> args;
+            std::istringstream words(line.substr(17));
+            for (std::string word; words >> word;)
+                args.push_back(word);
+            output = RunCalc(args).out;
+        } else if (!output.empty() && line.rfind("  ", 0) == 0) {
+            EXPECT_NE(output.find(line.substr(2) + "\n"), std::string::npos) << line;
+            ++checked;
+        } else {
+            output.clear();
+        }
+    }
+    EXPECT_EQ(checked, 4);
+}
+
 struct ExitCase {
     const char* name;
     std::vector<std::string> args;
