@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <memory>
 #include <ostream>
@@ -79,6 +81,7 @@ public:
     RunningDialog& operator=(const RunningDialog&) = delete;
 
     HWND window() const { return m_window; }
+    HANDLE process() const { return m_process.hProcess; }
     HWND control(int id) const { return GetDlgItem(m_window, id); }
 
     void Type(int id, const char* utf8) const
@@ -266,7 +269,23 @@ struct AidCase {
     const char* typed;  // put into that control first, or nullptr
     std::vector<WPARAM> windowKeys;
     std::vector<std::pair<int, const char*>> expected; // fields afterwards
+    int doubleClicked = -1;                            // the list row double-clicked after the keys
 };
+
+// Double-clicks a row of a list view in the program as the mouse would; its
+// place is asked for in the program's own memory.
+void DoubleClickRow(HANDLE process, HWND list, int row)
+{
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+}
 
 void PrintTo(const AidCase& aid, std::ostream* os)
 {
@@ -296,6 +315,8 @@ TEST_P(Win32DialogAid, WritesItsEntry)
             PostMessageW(focus, WM_KEYDOWN, key, 1);
             PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
         }
+        if (aid.doubleClicked >= 0)
+            DoubleClickRow(dialog.process(), focus, aid.doubleClicked);
         for (int i = 0; i < 400 && IsWindow(window); ++i)
             Sleep(25);
     }
@@ -315,6 +336,8 @@ INSTANTIATE_TEST_SUITE_P(EntryMenus, Win32DialogAid,
             {{IDC_DIAMETER, "62.68"}, {IDC_VELOCITY, "0.900222"}}},
         AidCase{"size_next", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_DOWN, VK_RETURN},
             {{IDC_DIAMETER, "77.92"}, {IDC_VELOCITY, "0.582519"}}},
+        AidCase{"size_double_click", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {},
+            {{IDC_DIAMETER, "90.12"}, {IDC_VELOCITY, "0.435477"}}, 8},
         AidCase{"size_escape", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_ESCAPE},
             {{IDC_DIAMETER, ""}, {IDC_VELOCITY, ""}}}),
     [](const testing::TestParamInfo<AidCase>& info) { return std::string(info.param.name); });
