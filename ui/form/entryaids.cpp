@@ -60,7 +60,7 @@ int MaterialCount()
 std::string MaterialItemText(int material)
 {
     const design::Material& row = design::Materials()[material];
-    return std::string(row.name) + "  K=" + row.roughness;
+    return std::string(row.name) + "  K=" + row.roughness + " mm";
 }
 
 std::string MaterialRoughness(int material)

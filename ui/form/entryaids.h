@@ -35,7 +35,7 @@ inline constexpr char kSizeHint[] = "回车或双击：填入内径并计算；E
 enum class EntryAid { None, WaterTemperature, Materials, StandardSize };
 EntryAid AidFor(ControlId entry);
 
-// The menu item for a material: its name and K, "镀锌钢管  K=0.15".
+// The menu item for a material: its name and K, "镀锌钢管  K=0.15 mm".
 std::string MaterialItemText(int material);
 // K of a material as the roughness entry takes it.
 std::string MaterialRoughness(int material);

@@ -25,26 +25,15 @@ HICON LoadAppIcon(int sizeMetricX, int sizeMetricY)
 } // namespace
 
 CFrictionDlg::CFrictionDlg(HWND parent)
-    : m_parent(parent)
+    : ModalDialog(form::FrictionForm(), true)
+    , m_parent(parent)
     , m_hIcon(LoadAppIcon(SM_CXICON, SM_CYICON))
     , m_hSmallIcon(LoadAppIcon(SM_CXSMICON, SM_CYSMICON))
-    , m_template(form::FrictionForm())
 { }
 
 INT_PTR CFrictionDlg::DoModal()
 {
-    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), m_template.get(), m_parent, &CFrictionDlg::DialogProc,
-        reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK CFrictionDlg::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        reinterpret_cast<CFrictionDlg*>(lParam)->m_hWnd = window;
-    }
-    auto* dialog = reinterpret_cast<CFrictionDlg*>(GetWindowLongPtrW(window, DWLP_USER));
-    return dialog != nullptr ? dialog->OnMessage(message, wParam, lParam) : FALSE;
+    return ModalDialog::DoModal(m_parent);
 }
 
 INT_PTR CFrictionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/)

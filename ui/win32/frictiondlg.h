@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/form/frictiondlgbase.h"
-#include "ui/win32/dialogtemplate.h"
+#include "ui/win32/modaldialog.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ namespace vendrel::ui {
 // four entries, five results, a status line and two buttons. "计算" (or
 // Enter) calculates and leaves the dialog open; "退出", Esc or the close box
 // end it. Windows itself lays it out in dialog units of the 宋体 9 pt font.
-class CFrictionDlg : public form::FrictionDlgBase {
+class CFrictionDlg : public form::FrictionDlgBase, private ModalDialog {
 public:
     explicit CFrictionDlg(HWND parent = nullptr);
 
@@ -21,8 +21,7 @@ public:
     INT_PTR DoModal();
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     BOOL OnInitDialog();
     void OnOK();
@@ -40,11 +39,9 @@ private:
     void SetControlText(form::ControlId id, const std::string& text) override;
 
     HWND m_parent;
-    HWND m_hWnd = nullptr;
     // Shared resource handles (LR_SHARED): Windows owns them, nothing frees them.
     HICON m_hIcon;
     HICON m_hSmallIcon;
-    DialogTemplate m_template;
     std::string m_lastTemperature = "10";
 };
 

@@ -6,8 +6,9 @@
 
 namespace vendrel::ui {
 
-// A small modal window over the calculator, built from one of the form's
-// templates; its messages go to OnMessage of the object that opened it.
+// A modal dialog built from one of the form's descriptions: the calculator
+// itself, or a small window over it. Its messages go to OnMessage of the
+// object that opened it.
 class ModalDialog {
 public:
     ModalDialog(const ModalDialog&) = delete;
@@ -17,8 +18,9 @@ public:
     INT_PTR DoModal(HWND parent);
 
 protected:
-    explicit ModalDialog(const form::Form& form)
-        : m_template(form, false)
+    // appWindow: the program's main window, with a button on the taskbar.
+    explicit ModalDialog(const form::Form& form, bool appWindow = false)
+        : m_template(form, appWindow)
     { }
     virtual ~ModalDialog() = default;
 
