@@ -1,6 +1,6 @@
-// What choosing a size costs against the calculations it is made of: the
-// size list and the selection table must stay within 1.2× of the same
-// forward calculations (and, for the table, the same bisection) done bare.
+// What choosing a size costs against the calculations it is made of. The
+// aim: the size list and the selection table within 1.2× of the same forward
+// calculations (and, for the table, the same bisection) done bare.
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
 #include "cli/commandline.h"
@@ -98,12 +98,13 @@ void BM_SizeCommand(benchmark::State& state)
 BENCHMARK(BM_SizeCommand);
 
 // The bisection --table runs for each end of each size, written out bare:
-// the same bracket, steps and tolerance, the loss read from the same text.
+// the same bracket, steps and tolerance as FlowForRate (keep them in step),
+// the loss read from the same text.
 double BareFlowForRate(double inside, double density, double target)
 {
     const auto below = [&](double logFlow) {
         FrictionFields fields;
-        Calculate(fields, {std::exp(logFlow), inside, 0.2, 1.306});
+        Calculate(fields, {std::exp(logFlow), inside, ParseNumber(kRoughness), ParseNumber(kViscosity)});
         const double rate = density * design::kGravity * ParseNumber(fields.m_strFrictionRate) / 1000;
         return std::isnan(rate) || rate < target;
     };

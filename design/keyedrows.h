@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <string_view>
 
 namespace vendrel::design {
@@ -12,7 +13,11 @@ template <typename Row> struct KeyedRows {
     const Row* begin() const { return rows; }
     const Row* end() const { return rows + count; }
     int size() const { return count; }
-    const Row& operator[](int index) const { return rows[index]; }
+    const Row& operator[](int index) const
+    {
+        assert(index >= 0 && index < count);
+        return rows[index];
+    }
 };
 
 // The row whose key is exactly `key`, or nullptr.

@@ -7,7 +7,8 @@ namespace {
 
 constexpr char kMoody[] = "Moody, Friction factors for pipe flow, Trans. ASME 66 (1944), Fig. 2";
 constexpr char kIdelchik[] = "Idelchik, Handbook of Hydraulic Resistance, 4th ed. (2007), Diagram 2-5";
-constexpr char kToolbox[] = "The Engineering ToolBox, Surface roughness (mm), commercial pipes";
+constexpr char kToolbox[] = "The Engineering ToolBox, Surface roughness (mm), smooth plastics";
+constexpr char kNanSteel[] = "Nan Steel, Pipe roughness (absolute roughness, mm)";
 
 // L. F. Moody, "Friction factors for pipe flow", Trans. ASME 66 (1944),
 // Fig. 2, which prints ε in feet: drawn tubing 0.000005, commercial steel or
@@ -22,12 +23,13 @@ constexpr char kToolbox[] = "The Engineering ToolBox, Surface roughness (mm), co
 // figure for closed chilled and hot water; condensate pipes in open systems
 // 0.5, for open and condenser water, which take in air.
 //
-// Stainless steel and plastics from The Engineering ToolBox's table of
-// commercial pipe roughness, in mm: PVC, PE and other smooth plastics
-// 0.0015–0.007, stainless steel 0.015. Tables disagree on stainless steel:
-// the ToolBox's newer one gives 0.0001–0.006 by surface finish, others 0.002;
-// we take 0.015, the figure for pipe as delivered and the safer for sizing.
-// For plastics we take 0.0015, which other tables print alone.
+// Plastics from The Engineering ToolBox's table of surface roughness, in mm:
+// PVC, PE and other smooth plastics 0.0015–0.007; we take 0.0015, which
+// other tables print alone. Stainless steel from Nan Steel's table of pipe
+// roughness: 0.015 mm. Tables disagree on stainless steel: the ToolBox gives
+// 0.0001–0.006 by surface finish (electro-polished to bead-blasted), others
+// 0.002; we take 0.015, the figure for pipe as delivered and the safer for
+// sizing.
 // clang-format off
 constexpr Material kMaterials[] = {
     {"steel-closed",        "钢管（闭式水系统）",         "0.2",    kIdelchik},
@@ -37,7 +39,7 @@ constexpr Material kMaterials[] = {
     {"cast-iron",           "铸铁管",                     "0.26",   kMoody},
     {"cast-iron-asphalted", "涂沥青铸铁管",               "0.12",   kMoody},
     {"copper",              "铜管（拉制管）",             "0.0015", kMoody},
-    {"stainless",           "不锈钢管",                   "0.015",  kToolbox},
+    {"stainless",           "不锈钢管",                   "0.015",  kNanSteel},
     {"plastic",             "塑料管（PP-R、PE-X、PVC-U）", "0.0015", kToolbox},
 };
 // clang-format on

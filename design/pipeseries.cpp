@@ -98,8 +98,8 @@ constexpr PipeSize kPprS32[] = {
 constexpr PipeSeries kSeries[] = {
     {"sch40", "钢管 Schedule 40（ASME B36.10M）", "ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1",
         kSchedule40, static_cast<int>(std::size(kSchedule40))},
-    {"gb3091", "焊接钢管 DN15–DN150（GB/T 3091，普通壁厚）",
-        "GB/T 3091-2015 低压流体输送用焊接钢管, 普通钢管", kGb3091, static_cast<int>(std::size(kGb3091))},
+    {"gb3091", "焊接钢管 DN15–DN150（GB/T 3091，普通壁厚）", "GB/T 3091-2015 低压流体输送用焊接钢管, 普通钢管", kGb3091,
+        static_cast<int>(std::size(kGb3091))},
     {"copper-l", "铜管 L 型（ASTM B88）", "ASTM B88 (Seamless Copper Water Tube), Type L", kCopperTypeL,
         static_cast<int>(std::size(kCopperTypeL))},
     {"ppr-s3.2", "PP-R 管 S3.2（GB/T 18742.2）", "GB/T 18742.2-2002 冷热水用聚丙烯管道系统 第2部分：管材, S3.2",

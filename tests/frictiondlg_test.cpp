@@ -334,37 +334,74 @@ private slots:
     // "选择标准管径…" after flow 10: the smallest size within 300 Pa/m is
     // selected; Enter or a double click writes its bore and calculates, with
     // the digits the list showed; Esc changes nothing.
+    // Writes the viscosity of water at a temperature through "按水温计算…".
+    void applyTemperature(const QString& celsius)
+    {
+        onNextWindow([celsius](QWidget* prompt) {
+            auto* entry = prompt->findChild<QLineEdit*>();
+            entry->setText(celsius);
+            QTest::keyClick(entry, Qt::Key_Return);
+        });
+        const std::unique_ptr<QMenu> menu = chooseAid(IDC_VISCOSITY);
+        QTRY_VERIFY(field(IDC_VISCOSITY)->text() != QStringLiteral("1.306"));
+    }
+
+    // "选择标准管径…" after flow 10: the smallest size within 300 Pa/m is
+    // selected; Enter or a double click writes its bore and calculates, with
+    // the digits the list showed; Esc changes nothing. Another series lists
+    // its own sizes, and the water is that of the last temperature given.
     void standardSizeWritesTheBore_data()
     {
+        QTest::addColumn<QString>("celsius"); // given first, or ""
+        QTest::addColumn<int>("series");
         QTest::addColumn<QString>("choose"); // the size to double-click, or ""
         QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("water");
+        QTest::addColumn<QString>("recommended");
         QTest::addColumn<QString>("diameter");
         QTest::addColumn<QString>("velocity");
-        QTest::newRow("Enter") << QString() << int(Qt::Key_Return) << QStringLiteral("62.68")
-                               << QStringLiteral("0.900222");
-        QTest::newRow("double-click") << QStringLiteral("DN80") << 0 << QStringLiteral("77.92")
-                                      << QStringLiteral("0.582519");
-        QTest::newRow("Esc") << QString() << int(Qt::Key_Escape) << QString() << QString();
+        const QString cold = Utf8("水温 10 ℃，密度 999.7 kg/m³");
+        QTest::newRow("Enter") << QString() << 0 << QString() << int(Qt::Key_Return) << cold << QStringLiteral("DN65")
+                               << QStringLiteral("62.68") << QStringLiteral("0.900222");
+        QTest::newRow("double-click") << QString() << 0 << QStringLiteral("DN80") << 0 << cold << QStringLiteral("DN65")
+                                      << QStringLiteral("77.92") << QStringLiteral("0.582519");
+        QTest::newRow("Esc") << QString() << 0 << QString() << int(Qt::Key_Escape) << cold << QStringLiteral("DN65")
+                             << QString() << QString();
+        QTest::newRow("GB/T 3091") << QString() << 1 << QString() << int(Qt::Key_Return) << cold
+                                   << QStringLiteral("DN65") << QStringLiteral("68.1") << QStringLiteral("0.762629");
+        QTest::newRow("water at 60 °C") << QStringLiteral("60") << 0 << QString() << int(Qt::Key_Escape)
+                                        << Utf8("水温 60 ℃，密度 983.2 kg/m³") << QStringLiteral("DN65") << QString()
+                                        << QString();
     }
     void standardSizeWritesTheBore()
     {
+        QFETCH(QString, celsius);
+        QFETCH(int, series);
         QFETCH(QString, choose);
         QFETCH(int, key);
+        QFETCH(QString, water);
+        QFETCH(QString, recommended);
         QFETCH(QString, diameter);
         QFETCH(QString, velocity);
+        if (!celsius.isEmpty())
+            applyTemperature(celsius);
         type(IDC_FLOW, QStringLiteral("10"));
         bool opened = false;
-        QString recommended;
+        QString selected;
         QString listed;
+        QString inputs;
         onNextWindow([&](QWidget* window) {
             opened = true;
+            window->findChild<QComboBox*>()->setCurrentIndex(series);
             auto* list = window->findChild<QTreeWidget*>();
             QCOMPARE(list->columnCount(), 6);
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                inputs += label->text();
             if (list->currentItem() == nullptr) {
                 window->close(); // nothing recommended: fails below
                 return;
             }
-            recommended = list->currentItem()->text(0);
+            selected = list->currentItem()->text(0);
             if (key != 0) {
                 listed = list->currentItem()->text(2);
                 QTest::keyClick(list, Qt::Key(key));
@@ -378,16 +415,32 @@ private slots:
         });
         const std::unique_ptr<QMenu> menu = chooseAid(IDC_DIAMETER);
         QTRY_VERIFY(opened && QApplication::activeModalWidget() == nullptr);
-        QCOMPARE(recommended, QStringLiteral("DN65"));
+        QCOMPARE(selected, recommended);
+        QVERIFY2(inputs.contains(water), qPrintable(inputs));
         QCOMPARE(field(IDC_DIAMETER)->text(), diameter);
         QCOMPARE(field(IDC_VELOCITY)->text(), velocity);
         if (!velocity.isEmpty())
             QCOMPARE(listed, velocity);
     }
 
-    // Without a usable flow there is nothing to size: a message, no list.
-    void standardSizeNeedsAFlow()
+    // Without a usable flow, roughness and viscosity there is nothing to
+    // size: a message naming the entry, no list.
+    void standardSizeNeedsTheInputs_data()
     {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("no flow") << int(IDC_FLOW) << QString() << Utf8("水流量");
+        QTest::newRow("zero roughness") << int(IDC_ROUGHNESS) << QStringLiteral("0") << Utf8("绝对粗糙度");
+        QTest::newRow("viscosity not a number") << int(IDC_VISCOSITY) << QStringLiteral("x") << Utf8("运动粘滞系数");
+    }
+    void standardSizeNeedsTheInputs()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        type(IDC_FLOW, QStringLiteral("10"));
+        type(ControlId(entry), text);
         QString message;
         onNextWindow([&message](QWidget* box) {
             message = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
@@ -395,7 +448,7 @@ private slots:
         });
         const std::unique_ptr<QMenu> menu = chooseAid(IDC_DIAMETER);
         QTRY_VERIFY(!message.isEmpty() && QApplication::activeModalWidget() == nullptr);
-        QVERIFY2(message.contains(Utf8("水流量")), qPrintable(message));
+        QVERIFY2(message.contains(named), qPrintable(message));
     }
 
     void enterOnExitCloses()

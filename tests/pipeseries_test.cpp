@@ -23,7 +23,7 @@ struct PrintedSize {
     const char* series;
     const char* nominal;
     double outside; // mm
-    double wall;    // mm; NaN where the reprint gives only the diameter
+    double wall;    // mm; NaN where the reprint we checked prints only the diameter
 };
 
 // Rows as the standards (or their reprints) print them.

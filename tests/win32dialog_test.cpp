@@ -270,6 +270,7 @@ struct AidCase {
     std::vector<WPARAM> windowKeys;
     std::vector<std::pair<int, const char*>> expected; // fields afterwards
     int doubleClicked = -1;                            // the list row double-clicked after the keys
+    bool byMouse = false;                              // the menu opened by a right click, not Shift+F10
 };
 
 // Double-clicks a row of a list view in the program as the mouse would; its
@@ -300,7 +301,12 @@ TEST_P(Win32DialogAid, WritesItsEntry)
     RunningDialog dialog;
     ASSERT_NE(dialog.window(), nullptr);
     dialog.Type(IDC_FLOW, "10");
-    PostMessageW(dialog.control(aid.entry), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.control(aid.entry)), -1);
+    // From the keyboard the menu comes with no place (-1); from the mouse
+    // with the screen point clicked.
+    RECT entry;
+    GetWindowRect(dialog.control(aid.entry), &entry);
+    const LPARAM where = aid.byMouse ? MAKELPARAM((entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2) : -1;
+    PostMessageW(dialog.control(aid.entry), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.control(aid.entry)), where);
     HWND menu = dialog.WaitForWindow(nullptr, L"#32768");
     ASSERT_NE(menu, nullptr);
     for (const WPARAM key : aid.menuKeys)
@@ -338,6 +344,10 @@ INSTANTIATE_TEST_SUITE_P(EntryMenus, Win32DialogAid,
             {{IDC_DIAMETER, "77.92"}, {IDC_VELOCITY, "0.582519"}}},
         AidCase{"size_double_click", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {},
             {{IDC_DIAMETER, "90.12"}, {IDC_VELOCITY, "0.435477"}}, 8},
+        AidCase{"size_other_series", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SERIES, nullptr,
+            {VK_DOWN, VK_RETURN}, {{IDC_DIAMETER, "68.1"}, {IDC_VELOCITY, "0.762629"}}},
+        AidCase{"size_by_mouse", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_RETURN},
+            {{IDC_DIAMETER, "62.68"}}, -1, true},
         AidCase{"size_escape", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_ESCAPE},
             {{IDC_DIAMETER, ""}, {IDC_VELOCITY, ""}}}),
     [](const testing::TestParamInfo<AidCase>& info) { return std::string(info.param.name); });

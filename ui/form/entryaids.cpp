@@ -119,7 +119,8 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
     }
     table.recommended = sizing.recommended;
     table.inputs = "流量 " + inputs.m_strFlow + " m³/h，粗糙度 K " + inputs.m_strRoughness + " mm，运动粘滞系数 "
-        + inputs.m_strViscosity + "，水温 " + Shortest(celsius) + " ℃（密度 " + Fixed(density, 1) + " kg/m³）\n";
+        + inputs.m_strViscosity + "×10^-6 m^2/s\n水温 " + Shortest(celsius) + " ℃，密度 " + Fixed(density, 1)
+        + " kg/m³\n";
     table.inputs += table.recommended >= 0
         ? "推荐：比摩阻不超过 " + Shortest(kMaxPascalsPerMetre) + " Pa/m 的最小管径 " + table.rows[table.recommended][0]
         : "各管径的比摩阻均超过 " + Shortest(kMaxPascalsPerMetre) + " Pa/m";

@@ -251,8 +251,10 @@ void CFrictionDlg::OnStandardSize()
     }
     CSizeDlg sizes([this](int series) { return StandardSizes(series); }, this);
     // Beside the calculator where the screen has room, so its entries stay
-    // in view; else Qt centres it over the calculator.
-    const QRect beside(frameGeometry().topRight() + QPoint(8, 0), sizes.size());
+    // in view; else Qt centres it over the calculator. move() places the
+    // frame, which comes only once shown: count one like the calculator's.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QRect beside(frameGeometry().topRight() + QPoint(8, 0), sizes.size() + frame);
     if (screen()->availableGeometry().contains(beside))
         sizes.move(beside.topLeft());
     if (sizes.exec() == QDialog::Accepted)

@@ -62,7 +62,8 @@ DWORD ControlStyle(const form::Control& control)
     case ControlKind::Label:
         break;
     }
-    // A label without text of its own shows more than one line.
+    // SS_CENTERIMAGE keeps a static to one line; a label filled at run time
+    // may need several.
     return style | WS_GROUP | SS_LEFT | (control.text != nullptr ? SS_CENTERIMAGE : 0);
 }
 

@@ -121,7 +121,7 @@ void CFrictionDlg::OnEntryMenu(HWND edit, form::ControlId id, LPARAM where)
         OnWaterTemperature();
     else if (command == kStandardSize)
         OnStandardSize();
-    else if (command >= kFirstMaterial)
+    else if (command >= kFirstMaterial && command - kFirstMaterial < static_cast<UINT>(form::MaterialCount()))
         ApplyMaterial(static_cast<int>(command - kFirstMaterial));
 }
 

@@ -37,8 +37,11 @@ INT_PTR CSizeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             EndDialog(m_hWnd, IDCANCEL);
             return TRUE;
         case form::IDC_SERIES:
-            if (HIWORD(wParam) == CBN_SELCHANGE)
-                ShowSeries(static_cast<int>(SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_GETCURSEL, 0, 0)));
+            if (HIWORD(wParam) == CBN_SELCHANGE) {
+                const auto series = static_cast<int>(SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_GETCURSEL, 0, 0));
+                if (series >= 0 && series < form::SeriesCount())
+                    ShowSeries(series);
+            }
             return TRUE;
         default:
             return FALSE;
