@@ -44,7 +44,8 @@ constexpr PipeSize kSchedule40[] = {
 // and the ordinary (普通钢管) wall, not the thickened (加厚) one. Since the
 // 2008 edition the outside diameters are the ISO series of GB/T 21835
 // (21.3, 26.9 …), no longer the old 21.25, 26.75 …; DN150 is 168.3, where
-// the European EN 10255 has 165.1.
+// the European EN 10255 has 165.1. GB/T 3091-2025 replaced the 2015
+// edition in October 2025; its table is not yet checked against these rows.
 constexpr PipeSize kGb3091[] = {
     {"DN15",   21.3,  2.8},
     {"DN20",   26.9,  2.8},
