@@ -2,10 +2,10 @@
 
 #include "calc/fieldlabels.h"
 #include "calc/frictioncalc.h"
+#include "calc/zonenames.h"
 #include "cli/csvreader.h"
 #include "cli/exitcodes.h"
 #include "cli/strictcalculation.h"
-#include "calc/zonenames.h"
 #include "design/materials.h"
 
 #include <array>
