@@ -244,12 +244,12 @@ void CFrictionDlg::OnWaterTemperature()
 
 void CFrictionDlg::OnStandardSize()
 {
-    const form::SizeTable first = StandardSizes(0);
+    form::SizeTable first = StandardSizes(0);
     if (!first.error.empty()) {
         QMessageBox::warning(this, QString::fromUtf8(form::kSizeCaption), QString::fromStdString(first.error));
         return;
     }
-    CSizeDlg sizes([this](int series) { return StandardSizes(series); }, this);
+    CSizeDlg sizes([this](int series) { return StandardSizes(series); }, std::move(first), this);
     // Beside the calculator where the screen has room, so its entries stay
     // in view; else Qt centres it over the calculator. move() places the
     // frame, which comes only once shown: count one like the calculator's.

@@ -12,7 +12,7 @@
 
 namespace vendrel::ui {
 
-CSizeDlg::CSizeDlg(std::function<form::SizeTable(int)> tableFor, QWidget* parent)
+CSizeDlg::CSizeDlg(std::function<form::SizeTable(int)> tableFor, form::SizeTable first, QWidget* parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
@@ -33,16 +33,16 @@ CSizeDlg::CSizeDlg(std::function<form::SizeTable(int)> tableFor, QWidget* parent
 
     for (int series = 0; series < form::SeriesCount(); ++series)
         m_series->addItem(QString::fromUtf8(form::SeriesAt(series).name));
-    connect(m_series, &QComboBox::currentIndexChanged, this, &CSizeDlg::showSeries);
+    connect(m_series, &QComboBox::currentIndexChanged, this, [this](int series) { showTable(m_tableFor(series)); });
     // Enter reaches the default button, "确定"; a double click chooses too.
     connect(m_sizes, &QTreeWidget::itemDoubleClicked, this, &CSizeDlg::accept);
-    showSeries(0);
+    showTable(std::move(first));
     m_sizes->setFocus();
 }
 
-void CSizeDlg::showSeries(int series)
+void CSizeDlg::showTable(form::SizeTable table)
 {
-    m_table = m_tableFor(series);
+    m_table = std::move(table);
     m_inputs->setText(QString::fromUtf8(m_table.inputs.c_str()));
     m_sizes->clear();
     for (const auto& row : m_table.rows) {

@@ -21,8 +21,9 @@ class CSizeDlg : public QDialog {
     Q_DISABLE_COPY_MOVE(CSizeDlg)
 
 public:
-    // tableFor gives the list for a series by its index.
-    CSizeDlg(std::function<form::SizeTable(int)> tableFor, QWidget* parent);
+    // tableFor gives the list for a series by its index; first is the list
+    // of the first series, which the caller has already made.
+    CSizeDlg(std::function<form::SizeTable(int)> tableFor, form::SizeTable first, QWidget* parent);
 
     // The inner diameter text of the size accepted.
     const std::string& diameter() const { return m_diameter; }
@@ -34,7 +35,7 @@ public slots:
     void accept() override;
 
 private:
-    void showSeries(int series);
+    void showTable(form::SizeTable table);
 
     std::function<form::SizeTable(int)> m_tableFor;
     form::SizeTable m_table;

@@ -135,12 +135,12 @@ void CFrictionDlg::OnWaterTemperature()
 
 void CFrictionDlg::OnStandardSize()
 {
-    const form::SizeTable first = StandardSizes(0);
+    form::SizeTable first = StandardSizes(0);
     if (!first.error.empty()) {
         MessageBoxW(m_hWnd, Utf16(first.error).c_str(), Utf16(form::kSizeCaption).c_str(), MB_OK | MB_ICONWARNING);
         return;
     }
-    CSizeDlg sizes([this](int series) { return StandardSizes(series); });
+    CSizeDlg sizes([this](int series) { return StandardSizes(series); }, std::move(first));
     if (sizes.DoModal(m_hWnd) == IDOK)
         ApplyStandardSize(sizes.diameter());
 }

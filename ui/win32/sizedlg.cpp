@@ -18,9 +18,10 @@ bool IsNumberColumn(int column)
 
 } // namespace
 
-CSizeDlg::CSizeDlg(std::function<form::SizeTable(int)> tableFor)
+CSizeDlg::CSizeDlg(std::function<form::SizeTable(int)> tableFor, form::SizeTable first)
     : ModalDialog(form::StandardSizeForm())
     , m_tableFor(std::move(tableFor))
+    , m_table(std::move(first))
 { }
 
 INT_PTR CSizeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -40,7 +41,7 @@ INT_PTR CSizeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (HIWORD(wParam) == CBN_SELCHANGE) {
                 const auto series = static_cast<int>(SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_GETCURSEL, 0, 0));
                 if (series >= 0 && series < form::SeriesCount())
-                    ShowSeries(series);
+                    ShowTable(m_tableFor(series));
             }
             return TRUE;
         default:
@@ -88,14 +89,14 @@ BOOL CSizeDlg::OnInitDialog()
         SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_ADDSTRING, 0,
             reinterpret_cast<LPARAM>(Utf16(form::SeriesAt(series).name).c_str()));
     SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_SETCURSEL, 0, 0);
-    ShowSeries(0);
+    ShowTable(std::move(m_table));
     SetFocus(list);
     return FALSE; // the focus is set: on the list, for Enter and the arrow keys
 }
 
-void CSizeDlg::ShowSeries(int series)
+void CSizeDlg::ShowTable(form::SizeTable table)
 {
-    m_table = m_tableFor(series);
+    m_table = std::move(table);
     SetDlgItemTextW(m_hWnd, form::IDC_SIZE_INPUTS, Utf16(m_table.inputs).c_str());
     HWND list = GetDlgItem(m_hWnd, form::IDC_SIZES);
     ListView_DeleteAllItems(list);

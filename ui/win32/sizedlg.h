@@ -13,8 +13,9 @@ namespace vendrel::ui {
 // selected size; Esc or "取消" closes it with nothing chosen.
 class CSizeDlg : public ModalDialog {
 public:
-    // tableFor gives the list for a series by its index.
-    explicit CSizeDlg(std::function<form::SizeTable(int)> tableFor);
+    // tableFor gives the list for a series by its index; first is the list
+    // of the first series, which the caller has already made.
+    CSizeDlg(std::function<form::SizeTable(int)> tableFor, form::SizeTable first);
 
     // The inner diameter text of the size accepted.
     const std::string& diameter() const { return m_diameter; }
@@ -22,7 +23,7 @@ public:
 private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog();
-    void ShowSeries(int series);
+    void ShowTable(form::SizeTable table);
     void OnOK();
 
     std::function<form::SizeTable(int)> m_tableFor;
