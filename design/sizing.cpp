@@ -81,11 +81,19 @@ double FlowForRate(double inside, double roughness, double viscosity, double den
 {
     const auto rateAt
         = [&](double logFlow) { return RateAt(std::exp(logFlow), inside, roughness, viscosity, density); };
-    // A flow without a loss (no law fitting its zone) counts as below: the
-    // search then ends at the upper edge of such a gap, which the check
-    // below refuses.
+    // Which side of the target a flow is on. Where the calculation gives no
+    // loss (a band of flows where no law fits its zone) the nearest flow with
+    // a loss decides, as the loss grows with the flow on either side of the
+    // band; counting the band as one side would steer the search into it
+    // when the crossing lies elsewhere. No loss within ×e either way counts
+    // as below.
     const auto below = [&](double logFlow) {
-        const double rate = rateAt(logFlow);
+        double rate = rateAt(logFlow);
+        for (double step = 1e-9; std::isnan(rate) && step < 1; step *= 2) {
+            rate = rateAt(logFlow - step);
+            if (std::isnan(rate))
+                rate = rateAt(logFlow + step);
+        }
         return std::isnan(rate) || rate < pascalsPerMetre;
     };
     double lo = std::log(1e-6);
