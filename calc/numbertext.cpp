@@ -256,6 +256,22 @@ void AppendFixed(std::string& text, double value)
     text.append(buffer, FormatFixed(value, buffer));
 }
 
+std::string FixedText(double value, int decimals)
+{
+    // Room for the longest double in full, as FormatFixed has.
+    char text[kMaxFixedLength];
+    const auto written
+        = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, std::clamp(decimals, 0, 6));
+    return std::string(text, written.ptr);
+}
+
+std::string ShortestText(double value)
+{
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
+}
+
 void AssignTruncatedInteger(std::string& text, double value)
 {
     char buffer[kMaxFixedLength];

@@ -33,6 +33,13 @@ std::size_t FormatFixed(double value, char* out);
 // Appends "%f" of value to text.
 void AppendFixed(std::string& text, double value);
 
+// value with a number of decimals from 0 to 6, as "%.*f" in the classic
+// locale; "inf" or "nan" when not finite.
+std::string FixedText(double value, int decimals);
+
+// The shortest text that reads back as value: "300", "150.5".
+std::string ShortestText(double value);
+
 // Writes value truncated toward zero as a whole decimal integer. Values beyond
 // the 32-bit range print in full rather than wrapping; non-finite values give
 // "inf", "-inf" or "nan".

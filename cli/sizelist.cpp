@@ -12,7 +12,6 @@
 #include "design/water.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numeric>
 #include <string>
@@ -23,21 +22,6 @@ namespace {
 
 constexpr double kDefaultCelsius = 10; // the water the default viscosity 1.306 is
 constexpr char kRecommended[] = "*";
-
-// The shortest text that reads back as the value: 300, 150.5.
-std::string Shortest(double value)
-{
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, written.ptr);
-}
-
-std::string Fixed(double value, int decimals)
-{
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    return std::string(text, written.ptr);
-}
 
 // Columns a terminal shows for a UTF-8 text: CJK characters take two.
 std::size_t DisplayWidth(std::string_view text)
@@ -121,8 +105,8 @@ struct SeriesRun {
             || !ReadLimit(command.maxVelocity, "--max-velocity", limits.maxVelocity, err))
             return kExitUsage;
         if (minRate >= limits.maxPascalsPerMetre) {
-            std::fprintf(err, "vendrel-calc: --min-rate %s is not below --max-rate %s\n", Shortest(minRate).c_str(),
-                Shortest(limits.maxPascalsPerMetre).c_str());
+            std::fprintf(err, "vendrel-calc: --min-rate %s is not below --max-rate %s\n", ShortestText(minRate).c_str(),
+                ShortestText(limits.maxPascalsPerMetre).c_str());
             return kExitUsage;
         }
         if (format != "text" && format != "csv") {
@@ -159,7 +143,7 @@ struct SeriesRun {
     {
         std::fprintf(out, "%s (%s)\n", series->name, series->key);
         std::fprintf(out, "%s，粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n", first.c_str(),
-            roughness.c_str(), viscosity.c_str(), Fixed(density, 1).c_str());
+            roughness.c_str(), viscosity.c_str(), FixedText(density, 1).c_str());
     }
 };
 
@@ -210,8 +194,8 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
             pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, pascals.back(), ZoneName(pipe.outcome.zone)});
     }
     WriteAligned(out, rows);
-    const std::string limitsText = Shortest(run.limits.maxPascalsPerMetre) + " Pa/m"
-        + (std::isinf(run.limits.maxVelocity) ? "" : "，流速不超过 " + Shortest(run.limits.maxVelocity) + " m/s");
+    const std::string limitsText = ShortestText(run.limits.maxPascalsPerMetre) + " Pa/m"
+        + (std::isinf(run.limits.maxVelocity) ? "" : "，流速不超过 " + ShortestText(run.limits.maxVelocity) + " m/s");
     if (sizing.recommended >= 0)
         std::fprintf(out, "* 推荐：比摩阻不超过 %s 的最小管径\n", limitsText.c_str());
     else
@@ -233,7 +217,7 @@ int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
         const double found = design::FlowForRate(size.Inside(), roughness, viscosity, run.density, rate);
         if (std::isnan(found))
             return;
-        flow = Fixed(found, 3);
+        flow = FixedText(found, 3);
         FrictionFields fields;
         SetInputs(fields, flow, design::DiameterText(size.Inside()), run.roughness, run.viscosity);
         Calculate(fields);
@@ -255,7 +239,7 @@ int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
         return kExitSuccess;
     }
     run.WriteHeading(
-        out, "比摩阻 " + Shortest(run.minRate) + " 至 " + Shortest(run.limits.maxPascalsPerMetre) + " Pa/m");
+        out, "比摩阻 " + ShortestText(run.minRate) + " 至 " + ShortestText(run.limits.maxPascalsPerMetre) + " Pa/m");
     const bool gaps
         = std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row[2].empty() || row[3].empty(); });
     std::vector<std::vector<std::string_view>> lines

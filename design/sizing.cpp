@@ -3,7 +3,6 @@
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -17,9 +16,7 @@ double PascalsPerMetre(double frictionRate, double density)
 
 std::string DiameterText(double millimetres)
 {
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, millimetres, std::chars_format::fixed, 2);
-    std::string result(text, written.ptr);
+    std::string result = FixedText(millimetres, 2);
     while (result.back() == '0')
         result.pop_back();
     if (result.back() == '.')
@@ -29,11 +26,7 @@ std::string DiameterText(double millimetres)
 
 std::string PascalsText(double pascalsPerMetre)
 {
-    if (std::isnan(pascalsPerMetre))
-        return {};
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, pascalsPerMetre, std::chars_format::fixed, 1);
-    return std::string(text, written.ptr);
+    return std::isnan(pascalsPerMetre) ? std::string() : FixedText(pascalsPerMetre, 1);
 }
 
 Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, std::string_view roughness,

@@ -2,7 +2,7 @@
 
 #include "calc/portablemath.h"
 
-#include <charconv>
+#include "calc/numbertext.h"
 #include <iterator>
 
 namespace vendrel::design {
@@ -76,9 +76,7 @@ std::optional<std::string> KinematicViscosityText(double celsius)
     const double density = WaterDensity(celsius);
     // μPa·s ÷ kg/m³ is 10⁻⁶ m²/s, the calculator's unit.
     const double kinematic = WaterViscosity(celsius + kCelsiusZero, density) / density;
-    char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, kinematic, std::chars_format::fixed, 3);
-    return std::string(text, written.ptr);
+    return FixedText(kinematic, 3);
 }
 
 } // namespace vendrel::design

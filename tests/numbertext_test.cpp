@@ -110,6 +110,10 @@ TEST(FormatFixed, LargestDoubleFitsTheBuffer)
     const std::size_t n = FormatFixed(-std::numeric_limits<double>::max(), buffer);
     EXPECT_EQ(n, kMaxFixedLength);
     EXPECT_EQ(std::string(buffer + n - 7, 7), ".000000");
+    // The texts of the design aids (Pa/m to 0.1) fit as well.
+    const std::string text = FixedText(-std::numeric_limits<double>::max(), 1);
+    EXPECT_EQ(text.size(), kMaxFixedLength - 5);
+    EXPECT_EQ(text.substr(text.size() - 2), ".0");
 }
 
 } // namespace

@@ -9,27 +9,11 @@
 #include "design/sizing.h"
 #include "design/water.h"
 
-#include <charconv>
-
 namespace vendrel::form {
 namespace {
 
 // The size window recommends as vendrel-calc --size does by default.
 constexpr double kMaxPascalsPerMetre = 300;
-
-std::string Fixed(double value, int decimals)
-{
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    return std::string(text, written.ptr);
-}
-
-std::string Shortest(double value)
-{
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, written.ptr);
-}
 
 bool Usable(const std::string& text)
 {
@@ -119,11 +103,11 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
     }
     table.recommended = sizing.recommended;
     table.inputs = "流量 " + inputs.m_strFlow + " m³/h，粗糙度 K " + inputs.m_strRoughness + " mm，运动粘滞系数 "
-        + inputs.m_strViscosity + "×10^-6 m^2/s\n水温 " + Shortest(celsius) + " ℃，密度 " + Fixed(density, 1)
+        + inputs.m_strViscosity + "×10^-6 m^2/s\n水温 " + ShortestText(celsius) + " ℃，密度 " + FixedText(density, 1)
         + " kg/m³\n";
-    table.inputs += table.recommended >= 0
-        ? "推荐：比摩阻不超过 " + Shortest(kMaxPascalsPerMetre) + " Pa/m 的最小管径 " + table.rows[table.recommended][0]
-        : "各管径的比摩阻均超过 " + Shortest(kMaxPascalsPerMetre) + " Pa/m";
+    table.inputs += table.recommended >= 0 ? "推荐：比摩阻不超过 " + ShortestText(kMaxPascalsPerMetre)
+            + " Pa/m 的最小管径 " + table.rows[table.recommended][0]
+                                           : "各管径的比摩阻均超过 " + ShortestText(kMaxPascalsPerMetre) + " Pa/m";
     return table;
 }
 
