@@ -189,14 +189,15 @@ bool CFrictionDlg::eventFilter(QObject* watched, QEvent* event)
 std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
 {
     std::unique_ptr<QMenu> menu(m_edits.at(id)->createStandardContextMenu());
-    switch (form::AidFor(id)) {
-    case form::EntryAid::WaterTemperature:
+    const form::EntryAid aid = form::AidFor(id);
+    if (aid != form::EntryAid::None)
         menu->addSeparator();
+    switch (aid) {
+    case form::EntryAid::WaterTemperature:
         connect(menu->addAction(QString::fromUtf8(form::kWaterTemperatureItem)), &QAction::triggered, this,
             &CFrictionDlg::OnWaterTemperature, Qt::QueuedConnection);
         break;
     case form::EntryAid::Materials: {
-        menu->addSeparator();
         QMenu* materials = menu->addMenu(QString::fromUtf8(form::kMaterialMenu));
         for (int material = 0; material < form::MaterialCount(); ++material) {
             connect(materials->addAction(QString::fromStdString(form::MaterialItemText(material))), &QAction::triggered,
@@ -205,7 +206,6 @@ std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
         break;
     }
     case form::EntryAid::StandardSize:
-        menu->addSeparator();
         connect(menu->addAction(QString::fromUtf8(form::kStandardSizeItem)), &QAction::triggered, this,
             &CFrictionDlg::OnStandardSize, Qt::QueuedConnection);
         break;

@@ -33,9 +33,11 @@ UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id)
     Append(menu.get(), kSelectAll, "全选(&A)",
         text && (start != 0 || end != static_cast<DWORD>(GetWindowTextLengthW(edit))));
 
-    switch (form::AidFor(id)) {
-    case form::EntryAid::WaterTemperature:
+    const form::EntryAid aid = form::AidFor(id);
+    if (aid != form::EntryAid::None)
         AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    switch (aid) {
+    case form::EntryAid::WaterTemperature:
         Append(menu.get(), kWaterTemperature, form::kWaterTemperatureItem, true);
         break;
     case form::EntryAid::Materials: {
@@ -43,12 +45,10 @@ UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id)
         for (int material = 0; material < form::MaterialCount(); ++material)
             Append(materials, kFirstMaterial + static_cast<UINT>(material), form::MaterialItemText(material).c_str(),
                 true);
-        AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(materials), Utf16(form::kMaterialMenu).c_str());
         break;
     }
     case form::EntryAid::StandardSize:
-        AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         Append(menu.get(), kStandardSize, form::kStandardSizeItem, true);
         break;
     case form::EntryAid::None:
