@@ -154,6 +154,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         // negative number is the user's to type.
         const bool valueFollows = i + 1 < args.size() && args[i + 1].substr(0, 2) != "--";
 
+        // A value given to an option that takes none would be dropped unseen.
+        const bool takesNoValue = name == "--help" || name == "-h" || name == "--version"
+            || std::find(kModeNames.begin(), kModeNames.end(), name) != kModeNames.end();
+        if (takesNoValue && inlineValue)
+            return fail(std::string(name) + " takes no value");
         if (name == "--help" || name == "-h" || name == "--version") {
             fill();
             result.mode = name == "--version" ? CommandLine::Mode::Version : CommandLine::Mode::Help;
