@@ -268,7 +268,9 @@ std::string FixedText(double value, int decimals)
 std::string ShortestText(double value)
 {
     char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value);
+    auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    if (written.ec != std::errc())
+        written = std::to_chars(text, text + sizeof text, value);
     return std::string(text, written.ptr);
 }
 

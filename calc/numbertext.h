@@ -37,7 +37,8 @@ void AppendFixed(std::string& text, double value);
 // locale; "inf" or "nan" when not finite.
 std::string FixedText(double value, int decimals);
 
-// The shortest text that reads back as value: "300", "150.5".
+// The shortest text that reads back as value: "300", "150.5", "0.0001"; in
+// plain digits up to 63 of them, with an exponent only beyond.
 std::string ShortestText(double value);
 
 // Writes value truncated toward zero as a whole decimal integer. Values beyond

@@ -78,10 +78,12 @@ Examples (lines of the output):
 Exit status:
   0  every result was calculated
   1  results were written, but some could not be calculated (a value that is
-     not a number or below 0.000001, no friction law fitting its zone, or
-     results that are not finite numbers)
+     not a number or below 0.000001, no friction law fitting its zone,
+     results that are not finite numbers, a size of --size without a loss or
+     a flow of --table not found); each is named on standard error
   2  wrong usage (an unknown option, material or series, a repeated option,
-     a limit that is not a positive number)
+     a value for an option that takes none, a limit that is not a positive
+     number)
   3  results are missing: the input could not be read or is malformed CSV,
      or the output could not be written
 )";

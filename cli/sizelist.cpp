@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -65,6 +66,37 @@ void WriteAligned(std::FILE* out, const std::vector<std::vector<std::string_view
     std::fwrite(text.data(), 1, text.size(), out);
 }
 
+// One CSV row, each cell quoted where it must be ("1/2\"" is a size).
+void WriteCsvRow(std::FILE* out, std::initializer_list<std::string_view> cells)
+{
+    std::size_t room = 1;
+    for (const std::string_view cell : cells)
+        room += 2 * cell.size() + 3;
+    std::string row(room, '\0');
+    char* end = row.data();
+    for (const std::string_view cell : cells) {
+        if (end != row.data())
+            *end++ = ',';
+        end = WriteCsvCell(end, cell);
+    }
+    *end++ = '\n';
+    std::fwrite(row.data(), 1, static_cast<std::size_t>(end - row.data()), out);
+}
+
+// The sizes that could not be calculated, each on a line of its own: the
+// list is written all the same, but not as a success.
+int ReportProblems(const std::vector<std::string>& problems, std::FILE* err)
+{
+    for (const std::string& problem : problems)
+        std::fprintf(err, "vendrel-calc: %s\n", problem.c_str());
+    return problems.empty() ? kExitSuccess : kExitDataError;
+}
+
+std::string SizeName(std::string_view nominal, std::string_view diameter)
+{
+    return std::string(nominal) + " (" + std::string(diameter) + " mm)";
+}
+
 // A limit given on the command line: a positive number, or a usage error.
 bool ReadLimit(const std::optional<std::string>& text, std::string_view option, double& limit, std::FILE* err)
 {
@@ -104,7 +136,8 @@ struct SeriesRun {
             || !ReadLimit(command.maxRate, "--max-rate", limits.maxPascalsPerMetre, err)
             || !ReadLimit(command.maxVelocity, "--max-velocity", limits.maxVelocity, err))
             return kExitUsage;
-        if (minRate >= limits.maxPascalsPerMetre) {
+        // --size has no lower limit: any --max-rate will do there.
+        if (command.mode == CommandLine::Mode::Table && minRate >= limits.maxPascalsPerMetre) {
             std::fprintf(err, "vendrel-calc: --min-rate %s is not below --max-rate %s\n", ShortestText(minRate).c_str(),
                 ShortestText(limits.maxPascalsPerMetre).c_str());
             return kExitUsage;
@@ -166,18 +199,24 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
         sizes.push_back({size.nominal, size.Inside()});
     const design::Sizing sizing
         = design::SizeForFlow(sizes, command.flow, run.roughness, run.viscosity, run.density, run.limits);
+    std::vector<std::string> problems;
+    for (const design::SizedPipe& pipe : sizing.pipes) {
+        std::vector<std::string> own;
+        ReportOutcome(pipe.outcome, own);
+        for (const std::string& problem : own)
+            problems.push_back(SizeName(pipe.nominal, pipe.diameter) + ": " + problem);
+    }
 
     if (run.csv) {
         std::fputs("nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n", out);
         for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
             const design::SizedPipe& pipe = sizing.pipes[i];
-            const std::string pascals = design::PascalsText(pipe.pascalsPerMetre);
-            std::fprintf(out, "%s,%s,%s,%s,%s,%s,%s\n", pipe.nominal.c_str(), pipe.diameter.c_str(),
-                pipe.fields.m_strVelocity.c_str(), pipe.fields.m_strFrictionRate.c_str(), pascals.c_str(),
-                std::string(ZoneKey(pipe.outcome.zone)).c_str(),
-                static_cast<int>(i) == sizing.recommended ? "yes" : "no");
+            WriteCsvRow(out,
+                {pipe.nominal, pipe.diameter, pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate,
+                    design::PascalsText(pipe.pascalsPerMetre), ZoneKey(pipe.outcome.zone),
+                    static_cast<int>(i) == sizing.recommended ? "yes" : "no"});
         }
-        return kExitSuccess;
+        return ReportProblems(problems, err);
     }
 
     run.WriteHeading(out, "流量 " + command.flow + " m³/h");
@@ -200,7 +239,7 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
         std::fprintf(out, "* 推荐：比摩阻不超过 %s 的最小管径\n", limitsText.c_str());
     else
         std::fprintf(out, "没有管径能使比摩阻不超过 %s\n", limitsText.c_str());
-    return kExitSuccess;
+    return ReportProblems(problems, err);
 }
 
 int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
@@ -212,12 +251,19 @@ int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
     const double viscosity = ParseNumber(run.viscosity);
 
     // The flow at each limit, as the text a user would type (three
-    // decimals), and the velocity the calculation gives for that text.
+    // decimals, up to six below 0.1 m³/h so that small flows keep their
+    // digits), and the velocity the calculation gives for that text.
+    std::vector<std::string> problems;
     const auto end = [&](const design::PipeSize& size, double rate, std::string& flow, std::string& velocity) {
         const double found = design::FlowForRate(size.Inside(), roughness, viscosity, run.density, rate);
-        if (std::isnan(found))
+        if (std::isnan(found)) {
+            problems.push_back(SizeName(size.nominal, design::DiameterText(size.Inside()))
+                + ": no flow found at which the loss is " + ShortestText(rate)
+                + " Pa/m (not reached, or only next to flows where no friction law fits its zone)");
             return;
-        flow = FixedText(found, 3);
+        }
+        // found lies within the search's bracket, 1e-6 to 1e6 m³/h.
+        flow = FixedText(found, std::max(3, 2 - static_cast<int>(std::floor(std::log10(found)))));
         FrictionFields fields;
         SetInputs(fields, flow, design::DiameterText(size.Inside()), run.roughness, run.viscosity);
         Calculate(fields);
@@ -234,9 +280,8 @@ int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
     if (run.csv) {
         std::fputs("nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n", out);
         for (const auto& row : rows)
-            std::fprintf(out, "%s,%s,%s,%s,%s,%s\n", row[0].c_str(), row[1].c_str(), row[2].c_str(), row[3].c_str(),
-                row[4].c_str(), row[5].c_str());
-        return kExitSuccess;
+            WriteCsvRow(out, {row[0], row[1], row[2], row[3], row[4], row[5]});
+        return ReportProblems(problems, err);
     }
     run.WriteHeading(
         out, "比摩阻 " + ShortestText(run.minRate) + " 至 " + ShortestText(run.limits.maxPascalsPerMetre) + " Pa/m");
@@ -249,7 +294,7 @@ int RunFlowTable(const CommandLine& command, std::FILE* out, std::FILE* err)
     WriteAligned(out, lines);
     if (gaps)
         std::fprintf(out, "空白：未达到该比摩阻，或其附近没有符合流区的摩擦定律（迭代失败）\n");
-    return kExitSuccess;
+    return ReportProblems(problems, err);
 }
 
 } // namespace vendrel::cli

@@ -106,13 +106,18 @@ CalculationOutcome CalculateStrictly(
 
     const CalculationOutcome outcome
         = Calculate(fields, {values[kFlow], values[kDiameter], values[kRoughness], values[kViscosity]});
+    ReportOutcome(outcome, problems);
+    return outcome;
+}
+
+void ReportOutcome(const CalculationOutcome& outcome, std::vector<std::string>& problems)
+{
     if (outcome.zone == CalculationOutcome::Zone::Failed)
         problems.push_back("no friction law's solution lies in its own zone (迭代失败)");
     if (!outcome.finite) {
         problems.push_back("the results are not finite numbers: check the units (flow in m³/h, diameter and roughness "
                            "in mm, viscosity in 10^-6 m²/s)");
     }
-    return outcome;
 }
 
 } // namespace vendrel::cli

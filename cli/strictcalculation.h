@@ -24,6 +24,10 @@ using InputNames = std::array<std::string_view, 4>;
 CalculationOutcome CalculateStrictly(
     FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems);
 
+// What leaves a calculation's results missing or meaningless, for a person to
+// read: no friction law fitting its zone, or results that are not finite.
+void ReportOutcome(const CalculationOutcome& outcome, std::vector<std::string>& problems);
+
 // The viscosity text for water at the temperature text (°C), or nothing with
 // a problem appended, named name, when it is not a number or not within
 // 0–100 °C.

@@ -196,6 +196,25 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"table_csv", {"--table", "--format", "csv"}, 0,
             "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n"
             "DN15,15.76,0.203,0.308,0.289062,0.438577\n"},
+        // --size has no lower limit, so a low --max-rate is no usage error.
+        ExitCase{"size_low_max_rate", {"--size", "--flow", "10", "--max-rate", "80"}, 0, "钢管 Schedule 40"},
+        // A size or a flow that could not be calculated is listed, named and no success.
+        ExitCase{"size_not_calculated",
+            {"--size", "--flow", "0.28", "--roughness", "2", "--series", "gb3091", "--format", "csv"}, 1,
+            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n"
+            "DN15,15.7,0.401760,,,failed,no\n",
+            "vendrel-calc: DN15 (15.7 mm): no friction law's solution lies in its own zone (迭代失败)\n"},
+        ExitCase{"table_not_found", {"--table", "--min-rate", "0.0001", "--format", "csv"}, 1,
+            "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\nDN15,15.76,,0.308,,0.438577\n",
+            "vendrel-calc: DN15 (15.76 mm): no flow found at which the loss is 0.0001 Pa/m"},
+        // Small flows keep their digits; a size named 1/2" is quoted in CSV.
+        ExitCase{"table_small_flows",
+            {"--table", "--min-rate", "0.01", "--max-rate", "0.1", "--series", "ppr-s3.2", "--format", "csv"}, 0,
+            "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n"
+            "dn20,14.4,0.000029,0.000291,0.000049,0.000496\n"},
+        ExitCase{"size_csv_quoted", {"--size", "--flow", "10", "--series", "copper-l", "--format", "csv"}, 0,
+            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n"
+            "\"1/2\"\"\",13.84,18.464410,"},
         ExitCase{"table_limits_reversed", {"--table", "--min-rate", "300", "--max-rate", "100"}, 2, "",
             "vendrel-calc: --min-rate 300 is not below --max-rate 100\n"},
         ExitCase{"size_limit_not_positive", {"--size", "--flow", "40", "--max-rate", "-1"}, 2, "",

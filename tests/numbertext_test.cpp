@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace vendrel {
 namespace {
@@ -114,6 +115,13 @@ TEST(FormatFixed, LargestDoubleFitsTheBuffer)
     const std::string text = FixedText(-std::numeric_limits<double>::max(), 1);
     EXPECT_EQ(text.size(), kMaxFixedLength - 5);
     EXPECT_EQ(text.substr(text.size() - 2), ".0");
+}
+
+// Limits echoed in headings and messages: "0.0001", not "1e-04".
+TEST(ShortestText, PlainDigitsWhereTheyFit)
+{
+    for (const auto& [value, text] : {std::pair{300.0, "300"}, {150.5, "150.5"}, {0.0001, "0.0001"}, {1e300, "1e+300"}})
+        EXPECT_EQ(ShortestText(value), text);
 }
 
 } // namespace
