@@ -141,23 +141,23 @@ private:
         if (m_column[kTemperature] >= 0)
             viscosity = ViscosityFromTemperature(InputText(cells, kTemperature, {}), "temperature", m_problems);
         std::string_view roughness = InputText(cells, kRoughness, labels::kDefaultRoughness);
-        bool known = viscosity.has_value();
+        // A temperature or material that gives no value is reported once,
+        // and the other inputs are still checked.
+        InputNames names = kInputNames;
+        if (!viscosity)
+            names[kViscosity] = "";
         if (m_column[kMaterial] >= 0) {
-            const std::string_view key = InputText(cells, kMaterial, {});
+            const std::string_view key = Trimmed(InputText(cells, kMaterial, {})); // as the header's names are
             const design::Material* material = design::FindMaterial(key);
             roughness = material != nullptr ? material->roughness : "";
             if (material == nullptr) {
                 m_problems.push_back(
                     "material: unknown material " + Quoted(key) + " (see vendrel-calc --material-list)");
-                known = false;
+                names[kRoughness] = "";
             }
         }
         SetInputs(f, InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}), roughness, viscosity.value_or(""));
-        CalculationOutcome outcome;
-        if (known)
-            outcome = CalculateStrictly(f, kInputNames, m_problems);
-        else
-            ShowInvalidData(f);
+        const CalculationOutcome outcome = CalculateStrictly(f, names, m_problems);
         if (!m_problems.empty())
             ReportRow(line);
 

@@ -41,12 +41,9 @@ int RunSingle(const cli::CommandLine& command)
         return cli::kExitUsage;
     }
     SetInputs(fields, command.flow, command.diameter, *roughness, viscosity.value_or(""));
-    CalculationOutcome outcome;
-    if (viscosity) {
-        outcome = cli::CalculateStrictly(fields, {"--flow", "--diameter", "--roughness", "--viscosity"}, problems);
-    } else {
-        ShowInvalidData(fields);
-    }
+    // A temperature that gave no viscosity is reported; the other inputs are still checked.
+    const CalculationOutcome outcome = cli::CalculateStrictly(
+        fields, {"--flow", "--diameter", "--roughness", viscosity ? "--viscosity" : ""}, problems);
 
     // The viscosity the temperature gave, so the user sees what was used.
     if (command.temperature && viscosity)

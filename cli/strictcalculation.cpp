@@ -84,7 +84,9 @@ CalculationOutcome CalculateStrictly(
     FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems)
 {
     const auto report = [&](int input, const std::string& problem) {
-        problems.push_back(std::string(names[static_cast<std::size_t>(input)]) + ": " + problem);
+        const std::string_view name = names[static_cast<std::size_t>(input)];
+        if (!name.empty())
+            problems.push_back(std::string(name) + ": " + problem);
     };
     bool allNumbers = true;
     double values[kInputCount] = {};

@@ -20,7 +20,9 @@ using InputNames = std::array<std::string_view, 4>;
 // invalid-data message without calculating. Every problem that leaves a
 // result missing or meaningless is appended to problems for a person to read,
 // naming the input ("--flow: \"10,5\" is not a number (use \".\" as the
-// decimal point)"). The four inputs must already be in fields.
+// decimal point)"). The four inputs must already be in fields. An input
+// named "" has no value and was reported already (a temperature or a
+// material that gave none): the others are still checked.
 CalculationOutcome CalculateStrictly(
     FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems);
 

@@ -183,6 +183,11 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"temperature_out_of_range", {"--temperature", "120", "--flow", "10", "--diameter", "50"}, 1,
             "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
             "vendrel-calc: --temperature: \"120\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n"},
+        // A temperature that gives no viscosity hides no other mistake.
+        ExitCase{"temperature_and_flow_wrong", {"--temperature", "200", "--flow", "abc", "--diameter", "50"}, 1,
+            "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
+            "vendrel-calc: --temperature: \"200\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n"
+            "vendrel-calc: --flow: \"abc\" is not a number\n"},
         // Design aids: a material for the roughness, every size of a series.
         ExitCase{"material", {"--flow", "10", "--diameter", "50", "--material", "steel-new"}, 0,
             "实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n摩擦阻力系数(λ) 0.023473\n"},

@@ -114,11 +114,13 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "vendrel-calc: pipes.csv, line 3: temperature: \"200\" is outside 0 to 100 °C, the range of liquid water "
             "at "
             "0.1 MPa\nvendrel-calc: pipes.csv: 1 row could not be calculated\n"},
-        GoodCase{"material_column", "flow,diameter,Material\n10,50,steel-new\n10,50,gold\n",
+        // A material cell is trimmed as a number cell is; an unknown one hides no other mistake.
+        GoodCase{"material_column", "flow,diameter,Material\n10,50, steel-new\nx,50,gold\n",
             "10,50,0.045,1.306,1.414711,54161,0.023473,47.902590,2.640413,过渡区：λ误差为0.024705^-6,transition,0."
             "024705\n"
-            "10,50,,1.306,,数据有误,,,,,invalid,\n",
-            "vendrel-calc: pipes.csv, line 3: material: unknown material \"gold\" (see vendrel-calc --material-list)\n"
+            "x,50,,1.306,,数据有误,,,,,invalid,\n",
+            "vendrel-calc: pipes.csv, line 3: material: unknown material \"gold\" (see vendrel-calc --material-list); "
+            "flow: \"x\" is not a number\n"
             "vendrel-calc: pipes.csv: 1 row could not be calculated\n"},
         GoodCase{"iteration_failure", "flow,diameter,roughness\n3.2,50,2\n",
             "3.2,50,2,1.306,0.452707,17331,,,,迭代失败,failed,\n",
