@@ -46,7 +46,8 @@ Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, 
         // From the printed texts: the limits judge the digits the user sees.
         pipe.pascalsPerMetre = calculated ? PascalsPerMetre(ParseNumber(pipe.fields.m_strFrictionRate), density)
                                           : std::numeric_limits<double>::quiet_NaN();
-        pipe.withinLimits = calculated && pipe.pascalsPerMetre <= limits.maxPascalsPerMetre
+        // Pa/m as shown, to 0.1: a size listed at 300.0 is within 300.
+        pipe.withinLimits = calculated && ParseNumber(PascalsText(pipe.pascalsPerMetre)) <= limits.maxPascalsPerMetre
             && ParseNumber(pipe.fields.m_strVelocity) <= limits.maxVelocity;
         if (pipe.withinLimits && sizing.recommended < 0)
             sizing.recommended = static_cast<int>(i);
