@@ -352,7 +352,7 @@ private slots:
     // its own sizes, and the water is that of the last temperature given.
     void standardSizeWritesTheBore_data()
     {
-        QTest::addColumn<QString>("celsius"); // given first, or ""
+        QTest::addColumn<QString>("celsius"); // given first, or "", then a viscosity typed after ","
         QTest::addColumn<int>("series");
         QTest::addColumn<QString>("choose"); // the size to double-click, or ""
         QTest::addColumn<int>("key");
@@ -372,6 +372,10 @@ private slots:
         QTest::newRow("water at 60 °C") << QStringLiteral("60") << 0 << QString() << int(Qt::Key_Escape)
                                         << Utf8("水温 60 ℃，密度 983.2 kg/m³") << QStringLiteral("DN65") << QString()
                                         << QString();
+        // A viscosity typed over the temperature's: its water is not known.
+        QTest::newRow("viscosity typed") << QStringLiteral("60,0.5") << 0 << QString() << int(Qt::Key_Escape)
+                                         << Utf8("密度按 10 ℃ 水取 999.7 kg/m³") << QStringLiteral("DN65") << QString()
+                                         << QString();
     }
     void standardSizeWritesTheBore()
     {
@@ -384,7 +388,9 @@ private slots:
         QFETCH(QString, diameter);
         QFETCH(QString, velocity);
         if (!celsius.isEmpty())
-            applyTemperature(celsius);
+            applyTemperature(celsius.section(QLatin1Char(','), 0, 0));
+        if (celsius.contains(QLatin1Char(',')))
+            type(IDC_VISCOSITY, celsius.section(QLatin1Char(','), 1));
         type(IDC_FLOW, QStringLiteral("10"));
         bool opened = false;
         QString selected;

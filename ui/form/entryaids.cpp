@@ -75,7 +75,7 @@ const design::PipeSeries& SeriesAt(int index)
     return design::AllPipeSeries()[index];
 }
 
-SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& series, double celsius)
+SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& series, std::optional<double> celsius)
 {
     SizeTable table;
     const std::pair<const std::string&, const char*> needed[] = {{inputs.m_strFlow, labels::kFlow},
@@ -87,7 +87,7 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
         }
     }
 
-    const double density = design::WaterDensity(celsius);
+    const double density = design::WaterDensity(celsius.value_or(10));
     std::vector<design::SizeChoice> sizes;
     for (const design::PipeSize& size : series)
         sizes.push_back({size.nominal, size.Inside()});
@@ -103,8 +103,9 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
     }
     table.recommended = sizing.recommended;
     table.inputs = "流量 " + inputs.m_strFlow + " m³/h，粗糙度 K " + inputs.m_strRoughness + " mm，运动粘滞系数 "
-        + inputs.m_strViscosity + "×10^-6 m^2/s\n水温 " + ShortestText(celsius) + " ℃，密度 " + FixedText(density, 1)
-        + " kg/m³\n";
+        + inputs.m_strViscosity + "×10^-6 m^2/s\n"
+        + (celsius ? "水温 " + ShortestText(*celsius) + " ℃，密度 " : std::string("密度按 10 ℃ 水取 "))
+        + FixedText(density, 1) + " kg/m³\n";
     table.inputs += table.recommended >= 0 ? "推荐：比摩阻不超过 " + ShortestText(kMaxPascalsPerMetre)
             + " Pa/m 的最小管径 " + table.rows[table.recommended][0]
                                            : "各管径的比摩阻均超过 " + ShortestText(kMaxPascalsPerMetre) + " Pa/m";

@@ -4,6 +4,7 @@
 #include "ui/form/controlid.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,7 +53,9 @@ WaterTemperature ViscosityForTemperature(std::string_view celsiusText);
 
 // The sizes of a series for the flow, roughness and viscosity of the entries,
 // as the size window lists them, with the smallest within 300 Pa/m
-// recommended; or, in error, why the entries cannot be sized.
+// recommended; or, in error, why the entries cannot be sized. Pa/m takes the
+// density of water at celsius, or at 10 °C, said so, where the temperature
+// of a viscosity typed by hand is not known.
 struct SizeTable {
     std::string inputs; // the flow, roughness and water the list is for
     std::string error;
@@ -60,7 +63,7 @@ struct SizeTable {
     std::vector<std::string> diameters;           // each row's inner diameter text
     int recommended = -1;
 };
-SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& series, double celsius);
+SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& series, std::optional<double> celsius);
 
 // The series the size window offers, by index, and their names.
 int SeriesCount();

@@ -4,6 +4,8 @@
 #include "calc/frictioncalc.h"
 #include "ui/form/frictionform.h"
 
+#include <optional>
+
 namespace vendrel::form {
 
 void FrictionDlgBase::UpdateData(bool saveAndValidate)
@@ -63,7 +65,13 @@ SizeTable FrictionDlgBase::StandardSizes(int series) const
     FrictionFields inputs;
     SetInputs(inputs, ControlText(IDC_FLOW), ControlText(IDC_DIAMETER), ControlText(IDC_ROUGHNESS),
         ControlText(IDC_VISCOSITY));
-    const double celsius = inputs.m_strViscosity == m_temperatureViscosity ? m_waterCelsius : 10;
+    // The water is known by the viscosity: the one a temperature wrote, or
+    // the default, which is that of water at 10 °C.
+    std::optional<double> celsius;
+    if (inputs.m_strViscosity == m_temperatureViscosity)
+        celsius = m_waterCelsius;
+    else if (inputs.m_strViscosity == labels::kDefaultViscosity)
+        celsius = 10;
     return SizeTableFor(inputs, SeriesAt(series), celsius);
 }
 
