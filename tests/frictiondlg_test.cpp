@@ -294,6 +294,8 @@ private slots:
         }
         QCOMPARE(field(IDC_ROUGHNESS)->text(), QStringLiteral("0.15"));
         QCOMPARE(field(IDC_REYNOLDS)->text(), QString()); // written, not yet calculated
+        field(IDC_ROUGHNESS)->undo();                     // as typed text can be
+        QCOMPARE(field(IDC_ROUGHNESS)->text(), QStringLiteral("0.2"));
     }
 
     // "按水温计算…" writes the viscosity of water at the temperature typed;

@@ -301,6 +301,7 @@ TEST_P(Win32DialogAid, WritesItsEntry)
     RunningDialog dialog;
     ASSERT_NE(dialog.window(), nullptr);
     dialog.Type(IDC_FLOW, "10");
+    const std::string before = dialog.Text(aid.entry);
     // From the keyboard the menu comes with no place (-1); from the mouse
     // with the screen point clicked.
     RECT entry;
@@ -330,6 +331,10 @@ TEST_P(Win32DialogAid, WritesItsEntry)
         for (int i = 0; i < 200 && dialog.Text(id) != text; ++i)
             Sleep(25);
         EXPECT_EQ(dialog.Text(id), text) << id;
+    }
+    if (dialog.Text(aid.entry) != before) { // an aid's value is undone as typed text is
+        SendMessageW(dialog.control(aid.entry), EM_UNDO, 0, 0);
+        EXPECT_EQ(dialog.Text(aid.entry), before);
     }
 }
 

@@ -41,7 +41,7 @@ void FrictionDlgBase::CalculateFields()
 void FrictionDlgBase::SetEntry(ControlId id, const std::string& text)
 {
     if (ControlText(id) != text)
-        SetControlText(id, text);
+        ReplaceEntryText(id, text);
 }
 
 WaterTemperature FrictionDlgBase::ApplyWaterTemperature(std::string_view celsiusText)

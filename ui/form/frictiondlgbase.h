@@ -43,6 +43,9 @@ protected:
     // Called only for a text that differs from the control's: rewriting an
     // unchanged entry would move its cursor and lose its undo history.
     virtual void SetControlText(ControlId id, const std::string& text) = 0;
+    // An aid's value typed over an entry's text, as the user would: undo
+    // brings back what was there.
+    virtual void ReplaceEntryText(ControlId id, const std::string& text) = 0;
 
     FrictionFields m_fields;
 

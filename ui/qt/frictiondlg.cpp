@@ -276,4 +276,12 @@ void CFrictionDlg::SetControlText(form::ControlId id, const std::string& text)
     edit->setCursorPosition(0);
 }
 
+void CFrictionDlg::ReplaceEntryText(form::ControlId id, const std::string& text)
+{
+    QLineEdit* edit = m_edits.at(id);
+    edit->selectAll();
+    edit->insert(QString::fromStdString(text)); // unlike setText, kept in the undo history
+    edit->setCursorPosition(0);
+}
+
 } // namespace vendrel::ui

@@ -46,6 +46,7 @@ private:
 
     std::string ControlText(form::ControlId id) const override;
     void SetControlText(form::ControlId id, const std::string& text) override;
+    void ReplaceEntryText(form::ControlId id, const std::string& text) override;
 
     void OnWaterTemperature();
     void OnStandardSize();

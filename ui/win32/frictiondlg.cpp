@@ -174,4 +174,14 @@ void CFrictionDlg::SetControlText(form::ControlId id, const std::string& text)
     SetDlgItemTextW(m_hWnd, id, Utf16(text).c_str());
 }
 
+void CFrictionDlg::ReplaceEntryText(form::ControlId id, const std::string& text)
+{
+    // WM_SETTEXT would empty the edit's undo; a replaced selection can be undone.
+    const HWND edit = GetDlgItem(m_hWnd, id);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Utf16(text).c_str()));
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
 } // namespace vendrel::ui

@@ -37,6 +37,7 @@ private:
 
     std::string ControlText(form::ControlId id) const override;
     void SetControlText(form::ControlId id, const std::string& text) override;
+    void ReplaceEntryText(form::ControlId id, const std::string& text) override;
 
     HWND m_parent;
     // Shared resource handles (LR_SHARED): Windows owns them, nothing frees them.
