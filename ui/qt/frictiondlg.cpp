@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <functional>
+
 namespace vendrel::ui {
 namespace {
 
@@ -23,6 +25,19 @@ using form::ControlKind;
 // Results sit in disabled fields; a dark grey keeps their digits as easy to
 // read as typed text while the field still looks inactive.
 const QColor kDisabledText(0x40, 0x40, 0x40);
+
+// A prompt that stays open, under its message, until what it asks for can
+// be used or it is cancelled.
+class CheckedPrompt : public QDialog {
+public:
+    using QDialog::QDialog;
+    std::function<bool()> usable;
+    void accept() override
+    {
+        if (usable())
+            QDialog::accept();
+    }
+};
 
 } // namespace
 
@@ -222,24 +237,25 @@ void CFrictionDlg::showEntryMenu(form::ControlId id, const QPoint& globalPos)
 
 void CFrictionDlg::OnWaterTemperature()
 {
-    QDialog prompt(this,
+    CheckedPrompt prompt(this,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint);
     const FormWidgets widgets(prompt, form::TemperatureForm());
     QLineEdit* temperature = widgets.get<QLineEdit>(form::IDC_TEMPERATURE);
     temperature->setText(m_lastTemperature);
     temperature->selectAll();
-    // Until a usable temperature is given or the prompt is cancelled.
-    while (prompt.exec() == QDialog::Accepted) {
+    prompt.usable = [&] {
         const form::WaterTemperature water = ApplyWaterTemperature(temperature->text().toStdString());
         if (water.error.empty()) {
             m_lastTemperature = temperature->text();
-            return;
+            return true;
         }
         QMessageBox::warning(&prompt, prompt.windowTitle(), QString::fromStdString(water.error));
         temperature->selectAll();
         temperature->setFocus();
-    }
+        return false;
+    };
+    prompt.exec();
 }
 
 void CFrictionDlg::OnStandardSize()
