@@ -21,7 +21,7 @@ const Control kTemperatureControls[] = {
 
 const Control kSizeControls[] = {
     {ID_LABEL,        Label,               kSeriesPrompt,      {  7,   8,  44, 12}, false, false, IDC_SERIES},
-    {IDC_SERIES,      ControlKind::Choice, nullptr,            { 52,   7, 180, 80}, false, false, ID_LABEL},
+    {IDC_SERIES,      ControlKind::Choice, nullptr,            { 52,   7, 240, 80}, false, false, ID_LABEL},
     {IDC_SIZE_INPUTS, Label,               nullptr,            {  7,  24, 346, 28}, false, false, ID_LABEL},
     {IDC_SIZES,       ControlKind::List,   nullptr,            {  7,  55, 346, 143}, false, false, ID_LABEL},
     {ID_LABEL,        Label,               kSizeHint,          {  7, 206, 230, 14}, false, false, ID_LABEL},
