@@ -310,6 +310,17 @@ TEST_P(Win32DialogAid, WritesItsEntry)
     PostMessageW(dialog.control(aid.entry), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.control(aid.entry)), where);
     HWND menu = dialog.WaitForWindow(nullptr, L"#32768");
     ASSERT_NE(menu, nullptr);
+    // At the point clicked, or under the text cursor within the entry.
+    RECT placed;
+    GetWindowRect(menu, &placed);
+    if (aid.byMouse) {
+        EXPECT_EQ(placed.left, (entry.left + entry.right) / 2);
+        EXPECT_EQ(placed.top, (entry.top + entry.bottom) / 2);
+    } else {
+        EXPECT_GE(placed.left, entry.left);
+        EXPECT_LT(placed.left, entry.right);
+        EXPECT_NEAR(placed.top, entry.bottom, 4);
+    }
     for (const WPARAM key : aid.menuKeys)
         dialog.Key(aid.entry, key);
     if (aid.window != nullptr) {
