@@ -115,11 +115,15 @@ void CSizeDlg::ShowTable(form::SizeTable table)
                 ListView_SetItem(list, &item);
         }
     }
-    // Wide enough for the widest of the column's texts and its title.
+    // Wide enough for the widest of the column's texts and its title. The
+    // header's margins are counted in dialog units: they grow with the DPI
+    // as the window does, where pixels would cut titles short at 200 %.
+    RECT margins{0, 0, 11, 0};
+    MapDialogRect(m_hWnd, &margins);
     for (int column = 0; column < static_cast<int>(design::kSizeColumnTitles.size()); ++column) {
         ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
         const std::wstring title = Utf16(design::kSizeColumnTitles[static_cast<std::size_t>(column)]);
-        const int titleWidth = ListView_GetStringWidth(list, title.c_str()) + 2 * GetSystemMetrics(SM_CXEDGE) + 12;
+        const int titleWidth = ListView_GetStringWidth(list, title.c_str()) + margins.right;
         if (ListView_GetColumnWidth(list, column) < titleWidth)
             ListView_SetColumnWidth(list, column, titleWidth);
     }
