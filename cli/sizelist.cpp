@@ -212,25 +212,21 @@ int RunSizeList(const CommandLine& command, std::FILE* out, std::FILE* err)
         for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
             const design::SizedPipe& pipe = sizing.pipes[i];
             WriteCsvRow(out,
-                {pipe.nominal, pipe.diameter, pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate,
-                    design::PascalsText(pipe.pascalsPerMetre), ZoneKey(pipe.outcome.zone),
-                    static_cast<int>(i) == sizing.recommended ? "yes" : "no"});
+                {pipe.nominal, pipe.diameter, pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, pipe.pascals,
+                    ZoneKey(pipe.outcome.zone), static_cast<int>(i) == sizing.recommended ? "yes" : "no"});
         }
         return ReportProblems(problems, err);
     }
 
     run.WriteHeading(out, "流量 " + command.flow + " m³/h");
-    // Views of the pipes' texts; only the Pa/m texts are made here.
-    std::vector<std::string> pascals;
-    pascals.reserve(sizing.pipes.size());
+    // Views of the pipes' texts.
     std::vector<std::vector<std::string_view>> rows = {{""}};
     rows.reserve(sizing.pipes.size() + 1);
     rows[0].insert(rows[0].end(), design::kSizeColumnTitles.begin(), design::kSizeColumnTitles.end());
     for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
         const design::SizedPipe& pipe = sizing.pipes[i];
-        pascals.push_back(design::PascalsText(pipe.pascalsPerMetre));
         rows.push_back({static_cast<int>(i) == sizing.recommended ? kRecommended : "", pipe.nominal, pipe.diameter,
-            pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, pascals.back(), ZoneName(pipe.outcome.zone)});
+            pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, pipe.pascals, ZoneName(pipe.outcome.zone)});
     }
     WriteAligned(out, rows);
     const std::string limitsText = ShortestText(run.limits.maxPascalsPerMetre) + " Pa/m"

@@ -46,8 +46,9 @@ Sizing SizeForFlow(const std::vector<SizeChoice>& sizes, std::string_view flow, 
         // From the printed texts: the limits judge the digits the user sees.
         pipe.pascalsPerMetre = calculated ? PascalsPerMetre(ParseNumber(pipe.fields.m_strFrictionRate), density)
                                           : std::numeric_limits<double>::quiet_NaN();
+        pipe.pascals = PascalsText(pipe.pascalsPerMetre);
         // Pa/m as shown, to 0.1: a size listed at 300.0 is within 300.
-        pipe.withinLimits = calculated && ParseNumber(PascalsText(pipe.pascalsPerMetre)) <= limits.maxPascalsPerMetre
+        pipe.withinLimits = calculated && ParseNumber(pipe.pascals) <= limits.maxPascalsPerMetre
             && ParseNumber(pipe.fields.m_strVelocity) <= limits.maxVelocity;
         if (pipe.withinLimits && sizing.recommended < 0)
             sizing.recommended = static_cast<int>(i);

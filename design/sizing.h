@@ -39,7 +39,8 @@ struct SizedPipe {
     FrictionFields fields;
     CalculationOutcome outcome;
     double pascalsPerMetre = 0; // NaN where no loss was calculated
-    bool withinLimits = false;
+    std::string pascals;        // as listed, PascalsText(pascalsPerMetre)
+    bool withinLimits = false;  // judged on the listed texts
 };
 
 struct Sizing {

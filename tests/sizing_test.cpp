@@ -53,6 +53,7 @@ TEST(Sizing, RecommendsTheSmallestSizeWithinTheLimits)
             ASSERT_EQ(pipe.fields.m_strVelocity, forward.m_strVelocity) << flow << " in " << pipe.nominal;
             ASSERT_EQ(pipe.fields.m_strFrictionRate, forward.m_strFrictionRate) << flow << " in " << pipe.nominal;
             const std::string shown = PascalsText(pipe.pascalsPerMetre); // to 0.1, as listed
+            ASSERT_EQ(pipe.pascals, shown);
             const bool within = !shown.empty() && std::stod(shown) <= limits.maxPascalsPerMetre
                 && std::stod(forward.m_strVelocity) <= limits.maxVelocity;
             ASSERT_EQ(pipe.withinLimits, within) << flow << " in " << pipe.nominal;

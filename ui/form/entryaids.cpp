@@ -98,7 +98,7 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
 
     for (const design::SizedPipe& pipe : sizing.pipes) {
         table.rows.push_back({pipe.nominal, pipe.diameter, pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate,
-            design::PascalsText(pipe.pascalsPerMetre), std::string(ZoneName(pipe.outcome.zone))});
+            pipe.pascals, std::string(ZoneName(pipe.outcome.zone))});
         table.diameters.push_back(pipe.diameter);
     }
     table.recommended = sizing.recommended;
