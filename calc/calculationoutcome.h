@@ -13,6 +13,9 @@ struct CalculationOutcome {
         Transition, // turbulent, Colebrook–White
         Rough,      // turbulent, fully rough
         Failed,     // turbulent, but no law's root fits its own zone
+        // The design aids' answer where the calculator's is Failed: λ from
+        // the Colebrook–White law alone (CalculateColebrookWhite).
+        ColebrookWhite,
     };
     Zone zone = Zone::Invalid;
     // False when a number shown is infinite or not a number, which only inputs

@@ -1,5 +1,6 @@
 #include "calc/frictioncalc.h"
 
+#include "calc/colebrookwhite.h"
 #include "calc/flowzone.h"
 #include "calc/frictionlaws.h"
 #include "calc/messages.h"
@@ -68,9 +69,7 @@ void AssignTurbulentStatus(
         break;
     }
     case FlowZone::Transition: {
-        const double root = math::SquareRoot(lambda);
-        AssignResidual(status, messages::kTransitionPrefix,
-            2 * math::Log10(laws::kColebrookViscous / re / root + roughness * laws::kInverse371 / diameter) + 1 / root);
+        AssignResidual(status, messages::kTransitionPrefix, ColebrookWhiteResidual(lambda, re, roughness, diameter));
         break;
     }
     case FlowZone::Rough:
@@ -82,6 +81,48 @@ void AssignTurbulentStatus(
         status.assign(messages::kIterationFailed);
         break;
     }
+}
+
+// A flow in SI units with its velocity and Reynolds number, as every result
+// is computed from them.
+struct Flow {
+    double diameter;  // m
+    double roughness; // m
+    double viscosity; // m²/s
+    double velocity;  // m/s
+    double re;
+};
+
+Flow FlowOf(const InputValues& inputs)
+{
+    Flow flow;
+    flow.diameter = inputs.diameter * kMillimetre;
+    flow.roughness = inputs.roughness * kMillimetre;
+    flow.viscosity = inputs.viscosity * kViscosityUnit;
+    flow.velocity = (inputs.flow * kPerHour) / (flow.diameter * flow.diameter * kPipeAreaFactor);
+    flow.re = flow.velocity * flow.diameter / flow.viscosity;
+    return flow;
+}
+
+bool Accepted(const InputValues& inputs)
+{
+    // A zero, negative or infinite viscosity would produce a plausible-looking
+    // but meaningless laminar or rough result, so it is refused like the rest.
+    return IsAcceptedInput(inputs.diameter) && IsAcceptedInput(inputs.flow) && IsAcceptedInput(inputs.roughness)
+        && IsAcceptedInput(inputs.viscosity);
+}
+
+// The λ-based texts of a turbulent flow: Re*, λ and Rf.
+void AssignTurbulentResults(FrictionFields& fields, CalculationOutcome& outcome, double lambda, const Flow& flow)
+{
+    const double roughReynolds
+        = math::SquareRoot(lambda * laws::kEighth) * flow.velocity * flow.roughness / flow.viscosity;
+    AssignFixed(fields.m_strRoughReynolds, roughReynolds);
+    const double frictionRate = lambda / flow.diameter * flow.velocity * flow.velocity * kHeadToMillimetres;
+    AssignFixed(fields.m_strLambda, lambda);
+    AssignFixed(fields.m_strFrictionRate, frictionRate);
+    outcome.finite
+        = outcome.finite && std::isfinite(roughReynolds) && std::isfinite(lambda) && std::isfinite(frictionRate);
 }
 
 } // namespace
@@ -119,33 +160,20 @@ CalculationOutcome Calculate(FrictionFields& fields)
 CalculationOutcome Calculate(FrictionFields& fields, const InputValues& inputs)
 {
     using Zone = CalculationOutcome::Zone;
-    const auto [flow, diameter, roughness, viscosity] = inputs;
-
-    // A zero, negative or infinite viscosity would produce a plausible-looking
-    // but meaningless laminar or rough result, so it is refused like the rest.
-    if (!IsAcceptedInput(diameter) || !IsAcceptedInput(flow) || !IsAcceptedInput(roughness)
-        || !IsAcceptedInput(viscosity)) {
+    if (!Accepted(inputs)) {
         ShowInvalidData(fields);
         return {Zone::Invalid, true};
     }
+    const Flow flow = FlowOf(inputs);
+    AssignFixed(fields.m_strVelocity, flow.velocity);
+    AssignTruncatedInteger(fields.m_strReynolds, flow.re);
+    CalculationOutcome outcome{Zone::Invalid, std::isfinite(flow.velocity) && std::isfinite(flow.re)};
 
-    const double diameterSI = diameter * kMillimetre;
-    const double roughnessSI = roughness * kMillimetre;
-    const double viscositySI = viscosity * kViscosityUnit;
-
-    const double velocity = (flow * kPerHour) / (diameterSI * diameterSI * kPipeAreaFactor);
-    const double re = velocity * diameterSI / viscositySI;
-
-    AssignFixed(fields.m_strVelocity, velocity);
-    AssignTruncatedInteger(fields.m_strReynolds, re);
-    CalculationOutcome outcome{Zone::Invalid, std::isfinite(velocity) && std::isfinite(re)};
-
-    double lambda;
-    if (re > kTurbulentLimit) {
+    if (flow.re > kTurbulentLimit) {
         FlowZone zone = FlowZone::None;
-        lambda = SolveTurbulentFriction(
-            ToSingle(roughnessSI), ToSingle(diameterSI), ToSingle(velocity), ToSingle(viscositySI), zone);
-        AssignTurbulentStatus(fields.m_strStatus, zone, lambda, re, roughnessSI, diameterSI);
+        const double lambda = SolveTurbulentFriction(
+            ToSingle(flow.roughness), ToSingle(flow.diameter), ToSingle(flow.velocity), ToSingle(flow.viscosity), zone);
+        AssignTurbulentStatus(fields.m_strStatus, zone, lambda, flow.re, flow.roughness, flow.diameter);
         if (zone == FlowZone::Failed) {
             // No law fits its zone: show no λ-based result rather than -1 and a negative loss.
             fields.m_strLambda.clear();
@@ -157,22 +185,50 @@ CalculationOutcome Calculate(FrictionFields& fields, const InputValues& inputs)
         outcome.zone = zone == FlowZone::Smooth ? Zone::Smooth
             : zone == FlowZone::Rough           ? Zone::Rough
                                                 : Zone::Transition;
-        const double roughReynolds = math::SquareRoot(lambda * laws::kEighth) * velocity * roughnessSI / viscositySI;
-        AssignFixed(fields.m_strRoughReynolds, roughReynolds);
-        outcome.finite = outcome.finite && std::isfinite(roughReynolds);
-    } else {
-        // A Re that is not a number fails both comparisons and counts as laminar.
-        const bool critical = re >= kLaminarLimit;
-        lambda = critical ? 0.0025 * math::Pow(re, kOneThirdSingle) : 64 / re;
-        fields.m_strStatus.assign(critical ? messages::kCritical : messages::kLaminar);
-        fields.m_strRoughReynolds.assign(messages::kNotTurbulent);
-        outcome.zone = critical ? Zone::Critical : Zone::Laminar;
+        AssignTurbulentResults(fields, outcome, lambda, flow);
+        return outcome;
     }
-    const double frictionRate = lambda / diameterSI * velocity * velocity * kHeadToMillimetres;
+    // A Re that is not a number fails both comparisons and counts as laminar.
+    const bool critical = flow.re >= kLaminarLimit;
+    const double lambda = critical ? 0.0025 * math::Pow(flow.re, kOneThirdSingle) : 64 / flow.re;
+    fields.m_strStatus.assign(critical ? messages::kCritical : messages::kLaminar);
+    fields.m_strRoughReynolds.assign(messages::kNotTurbulent);
+    outcome.zone = critical ? Zone::Critical : Zone::Laminar;
+    const double frictionRate = lambda / flow.diameter * flow.velocity * flow.velocity * kHeadToMillimetres;
     AssignFixed(fields.m_strLambda, lambda);
     AssignFixed(fields.m_strFrictionRate, frictionRate);
     outcome.finite = outcome.finite && std::isfinite(lambda) && std::isfinite(frictionRate);
     return outcome;
+}
+
+CalculationOutcome CalculateColebrookWhite(FrictionFields& fields, const InputValues& inputs)
+{
+    const CalculationOutcome outcome = Calculate(fields, inputs);
+    if (outcome.zone != CalculationOutcome::Zone::Failed)
+        return outcome;
+    const Flow flow = FlowOf(inputs);
+    const double lambda = SolveColebrookWhite(flow.re, flow.roughness, flow.diameter);
+    if (std::isnan(lambda))
+        return outcome;
+    CalculationOutcome fallback{CalculationOutcome::Zone::ColebrookWhite, outcome.finite};
+    AssignTurbulentStatus(fields.m_strStatus, FlowZone::Transition, lambda, flow.re, flow.roughness, flow.diameter);
+    AssignTurbulentResults(fields, fallback, lambda, flow);
+    return fallback;
+}
+
+CalculationLaw LawFor(const InputValues& inputs)
+{
+    if (!Accepted(inputs))
+        return CalculationLaw::Invalid;
+    const Flow flow = FlowOf(inputs);
+    if (!(flow.re >= kLaminarLimit))
+        return CalculationLaw::Laminar;
+    if (flow.re <= kTurbulentLimit)
+        return CalculationLaw::Critical;
+    return IsFullyRough(
+               ToSingle(flow.roughness), ToSingle(flow.diameter), ToSingle(flow.velocity), ToSingle(flow.viscosity))
+        ? CalculationLaw::Rough
+        : CalculationLaw::Solved;
 }
 
 } // namespace vendrel

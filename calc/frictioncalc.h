@@ -32,6 +32,24 @@ struct InputValues {
 // that reads them its own, stricter way; the texts are left as they are.
 CalculationOutcome Calculate(FrictionFields& fields, const InputValues& inputs);
 
+// Calculate, except that where its zone solver finds no law whose root fits
+// its own zone (Failed), λ is the Colebrook–White root in full precision
+// (SolveColebrookWhite) and the status line shows that law's residual; the
+// zone is then ColebrookWhite. For the design aids, which must not lose a
+// real pipe at the rough boundary; the calculator itself keeps its 迭代失败.
+CalculationOutcome CalculateColebrookWhite(FrictionFields& fields, const InputValues& inputs);
+
+// Which law Calculate applies to inputs, for the design aids that follow a
+// bore's loss as the flow grows: it jumps where the law changes.
+enum class CalculationLaw {
+    Invalid,  // an input is refused
+    Laminar,  // Re < 2000
+    Critical, // 2000 ≤ Re ≤ 4000
+    Rough,    // turbulent, and the rough law's Re* is above 60
+    Solved,   // turbulent, by Colebrook–White or the smooth law (or neither)
+};
+CalculationLaw LawFor(const InputValues& inputs);
+
 // True for a number Calculate accepts as an input: at least 0.000001, finite.
 bool IsAcceptedInput(double value);
 

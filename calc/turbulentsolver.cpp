@@ -25,6 +25,11 @@ double RoughReynolds(double lambda, double K, double V, double nu)
     return math::SquareRoot(lambda * laws::kEighth) * K * V / nu;
 }
 
+double RoughLambda(double k, double d)
+{
+    return math::FourthRoot(k / d) * laws::kRoughFactor;
+}
+
 // Plain bisection on [kBracketLow, kBracketHigh] for a law whose value at the
 // lower end is lawAtLow. The result is the last midpoint, not either end: the
 // residuals shown to the user are computed at it.
@@ -77,7 +82,7 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
     const double n = nu;
 
     zone = FlowZone::Rough;
-    const double roughLambda = math::FourthRoot(k / d) * laws::kRoughFactor;
+    const double roughLambda = RoughLambda(k, d);
     const double roughReynolds = RoughReynolds(roughLambda, k, v, n);
     if (roughReynolds > kRoughLimit)
         return roughLambda;
@@ -136,6 +141,11 @@ double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zon
         return smoothSearch.mid;
     zone = FlowZone::Failed;
     return kFailed;
+}
+
+bool IsFullyRough(float K, float D, float V, float nu)
+{
+    return RoughReynolds(RoughLambda(K, D), K, V, nu) > kRoughLimit;
 }
 
 } // namespace vendrel

@@ -11,4 +11,8 @@ namespace vendrel {
 // its zone. Writes the zone; returns λ, or -1.0 with FlowZone::Failed.
 double SolveTurbulentFriction(float K, float D, float V, float nu, FlowZone& zone);
 
+// The solver's first test: whether the rough law's own Re* is above 60, so
+// that it returns the rough law's λ.
+bool IsFullyRough(float K, float D, float V, float nu);
+
 } // namespace vendrel
