@@ -1,6 +1,10 @@
 #include "design/materials.h"
 
+#include "calc/numbertext.h"
+
+#include <cassert>
 #include <iterator>
+#include <utility>
 
 namespace vendrel::design {
 namespace {
@@ -30,30 +34,88 @@ constexpr char kNanSteel[] = "Nan Steel, Pipe roughness (absolute roughness, mm)
 // 0.0001–0.006 by surface finish (electro-polished to bead-blasted), others
 // 0.002; we take 0.015, the figure for pipe as delivered and the safer for
 // sizing.
+struct Preset {
+    const char* key;
+    const char* name;
+    const char* roughness;
+    const char* source;
+    bool plastic;
+    const char* family;
+};
+
 // clang-format off
-constexpr Material kMaterials[] = {
-    {"steel-closed",        "钢管（闭式水系统）",         "0.2",    kIdelchik},
-    {"steel-open",          "钢管（开式水系统、冷却水）", "0.5",    kIdelchik},
-    {"steel-new",           "新钢管（商品钢管、熟铁管）", "0.045",  kMoody},
-    {"galvanized",          "镀锌钢管",                   "0.15",   kMoody},
-    {"cast-iron",           "铸铁管",                     "0.26",   kMoody},
-    {"cast-iron-asphalted", "涂沥青铸铁管",               "0.12",   kMoody},
-    {"copper",              "铜管（拉制管）",             "0.0015", kMoody},
-    {"stainless",           "不锈钢管",                   "0.015",  kNanSteel},
-    {"plastic",             "塑料管（PP-R、PE-X、PVC-U）", "0.0015", kToolbox},
+constexpr Preset kMaterials[] = {
+    {"steel-closed",        "钢管（闭式水系统）",         "0.2",    kIdelchik, false, "steel"},
+    {"steel-open",          "钢管（开式水系统、冷却水）", "0.5",    kIdelchik, false, "steel"},
+    {"steel-new",           "新钢管（商品钢管、熟铁管）", "0.045",  kMoody,    false, "steel"},
+    {"galvanized",          "镀锌钢管",                   "0.15",   kMoody,    false, "steel"},
+    {"cast-iron",           "铸铁管",                     "0.26",   kMoody,    false, "cast-iron"},
+    {"cast-iron-asphalted", "涂沥青铸铁管",               "0.12",   kMoody,    false, "cast-iron"},
+    {"copper",              "铜管（拉制管）",             "0.0015", kMoody,    false, "copper"},
+    {"stainless",           "不锈钢管",                   "0.015",  kNanSteel, false, "stainless"},
+    {"plastic",             "塑料管（PP-R、PE-X、PVC-U）", "0.0015", kToolbox,  true, "plastic"},
 };
 // clang-format on
 
 } // namespace
 
-MaterialList Materials()
+bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
-    return {kMaterials, static_cast<int>(std::size(kMaterials))};
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
 }
 
-const Material* FindMaterial(std::string_view key)
+MaterialCatalog::MaterialCatalog()
 {
-    return FindByKey(Materials(), key);
+    for (const Preset& preset : kMaterials)
+        m_materials.push_back(
+            {preset.key, preset.name, preset.roughness, preset.source, preset.plastic, preset.family});
+}
+
+const Material& MaterialCatalog::operator[](int index) const
+{
+    assert(index >= 0 && index < size());
+    return m_materials[static_cast<std::size_t>(index)];
+}
+
+const Material* MaterialCatalog::Find(std::string_view text) const
+{
+    for (const Material& material : m_materials) {
+        if (SameIgnoringCase(material.key, text) || material.name == text)
+            return &material;
+    }
+    return nullptr;
+}
+
+bool MaterialCatalog::Add(Material material)
+{
+    if (Find(material.key) != nullptr || Find(material.name) != nullptr)
+        return false;
+    m_materials.push_back(std::move(material));
+    return true;
+}
+
+bool MaterialCatalog::FamilyHasRoughness(std::string_view family, double roughness) const
+{
+    for (const Material& material : m_materials) {
+        if (material.family == family && ParseNumber(material.roughness) == roughness)
+            return true;
+    }
+    return false;
+}
+
+std::string MaterialCatalog::Keys() const
+{
+    std::string keys;
+    for (const Material& material : m_materials)
+        keys += (keys.empty() ? "" : ", ") + material.key;
+    return keys;
 }
 
 } // namespace vendrel::design

@@ -1,11 +1,24 @@
 #include "design/pipeseries.h"
 
+#include "calc/numbertext.h"
+#include "design/materials.h"
+
+#include <cassert>
+#include <cmath>
 #include <iterator>
+#include <set>
+#include <utility>
 
 namespace vendrel::design {
 namespace {
 
 constexpr double kInch = 25.4; // mm
+
+struct SizeRow {
+    const char* nominal;
+    double outside; // mm
+    double wall;    // mm
+};
 
 // ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1, Schedule 40,
 // DN15–DN600 in millimetres; DN550 is left out, as the charts we checked give
@@ -16,7 +29,7 @@ constexpr double kInch = 25.4; // mm
 // IH-1000M print them. For DN350 some tables print 0.437 in; we take 0.438
 // in (11.13 mm) as MISUMI's schedule chart prints it.
 // clang-format off
-constexpr PipeSize kSchedule40[] = {
+constexpr SizeRow kSchedule40[] = {
     {"DN15",   21.3,  2.77},
     {"DN20",   26.7,  2.87},
     {"DN25",   33.4,  3.38},
@@ -46,7 +59,7 @@ constexpr PipeSize kSchedule40[] = {
 // (21.3, 26.9 …), no longer the old 21.25, 26.75 …; DN150 is 168.3, where
 // the European EN 10255 has 165.1. GB/T 3091-2025 replaced the 2015
 // edition in October 2025; its table is not yet checked against these rows.
-constexpr PipeSize kGb3091[] = {
+constexpr SizeRow kGb3091[] = {
     {"DN15",   21.3,  2.8},
     {"DN20",   26.9,  2.8},
     {"DN25",   33.7,  3.2},
@@ -63,7 +76,7 @@ constexpr PipeSize kGb3091[] = {
 // ASTM B88 (Seamless Copper Water Tube), Type L: nominal outside diameter
 // and wall in inches as the standard prints them.
 // For 4" one reprint gives a 0.114 in wall, another 0.110 in; we take 0.110.
-constexpr PipeSize kCopperTypeL[] = {
+constexpr SizeRow kCopperTypeL[] = {
     {"1/2\"",   0.625 * kInch, 0.040 * kInch},
     {"3/4\"",   0.875 * kInch, 0.045 * kInch},
     {"1\"",     1.125 * kInch, 0.050 * kInch},
@@ -83,7 +96,7 @@ constexpr PipeSize kCopperTypeL[] = {
 // outside diameter dn × nominal wall en. These are the S3.2 walls of the
 // universal table it refers to, GB/T 10798-2001 (idt ISO 4065), as PP-R
 // makers print them; PE tables to ISO 4427 agree except at dn20 (3.0).
-constexpr PipeSize kPprS32[] = {
+constexpr SizeRow kPprS32[] = {
     {"dn20",   20.0,  2.8},
     {"dn25",   25.0,  3.5},
     {"dn32",   32.0,  4.4},
@@ -96,32 +109,110 @@ constexpr PipeSize kPprS32[] = {
 };
 // clang-format on
 
-constexpr PipeSeries kSeries[] = {
-    {"sch40", "钢管 Schedule 40（ASME B36.10M）", "ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1",
-        kSchedule40, static_cast<int>(std::size(kSchedule40))},
-    {"gb3091", "焊接钢管 DN15–DN150（GB/T 3091，普通壁厚）", "GB/T 3091-2015 低压流体输送用焊接钢管, 普通钢管", kGb3091,
-        static_cast<int>(std::size(kGb3091))},
-    {"copper-l", "铜管 L 型（ASTM B88）", "ASTM B88 (Seamless Copper Water Tube), Type L", kCopperTypeL,
-        static_cast<int>(std::size(kCopperTypeL))},
-    {"ppr-s3.2", "PP-R 管 S3.2（GB/T 18742.2）", "GB/T 18742.2-2002 冷热水用聚丙烯管道系统 第2部分：管材, S3.2",
-        kPprS32, static_cast<int>(std::size(kPprS32))},
+struct SeriesRows {
+    const char* key;
+    const char* name;
+    const char* source;
+    const char* material;
+    const SizeRow* sizes;
+    std::size_t count;
 };
+
+const SeriesRows kSeries[] = {
+    {"sch40", "钢管 Schedule 40（ASME B36.10M）", "ASME B36.10M, Welded and Seamless Wrought Steel Pipe, Table 1",
+        kDefaultMaterial, kSchedule40, std::size(kSchedule40)},
+    {"gb3091", "焊接钢管 DN15–DN150（GB/T 3091，普通壁厚）", "GB/T 3091-2015 低压流体输送用焊接钢管, 普通钢管",
+        kDefaultMaterial, kGb3091, std::size(kGb3091)},
+    {"copper-l", "铜管 L 型（ASTM B88）", "ASTM B88 (Seamless Copper Water Tube), Type L", "copper", kCopperTypeL,
+        std::size(kCopperTypeL)},
+    {"ppr-s3.2", "PP-R 管 S3.2（GB/T 18742.2）", "GB/T 18742.2-2002 冷热水用聚丙烯管道系统 第2部分：管材, S3.2",
+        "plastic", kPprS32, std::size(kPprS32)},
+};
+
+// Tables round a bore to 0.1 mm at most.
+constexpr double kBoreTolerance = 0.05;
 
 } // namespace
 
-PipeSeriesList AllPipeSeries()
+std::string SeriesProblem(const PipeSeries& series)
 {
-    return {kSeries, static_cast<int>(std::size(kSeries))};
+    if (series.sizes.empty())
+        return "no sizes";
+    if (series.key.empty() || series.name.empty())
+        return "no key or no title";
+    std::set<std::string> nominals;
+    double previous = 0;
+    for (const PipeSize& size : series) {
+        const std::string name = size.nominal.empty() ? "a size" : size.nominal;
+        if (size.nominal.empty() || !nominals.insert(size.nominal).second)
+            return name + ": no nominal size, or one given twice";
+        const auto positive = [](double value) { return value > 0 && std::isfinite(value); };
+        const bool hasOutside = !std::isnan(size.outside);
+        const bool hasWall = !std::isnan(size.wall);
+        if (hasOutside != hasWall)
+            return name + ": an outside diameter needs its wall, and a wall its outside diameter";
+        if ((hasOutside && (!positive(size.outside) || !positive(size.wall))) || !positive(size.inside))
+            return name + ": diameters and walls must be positive numbers";
+        if (hasOutside && std::fabs(size.outside - 2 * size.wall - size.inside) > kBoreTolerance)
+            return name + ": the inner diameter " + ShortestText(size.inside) + " mm is not the outside diameter less "
+                + "twice the wall, " + ShortestText(size.outside - 2 * size.wall) + " mm";
+        if (!std::isnan(size.maxVelocity) && !positive(size.maxVelocity))
+            return name + ": the velocity limit must be a positive number";
+        if (size.inside <= previous)
+            return name + ": the inner diameter " + ShortestText(size.inside)
+                + " mm does not grow from the size before (" + ShortestText(previous) + " mm)";
+        previous = size.inside;
+    }
+    return {};
 }
 
-const PipeSeries* FindSeries(std::string_view key)
+SeriesCatalog::SeriesCatalog()
 {
-    return FindByKey(AllPipeSeries(), key);
+    for (const SeriesRows& rows : kSeries) {
+        PipeSeries series{rows.key, rows.name, rows.source, rows.material, {}, {}};
+        for (std::size_t i = 0; i < rows.count; ++i) {
+            const SizeRow& row = rows.sizes[i];
+            series.sizes.push_back({row.nominal, row.outside, row.wall, row.outside - 2 * row.wall, kNotGiven});
+        }
+        m_series.push_back(std::move(series));
+    }
 }
 
-const PipeSeries& DefaultSeries()
+const PipeSeries& SeriesCatalog::operator[](int index) const
 {
-    return kSeries[0];
+    assert(index >= 0 && index < size());
+    return m_series[static_cast<std::size_t>(index)];
+}
+
+int SeriesCatalog::IndexOf(std::string_view key) const
+{
+    for (std::size_t i = 0; i < m_series.size(); ++i) {
+        if (SameIgnoringCase(m_series[i].key, key))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const PipeSeries* SeriesCatalog::Find(std::string_view key) const
+{
+    const int index = IndexOf(key);
+    return index < 0 ? nullptr : &m_series[static_cast<std::size_t>(index)];
+}
+
+bool SeriesCatalog::Add(PipeSeries series)
+{
+    if (Find(series.key) != nullptr)
+        return false;
+    m_series.push_back(std::move(series));
+    return true;
+}
+
+std::string SeriesCatalog::Keys() const
+{
+    std::string keys;
+    for (const PipeSeries& series : m_series)
+        keys += (keys.empty() ? "" : ", ") + series.key;
+    return keys;
 }
 
 } // namespace vendrel::design

@@ -11,10 +11,10 @@
 namespace vendrel::design {
 namespace {
 
-double Number(const char* text)
+double Number(const std::string& text)
 {
     char* end = nullptr;
-    const double value = std::strtod(text, &end);
+    const double value = std::strtod(text.c_str(), &end);
     return *end == '\0' ? value : std::nan("");
 }
 
@@ -35,10 +35,11 @@ TEST(Material, MatchesMoodysPrintedRoughness)
         {"cast-iron-asphalted", "0.12", 0.0004},
         {"copper", "0.0015", 0.000005},
     };
+    const MaterialCatalog materials;
     for (const Printed& p : printed) {
-        const Material* m = FindMaterial(p.key);
+        const Material* m = materials.Find(p.key);
         ASSERT_NE(m, nullptr) << p.key;
-        EXPECT_STREQ(m->roughness, p.millimetres) << p.key;
+        EXPECT_EQ(m->roughness, p.millimetres) << p.key;
         const double converted = p.feet * 304.8;
         EXPECT_NEAR(Number(m->roughness), converted, 0.02 * converted) << p.key;
     }
@@ -53,8 +54,9 @@ TEST(Material, MatchesOtherPrintedRoughness)
         {"stainless", 0.015},
         {"plastic", 0.0015},
     };
+    const MaterialCatalog materials;
     for (const auto& [key, millimetres] : printed) {
-        const Material* m = FindMaterial(key);
+        const Material* m = materials.Find(key);
         ASSERT_NE(m, nullptr) << key;
         EXPECT_DOUBLE_EQ(Number(m->roughness), millimetres) << key;
     }
@@ -63,21 +65,33 @@ TEST(Material, MatchesOtherPrintedRoughness)
 TEST(Material, EveryRowIsComplete)
 {
     std::set<std::string> keys;
-    for (const Material& m : Materials()) {
+    for (const Material& m : MaterialCatalog()) {
         EXPECT_TRUE(keys.insert(m.key).second) << "duplicate key " << m.key;
         EXPECT_GT(Number(m.roughness), 0) << m.key; // NaN if not a plain number
-        EXPECT_STRNE(m.name, "") << m.key;
-        EXPECT_STRNE(m.source, "") << m.key;
+        EXPECT_NE(m.name, "") << m.key;
+        EXPECT_NE(m.source, "") << m.key;
+        EXPECT_EQ(m.plastic, m.key == "plastic") << m.key;
     }
     EXPECT_EQ(keys.size(), 9u);
 }
 
-TEST(Material, FindsOnlyExactKeys)
+// A key in any case, or the Chinese name a spreadsheet writes, finds a
+// material; a near miss finds none.
+TEST(Material, FindsKeysInAnyCaseAndChineseNames)
 {
-    ASSERT_NE(FindMaterial("galvanized"), nullptr);
-    EXPECT_STREQ(FindMaterial("galvanized")->roughness, "0.15");
-    for (const char* unknown : {"", "steel", "Galvanized", "galvanized ", "pvc"})
-        EXPECT_EQ(FindMaterial(unknown), nullptr) << '"' << unknown << '"';
+    MaterialCatalog materials;
+    for (const char* text : {"galvanized", "Galvanized", "GALVANIZED", "镀锌钢管"}) {
+        ASSERT_NE(materials.Find(text), nullptr) << text;
+        EXPECT_EQ(materials.Find(text)->roughness, "0.15") << text;
+    }
+    for (const char* unknown : {"", "steel", "galvanized ", "pvc", "镀锌"})
+        EXPECT_EQ(materials.Find(unknown), nullptr) << '"' << unknown << '"';
+    // The user's own come after, and may not take a key or name in use.
+    EXPECT_FALSE(materials.Add({"Copper", "紫铜管", "0.001", "", false, "copper"}));
+    EXPECT_FALSE(materials.Add({"red-copper", "铜管（拉制管）", "0.001", "", false, "copper"}));
+    EXPECT_TRUE(materials.Add({"red-copper", "紫铜管", "0.001", "our table", false, "copper"}));
+    EXPECT_EQ(materials.Find("紫铜管")->key, "red-copper");
+    EXPECT_EQ(materials[materials.size() - 1].key, "red-copper");
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "design/pipeseries.h"
 
+#include "design/materials.h"
+#include "design/velocitylimits.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +10,9 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace vendrel::design {
 namespace {
@@ -14,9 +20,15 @@ namespace {
 const PipeSize* FindSize(const PipeSeries& series, const char* nominal)
 {
     for (const PipeSize& size : series)
-        if (std::strcmp(size.nominal, nominal) == 0)
+        if (size.nominal == nominal)
             return &size;
     return nullptr;
+}
+
+const PipeSeries* FindSeries(const char* key)
+{
+    static const SeriesCatalog catalog;
+    return catalog.Find(key);
 }
 
 struct PrintedSize {
@@ -64,8 +76,8 @@ TEST(PipeSeries, Schedule40WallsAreTheInchWalls)
     const double inches[] = {0.109, 0.113, 0.133, 0.140, 0.145, 0.154, 0.203, 0.216, 0.226, 0.237, 0.258, 0.280, 0.322,
         0.365, 0.406, 0.438, 0.500, 0.562, 0.594, 0.688};
     const PipeSeries& series = *FindSeries("sch40");
-    ASSERT_EQ(series.count, static_cast<int>(std::size(inches)));
-    for (int i = 0; i < series.count; ++i)
+    ASSERT_EQ(series.count(), static_cast<int>(std::size(inches)));
+    for (int i = 0; i < series.count(); ++i)
         EXPECT_NEAR(series.sizes[i].wall, std::round(inches[i] * 2540) / 100, 1e-9) << series.sizes[i].nominal;
 }
 
@@ -80,37 +92,73 @@ TEST(PipeSeries, PprWallsBelongToSeriesS32)
     }
 }
 
+// The built-in tables pass the checks a user's series must pass, and each
+// names a material of ours.
 TEST(PipeSeries, EverySeriesIsConsistent)
 {
+    const MaterialCatalog materials;
     std::set<std::string> keys;
-    for (const PipeSeries& series : AllPipeSeries()) {
+    for (const PipeSeries& series : SeriesCatalog()) {
         EXPECT_TRUE(keys.insert(series.key).second) << "duplicate key " << series.key;
-        EXPECT_STRNE(series.name, "") << series.key;
-        EXPECT_STRNE(series.source, "") << series.key;
-        ASSERT_GT(series.count, 0) << series.key;
-        std::set<std::string> nominals;
-        const PipeSize* previous = nullptr;
-        for (const PipeSize& size : series) {
-            EXPECT_TRUE(nominals.insert(size.nominal).second) << series.key << ' ' << size.nominal;
-            EXPECT_DOUBLE_EQ(size.Inside(), size.outside - 2 * size.wall);
-            EXPECT_GT(size.Inside(), 0) << series.key << ' ' << size.nominal;
-            if (previous) {
-                EXPECT_GT(size.outside, previous->outside) << series.key << ' ' << size.nominal;
-                EXPECT_GT(size.Inside(), previous->Inside()) << series.key << ' ' << size.nominal;
-            }
-            previous = &size;
-        }
+        EXPECT_EQ(SeriesProblem(series), "") << series.key;
+        EXPECT_NE(series.source, "") << series.key;
+        EXPECT_NE(materials.Find(series.material), nullptr) << series.key;
+        for (const PipeSize& size : series)
+            EXPECT_DOUBLE_EQ(size.Inside(), size.outside - 2 * size.wall) << series.key << ' ' << size.nominal;
     }
     EXPECT_EQ(keys.size(), 4u);
+    EXPECT_EQ(FindSeries("copper-l")->material, "copper");
+    EXPECT_EQ(FindSeries("ppr-s3.2")->material, "plastic");
 }
 
-TEST(PipeSeries, FindsOnlyExactKeys)
+// What makes a series unusable, named by the size where it shows.
+TEST(PipeSeries, ProblemsNameTheSize)
 {
-    ASSERT_NE(FindSeries("copper-l"), nullptr);
-    EXPECT_STREQ(FindSeries("copper-l")->key, "copper-l");
-    for (const char* unknown : {"", "sch", "SCH40", "sch40 ", "cn-steel"})
-        EXPECT_EQ(FindSeries(unknown), nullptr) << '"' << unknown << '"';
-    EXPECT_EQ(&DefaultSeries(), FindSeries("sch40"));
+    const auto with = [](std::vector<PipeSize> sizes) { return PipeSeries{"mine", "我的", "", "", sizes, ""}; };
+    const std::pair<PipeSeries, const char*> broken[] = {
+        {with({}), "no sizes"},
+        {with({{"DN15", 21.3, 2.8, 15.7}, {"DN15", 26.9, 2.8, 21.3}}), "DN15: no nominal size, or one given twice"},
+        {with({{"DN15", 21.3, kNotGiven, 15.7}}), "DN15: an outside diameter needs its wall"},
+        {with({{"DN15", 21.3, 2.8, 16.0}}), "DN15: the inner diameter 16 mm is not the outside diameter less"},
+        {with({{"DN15", 21.3, 2.8, 15.7}, {"DN20", 21.3, 3.0, 15.3}}),
+            "DN20: the inner diameter 15.3 mm does not grow"},
+        {with({{"DN15", 21.3, -2.8, 26.9}}), "DN15: diameters and walls must be positive numbers"},
+        {with({{"DN15", kNotGiven, kNotGiven, 15.7, -1}}), "DN15: the velocity limit must be a positive number"},
+    };
+    for (const auto& [series, problem] : broken)
+        EXPECT_EQ(SeriesProblem(series).rfind(problem, 0), 0u) << SeriesProblem(series);
+    EXPECT_EQ(SeriesProblem(with({{"DN15", 21.3, 2.8, 15.75}})), ""); // a bore rounded as tables print it
+}
+
+// A key in any case finds a series; the user's own follow the built-in ones.
+TEST(PipeSeries, CatalogFindsKeysInAnyCase)
+{
+    SeriesCatalog catalog;
+    for (const char* key : {"copper-l", "COPPER-L", "Sch40"})
+        EXPECT_NE(catalog.Find(key), nullptr) << key;
+    for (const char* unknown : {"", "sch", "sch40 ", "cn-steel"})
+        EXPECT_EQ(catalog.Find(unknown), nullptr) << '"' << unknown << '"';
+    EXPECT_EQ(&catalog.Default(), catalog.Find("sch40"));
+    EXPECT_FALSE(catalog.Add({"GB3091", "另一个", "", "", {{"DN15", 21.3, 2.8, 15.7}}, ""}));
+    EXPECT_TRUE(catalog.Add({"institute", "本院无缝钢管", "", "", {{"DN200", 219, 6, 207}}, ""}));
+    EXPECT_EQ(catalog.IndexOf("institute"), 4);
+}
+
+// The default velocity limits as the USA recommendations print them: 1.2 m/s
+// up to 50 mm, then 3.0 m/s for steel and copper and 1.5 m/s for plastic.
+TEST(PipeSeries, DefaultVelocityLimitsAreThePrintedOnes)
+{
+    const std::tuple<double, bool, double> printed[] = {{15.76, false, 1.2}, {50, false, 1.2}, {50, true, 1.2},
+        {52.48, false, 3.0}, {52.48, true, 1.5}, {575.04, false, 3.0}};
+    for (const auto& [inside, plastic, velocity] : printed)
+        EXPECT_EQ(DefaultMaxVelocity(inside, plastic), velocity) << inside << (plastic ? " plastic" : "");
+    // The series' own limit, else the default; one given for all wins.
+    PipeSeries series{
+        "mine", "我的", "", "", {{"DN40", kNotGiven, kNotGiven, 41}, {"DN50", kNotGiven, kNotGiven, 53, 2}}, ""};
+    const std::vector<SizeChoice> sizes = SizeChoices(series, false, std::nullopt);
+    EXPECT_EQ(sizes[0].maxVelocity, 1.2);
+    EXPECT_EQ(sizes[1].maxVelocity, 2);
+    EXPECT_EQ(SizeChoices(series, false, 0.9)[1].maxVelocity, 0.9);
 }
 
 } // namespace
