@@ -1,4 +1,4 @@
-#include "cli/csvreader.h"
+#include "files/csvreader.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,60 +6,55 @@
 #include <string_view>
 #include <utility>
 
-namespace vendrel::cli {
-
-namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-} // namespace
+namespace vendrel::files {
 
 CsvReader::CsvReader(std::FILE* in, bool lineAtATime)
     : m_in(in)
     , m_lineAtATime(lineAtATime)
 { }
 
-std::size_t CsvReader::Fill()
+bool CsvReader::Fill()
 {
-    if (!m_lineAtATime)
-        return std::fread(m_buffer, 1, sizeof m_buffer, m_in);
-    // fread would wait for a whole block; getc returns at each line end.
     std::size_t n = 0;
-    while (n < sizeof m_buffer) {
-        const int c = std::getc(m_in);
-        if (c == EOF)
-            break;
-        m_buffer[n++] = static_cast<char>(c);
-        if (c == '\n')
-            break;
+    errno = 0;
+    if (!m_lineAtATime) {
+        n = std::fread(m_buffer, 1, sizeof m_buffer, m_in);
+    } else {
+        // fread would wait for a whole block; getc returns at each line end.
+        while (n < sizeof m_buffer) {
+            const int c = std::getc(m_in);
+            if (c == EOF)
+                break;
+            m_buffer[n++] = static_cast<char>(c);
+            if (c == '\n')
+                break;
+        }
     }
-    return n;
+    if (n == 0) {
+        // A failed read is not the end of the input: remember why it failed.
+        if (std::ferror(m_in))
+            m_readError = errno != 0 ? errno : EIO;
+        m_eof = true;
+    }
+    m_pos = 0;
+    if (!m_decoder.Decode(std::string_view(m_buffer, n), m_eof)) {
+        m_decodeFailed = true;
+        m_eof = true;
+        m_text = {};
+        return false;
+    }
+    m_text = m_decoder.Text();
+    return !m_text.empty();
 }
 
 int CsvReader::Peek()
 {
-    if (m_pos == m_len) {
-        if (m_eof)
+    while (m_pos == m_text.size()) {
+        if (m_eof || m_readError != 0)
             return EOF;
-        errno = 0;
-        m_len = Fill();
-        m_pos = 0;
-        if (m_len == 0) {
-            // A failed read is not the end of the input: remember why it failed.
-            if (std::ferror(m_in))
-                m_readError = errno != 0 ? errno : EIO;
-            m_eof = true;
-            return EOF;
-        }
-        if (!m_started) {
-            m_started = true;
-            if (std::string_view(m_buffer, m_len).substr(0, kByteOrderMark.size()) == kByteOrderMark)
-                m_pos = kByteOrderMark.size();
-            if (m_pos == m_len)
-                return Peek();
-        }
+        Fill();
     }
-    return static_cast<unsigned char>(m_buffer[m_pos]);
+    return static_cast<unsigned char>(m_text[m_pos]);
 }
 
 int CsvReader::Get()
@@ -74,10 +69,12 @@ int CsvReader::Get()
 
 bool CsvReader::AppendPlainRun(std::string& cell, std::size_t& bytes)
 {
-    const auto plain = [](char c) { return c != ',' && c != '"' && c != '\n' && c != '\r' && c != '\0'; };
+    const char separator = m_separator;
+    const auto plain
+        = [separator](char c) { return c != separator && c != '"' && c != '\n' && c != '\r' && c != '\0'; };
     while (Peek() != EOF) {
-        const char* const first = m_buffer + m_pos;
-        const char* const last = m_buffer + m_len;
+        const char* const first = m_text.data() + m_pos;
+        const char* const last = m_text.data() + m_text.size();
         const char* const stop = std::find_if_not(first, last, plain);
         const auto n = static_cast<std::size_t>(stop - first);
         bytes += n;
@@ -104,7 +101,17 @@ CsvReader::Result CsvReader::Next(std::vector<std::string>& cells)
     // The record, or the end, that a failed read cut short is not trusted.
     if (m_readError != 0)
         return Fail(m_line, std::strerror(m_readError));
+    if (m_decodeFailed)
+        return Fail(m_decoder.ErrorLine(), m_decoder.Error() + ": " + kSaveAsUtf8);
     return result;
+}
+
+void CsvReader::ChooseSeparator()
+{
+    m_separatorChosen = true;
+    const std::string_view rest = m_text.substr(m_pos);
+    if (rest.substr(0, rest.find('\n')).find('\t') != std::string_view::npos)
+        m_separator = '\t';
 }
 
 CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
@@ -135,6 +142,8 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
         }
     }
 
+    if (!m_separatorChosen)
+        ChooseSeparator();
     m_recordLine = m_line;
     std::string* cell = &startCell();
     for (;;) {
@@ -144,7 +153,7 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
         if (c != EOF && ++bytes > kMaxRecordBytes)
             return Fail(m_recordLine, "line longer than 1 MiB");
         if (c == 0)
-            return Fail(m_line, "NUL byte");
+            return Fail(m_line, std::string("NUL byte (text in UTF-16 needs its byte-order mark): ") + kSaveAsUtf8);
         if (c == '"' && cell->empty()) {
             const long quoteLine = m_line;
             for (;;) {
@@ -166,7 +175,7 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
             c = Get();
             if (c == '\r')
                 c = Get() == '\n' ? '\n' : 'x';
-            if (c != ',' && c != '\n' && c != EOF)
+            if (c != m_separator && c != '\n' && c != EOF)
                 return Fail(m_line, "unexpected character after a closing quote");
         }
         if (c == '\r') {
@@ -174,10 +183,12 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
                 return Fail(m_line, "carriage return without line feed");
             c = Get();
         }
-        if (c == ',' || c == '\n' || c == EOF) {
+        if (c == m_separator || c == '\n' || c == EOF) {
             if (!IsValidUtf8(*cell))
-                return Fail(m_recordLine, "invalid UTF-8 in field " + std::to_string(count));
-            if (c != ',')
+                return Fail(m_recordLine,
+                    "invalid UTF-8 in field " + std::to_string(count)
+                        + " (the file is not UTF-8 throughout): " + kSaveAsUtf8);
+            if (c != m_separator)
                 break;
             cell = &startCell();
             continue;
@@ -186,39 +197,6 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
     }
     cells.resize(count);
     return Result::Record;
-}
-
-bool IsValidUtf8(const std::string& text)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* const end = p + text.size();
-    while (p != end) {
-        const unsigned char lead = *p++;
-        if (lead < 0x80)
-            continue;
-        int extra;
-        unsigned minimum;
-        unsigned codePoint;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1, minimum = 0x80, codePoint = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2, minimum = 0x800, codePoint = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3, minimum = 0x10000, codePoint = lead & 0x07u;
-        } else {
-            return false;
-        }
-        if (end - p < extra)
-            return false;
-        for (int i = 0; i < extra; ++i, ++p) {
-            if ((*p & 0xC0u) != 0x80u)
-                return false;
-            codePoint = (codePoint << 6) | (*p & 0x3Fu);
-        }
-        if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-            return false;
-    }
-    return true;
 }
 
 char* WriteCsvCell(char* out, std::string_view cell)
@@ -240,4 +218,4 @@ char* WriteCsvCell(char* out, std::string_view cell)
     return out;
 }
 
-} // namespace vendrel::cli
+} // namespace vendrel::files

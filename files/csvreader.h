@@ -1,20 +1,24 @@
 #pragma once
 
+#include "files/textdecoder.h"
+
 #include <cstddef>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace vendrel::cli {
+namespace vendrel::files {
 
 // Reads RFC 4180 CSV records one at a time from a stream, in constant memory:
 // a fixed read buffer plus the cells of the current record, whose storage is
-// reused from record to record. Accepts LF and CRLF line ends, skips a UTF-8
-// byte order mark at the start and blank lines, and refuses what would make a
-// row's meaning uncertain: unterminated quotes, NUL bytes, invalid UTF-8,
-// records over kMaxRecordBytes, and a stream that fails to read (never taken
-// for its end).
+// reused from record to record. The text may be in any encoding TextDecoder
+// knows; cells come out in UTF-8. Cells are separated by commas, or by tabs
+// where the first line has one (Excel's "Unicode text"). Accepts LF and CRLF
+// line ends and skips blank lines, and refuses what would make a row's
+// meaning uncertain: unterminated quotes, NUL bytes, invalid text, records
+// over kMaxRecordBytes, and a stream that fails to read (never taken for its
+// end).
 class CsvReader {
 public:
     static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
@@ -41,23 +45,30 @@ public:
     int ReadError() const { return m_readError; }
     long LinesBeforeReadError() const { return m_readError != 0 ? m_line - 1 : 0; }
 
+    TextDecoder::Encoding encoding() const { return m_decoder.encoding(); }
+    char Separator() const { return m_separator; }
+
 private:
     int Get();
     int Peek();
-    std::size_t Fill();
+    bool Fill();
     Result ReadRecord(std::vector<std::string>& cells);
     // Appends the bytes up to the next one that needs interpreting (separator,
     // quote, line end, NUL) straight from the buffer; false past the size limit.
     bool AppendPlainRun(std::string& cell, std::size_t& bytes);
     Result Fail(long line, std::string text);
+    void ChooseSeparator();
 
     std::FILE* m_in;
     bool m_lineAtATime;
+    TextDecoder m_decoder;
     char m_buffer[64 * 1024];
+    std::string_view m_text; // the decoded text of the last block read
     std::size_t m_pos = 0;
-    std::size_t m_len = 0;
     bool m_eof = false;
-    bool m_started = false;
+    bool m_decodeFailed = false;
+    char m_separator = ',';
+    bool m_separatorChosen = false;
     int m_readError = 0;
     long m_line = 1;
     long m_recordLine = 0;
@@ -65,13 +76,9 @@ private:
     std::string m_errorText;
 };
 
-// True when text is well-formed UTF-8 (no overlong forms, surrogates or code
-// points beyond U+10FFFF).
-bool IsValidUtf8(const std::string& text);
-
 // Writes one CSV cell at out, quoted when it holds a comma, quote or line end,
 // and returns the end of what was written; out must have room for
 // 2 × size + 2 characters.
 char* WriteCsvCell(char* out, std::string_view cell);
 
-} // namespace vendrel::cli
+} // namespace vendrel::files

@@ -1,0 +1,101 @@
+#include "files/platform.h"
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace vendrel::files {
+namespace {
+
+// GB18030's code page; Windows' 936 is GBK, a part of it.
+constexpr UINT kGb18030 = 54936;
+
+std::wstring ToUtf16(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+bool AppendUtf8(const wchar_t* text, int length, std::string& out)
+{
+    if (length == 0)
+        return true;
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return false;
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(size));
+    WideCharToMultiByte(CP_UTF8, 0, text, length, &out[start], size, nullptr, nullptr);
+    return true;
+}
+
+} // namespace
+
+std::FILE* OpenForReading(const std::string& path)
+{
+    const std::wstring name = ToUtf16(path);
+    std::FILE* file = _wfopen(name.c_str(), L"rb");
+    // Windows refuses to open a folder as a file, with "Permission denied";
+    // Linux's "Is a directory" says what is wrong.
+    const DWORD attributes = file == nullptr && errno == EACCES ? GetFileAttributesW(name.c_str()) : 0;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        errno = EISDIR;
+    return file;
+}
+
+bool Gb18030ToUtf8(std::string_view bytes, std::string& out)
+{
+    if (bytes.empty())
+        return true;
+    const int length = static_cast<int>(bytes.size());
+    const int size = MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+    if (size <= 0)
+        return false;
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data(), size);
+    return AppendUtf8(wide.data(), size, out);
+}
+
+std::string UserDataFolder()
+{
+    wchar_t* path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &path))) {
+        const std::wstring wide = std::wstring(path) + L"\\Vendrel";
+        AppendUtf8(wide.c_str(), static_cast<int>(wide.size()), folder);
+    }
+    CoTaskMemFree(path);
+    return folder;
+}
+
+std::vector<std::string> CsvFilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((ToUtf16(folder) + L"\\*.csv").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        // "*.csv" also finds "a.csvx" by its short name: the long one decides.
+        const std::size_t length = wcslen(found.cFileName);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && length > 4
+            && _wcsicmp(found.cFileName + length - 4, L".csv") == 0) {
+            std::string name;
+            AppendUtf8(found.cFileName, static_cast<int>(length), name);
+            names.push_back(name);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace vendrel::files

@@ -1,0 +1,202 @@
+#include "files/columns.h"
+#include "files/csvreader.h"
+#include "files/userlibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vendrel::files {
+namespace {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Every record of bytes, its cells joined by "|", one record a line; or the
+// reader's error.
+std::string Records(const std::string& bytes)
+{
+    File in(std::tmpfile(), &std::fclose);
+    std::fwrite(bytes.data(), 1, bytes.size(), in.get());
+    std::rewind(in.get());
+    CsvReader reader(in.get());
+    std::vector<std::string> cells;
+    std::string text;
+    for (;;) {
+        switch (reader.Next(cells)) {
+        case CsvReader::Result::End:
+            return text;
+        case CsvReader::Result::Error:
+            return text + "error, line " + std::to_string(reader.ErrorLine()) + ": " + reader.ErrorText();
+        case CsvReader::Result::Record:
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                text += (i > 0 ? "|" : "") + cells[i];
+            text += "\n";
+        }
+    }
+}
+
+std::string Utf16(std::u16string_view text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+struct Decoding {
+    const char* name;
+    std::string bytes;
+    std::string records;
+};
+
+// Where the encoding shows beyond the first block of 64 KiB: a long ASCII
+// start before GBK, characters and surrogate pairs cut by a block's end,
+// GB18030's four-byte characters, and faults named by their line.
+TEST(CsvReader, DecodesWhatSpreadsheetsSave)
+{
+    const std::string ascii(70000, 'a');
+    const std::string longCell = ascii + "\n";
+    const Decoding cases[] = {
+        {"ascii_then_gbk", longCell + "\xC0\xE4\xCB\xAE\n", longCell + "冷水\n"},
+        {"gb18030_four_bytes", "\x81\x30\x84\x36,\x95\x32\x82\x36\n", "¥|𠀀\n"},
+        {"utf8_cut_by_the_block", std::string(65535, 'a') + "冷水\n", std::string(65535, 'a') + "冷水\n"},
+        {"utf16_pair_cut_by_the_block", Utf16(std::u16string(32766, u'a') + u"\U00020000\n", false),
+            std::string(32766, 'a') + "𠀀\n"},
+        {"gbk_fault_on_its_line", longCell + "\xC0\xE4\n\x80\x80\n",
+            longCell + "冷\nerror, line 3: the text is neither UTF-8 nor GB18030 (GBK): " + kSaveAsUtf8},
+        {"tabs_only_where_the_header_has_them", "a,b\nc\td,e\n", "a|b\nc\td|e\n"},
+        {"utf16_big_endian_tabs", Utf16(u"流量\t管径\n1\t2\n", true), "流量|管径\n1|2\n"},
+    };
+    for (const Decoding& c : cases)
+        EXPECT_EQ(Records(c.bytes), c.records) << c.name;
+}
+
+struct Header {
+    const char* name;
+    std::vector<std::string> cells;
+    std::vector<int> known; // each cell's known column, -1 for the user's own
+    const char* error;      // or ""
+};
+
+TEST(Columns, MatchesNamesAliasesAndUnitsAndCatchesSlips)
+{
+    const std::vector<KnownColumn> known = {{"flow", {"流量"}}, {"diameter", {"管径"}}, {"roughness", {"粗糙度"}}};
+    const Header cases[] = {
+        {"names_in_any_case", {"Flow", " DIAMETER "}, {0, 1}, ""},
+        {"aliases_and_units", {"流量(m³/h)", "管径（mm）", "roughness [mm]"}, {0, 1, 2}, ""},
+        {"own_columns", {"管段", "flow", "row", "note", "diameter"}, {-1, 0, -1, -1, 1}, ""},
+        {"slip", {"flow", "diamter"}, {}, "unknown column \"diamter\": did you mean \"diameter\"?"},
+        {"short_slip", {"flw"}, {}, "unknown column \"flw\": did you mean \"flow\"?"},
+        {"named_twice", {"flow", "流量"}, {}, "column \"flow\" appears twice (as \"flow\" and \"流量\")"},
+    };
+    for (const Header& c : cases) {
+        HeaderMatch match;
+        std::string error;
+        EXPECT_EQ(MatchHeader(c.cells, known, match, error), *c.error == '\0') << c.name;
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.name << ": " << error;
+        if (*c.error == '\0') {
+            EXPECT_EQ(match.known, c.known) << c.name;
+        }
+    }
+}
+
+std::string WriteFile(const std::string& folder, const std::string& name, const std::string& text)
+{
+    const std::string path = folder + "/" + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+// A folder of the test's own, empty, with an empty series folder in it.
+std::string Folder(const char* name)
+{
+    const std::filesystem::path folder
+        = std::filesystem::path(testing::TempDir()) / ("vendrel_files_test_" + std::string(name));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "series");
+    return folder.string();
+}
+
+struct SeriesFile {
+    const char* name;
+    std::string text;
+    const char* error; // the start of the message after the file's name, or "" for a series taken
+};
+
+// A user's series: a title, Chinese or English columns, bores by outside
+// diameter and wall or given, checked as the built-in tables are; a fault
+// names its line and column and takes nothing.
+TEST(UserLibrary, TakesSeriesFilesWholeOrNotAtAll)
+{
+    const std::string folder = Folder("series");
+    const SeriesFile cases[] = {
+        {"chinese_columns",
+            "标题,本院无缝钢管\n来源,院标 2024\n管材,steel-open\n公称直径,外径,壁厚,最大流速\nDN200,219,6,2.5\n"
+            "DN250,273,7,\n",
+            ""},
+        {"bores_given", "title,Mine\nnominal,inside\nA,10\nB,20\n", ""},
+        {"gbk", "\xB1\xEA\xCC\xE2,\xCE\xDE\xB7\xEC\xB8\xD6\xB9\xDC\nnominal,inside\nDN200,207\n", ""},
+        {"bad_wall", "title,Mine\nnominal,outside,wall\nDN200,219,6\nDN250,273,x\n",
+            ", line 4, column 3: the wall \"x\" is not a positive number"},
+        {"bore_not_growing", "title,Mine\nnominal,inside\nA,20\nB,10\n",
+            ", line 4: B: the inner diameter 10 mm does not grow"},
+        {"no_title", "nominal,inside\nA,20\n", ": no title"},
+        {"unknown_material", "title,Mine\nmaterial,gold\nnominal,inside\nA,20\n", ": unknown material \"gold\""},
+        {"no_bores", "title,Mine\nnominal,wall\nA,2\n", ", line 2: the header needs nominal"},
+    };
+    for (const SeriesFile& c : cases) {
+        const std::string path = WriteFile(folder, "mine.csv", c.text);
+        UserLibrary library;
+        std::string error;
+        const bool taken = AddSeriesFile(path, library, error);
+        EXPECT_EQ(taken, *c.error == '\0') << c.name << ": " << error;
+        EXPECT_EQ(error.rfind(*c.error == '\0' ? "" : path + c.error, 0), 0u) << c.name << ": " << error;
+        EXPECT_EQ(library.series.size(), taken ? 5 : 4) << c.name;
+    }
+    UserLibrary library;
+    std::string error;
+    ASSERT_TRUE(AddSeriesFile(WriteFile(folder, "mine.csv", cases[0].text), library, error)) << error;
+    const design::PipeSeries& mine = *library.series.Find("mine");
+    EXPECT_EQ(mine.name, "本院无缝钢管");
+    EXPECT_EQ(mine.material, "steel-open");
+    EXPECT_DOUBLE_EQ(mine.sizes[0].inside, 207);
+    EXPECT_DOUBLE_EQ(mine.sizes[0].maxVelocity, 2.5);
+    EXPECT_TRUE(std::isnan(mine.sizes[1].maxVelocity));
+    ASSERT_TRUE(AddSeriesFile(WriteFile(folder, "gbk.csv", cases[2].text), library, error)) << error;
+    EXPECT_EQ(library.series.Find("gbk")->name, "无缝钢管");
+}
+
+// The user's folder: its materials file, then each series file, those that
+// cannot be taken left out with a warning naming the file and the line.
+TEST(UserLibrary, LoadsTheUsersFolder)
+{
+    const std::string folder = Folder("folder");
+    WriteFile(folder, "materials.csv", "代号,名称,粗糙度,来源,塑料\nhdpe,高密度聚乙烯管,0.007,厂家样本,是\n");
+    WriteFile(folder + "/series", "mine.csv", "title,HDPE\nmaterial,高密度聚乙烯管\nnominal,inside\nde50,40.8\n");
+    WriteFile(folder + "/series", "broken.csv", "title,Broken\nnominal,inside\nA,x\n");
+    const UserLibrary library = LoadUserLibrary(folder);
+    ASSERT_NE(library.materials.Find("HDPE"), nullptr);
+    EXPECT_TRUE(library.materials.Find("hdpe")->plastic);
+    ASSERT_NE(library.series.Find("mine"), nullptr);
+    EXPECT_EQ(library.series.Find("mine")->material, "hdpe");
+    EXPECT_EQ(library.series.Find("broken"), nullptr);
+    ASSERT_EQ(library.warnings.size(), 1u);
+    EXPECT_EQ(library.warnings[0],
+        SeriesFolder(folder)
+            + "/broken.csv, line 3, column 2: the inner diameter \"x\" is "
+              "not a positive number");
+    EXPECT_TRUE(LoadUserLibrary(folder + "/none").warnings.empty());
+}
+
+} // namespace
+} // namespace vendrel::files
