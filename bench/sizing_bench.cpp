@@ -4,6 +4,7 @@
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
 #include "cli/commandline.h"
+#include "cli/options.h"
 #include "cli/sizelist.h"
 #include "design/pipeseries.h"
 #include "design/sizing.h"
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,8 +54,9 @@ BENCHMARK(BM_BareForward30);
 // The forward calculations --size makes for the default series.
 void BM_BareForwardSeries(benchmark::State& state)
 {
+    const design::SeriesCatalog catalog;
     for (auto _ : state) {
-        for (const design::PipeSize& size : design::DefaultSeries()) {
+        for (const design::PipeSize& size : catalog.Default()) {
             FrictionFields fields;
             SetInputs(fields, kFlow, design::DiameterText(size.Inside()), kRoughness, kViscosity);
             Calculate(fields);
@@ -76,24 +79,29 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-cli::CommandLine Command(cli::CommandLine::Mode mode)
+// The options of vendrel-calc --size or --table for the default series,
+// read once as the program reads them.
+void ReadCommand(cli::CommandLine::Mode mode, cli::Options& options)
 {
     cli::CommandLine command;
     command.mode = mode;
     command.flow = kFlow;
     command.roughness = kRoughness;
     command.viscosity = kViscosity;
-    return command;
+    std::string error;
+    if (!cli::ReadOptions(command, options, error))
+        std::abort();
 }
 
 // The whole of vendrel-calc --size for the default series, printed.
 void BM_SizeCommand(benchmark::State& state)
 {
     const std::unique_ptr<std::FILE, FileCloser> sink(std::fopen("/dev/null", "w"));
-    const cli::CommandLine command = Command(cli::CommandLine::Mode::Size);
+    cli::Options options;
+    ReadCommand(cli::CommandLine::Mode::Size, options);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cli::RunSizeList(command, sink.get(), sink.get()));
-    state.counters["sizes"] = design::DefaultSeries().count;
+        benchmark::DoNotOptimize(cli::RunSizeList(options, sink.get(), sink.get()));
+    state.counters["sizes"] = options.series->count();
 }
 BENCHMARK(BM_SizeCommand);
 
@@ -124,8 +132,9 @@ double BareFlowForRate(double inside, double density, double target)
 void BM_BareTable(benchmark::State& state)
 {
     const double density = design::WaterDensity(10);
+    const design::SeriesCatalog catalog;
     for (auto _ : state) {
-        for (const design::PipeSize& size : design::DefaultSeries()) {
+        for (const design::PipeSize& size : catalog.Default()) {
             for (const double target : {100.0, 300.0}) {
                 const double flow = BareFlowForRate(size.Inside(), density, target);
                 FrictionFields fields; // the velocity at that flow
@@ -142,9 +151,10 @@ BENCHMARK(BM_BareTable);
 void BM_TableCommand(benchmark::State& state)
 {
     const std::unique_ptr<std::FILE, FileCloser> sink(std::fopen("/dev/null", "w"));
-    const cli::CommandLine command = Command(cli::CommandLine::Mode::Table);
+    cli::Options options;
+    ReadCommand(cli::CommandLine::Mode::Table, options);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cli::RunFlowTable(command, sink.get(), sink.get()));
+        benchmark::DoNotOptimize(cli::RunFlowTable(options, sink.get(), sink.get()));
 }
 BENCHMARK(BM_TableCommand);
 

@@ -15,21 +15,25 @@ namespace vendrel::cli {
 const char kUsage[] = R"(Usage:
   vendrel-calc --flow W --diameter D [--roughness K | --material NAME]
                [--viscosity NU | --temperature T]
-  vendrel-calc --size --flow W [--series NAME] [--max-rate PA] [--max-velocity V]
+  vendrel-calc --size --flow W [--series NAME | --series-file FILE]
+               [--max-rate PA] [--max-velocity V]
                [--roughness K | --material NAME] [--viscosity NU | --temperature T]
-               [--format text|csv]
-  vendrel-calc --table [--series NAME] [--min-rate PA] [--max-rate PA]
-               [--roughness K | --material NAME] [--viscosity NU | --temperature T]
-               [--format text|csv]
-  vendrel-calc --csv [FILE]
-  vendrel-calc --material-list | --series-list
+               [--format text|csv] [--bom]
+  vendrel-calc --table [--series NAME | --series-file FILE] [--min-rate PA]
+               [--max-rate PA] [--roughness K | --material NAME]
+               [--viscosity NU | --temperature T] [--format text|csv] [--bom]
+  vendrel-calc --csv [FILE] [--bom]
+  vendrel-calc --material-list | --series-list [--series-file FILE]
+Each form also takes --material-file FILE.
 
 Friction loss of water flowing full in a round pipe.
 
   --flow W          water flow, m³/h
   --diameter D      clear inner diameter, mm
-  --roughness K     absolute wall roughness, mm (default 0.2)
-  --material NAME   the roughness of a pipe material instead (--material-list)
+  --roughness K     absolute wall roughness, mm (default 0.2; for --size and
+                    --table, that of the series' material)
+  --material NAME   the roughness of a pipe material instead, by its key in
+                    any case or its Chinese name (--material-list)
   --viscosity NU    kinematic viscosity, 10^-6 m²/s (default 1.306)
   --temperature T   water temperature, °C (0 to 100), instead of --viscosity:
                     the viscosity of water at T and 0.1 MPa (IAPWS 2008 with
@@ -38,26 +42,42 @@ Friction loss of water flowing full in a round pipe.
                     velocity, loss in mm of water column and in Pa per metre
                     (ρ·g·Rf/1000, g = 9.807, ρ of water at the temperature,
                     10 °C when a viscosity is given), flow zone; "*" marks the
-                    smallest size within the limits
+                    smallest size within the limits. Where the calculator
+                    finds no friction law in its zone (迭代失败), λ is that of
+                    the Colebrook–White law, marked "过渡区*".
   --table           the selection chart: for every size of a series, the flows
-                    (m³/h) at which the loss is --min-rate and --max-rate, and
-                    the velocities there
+                    (m³/h) at which the loss reaches --min-rate and passes
+                    --max-rate, and the velocities there
   --series NAME     the series for --size and --table (default sch40;
-                    --series-list)
+                    --series-list); its pipes' material gives the roughness
+                    unless --roughness or --material does
+  --series-file FILE  a series of your own from a CSV file (see the manual)
+  --material-file FILE  materials of your own from a CSV file
   --min-rate PA     the smallest loss for --table, Pa/m (default 100)
-  --max-rate PA     the largest loss for --size and --table, Pa/m (default 300)
-  --max-velocity V  the largest velocity for --size, m/s (default none)
+  --max-rate PA     the largest loss for --size and --table, Pa/m (default
+                    300); losses are judged as listed, to 0.1 Pa/m
+  --max-velocity V  the largest velocity for --size, m/s, for every size
+                    (default by size: 1.2 m/s up to 50 mm bore, then 3 m/s, or
+                    1.5 m/s for plastic pipe)
   --format FORMAT   text (aligned, the default) or csv, for --size and --table
   --csv [FILE]      calculate every row of a CSV file (standard input when no
-                    FILE or FILE is -). The header names the columns, in any
-                    case: flow and diameter, optionally roughness or
-                    material, and viscosity or temperature (the roughness and
-                    viscosity columns of the output then show what was used). The output is CSV
-                    with the four inputs, then velocity, reynolds, lambda,
+                    FILE or FILE is -), in UTF-8, UTF-16 with a byte-order mark
+                    (tab-separated as Excel's "Unicode text") or GBK/GB18030
+                    (Excel's "CSV" on a Chinese Windows). The header names the
+                    columns in English in any case or in Chinese: flow (流量)
+                    and diameter (管径), optionally roughness (粗糙度) or
+                    material (管材), and viscosity (运动粘滞系数) or
+                    temperature (水温); a unit in brackets after a name is
+                    allowed, an empty optional cell takes the default, other
+                    columns are your own and carried through. The output is
+                    CSV with the four inputs, then velocity, reynolds, lambda,
                     friction_rate, rough_reynolds, status, zone (laminar,
                     critical, smooth, transition, rough, failed or invalid)
-                    and residual (the number in the status). Every row in
-                    gives one row out, in order.
+                    and residual (the number in the status); your columns
+                    before the first of ours come first, the others last.
+                    Every row in gives one row out, in order.
+  --bom             CSV output with a UTF-8 byte-order mark and CRLF line
+                    ends, so that Excel on a Chinese Windows shows it right
   --material-list   the pipe materials and their roughness, with sources
   --series-list     the pipe series and their sizes, with sources
   --help            show this help
@@ -65,7 +85,10 @@ Friction loss of water flowing full in a round pipe.
 
 Each value must be a number and nothing else: "." is the decimal point
 whatever the locale, and units are not written ("10,5" and "50mm" are
-refused). What cannot be calculated is reported on standard error.
+refused). What cannot be calculated is reported on standard error. Your own
+series and materials are also read from the data folder: series/*.csv and
+materials.csv in $XDG_DATA_HOME/vendrel (~/.local/share/vendrel), on Windows
+%APPDATA%\Vendrel.
 
 Examples (lines of the output):
   $ vendrel-calc --size --flow 40
@@ -73,19 +96,21 @@ Examples (lines of the output):
   *  DN100     102.26    1.352870   22.713579         222.7         过渡区
   $ vendrel-calc --table
   公称直径  内径(mm)  流量下限(m³/h)  流量上限(m³/h)  流速下限(m/s)  流速上限(m/s)
-  DN100     102.26    26.424          46.626          0.893706       1.576973
+  DN100     102.26    26.418          46.630          0.893503       1.577108
 
 Exit status:
   0  every result was calculated
   1  results were written, but some could not be calculated (a value that is
-     not a number or below 0.000001, no friction law fitting its zone,
-     results that are not finite numbers, a size of --size without a loss or
-     a flow of --table not found); each is named on standard error
-  2  wrong usage (an unknown option, material or series, a repeated option,
-     a value for an option that takes none, a limit that is not a positive
-     number)
-  3  results are missing: the input could not be read or is malformed CSV,
-     or the output could not be written
+     not a number or below 0.000001, a temperature outside 0 to 100 °C, an
+     unknown material in a CSV row, no friction law fitting its zone, results
+     that are not finite numbers, a size of --size without a loss or a flow of
+     --table not found); each is named on standard error
+  2  wrong usage, nothing written (an unknown or repeated option, a value for
+     an option that takes none, an unknown material or series, a series or
+     materials file that cannot be taken, a limit that is not a positive
+     number, a value --size or --table cannot calculate with)
+  3  results are missing: the input could not be read, is malformed CSV or in
+     no encoding it can be read in, or the output could not be written
 )";
 
 namespace {
@@ -102,10 +127,13 @@ enum Value {
     kMaxRate,
     kMaxVelocity,
     kFormat,
+    kSeriesFile,
+    kMaterialFile,
     kValueCount
 };
-constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
-    "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format"};
+constexpr std::string_view kValueNames[]
+    = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature", "--material", "--series", "--min-rate",
+        "--max-rate", "--max-velocity", "--format", "--series-file", "--material-file"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
 constexpr std::array<std::string_view, 4> kModeNames = {"--size", "--table", "--material-list", "--series-list"};
 constexpr CommandLine::Mode kModes[] = {
@@ -128,6 +156,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.diameter = values[kDiameter].value_or("");
         result.roughness = values[kRoughness].value_or(labels::kDefaultRoughness);
         result.viscosity = values[kViscosity].value_or(labels::kDefaultViscosity);
+        result.roughnessGiven = values[kRoughness].has_value();
+        result.viscosityGiven = values[kViscosity].has_value();
         result.temperature = values[kTemperature];
         result.material = values[kMaterial];
         result.series = values[kSeries];
@@ -135,7 +165,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.maxRate = values[kMaxRate];
         result.maxVelocity = values[kMaxVelocity];
         result.format = values[kFormat];
+        result.seriesFile = values[kSeriesFile];
+        result.materialFile = values[kMaterialFile];
     };
+    bool bom = false;
     const auto setMode = [&](std::string_view name) {
         if (mode)
             return fail(*mode == name ? std::string(name) + " given twice"
@@ -157,7 +190,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         const bool valueFollows = i + 1 < args.size() && args[i + 1].substr(0, 2) != "--";
 
         // A value given to an option that takes none would be dropped unseen.
-        const bool takesNoValue = name == "--help" || name == "-h" || name == "--version"
+        const bool takesNoValue = name == "--help" || name == "-h" || name == "--version" || name == "--bom"
             || std::find(kModeNames.begin(), kModeNames.end(), name) != kModeNames.end();
         if (takesNoValue && inlineValue)
             return fail(std::string(name) + " takes no value");
@@ -165,6 +198,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
             fill();
             result.mode = name == "--version" ? CommandLine::Mode::Version : CommandLine::Mode::Help;
             return true;
+        }
+        if (name == "--bom") {
+            if (bom)
+                return fail("--bom given twice");
+            bom = true;
+            continue;
         }
         if (name == "--csv") {
             if (!setMode(name))
@@ -204,13 +243,26 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return fail("--temperature and --viscosity cannot both be given (the temperature gives the viscosity)");
     if (given(kMaterial) && given(kRoughness))
         return fail("--material and --roughness cannot both be given (the material gives the roughness)");
+    if (given(kSeries) && given(kSeriesFile))
+        return fail("--series and --series-file cannot both be given (the file gives the series)");
 
     fill();
+    result.bom = bom;
+    const bool csvOut
+        = mode == "--csv" || (mode && (*mode == "--size" || *mode == "--table") && values[kFormat] == "csv");
+    if (bom && !csvOut)
+        return fail("--bom goes with CSV output: --csv, or --size or --table with --format csv");
 
-    const bool sizeOptions = anyGiven({kSeries, kMaxRate, kMaxVelocity, kFormat});
+    const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});
     if (mode == "--csv" || mode == "--material-list" || mode == "--series-list") {
-        if (std::any_of(values.begin(), values.end(), [](const auto& v) { return v.has_value(); }))
-            return fail(std::string(*mode) + " takes no other options");
+        // The user's own materials and series may be read in, to use or to see.
+        const auto allowed = [&](int v) { return v == kMaterialFile || (mode == "--series-list" && v == kSeriesFile); };
+        for (int v = 0; v < kValueCount; ++v) {
+            if (values[static_cast<std::size_t>(v)] && !allowed(v))
+                return fail(std::string(*mode) + " takes no other options than "
+                    + (mode == "--series-list" ? "--series-file and --material-file" : "--material-file")
+                    + (mode == "--csv" ? " and --bom" : ""));
+        }
         if (mode == "--csv") {
             result.mode = CommandLine::Mode::Csv;
             if (result.csvFile == "-")
@@ -233,7 +285,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return true;
     }
     if (sizeOptions || given(kMinRate))
-        return fail("--series, --min-rate, --max-rate, --max-velocity and --format go with --size or --table");
+        return fail("--series, --series-file, --min-rate, --max-rate, --max-velocity and --format go with --size or "
+                    "--table");
     if (!given(kFlow) || !given(kDiameter))
         return fail("--flow and --diameter are required");
     return true;

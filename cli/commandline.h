@@ -14,6 +14,8 @@ struct CommandLine {
     std::string diameter;
     std::string roughness;
     std::string viscosity;
+    bool roughnessGiven = false; // else the default above
+    bool viscosityGiven = false;
     // --temperature, which gives the viscosity of water at that temperature,
     // and --material, which gives the roughness.
     std::optional<std::string> temperature;
@@ -25,6 +27,11 @@ struct CommandLine {
     std::optional<std::string> maxRate;
     std::optional<std::string> maxVelocity;
     std::optional<std::string> format;
+    // The user's own series or materials, from a file.
+    std::optional<std::string> seriesFile;
+    std::optional<std::string> materialFile;
+    // CSV output with a UTF-8 byte-order mark and CRLF line ends, for Excel.
+    bool bom = false;
     // CSV: the file to read, or empty for standard input.
     std::string csvFile;
 };

@@ -3,10 +3,11 @@
 #include "calc/fieldlabels.h"
 #include "calc/frictioncalc.h"
 #include "calc/zonenames.h"
-#include "cli/csvreader.h"
 #include "cli/exitcodes.h"
 #include "cli/strictcalculation.h"
 #include "design/materials.h"
+#include "files/columns.h"
+#include "files/csvreader.h"
 
 #include <array>
 #include <cerrno>
@@ -21,10 +22,22 @@ namespace {
 
 enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kMaterial, kColumnCount };
 constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
-constexpr std::array<std::string_view, kColumnCount> kColumnNames
-    = {"flow", "diameter", "roughness", "viscosity", "temperature", "material"};
-constexpr char kOutputHeader[] = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,"
-                                 "rough_reynolds,status,zone,residual\n";
+// The names Vendrel writes, and those a spreadsheet's header may use; the
+// calculator's own labels read as their names without the unit ("管径(净空D:mm)").
+const std::vector<files::KnownColumn> kColumns = {
+    {"flow", {"流量", "水流量"}},
+    {"diameter", {"管径", "内径"}},
+    {"roughness", {"粗糙度", "绝对粗糙度"}},
+    {"viscosity", {"运动粘滞系数", "运动粘滞系数υ", "运动粘度"}},
+    {"temperature", {"水温", "温度"}},
+    {"material", {"管材", "材质"}},
+};
+constexpr char kResultHeader[] = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,"
+                                 "rough_reynolds,status,zone,residual";
+constexpr char kExpectedColumns[] = "the columns flow and diameter (流量, 管径), and optionally roughness or "
+                                    "material (粗糙度, 管材), viscosity or temperature (运动粘滞系数, 水温), and "
+                                    "columns of your own";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kWriteBlock = 64 * 1024;
 // Rows reported one by one; beyond this, only their number.
 constexpr long kMaxRowReports = 20;
@@ -37,52 +50,45 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 class CsvJob {
 public:
-    CsvJob(const char* inputName, std::FILE* out, std::FILE* err, bool rowByRow)
+    CsvJob(const char* inputName, std::FILE* out, std::FILE* err, const CsvJobSettings& settings)
         : m_inputName(inputName)
         , m_out(out)
         , m_err(err)
-        , m_rowByRow(rowByRow)
-    { }
+        , m_rowByRow(settings.rowByRow)
+        , m_lineEnd(settings.bom ? "\r\n" : "\n")
+        , m_materials(settings.materials != nullptr ? *settings.materials : m_builtIn)
+    {
+        if (settings.bom)
+            m_pending = kByteOrderMark;
+    }
 
     int Run(std::FILE* in)
     {
-        CsvReader reader(in, m_rowByRow);
+        files::CsvReader reader(in, m_rowByRow);
         std::vector<std::string> cells;
         switch (reader.Next(cells)) {
-        case CsvReader::Result::End:
-            return Report(reader.Line(), "no header line (expected flow,diameter[,roughness][,viscosity])");
-        case CsvReader::Result::Error:
+        case files::CsvReader::Result::End:
+            return Report(reader.Line(), std::string("no header line: expected ") + kExpectedColumns);
+        case files::CsvReader::Result::Error:
             return ReportReader(reader);
-        case CsvReader::Result::Record:
+        case files::CsvReader::Result::Record:
             break;
         }
         if (const int status = ReadHeader(cells, reader.RecordLine()); status != kExitSuccess)
             return status;
-        m_pending = kOutputHeader;
+        WriteHeader(cells);
         if (m_rowByRow && !WritePending())
             return WriteFailed();
 
         for (;;) {
             switch (reader.Next(cells)) {
-            case CsvReader::Result::End:
+            case files::CsvReader::Result::End:
                 return Finish();
-            case CsvReader::Result::Error:
+            case files::CsvReader::Result::Error:
                 return ReportReader(reader);
-            case CsvReader::Result::Record:
+            case files::CsvReader::Result::Record:
                 break;
             }
             if (cells.size() != m_columnCount) {
@@ -97,40 +103,85 @@ public:
     }
 
 private:
-    int ReadHeader(std::vector<std::string>& cells, long line)
+    int ReadHeader(const std::vector<std::string>& cells, long line)
     {
-        m_column.fill(-1);
         m_columnCount = cells.size();
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            const std::string_view name = Trimmed(cells[i]);
-            int input = 0;
-            while (input < kColumnCount && !SameIgnoringCase(kColumnNames[static_cast<std::size_t>(input)], name))
-                ++input;
-            // An unknown or repeated column is refused rather than ignored: a
-            // misspelt "roughness" would otherwise silently take the default.
-            if (input == kColumnCount) {
-                return Report(line,
-                    "unknown column " + Quoted(cells[i])
-                        + " (expected flow, diameter, roughness, viscosity, temperature, material)");
-            }
-            if (m_column[input] >= 0)
-                return Report(line, "column " + Quoted(name) + " appears twice");
-            m_column[input] = static_cast<int>(i);
-        }
+        files::HeaderMatch match;
+        std::string error;
+        if (!files::MatchHeader(cells, kColumns, match, error))
+            return Report(line, error);
+        for (std::size_t input = 0; input < kColumnCount; ++input)
+            m_column[input] = match.cellOf[input];
         for (const Input required : {kFlow, kDiameter}) {
             if (m_column[required] < 0)
-                return Report(line, "the header has no \"" + std::string(kColumnNames[required]) + "\" column");
+                return Report(line,
+                    "the header has no \"" + std::string(kColumns[required].name) + "\" column (expected "
+                        + kExpectedColumns + ")");
         }
         if (m_column[kViscosity] >= 0 && m_column[kTemperature] >= 0)
             return Report(line, "columns \"viscosity\" and \"temperature\" cannot both be given");
         if (m_column[kRoughness] >= 0 && m_column[kMaterial] >= 0)
             return Report(line, "columns \"roughness\" and \"material\" cannot both be given");
+        // The user's own columns keep their place: those before the first of
+        // ours before the results, the others after them.
+        m_leading.clear();
+        m_trailing.clear();
+        bool oursSeen = false;
+        for (std::size_t cell = 0; cell < cells.size(); ++cell) {
+            if (match.known[cell] >= 0)
+                oursSeen = true;
+            else
+                (oursSeen ? m_trailing : m_leading).push_back(cell);
+        }
         return kExitSuccess;
     }
 
+    void WriteHeader(const std::vector<std::string>& cells)
+    {
+        std::vector<std::string_view> header;
+        for (const std::size_t cell : m_leading)
+            header.push_back(cells[cell]);
+        header.push_back(kResultHeader); // written as it is: no separator in it needs quoting
+        for (const std::size_t cell : m_trailing)
+            header.push_back(cells[cell]);
+        AppendRow(header, m_leading.size());
+    }
+
+    // Appends cells as a CSV row; the cell at raw is written unquoted.
+    void AppendRow(const std::vector<std::string_view>& cells, std::size_t raw = SIZE_MAX)
+    {
+        // Room for the row with every cell quoted, filled in place: a row is
+        // written at the speed of a copy.
+        std::size_t room = 2;
+        for (const std::string_view cell : cells)
+            room += 2 * cell.size() + 3;
+        const std::size_t start = m_pending.size();
+        m_pending.resize(start + room);
+        char* out = &m_pending[start];
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                *out++ = ',';
+            if (i == raw) {
+                std::memcpy(out, cells[i].data(), cells[i].size());
+                out += cells[i].size();
+            } else {
+                out = files::WriteCsvCell(out, cells[i]);
+            }
+        }
+        for (const char c : m_lineEnd)
+            *out++ = c;
+        m_pending.resize(static_cast<std::size_t>(out - m_pending.data()));
+    }
+
+    // An input's cell, or fallback where the row has none or leaves it blank
+    // (an optional column's default); a required cell is taken as it is.
     std::string_view InputText(const std::vector<std::string>& cells, Input input, std::string_view fallback) const
     {
-        return m_column[input] >= 0 ? std::string_view(cells[static_cast<std::size_t>(m_column[input])]) : fallback;
+        if (m_column[input] < 0)
+            return fallback;
+        const std::string_view cell = cells[static_cast<std::size_t>(m_column[input])];
+        const bool optional = input != kFlow && input != kDiameter;
+        return optional && Trimmed(cell).empty() ? fallback : cell;
     }
 
     void WriteRow(const std::vector<std::string>& cells, long line)
@@ -138,18 +189,17 @@ private:
         FrictionFields& f = m_fields;
         m_problems.clear();
         std::optional<std::string> viscosity(InputText(cells, kViscosity, labels::kDefaultViscosity));
-        if (m_column[kTemperature] >= 0)
-            viscosity = ViscosityFromTemperature(InputText(cells, kTemperature, {}), "temperature", m_problems);
+        if (const std::string_view temperature = InputText(cells, kTemperature, {}); !temperature.empty())
+            viscosity = ViscosityFromTemperature(temperature, "temperature", m_problems);
         std::string_view roughness = InputText(cells, kRoughness, labels::kDefaultRoughness);
         // A temperature or material that gives no value is reported once,
         // and the other inputs are still checked.
         InputNames names = kInputNames;
         if (!viscosity)
             names[kViscosity] = "";
-        if (m_column[kMaterial] >= 0) {
-            const std::string_view key = Trimmed(InputText(cells, kMaterial, {})); // as the header's names are
-            const design::Material* material = design::FindMaterial(key);
-            roughness = material != nullptr ? material->roughness : "";
+        if (const std::string_view key = Trimmed(InputText(cells, kMaterial, {})); !key.empty()) {
+            const design::Material* material = m_materials.Find(key);
+            roughness = material != nullptr ? std::string_view(material->roughness) : std::string_view();
             if (material == nullptr) {
                 m_problems.push_back(
                     "material: unknown material " + Quoted(key) + " (see vendrel-calc --material-list)");
@@ -163,23 +213,15 @@ private:
 
         const std::string_view zone = ZoneKey(outcome.zone);
         const std::string_view residual = StatusResidual(f.m_strStatus);
-        const std::array<std::string_view, 12> row
-            = {f.m_strFlow, f.m_strDiameter, f.m_strRoughness, f.m_strViscosity, f.m_strVelocity, f.m_strReynolds,
-                f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus, zone, residual};
-        // Room for the row with every cell quoted, filled in place: a row is
-        // written at the speed of a copy.
-        std::size_t room = 0;
-        for (const std::string_view cell : row)
-            room += 2 * cell.size() + 3;
-        const std::size_t start = m_pending.size();
-        m_pending.resize(start + room);
-        char* out = &m_pending[start];
-        for (const std::string_view cell : row) {
-            out = WriteCsvCell(out, cell);
-            *out++ = ',';
-        }
-        out[-1] = '\n';
-        m_pending.resize(static_cast<std::size_t>(out - m_pending.data()));
+        m_row.clear();
+        for (const std::size_t cell : m_leading)
+            m_row.push_back(cells[cell]);
+        m_row.insert(m_row.end(),
+            {f.m_strFlow, f.m_strDiameter, f.m_strRoughness, f.m_strViscosity, f.m_strVelocity, f.m_strReynolds,
+                f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus, zone, residual});
+        for (const std::size_t cell : m_trailing)
+            m_row.push_back(cells[cell]);
+        AppendRow(m_row);
     }
 
     void ReportRow(long line)
@@ -211,12 +253,17 @@ private:
     {
         if (!WritePending() || std::fflush(m_out) != 0 || std::ferror(m_out))
             return WriteFailed();
+        ReportCount();
+        return m_rowsNotCalculated == 0 ? kExitSuccess : kExitDataError;
+    }
+
+    void ReportCount()
+    {
         if (m_rowsNotCalculated == 0)
-            return kExitSuccess;
+            return;
         std::fprintf(m_err, "vendrel-calc: %s: %ld %s could not be calculated%s\n", m_inputName, m_rowsNotCalculated,
             m_rowsNotCalculated == 1 ? "row" : "rows",
             m_rowsNotCalculated > kMaxRowReports ? " (the first 20 are listed above)" : "");
-        return kExitDataError;
     }
 
     int Report(long line, const std::string& problem)
@@ -225,7 +272,7 @@ private:
             [&] { std::fprintf(m_err, "vendrel-calc: %s, line %ld: %s\n", m_inputName, line, problem.c_str()); });
     }
 
-    int ReportReader(const CsvReader& reader)
+    int ReportReader(const files::CsvReader& reader)
     {
         if (reader.ReadError() == 0)
             return Report(reader.ErrorLine(), reader.ErrorText());
@@ -246,6 +293,8 @@ private:
         const bool written = WritePending() && std::fflush(m_out) == 0;
         const int writeError = errno;
         say();
+        // The rows before the stop are written; what of them is missing too.
+        ReportCount();
         if (!written) {
             errno = writeError;
             WriteFailed();
@@ -257,7 +306,13 @@ private:
     std::FILE* m_out;
     std::FILE* m_err;
     bool m_rowByRow;
+    std::string_view m_lineEnd;
+    design::MaterialCatalog m_builtIn;
+    const design::MaterialCatalog& m_materials;
     std::array<int, kColumnCount> m_column{};
+    std::vector<std::size_t> m_leading; // the user's columns before ours, by cell
+    std::vector<std::size_t> m_trailing;
+    std::vector<std::string_view> m_row;
     std::size_t m_columnCount = 0;
     FrictionFields m_fields;
     std::vector<std::string> m_problems;
@@ -267,9 +322,9 @@ private:
 
 } // namespace
 
-int RunCsvJob(std::FILE* in, const char* inputName, std::FILE* out, std::FILE* err, bool rowByRow)
+int RunCsvJob(std::FILE* in, const char* inputName, std::FILE* out, std::FILE* err, const CsvJobSettings& settings)
 {
-    return CsvJob(inputName, out, err, rowByRow).Run(in);
+    return CsvJob(inputName, out, err, settings).Run(in);
 }
 
 } // namespace vendrel::cli

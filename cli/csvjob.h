@@ -2,16 +2,34 @@
 
 #include <cstdio>
 
+namespace vendrel::design {
+class MaterialCatalog;
+}
+
 namespace vendrel::cli {
 
-// Calculates every row of a pipe schedule: reads CSV from in (the header names
-// any of flow, diameter, roughness, viscosity, in any case; flow and diameter
-// are required) and writes, per row, the four input texts, the six results,
-// the zone and the residual. Every row in gives one row out, in order; a row
-// that could not be calculated is written too, and reported on err with its
-// line. Stops at the first malformed line, failed read or failed write, with a
-// message on err; rows written before stay complete. rowByRow writes each row
-// as soon as it is calculated, for someone watching. Returns the exit status.
-int RunCsvJob(std::FILE* in, const char* inputName, std::FILE* out, std::FILE* err, bool rowByRow = false);
+struct CsvJobSettings {
+    // The materials a "material" column may name; the built-in ones where null.
+    const design::MaterialCatalog* materials = nullptr;
+    // A UTF-8 byte-order mark first and CRLF line ends, for Excel.
+    bool bom = false;
+    // Each row written as soon as it is calculated, for someone watching.
+    bool rowByRow = false;
+};
+
+// Calculates every row of a pipe schedule: reads CSV from in, in any
+// encoding the reader knows, whose header names flow and diameter and
+// optionally roughness or material and viscosity or temperature, in English
+// in any case or in Chinese (流量, 管径, 粗糙度, 管材, 运动粘滞系数, 水温).
+// Writes per row the four input texts, the six results, the zone and the
+// residual; the user's own columns are carried through unchanged, those
+// before the first of ours first, the others last. An empty optional cell
+// takes the default. Every row in gives one row out, in order; a row that
+// could not be calculated is written too, and reported on err with its
+// line. Stops at the first malformed line, failed read or failed write,
+// with a message on err and the count of rows that could not be calculated;
+// rows written before stay complete. Returns the exit status.
+int RunCsvJob(
+    std::FILE* in, const char* inputName, std::FILE* out, std::FILE* err, const CsvJobSettings& settings = {});
 
 } // namespace vendrel::cli

@@ -1,59 +1,38 @@
 #include "cli/designchoices.h"
 
-#include "cli/strictcalculation.h"
 #include "design/materials.h"
 #include "design/pipeseries.h"
 
 namespace vendrel::cli {
 namespace {
 
-template <typename List> std::string Keys(const List& list)
+void PrintSeries(const design::PipeSeries& series, std::FILE* out)
 {
-    std::string keys;
-    for (const auto& row : list)
-        keys += (keys.empty() ? "" : ", ") + std::string(row.key);
-    return keys;
+    std::fprintf(out, "%s  %s\n  %s%s%s\n ", series.key.c_str(), series.name.c_str(), series.source.c_str(),
+        series.file.empty()         ? ""
+            : series.source.empty() ? ""
+                                    : "; ",
+        series.file.c_str());
+    for (const design::PipeSize& size : series)
+        std::fprintf(out, " %s", size.nominal.c_str());
+    std::fprintf(out, "\n");
 }
 
 } // namespace
 
-std::optional<std::string> RoughnessFor(const CommandLine& command, std::string& error)
+void PrintMaterialList(const design::MaterialCatalog& materials, std::FILE* out)
 {
-    if (!command.material)
-        return command.roughness;
-    if (const design::Material* material = design::FindMaterial(*command.material))
-        return std::string(material->roughness);
-    error = "--material: unknown material " + Quoted(*command.material) + " (one of " + Keys(design::Materials())
-        + "; see --material-list)";
-    return std::nullopt;
+    for (const design::Material& material : materials)
+        std::fprintf(out, "%-20s K %-7s mm  %s\n  %s\n", material.key.c_str(), material.roughness.c_str(),
+            material.name.c_str(), material.source.c_str());
 }
 
-const design::PipeSeries* SeriesFor(const CommandLine& command, std::string& error)
+void PrintSeriesList(const design::SeriesCatalog& series, const design::PipeSeries* fileSeries, std::FILE* out)
 {
-    if (!command.series)
-        return &design::DefaultSeries();
-    if (const design::PipeSeries* series = design::FindSeries(*command.series))
-        return series;
-    error = "--series: unknown series " + Quoted(*command.series) + " (one of " + Keys(design::AllPipeSeries())
-        + "; see --series-list)";
-    return nullptr;
-}
-
-void PrintMaterialList(std::FILE* out)
-{
-    for (const design::Material& material : design::Materials())
-        std::fprintf(
-            out, "%-20s K %-7s mm  %s\n  %s\n", material.key, material.roughness, material.name, material.source);
-}
-
-void PrintSeriesList(std::FILE* out)
-{
-    for (const design::PipeSeries& series : design::AllPipeSeries()) {
-        std::fprintf(out, "%s  %s\n  %s\n ", series.key, series.name, series.source);
-        for (int i = 0; i < series.count; ++i)
-            std::fprintf(out, " %s", series.sizes[i].nominal);
-        std::fprintf(out, "\n");
-    }
+    for (const design::PipeSeries& one : series)
+        PrintSeries(one, out);
+    if (fileSeries != nullptr)
+        PrintSeries(*fileSeries, out);
 }
 
 } // namespace vendrel::cli

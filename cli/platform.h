@@ -16,8 +16,4 @@ int RunProgram(const std::vector<std::string>& args);
 // True when standard output is shown to a person as it is written.
 bool StandardOutputIsTerminal();
 
-// Opens a file named in UTF-8 for reading its bytes unchanged, or returns
-// nullptr with errno set.
-std::FILE* OpenForReading(const std::string& path);
-
 } // namespace vendrel::cli

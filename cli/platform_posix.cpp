@@ -9,11 +9,6 @@ bool StandardOutputIsTerminal()
     return ::isatty(STDOUT_FILENO) == 1;
 }
 
-std::FILE* OpenForReading(const std::string& path)
-{
-    return std::fopen(path.c_str(), "rb");
-}
-
 } // namespace vendrel::cli
 
 int main(int argc, char** argv)

@@ -22,17 +22,6 @@ std::string ToUtf8(const wchar_t* text)
     return utf8;
 }
 
-std::wstring ToUtf16(const std::string& text)
-{
-    const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    if (size <= 1)
-        return {};
-    std::wstring utf16(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, utf16.data(), size);
-    utf16.pop_back();
-    return utf16;
-}
-
 // _isatty is also true for NUL and other character devices; only a console
 // shows text to a person.
 bool IsConsole(DWORD standardHandle)
@@ -73,18 +62,6 @@ private:
 bool StandardOutputIsTerminal()
 {
     return IsConsole(STD_OUTPUT_HANDLE);
-}
-
-std::FILE* OpenForReading(const std::string& path)
-{
-    const std::wstring name = ToUtf16(path);
-    std::FILE* file = ::_wfopen(name.c_str(), L"rb");
-    // Windows refuses to open a folder as a file, with "Permission denied";
-    // Linux's "Is a directory" says what is wrong.
-    const DWORD attributes = file == nullptr && errno == EACCES ? ::GetFileAttributesW(name.c_str()) : 0;
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        errno = EISDIR;
-    return file;
 }
 
 } // namespace vendrel::cli

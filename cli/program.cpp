@@ -4,9 +4,11 @@
 #include "cli/csvjob.h"
 #include "cli/designchoices.h"
 #include "cli/exitcodes.h"
+#include "cli/options.h"
 #include "cli/platform.h"
 #include "cli/sizelist.h"
 #include "cli/strictcalculation.h"
+#include "files/platform.h"
 #include "vendrel/version.h"
 
 #include <cerrno>
@@ -27,27 +29,19 @@ void PrintResult(const char* label, const std::string& value)
         std::printf("%s %s\n", label, value.c_str());
 }
 
-int RunSingle(const cli::CommandLine& command)
+int RunSingle(const cli::Options& options)
 {
     FrictionFields fields;
-    std::vector<std::string> problems;
-    std::optional<std::string> viscosity = command.viscosity;
-    if (command.temperature)
-        viscosity = cli::ViscosityFromTemperature(*command.temperature, "--temperature", problems);
-    std::string error;
-    const std::optional<std::string> roughness = cli::RoughnessFor(command, error);
-    if (!roughness) {
-        std::fprintf(stderr, "vendrel-calc: %s\n", error.c_str());
-        return cli::kExitUsage;
-    }
-    SetInputs(fields, command.flow, command.diameter, *roughness, viscosity.value_or(""));
+    std::vector<std::string> problems = options.problems;
+    SetInputs(fields, options.flow, options.diameter, options.roughness, options.viscosity);
     // A temperature that gave no viscosity is reported; the other inputs are still checked.
+    const bool viscosityKnown = !(options.temperatureGiven && options.viscosity.empty());
     const CalculationOutcome outcome = cli::CalculateStrictly(
-        fields, {"--flow", "--diameter", "--roughness", viscosity ? "--viscosity" : ""}, problems);
+        fields, {"--flow", "--diameter", "--roughness", viscosityKnown ? "--viscosity" : ""}, problems);
 
     // The viscosity the temperature gave, so the user sees what was used.
-    if (command.temperature && viscosity)
-        PrintResult(labels::kViscosity, *viscosity);
+    if (options.temperatureGiven && !options.viscosity.empty())
+        PrintResult(labels::kViscosity, options.viscosity);
     PrintResult(labels::kVelocity, fields.m_strVelocity);
     PrintResult(labels::kReynolds, fields.m_strReynolds);
     PrintResult(labels::kLambda, fields.m_strLambda);
@@ -62,22 +56,23 @@ int RunSingle(const cli::CommandLine& command)
     return calculated ? cli::kExitSuccess : cli::kExitDataError;
 }
 
-int RunCsv(const cli::CommandLine& command)
+int RunCsv(const cli::CommandLine& command, const cli::Options& options)
 {
     static char outputBuffer[1 << 16];
     // Someone watching a terminal sees each row as it is calculated.
     const bool rowByRow = cli::StandardOutputIsTerminal();
     if (!rowByRow)
         std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    const cli::CsvJobSettings settings{&options.library.materials, options.bom, rowByRow};
     if (command.csvFile.empty())
-        return cli::RunCsvJob(stdin, "standard input", stdout, stderr, rowByRow);
+        return cli::RunCsvJob(stdin, "standard input", stdout, stderr, settings);
 
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(cli::OpenForReading(command.csvFile), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(files::OpenForReading(command.csvFile), &std::fclose);
     if (!file) {
         std::fprintf(stderr, "vendrel-calc: cannot open %s: %s\n", command.csvFile.c_str(), std::strerror(errno));
         return cli::kExitIncomplete;
     }
-    return cli::RunCsvJob(file.get(), command.csvFile.c_str(), stdout, stderr, rowByRow);
+    return cli::RunCsvJob(file.get(), command.csvFile.c_str(), stdout, stderr, settings);
 }
 
 int Run(const std::vector<std::string>& args)
@@ -95,22 +90,33 @@ int Run(const std::vector<std::string>& args)
     case cli::CommandLine::Mode::Version:
         std::printf("vendrel-calc %s\n", VENDREL_VERSION);
         return cli::kExitSuccess;
-    case cli::CommandLine::Mode::Csv:
-        return RunCsv(command);
-    case cli::CommandLine::Mode::Size:
-        return cli::RunSizeList(command, stdout, stderr);
-    case cli::CommandLine::Mode::Table:
-        return cli::RunFlowTable(command, stdout, stderr);
-    case cli::CommandLine::Mode::MaterialList:
-        cli::PrintMaterialList(stdout);
-        return cli::kExitSuccess;
-    case cli::CommandLine::Mode::SeriesList:
-        cli::PrintSeriesList(stdout);
-        return cli::kExitSuccess;
-    case cli::CommandLine::Mode::Single:
+    default:
         break;
     }
-    return RunSingle(command);
+    cli::Options options;
+    const bool read = cli::ReadOptions(command, options, error);
+    for (const std::string& warning : options.library.warnings)
+        std::fprintf(stderr, "vendrel-calc: warning: %s (the file is left out)\n", warning.c_str());
+    if (!read) {
+        std::fprintf(stderr, "vendrel-calc: %s\n", error.c_str());
+        return cli::kExitUsage;
+    }
+    switch (command.mode) {
+    case cli::CommandLine::Mode::Csv:
+        return RunCsv(command, options);
+    case cli::CommandLine::Mode::Size:
+        return cli::RunSizeList(options, stdout, stderr);
+    case cli::CommandLine::Mode::Table:
+        return cli::RunFlowTable(options, stdout, stderr);
+    case cli::CommandLine::Mode::MaterialList:
+        cli::PrintMaterialList(options.library.materials, stdout);
+        return cli::kExitSuccess;
+    case cli::CommandLine::Mode::SeriesList:
+        cli::PrintSeriesList(options.library.series, options.fileSeries ? &*options.fileSeries : nullptr, stdout);
+        return cli::kExitSuccess;
+    default:
+        return RunSingle(options);
+    }
 }
 
 } // namespace

@@ -80,6 +80,22 @@ std::optional<std::string> ViscosityFromTemperature(
     return viscosity;
 }
 
+bool CheckInput(std::string_view text, std::string_view name, std::string_view unit, double& value,
+    std::vector<std::string>& problems)
+{
+    std::string problem;
+    if (!ParseWholeNumber(text, value))
+        problem = NotANumber(text, unit);
+    else if (std::isinf(value))
+        problem = Quoted(text) + " is too large";
+    else if (!IsAcceptedInput(value))
+        problem = Quoted(text) + " is below 0.000001 " + (unit.substr(0, 3) == "10^" ? "×" : "") + std::string(unit);
+    if (problem.empty())
+        return true;
+    problems.push_back(name.empty() ? problem : std::string(name) + ": " + problem);
+    return false;
+}
+
 CalculationOutcome CalculateStrictly(
     FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems)
 {
@@ -92,23 +108,27 @@ CalculationOutcome CalculateStrictly(
     double values[kInputCount] = {};
     for (int input = 0; input < kInputCount; ++input) {
         const std::string& text = InputText(fields, input);
-        double& value = values[input];
-        if (!ParseWholeNumber(text, value)) {
-            report(input, NotANumber(text, kUnits[static_cast<std::size_t>(input)]));
-            allNumbers = false;
-        } else if (!IsAcceptedInput(value)) {
-            report(input,
-                Quoted(text) + (value > 0 ? " is too large" : " is below the smallest accepted value, 0.000001"));
-        }
+        std::vector<std::string> own;
+        if (!CheckInput(text, "", kUnits[static_cast<std::size_t>(input)], values[input], own))
+            report(input, own.front());
+        allNumbers = allNumbers && ParseWholeNumber(text, values[input]);
     }
     if (!allNumbers) {
         ShowInvalidData(fields);
         return {CalculationOutcome::Zone::Invalid, true};
     }
 
-    const CalculationOutcome outcome
-        = Calculate(fields, {values[kFlow], values[kDiameter], values[kRoughness], values[kViscosity]});
+    const InputValues inputs{values[kFlow], values[kDiameter], values[kRoughness], values[kViscosity]};
+    const CalculationOutcome outcome = Calculate(fields, inputs);
+    const std::size_t failure = problems.size(); // ReportOutcome names a failed solver first
     ReportOutcome(outcome, problems);
+    if (outcome.zone == CalculationOutcome::Zone::Failed) {
+        // What the design aids take instead, for the engineer to judge.
+        FrictionFields fallback;
+        if (CalculateColebrookWhite(fallback, inputs).zone == CalculationOutcome::Zone::ColebrookWhite)
+            problems[failure] += "; by the Colebrook–White law alone λ is " + fallback.m_strLambda + " and Rf "
+                + fallback.m_strFrictionRate + " mm/m";
+    }
     return outcome;
 }
 

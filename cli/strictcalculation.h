@@ -26,6 +26,12 @@ using InputNames = std::array<std::string_view, 4>;
 CalculationOutcome CalculateStrictly(
     FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems);
 
+// Checks one input text as a calculation does: wholly a number, at least
+// 0.000001 and finite. Returns false with a problem appended, naming name
+// and the unit, for one that is not; value is the number read.
+bool CheckInput(std::string_view text, std::string_view name, std::string_view unit, double& value,
+    std::vector<std::string>& problems);
+
 // What leaves a calculation's results missing or meaningless, for a person to
 // read: no friction law fitting its zone, or results that are not finite.
 void ReportOutcome(const CalculationOutcome& outcome, std::vector<std::string>& problems);

@@ -7,8 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <random>
@@ -136,12 +139,38 @@ TEST(VendrelCalc, HelpExamplesAreRealOutput)
     EXPECT_EQ(checked, 4);
 }
 
+// What the manual says each exit status means, as plain text: the
+// paragraph under ".B N" of its EXIT STATUS section, roff markup taken out.
+std::string DocumentedStatus(int status)
+{
+    std::istringstream manual(ReadFile(VENDREL_MANUAL));
+    std::string line;
+    std::string text;
+    bool inSection = false;
+    bool inStatus = false;
+    while (std::getline(manual, line)) {
+        if (line.rfind(".SH", 0) == 0)
+            inSection = line == ".SH EXIT STATUS";
+        else if (inSection && line.rfind(".B ", 0) == 0 && line.size() == 4 && std::isdigit(line[3]))
+            inStatus = line[3] - '0' == status;
+        else if (inSection && inStatus && line != ".TP")
+            text += (line.rfind(".B ", 0) == 0 ? line.substr(3) : line) + " ";
+    }
+    for (std::size_t at = 0; (at = text.find("\\-", at)) != std::string::npos;)
+        text.replace(at, 2, "-");
+    for (std::size_t at = 0; (at = text.find("\\(deC", at)) != std::string::npos;)
+        text.replace(at, 5, "°C");
+    return text;
+}
+
 struct ExitCase {
     const char* name;
     std::vector<std::string> args;
     int status;
     const char* outStart;
     const char* errStart = "";
+    // What the manual's entry for the status names this case by.
+    const char* documented = "";
     const char* input = "/dev/null";
     const char* output = ""; // captured
 };
@@ -153,7 +182,8 @@ void PrintTo(const ExitCase& row, std::ostream* os)
 
 class ExitStatus : public testing::TestWithParam<ExitCase> { };
 
-TEST_P(ExitStatus, TellsScriptsWhatHappened)
+// Each mode through each status it can end in, and the manual says so.
+TEST_P(ExitStatus, TellsScriptsWhatHappenedAsTheManualSays)
 {
     const ExitCase& c = GetParam();
     const ProcessResult result = RunCalc(c.args, c.input, c.output);
@@ -163,81 +193,182 @@ TEST_P(ExitStatus, TellsScriptsWhatHappened)
     if (*c.errStart == '\0') {
         EXPECT_EQ(result.err, "");
     }
+    if (c.status == 2) {
+        EXPECT_EQ(result.out, "") << "nothing is written";
+    }
+    const std::string documented = DocumentedStatus(c.status);
+    EXPECT_NE(documented.find(c.documented), std::string::npos) << c.documented << "\nnot in: " << documented;
 }
+
+const char kSizeCsvHeader[] = "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended,"
+                              "max_velocity\n";
+const char kTableCsvHeader[] = "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n";
 
 INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
     testing::Values(
+        // A single calculation.
+        ExitCase{"single", {"--flow", "10", "--diameter", "50"}, 0, "实际流速(V:m/s) 1.414711\n", "",
+            "every result was calculated"},
         ExitCase{"invalid_data", {"--flow", "0", "--diameter", "50"}, 1, "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
-            "vendrel-calc: --flow: \"0\" is below the smallest accepted value, 0.000001\n"},
+            "vendrel-calc: --flow: \"0\" is below 0.000001 m³/h\n", "is below 0.000001"},
+        ExitCase{"below_the_range", {"--flow", "1e-7", "--diameter", "50"}, 1, "实际流速(V:m/s)\n",
+            "vendrel-calc: --flow: \"1e-7\" is below 0.000001 m³/h\n", "is below 0.000001"},
+        // The calculator fails here; the hint is what the design aids show.
         ExitCase{"iteration_failed", {"--flow", "3.2", "--diameter", "50", "--roughness", "2"}, 1,
-            "实际流速(V:m/s) 0.452707\n", "vendrel-calc: no friction law's solution"},
+            "实际流速(V:m/s) 0.452707\n",
+            "vendrel-calc: no friction law's solution lies in its own zone (迭代失败); by the Colebrook–White law "
+            "alone λ is 0.066072 and Rf 13.807461 mm/m\n",
+            "no friction law fitting its zone"},
         ExitCase{"not_a_number", {"--flow", "10,5", "--diameter", "50"}, 1, "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
-            "vendrel-calc: --flow: \"10,5\" is not a number (use \".\" as the decimal point)\n"},
+            "vendrel-calc: --flow: \"10,5\" is not a number (use \".\" as the decimal point)\n", "not a number"},
         ExitCase{"not_finite", {"--flow", "10", "--diameter", "1e200"}, 1, "实际流速(V:m/s) 0.000000\n",
-            "vendrel-calc: the results are not finite numbers: check the units"},
+            "vendrel-calc: the results are not finite numbers: check the units", "not finite numbers"},
         ExitCase{"usage_error", {"--flow", "10"}, 2, "",
-            "vendrel-calc: --flow and --diameter are required\nTry 'vendrel-calc --help'.\n"},
+            "vendrel-calc: --flow and --diameter are required\nTry 'vendrel-calc --help'.\n", "wrong usage"},
         // The viscosity of water at 10 °C is the default, and is shown.
         ExitCase{"temperature", {"--temperature", "10", "--flow", "10", "--diameter", "50"}, 0,
-            "运动粘滞系数υ(10^-6m^2/s) 1.306\n实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n"},
-        ExitCase{"temperature_out_of_range", {"--temperature", "120", "--flow", "10", "--diameter", "50"}, 1,
+            "运动粘滞系数υ(10^-6m^2/s) 1.306\n实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n", "",
+            "every result was calculated"},
+        ExitCase{"temperature_out_of_range", {"--temperature", "101", "--flow", "10", "--diameter", "50"}, 1,
             "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
-            "vendrel-calc: --temperature: \"120\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n"},
+            "vendrel-calc: --temperature: \"101\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n",
+            "a temperature outside 0 to 100 °C"},
         // A temperature that gives no viscosity hides no other mistake.
         ExitCase{"temperature_and_flow_wrong", {"--temperature", "200", "--flow", "abc", "--diameter", "50"}, 1,
             "实际流速(V:m/s)\n雷诺数(Re) 数据有误\n",
             "vendrel-calc: --temperature: \"200\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n"
-            "vendrel-calc: --flow: \"abc\" is not a number\n"},
-        // Design aids: a material for the roughness, every size of a series.
-        ExitCase{"material", {"--flow", "10", "--diameter", "50", "--material", "steel-new"}, 0,
-            "实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n摩擦阻力系数(λ) 0.023473\n"},
+            "vendrel-calc: --flow: \"abc\" is not a number\n",
+            "a temperature outside 0 to 100 °C"},
+        ExitCase{"material", {"--flow", "10", "--diameter", "50", "--material", "Steel-New"}, 0,
+            "实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n摩擦阻力系数(λ) 0.023473\n", "", "every result"},
         ExitCase{"unknown_material", {"--flow", "10", "--diameter", "50", "--material", "gold"}, 2, "",
-            "vendrel-calc: --material: unknown material \"gold\" (one of steel-closed, steel-open, steel-new"},
+            "vendrel-calc: --material: unknown material \"gold\" (one of steel-closed, steel-open, steel-new",
+            "an unknown material or series"},
+        ExitCase{"single_to_full_disk", {"--flow", "10", "--diameter", "50"}, 3, "",
+            "vendrel-calc: cannot write the results: No space left on device\n", "the output could not be written",
+            "/dev/null", "/dev/full"},
+        // A schedule.
+        ExitCase{
+            "csv", {"--csv", VENDREL_EXAMPLES "/schedule.csv"}, 0, "管段,flow,diameter,roughness", "", "every result"},
+        ExitCase{"csv_row_not_calculated", {"--csv"}, 1, "flow,diameter,roughness",
+            "vendrel-calc: standard input, line 3: no friction law", "no friction law fitting its zone",
+            VENDREL_EXAMPLES "/../../fuzz/corpus/csvreader/schedule.csv"},
+        ExitCase{"csv_for_excel", {"--csv", VENDREL_EXAMPLES "/../../fuzz/corpus/csvreader/crlf.csv", "--bom"}, 1,
+            "\xEF\xBB\xBF"
+            "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,"
+            "status,zone,residual\r\n\"1,0\",50,0.2,1.306,,数据有误,,,,,invalid,\r\n",
+            "vendrel-calc: ", "a value that is not a number"},
+        ExitCase{"csv_empty", {"--csv"}, 3, "", "vendrel-calc: standard input, line 1: no header line",
+            "the CSV file is malformed"},
+        ExitCase{"csv_with_single_options", {"--csv", "--flow", "10"}, 2, "",
+            "vendrel-calc: --csv takes no other options than --material-file and --bom",
+            "an unknown or repeated option"},
+        ExitCase{"missing_file", {"--csv", "/nonexistent/pipes.csv"}, 3, "",
+            "vendrel-calc: cannot open /nonexistent/pipes.csv: No such file or directory\n",
+            "the input could not be opened or read"},
+        ExitCase{"directory", {"--csv", "/"}, 3, "", "vendrel-calc: cannot read /: Is a directory\n",
+            "the input could not be opened or read"},
+        ExitCase{"stdin_closed", {"--csv"}, 3, "", "vendrel-calc: cannot read standard input: Bad file descriptor\n",
+            "the input could not be opened or read", kClosed},
+        ExitCase{"bad_materials_file", {"--csv", "--material-file", "/nonexistent/m.csv"}, 2, "",
+            "vendrel-calc: --material-file: cannot open /nonexistent/m.csv", "a series or materials file that cannot"},
+        // --size.
         ExitCase{"size_list", {"--size", "--flow", "40"}, 0,
-            "钢管 Schedule 40（ASME B36.10M） (sch40)\n流量 40 m³/h，粗糙度 K 0.2 mm"},
+            "钢管 Schedule 40（ASME B36.10M） (sch40)\n流量 40 m³/h，管材 钢管（闭式水系统），粗糙度 K 0.2 mm", "",
+            "every result was calculated"},
         ExitCase{"size_csv", {"--size", "--flow", "40", "--format", "csv", "--max-velocity", "1.5"}, 0,
-            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n"
-            "DN15,15.76,56.958059,387479.834184,3798873.3,rough,no\n"},
+            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended,max_velocity\n"
+            "DN15,15.76,56.958059,387479.834184,3798873.3,rough,no,1.5\n",
+            "", "every result"},
+        // --size has no lower limit, so a low --max-rate is no usage error.
+        ExitCase{"size_low_max_rate", {"--size", "--flow", "10", "--max-rate", "80"}, 0, "钢管 Schedule 40", "",
+            "every result"},
+        ExitCase{"size_not_finite", {"--size", "--flow", "1e300", "--format", "csv"}, 1, kSizeCsvHeader,
+            "vendrel-calc: DN15 (15.76 mm): the results are not finite numbers", "a size of --size without a loss"},
+        ExitCase{"size_flow_not_a_number", {"--size", "--flow", "abc"}, 2, "",
+            "vendrel-calc: --flow: \"abc\" is not a number\n", "cannot calculate with"},
+        ExitCase{"size_temperature_out_of_range", {"--size", "--flow", "40", "--temperature", "101"}, 2, "",
+            "vendrel-calc: --temperature: \"101\" is outside 0 to 100 °C", "cannot calculate with"},
+        ExitCase{"size_limit_not_positive", {"--size", "--flow", "40", "--max-rate", "-1"}, 2, "",
+            "vendrel-calc: --max-rate: \"-1\" must be a positive number\n", "a limit that is not a positive number"},
+        ExitCase{"size_unknown_series", {"--size", "--flow", "40", "--series", "none"}, 2, "",
+            "vendrel-calc: --series: unknown series \"none\"", "an unknown material or series"},
+        ExitCase{"size_bad_series_file", {"--size", "--flow", "40", "--series-file", "/nonexistent/s.csv"}, 2, "",
+            "vendrel-calc: --series-file: cannot open /nonexistent/s.csv", "a series or materials file that cannot"},
+        ExitCase{"size_to_full_disk", {"--size", "--flow", "40"}, 3, "", "vendrel-calc: cannot write the results",
+            "the output could not be written", "/dev/null", "/dev/full"},
+        // Sizes named 1/2" are quoted in CSV; copper is sized as copper.
+        ExitCase{"size_csv_quoted", {"--size", "--flow", "10", "--series", "copper-l", "--format", "csv"}, 0,
+            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended,max_velocity\n"
+            "\"1/2\"\"\",13.84,18.464410,20755.775966,203490.8,transition,no,1.2\n",
+            "", "every result"},
+        // --table.
         ExitCase{"table_csv", {"--table", "--format", "csv"}, 0,
             "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n"
-            "DN15,15.76,0.203,0.308,0.289062,0.438577\n"},
-        // --size has no lower limit, so a low --max-rate is no usage error.
-        ExitCase{"size_low_max_rate", {"--size", "--flow", "10", "--max-rate", "80"}, 0, "钢管 Schedule 40"},
-        // A size or a flow that could not be calculated is listed, named and no success.
-        ExitCase{"size_not_calculated",
-            {"--size", "--flow", "0.28", "--roughness", "2", "--series", "gb3091", "--format", "csv"}, 1,
-            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n"
-            "DN15,15.7,0.401760,,,failed,no\n",
-            "vendrel-calc: DN15 (15.7 mm): no friction law's solution lies in its own zone (迭代失败)\n"},
-        ExitCase{"table_not_found", {"--table", "--min-rate", "0.0001", "--format", "csv"}, 1,
-            "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\nDN15,15.76,,0.308,,0.438577\n",
-            "vendrel-calc: DN15 (15.76 mm): no flow found at which the loss is 0.0001 Pa/m"},
-        // Small flows keep their digits; a size named 1/2" is quoted in CSV.
+            "DN15,15.76,0.203,0.308,0.289062,0.438577\n",
+            "", "every result"},
+        ExitCase{"table_not_found", {"--table", "--max-rate", "1e9", "--format", "csv"}, 1, kTableCsvHeader,
+            "vendrel-calc: DN300 (303.18 mm): no flow from 0.000001 to 1000000 m³/h at which the loss exceeds "
+            "1000000000 Pa/m\n",
+            "a flow of --table not found"},
+        // Small flows keep their digits.
         ExitCase{"table_small_flows",
             {"--table", "--min-rate", "0.01", "--max-rate", "0.1", "--series", "ppr-s3.2", "--format", "csv"}, 0,
             "nominal,inner_diameter,flow_min,flow_max,velocity_min,velocity_max\n"
-            "dn20,14.4,0.000029,0.000291,0.000049,0.000496\n"},
-        ExitCase{"size_csv_quoted", {"--size", "--flow", "10", "--series", "copper-l", "--format", "csv"}, 0,
-            "nominal,inner_diameter,velocity,friction_rate,friction_rate_pa,zone,recommended\n"
-            "\"1/2\"\"\",13.84,18.464410,"},
+            "dn20,14.4,0.000145,0.000436,0.000247,0.000744\n",
+            "", "every result"},
         ExitCase{"table_limits_reversed", {"--table", "--min-rate", "300", "--max-rate", "100"}, 2, "",
-            "vendrel-calc: --min-rate 300 is not below --max-rate 100\n"},
-        ExitCase{"size_limit_not_positive", {"--size", "--flow", "40", "--max-rate", "-1"}, 2, "",
-            "vendrel-calc: --max-rate: \"-1\" must be a positive number\n"},
-        ExitCase{"help", {"--help"}, 0, "Usage:"}, ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n"},
-        // Results that cannot be written, or input that cannot be read, are no success.
-        ExitCase{"single_to_full_disk", {"--flow", "10", "--diameter", "50"}, 3, "",
-            "vendrel-calc: cannot write the results: No space left on device\n", "/dev/null", "/dev/full"},
-        ExitCase{
-            "help_to_full_disk", {"--help"}, 3, "", "vendrel-calc: cannot write the results", "/dev/null", "/dev/full"},
-        ExitCase{"version_to_full_disk", {"--version"}, 3, "", "vendrel-calc: cannot write the results", "/dev/null",
-            "/dev/full"},
-        ExitCase{"missing_file", {"--csv", "/nonexistent/pipes.csv"}, 3, "",
-            "vendrel-calc: cannot open /nonexistent/pipes.csv: No such file or directory\n"},
-        ExitCase{"directory", {"--csv", "/"}, 3, "", "vendrel-calc: cannot read /: Is a directory\n"},
-        ExitCase{"stdin_closed", {"--csv"}, 3, "", "vendrel-calc: cannot read standard input: Bad file descriptor\n",
-            kClosed}),
+            "vendrel-calc: --min-rate 300 is not below --max-rate 100\n", "wrong usage"},
+        ExitCase{"table_roughness_not_a_number", {"--table", "--roughness", "0,2"}, 2, "",
+            "vendrel-calc: --roughness: \"0,2\" is not a number", "cannot calculate with"},
+        ExitCase{"table_to_full_disk", {"--table"}, 3, "", "vendrel-calc: cannot write the results",
+            "the output could not be written", "/dev/null", "/dev/full"},
+        // The lists, help and version.
+        ExitCase{"material_list", {"--material-list"}, 0, "steel-closed", "", "every result"},
+        ExitCase{"series_list_with_options", {"--series-list", "--flow", "10"}, 2, "",
+            "vendrel-calc: --series-list takes no other options", "an unknown or repeated option"},
+        ExitCase{"series_list_to_full_disk", {"--series-list"}, 3, "", "vendrel-calc: cannot write the results",
+            "the output could not be written", "/dev/null", "/dev/full"},
+        ExitCase{"help", {"--help"}, 0, "Usage:", "", "every result"},
+        ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n", "", "every result"},
+        ExitCase{"value_for_a_mode", {"--table=gb3091"}, 2, "", "vendrel-calc: --table takes no value",
+            "a value for an option that takes none"},
+        ExitCase{"help_to_full_disk", {"--help"}, 3, "", "vendrel-calc: cannot write the results",
+            "the output could not be written", "/dev/null", "/dev/full"}),
     [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
+
+// A series of the user's own, DN200–DN600 (ASME B36.10M Schedule 40's
+// diameters and walls, for the test), in the data folder or given as a file.
+TEST(VendrelCalc, UsesTheUsersOwnSeries)
+{
+    const std::string folder = TempPath("data");
+    std::filesystem::create_directories(folder + "/vendrel/series");
+    const std::string series = "标题,本院无缝钢管\n管材,steel-closed\n公称直径,外径,壁厚\nDN200,219.1,8.18\n"
+                               "DN250,273.0,9.27\nDN300,323.8,10.31\nDN400,406.4,12.70\nDN500,508.0,15.09\n"
+                               "DN600,610.0,17.48\n";
+    std::ofstream(folder + "/vendrel/series/institute.csv", std::ios::binary) << series;
+    std::ofstream(folder + "/vendrel/series/broken.csv", std::ios::binary) << "标题,坏\n公称直径,内径\nA,x\n";
+    ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    const ProcessResult bySeries = RunCalc({"--size", "--flow", "800", "--series", "institute"});
+    const ProcessResult listed = RunCalc({"--series-list"});
+    ::unsetenv("XDG_DATA_HOME");
+    const ProcessResult byFile
+        = RunCalc({"--size", "--flow", "800", "--series-file", folder + "/vendrel/series/institute.csv"});
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(bySeries.status, 0) << bySeries.err;
+    EXPECT_EQ(bySeries.out.rfind("本院无缝钢管 (institute)\n", 0), 0u) << bySeries.out;
+    // DN300 keeps within 300 Pa/m, but at 3.08 m/s not within 3 m/s.
+    EXPECT_NE(bySeries.out.find("*  DN400     381"), std::string::npos) << bySeries.out;
+    EXPECT_EQ(byFile.out, bySeries.out);
+    // A file that cannot be taken is left out, and said so.
+    EXPECT_EQ(bySeries.err.rfind("vendrel-calc: warning: " + folder
+                      + "/vendrel/series/broken.csv, line 3, column 2: "
+                        "the inner diameter \"x\" is not a positive number (the file is left out)\n",
+                  0),
+        0u)
+        << bySeries.err;
+    EXPECT_NE(listed.out.find("institute  本院无缝钢管"), std::string::npos) << listed.out;
+}
 
 std::string WriteSchedule(const std::string& name, int rows)
 {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vendrel::cli {
@@ -35,7 +36,9 @@ JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false)
     File memoryOut(open_memstream(&outData, &outSize), &std::fclose);
     File err(open_memstream(&errData, &errSize), &std::fclose);
     JobOutput result;
-    result.status = RunCsvJob(in, "pipes.csv", out != nullptr ? out : memoryOut.get(), err.get(), rowByRow);
+    CsvJobSettings settings;
+    settings.rowByRow = rowByRow;
+    result.status = RunCsvJob(in, "pipes.csv", out != nullptr ? out : memoryOut.get(), err.get(), settings);
     memoryOut.reset();
     err.reset();
     result.out.assign(outData, outSize);
@@ -59,6 +62,17 @@ const std::string kDn50Results
     = "1.414711,54161,0.030320,61.875887,13.337383,过渡区：λ误差为-0.029784^-6,transition,-0.029784";
 const std::string kDn50Row = "10,50,0.2,1.306," + kDn50Results + "\n";
 
+// ASCII text as UTF-16 after a byte-order mark.
+std::string Utf16(const char* mark, std::string_view text, bool bigEndian)
+{
+    std::string bytes = mark;
+    for (const char c : text) {
+        bytes += bigEndian ? '\0' : c;
+        bytes += bigEndian ? c : '\0';
+    }
+    return bytes;
+}
+
 struct GoodCase {
     const char* name;
     std::string input;
@@ -66,6 +80,7 @@ struct GoodCase {
     // Rows that could not be calculated are written all the same, reported on
     // standard error, and make the exit status 1.
     const char* errors = "";
+    const char* header = nullptr; // the output's, where it is not kHeader
 };
 
 void PrintTo(const GoodCase& row, std::ostream* os)
@@ -80,7 +95,7 @@ TEST_P(CsvSchedule, WritesOneResultRowPerInputRow)
     const JobOutput result = RunJob(GetParam().input);
     EXPECT_EQ(result.status, *GetParam().errors == '\0' ? 0 : 1) << result.err;
     EXPECT_EQ(result.err, GetParam().errors);
-    EXPECT_EQ(result.out, kHeader + GetParam().output);
+    EXPECT_EQ(result.out, (GetParam().header != nullptr ? GetParam().header : kHeader) + GetParam().output);
 }
 
 INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
@@ -103,10 +118,10 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
                 + ",50,0.2,1.306,,数据有误,,,,,invalid,\n10,50,0.2,-1,,数据有误,,,,,invalid,\n"
                   "\"10,5\",50mm,0.2,0,,数据有误,,,,,invalid,\n",
             "vendrel-calc: pipes.csv, line 3: flow: no value\n"
-            "vendrel-calc: pipes.csv, line 4: viscosity: \"-1\" is below the smallest accepted value, 0.000001\n"
+            "vendrel-calc: pipes.csv, line 4: viscosity: \"-1\" is below 0.000001 ×10^-6 m²/s\n"
             "vendrel-calc: pipes.csv, line 5: flow: \"10,5\" is not a number (use \".\" as the decimal point); "
-            "diameter: \"50mm\" is not a number (give the number alone, in mm); viscosity: \"0\" is below the "
-            "smallest accepted value, 0.000001\n"
+            "diameter: \"50mm\" is not a number (give the number alone, in mm); viscosity: \"0\" is below "
+            "0.000001 ×10^-6 m²/s\n"
             "vendrel-calc: pipes.csv: 3 rows could not be calculated\n"},
         // A temperature column gives the viscosity, shown in its column.
         GoodCase{"temperature_column", "flow,diameter,Temperature\n10,50,10\n10,50,200\n",
@@ -124,8 +139,27 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "vendrel-calc: pipes.csv: 1 row could not be calculated\n"},
         GoodCase{"iteration_failure", "flow,diameter,roughness\n3.2,50,2\n",
             "3.2,50,2,1.306,0.452707,17331,,,,迭代失败,failed,\n",
-            "vendrel-calc: pipes.csv, line 2: no friction law's solution lies in its own zone (迭代失败)\n"
+            "vendrel-calc: pipes.csv, line 2: no friction law's solution lies in its own zone (迭代失败); by the "
+            "Colebrook–White law alone λ is 0.066072 and Rf 13.807461 mm/m\n"
             "vendrel-calc: pipes.csv: 1 row could not be calculated\n"},
+        // Schedules as spreadsheets write them: Chinese names, columns of
+        // the user's own kept in their place, blank optional cells.
+        GoodCase{"chinese_headers_and_own_columns", "管段,流量(m³/h),管径（mm）,备注\nA1,10,50,供水\n",
+            "A1," + kDn50Row.substr(0, kDn50Row.size() - 1) + ",供水\n", "",
+            "管段,flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status,zone,"
+            "residual,备注\n"},
+        GoodCase{"blank_optional_cells_take_the_defaults", "flow,diameter,roughness,temperature\n10,50,,\n10,50, ,10\n",
+            kDn50Row + kDn50Row},
+        GoodCase{"materials_in_any_case_and_by_name",
+            "flow,diameter,管材\n10,50,Steel-Closed\n10,50,钢管（闭式水系统）\n", kDn50Row + kDn50Row},
+        // Excel's "CSV" on a Chinese Windows (GBK: 流量,管径,备注 and 供水)
+        // and its "Unicode text" (UTF-16 with tabs).
+        GoodCase{"gbk", "\xC1\xF7\xC1\xBF,\xB9\xDC\xBE\xB6,\xB1\xB8\xD7\xA2\n10,50,\xB9\xA9\xCB\xAE\n",
+            kDn50Row.substr(0, kDn50Row.size() - 1) + ",供水\n", "",
+            "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status,zone,"
+            "residual,备注\n"},
+        GoodCase{"utf16_little_endian_with_tabs", Utf16("\xFF\xFE", "flow\tdiameter\r\n10\t50\r\n", false), kDn50Row},
+        GoodCase{"utf16_big_endian", Utf16("\xFE\xFF", "flow,diameter\n10,50\n", true), kDn50Row},
         GoodCase{"results_not_finite", "flow,diameter\n10,1e200\n",
             "10,1e200,0.2,1.306,0.000000,0,inf,nan,非紊流区,层流区,laminar,\n",
             "vendrel-calc: pipes.csv, line 2: the results are not finite numbers: check the units (flow in m³/h, "
@@ -175,13 +209,26 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, MalformedCsv,
                         "0\n",
                 27),
             "line 3: NUL byte", 1},
-        BadCase{"invalid_utf8", "flow,diameter\n10,50\n10,\xC3\x28\n", "line 3: invalid UTF-8 in field 2", 1},
-        BadCase{"overlong_utf8", "flow,diameter\n\xC0\xAE,50\n", "line 2: invalid UTF-8 in field 1", 0},
+        // Chinese in UTF-8 with a fault is UTF-8 with a fault, not GBK.
+        BadCase{"invalid_utf8", "流量,管径\n10,50\n10,\xC3\x28\n", "line 3: invalid UTF-8 in field 2", 1},
+        BadCase{"overlong_utf8", "流量,管径\n\xC0\xAE,50\n", "line 2: invalid UTF-8 in field 1", 0},
+        BadCase{"neither_utf8_nor_gbk", "flow,diameter\n10,50\n10,\x80\x80\n",
+            "line 3: the text is neither UTF-8 nor GB18030 (GBK): save it from Excel as \"CSV UTF-8", 1},
+        BadCase{"utf16_lone_surrogate",
+            Utf16("\xFF\xFE", "flow,diameter\n10,50\n", false) + std::string("\x00\xD8,\x00", 4),
+            "line 3: a UTF-16 surrogate without its pair", 1},
+        BadCase{"utf16_without_its_mark", Utf16("", "flow,diameter\n", false), "line 1: NUL byte (text in UTF-16", -1},
         BadCase{"text_after_closing_quote", "flow,diameter\n\"10\"x,50\n", "line 2: unexpected character", 0},
         BadCase{"lone_carriage_return", "flow,diameter\n10,50\r10,50\n", "line 2: carriage return", 0},
-        BadCase{"empty_input", "", "line 1: no header line", -1},
-        BadCase{"unknown_column", "flow,diameter,roughnes\n", "line 1: unknown column \"roughnes\"", -1},
-        BadCase{"repeated_column", "flow,diameter,flow\n", "line 1: column \"flow\" appears twice", -1},
+        BadCase{"empty_input", "",
+            "line 1: no header line: expected the columns flow and diameter (流量, 管径), and "
+            "optionally roughness or material (粗糙度, 管材), viscosity or temperature",
+            -1},
+        BadCase{"misspelt_column", "flow,diameter,roughnes\n",
+            "line 1: unknown column \"roughnes\": did you mean \"roughness\"?", -1},
+        BadCase{"misspelt_short_column", "Flw,diameter\n", "unknown column \"Flw\": did you mean \"flow\"?", -1},
+        BadCase{"repeated_column", "flow,diameter,流量\n",
+            "line 1: column \"flow\" appears twice (as \"flow\" and \"流量\")", -1},
         BadCase{"missing_diameter_column", "flow,roughness\n", "line 1: the header has no \"diameter\" column", -1},
         // Header errors name the header's own line, past a byte order mark
         // on a line of its own and blank lines.
@@ -297,6 +344,29 @@ TEST(CsvJob, ManyBadRowsAreListedUpToACapThenCounted)
         std::string::npos);
 }
 
+// For Excel on a Chinese Windows: a byte-order mark first, CRLF line ends.
+TEST(CsvJob, ExcelOutputHasAByteOrderMarkAndCrlf)
+{
+    File in(std::tmpfile(), &std::fclose);
+    std::fputs("flow,diameter\n10,50\n", in.get());
+    std::rewind(in.get());
+    char* data = nullptr;
+    std::size_t size = 0;
+    File out(open_memstream(&data, &size), &std::fclose);
+    CsvJobSettings settings;
+    settings.bom = true;
+    EXPECT_EQ(RunCsvJob(in.get(), "pipes.csv", out.get(), stderr, settings), 0);
+    out.reset();
+    const std::string written(data, size);
+    std::free(data);
+    const auto crlf = [](std::string text) {
+        for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2)
+            text.insert(at, "\r");
+        return text;
+    };
+    EXPECT_EQ(written, "\xEF\xBB\xBF" + crlf(kHeader + kDn50Row));
+}
+
 TEST(CsvJob, ErrorMessageNamesTheInput)
 {
     const JobOutput result = RunJob("flow\n");
@@ -306,9 +376,11 @@ TEST(CsvJob, ErrorMessageNamesTheInput)
 TEST(CsvJob, QuotedCellMaySpanLinesAndLinesAreCountedPastIt)
 {
     const JobOutput result = RunJob("flow,diameter\n\"1\n0\",50\n10\n");
+    // The stop still counts the rows before it that could not be calculated.
     EXPECT_EQ(result.err,
         "vendrel-calc: pipes.csv, line 2: flow: \"1\\x0A0\" is not a number (give the number alone, in m³/h)\n"
-        "vendrel-calc: pipes.csv, line 4: expected 2 fields, found 1\n");
+        "vendrel-calc: pipes.csv, line 4: expected 2 fields, found 1\n"
+        "vendrel-calc: pipes.csv: 1 row could not be calculated\n");
     EXPECT_EQ(result.out, kHeader + "\"1\n0\",50,0.2,1.306,,数据有误,,,,,invalid,\n");
 }
 

@@ -1,0 +1,149 @@
+#include "cli/options.h"
+
+#include "calc/numbertext.h"
+#include "cli/strictcalculation.h"
+#include "design/materials.h"
+#include "design/pipeseries.h"
+#include "design/water.h"
+#include "files/platform.h"
+
+#include <cmath>
+
+namespace vendrel::cli {
+namespace {
+
+constexpr double kDefaultCelsius = 10; // the water of the default viscosity, 1.306
+
+std::string_view Trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A limit given on the command line: a positive number, or a usage error.
+bool ReadLimit(const std::optional<std::string>& text, std::string_view option, double& limit, std::string& error)
+{
+    if (!text)
+        return true;
+    if (ParseWholeNumber(*text, limit) && limit > 0 && std::isfinite(limit))
+        return true;
+    error = std::string(option) + ": " + Quoted(*text) + " must be a positive number";
+    return false;
+}
+
+// The series of --series-file, for sizing or to be listed.
+bool ReadFileSeries(const std::string& path, Options& options, std::string& error)
+{
+    design::PipeSeries series;
+    if (!files::ReadSeriesFile(path, options.library.materials, series, error)) {
+        error = "--series-file: " + error;
+        return false;
+    }
+    options.fileSeries = std::move(series);
+    return true;
+}
+
+bool ReadSeries(const CommandLine& command, Options& options, std::string& error)
+{
+    if (options.fileSeries) {
+        options.series = &*options.fileSeries;
+    } else if (command.series) {
+        options.series = options.library.series.Find(Trimmed(*command.series));
+        if (options.series == nullptr) {
+            error = "--series: unknown series " + Quoted(*command.series) + " (one of " + options.library.series.Keys()
+                + "; see --series-list)";
+            return false;
+        }
+    } else {
+        options.series = &options.library.series.Default();
+    }
+    // A series' material is checked when it is taken into the library.
+    const design::Material* material = options.library.materials.Find(options.series->material);
+    options.seriesPlastic = material != nullptr && material->plastic;
+    if (!command.material && !command.roughnessGiven && material != nullptr) {
+        options.material = material;
+        options.roughness = material->roughness;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ReadOptions(const CommandLine& command, Options& options, std::string& error)
+{
+    using Mode = CommandLine::Mode;
+    const bool sizing = command.mode == Mode::Size || command.mode == Mode::Table;
+    options.library = files::LoadUserLibrary(files::UserDataFolder());
+    if (command.materialFile && !files::AddMaterialsFile(*command.materialFile, options.library, error)) {
+        error = "--material-file: " + error;
+        return false;
+    }
+
+    options.flow = command.flow;
+    options.diameter = command.diameter;
+    options.roughness = command.roughness;
+    if (command.material) {
+        options.material = options.library.materials.Find(Trimmed(*command.material));
+        if (options.material == nullptr) {
+            error = "--material: unknown material " + Quoted(*command.material) + " (one of "
+                + options.library.materials.Keys() + "; see --material-list)";
+            return false;
+        }
+        options.roughness = options.material->roughness;
+    }
+    if (command.seriesFile && !ReadFileSeries(*command.seriesFile, options, error))
+        return false;
+    if (sizing && !ReadSeries(command, options, error))
+        return false;
+    options.bom = command.bom;
+
+    // The water: at the temperature given, else at 10 °C for the default
+    // viscosity; a viscosity typed is of water of unknown temperature.
+    options.viscosity = command.viscosity;
+    options.temperatureGiven = command.temperature.has_value();
+    if (command.temperature) {
+        std::optional<std::string> viscosity
+            = ViscosityFromTemperature(*command.temperature, "--temperature", options.problems);
+        options.viscosity = viscosity.value_or("");
+        if (viscosity)
+            options.celsius = ParseNumber(Trimmed(*command.temperature));
+    } else if (!command.viscosityGiven) {
+        options.celsius = kDefaultCelsius;
+    }
+    options.density = design::WaterDensity(options.celsius.value_or(kDefaultCelsius));
+
+    if (!sizing)
+        return true;
+    // Sizing needs its inputs as numbers, checked as a calculation checks them.
+    if (command.mode == Mode::Size)
+        CheckInput(options.flow, "--flow", "m³/h", options.flowValue, options.problems);
+    double value = 0;
+    CheckInput(options.roughness, "--roughness", "mm", value, options.problems);
+    if (!command.temperature || !options.viscosity.empty())
+        CheckInput(options.viscosity, "--viscosity", "10^-6 m²/s", value, options.problems);
+
+    double maxVelocity = 0;
+    if (!ReadLimit(command.minRate, "--min-rate", options.minRate, error)
+        || !ReadLimit(command.maxRate, "--max-rate", options.maxRate, error)
+        || !ReadLimit(command.maxVelocity, "--max-velocity", maxVelocity, error))
+        return false;
+    if (command.maxVelocity)
+        options.maxVelocity = maxVelocity;
+    // --size has no lower limit: any --max-rate will do there.
+    if (command.mode == Mode::Table && options.minRate >= options.maxRate) {
+        error = "--min-rate " + ShortestText(options.minRate) + " is not below --max-rate "
+            + ShortestText(options.maxRate);
+        return false;
+    }
+    const std::string format = command.format.value_or("text");
+    if (format != "text" && format != "csv") {
+        error = "--format: " + Quoted(format) + " is not text or csv";
+        return false;
+    }
+    options.csv = format == "csv";
+    return true;
+}
+
+} // namespace vendrel::cli

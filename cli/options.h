@@ -1,0 +1,62 @@
+#pragma once
+
+#include "cli/commandline.h"
+#include "design/pipeseries.h"
+#include "files/userlibrary.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vendrel::cli {
+
+// The command line's values, read and checked once for every mode: the
+// materials and series (the built-in ones, the user's folder and the files
+// given), the roughness and the water, the series and the limits.
+struct Options {
+    Options() = default;
+    Options(const Options&) = delete; // series and material point into it
+    Options& operator=(const Options&) = delete;
+
+    files::UserLibrary library;
+    // The series of --series-file.
+    std::optional<design::PipeSeries> fileSeries;
+    // The input texts as given, for the calculation: the roughness a
+    // material gives, the viscosity of water at a temperature given.
+    std::string flow;
+    std::string diameter;
+    std::string roughness;
+    std::string viscosity;
+    // Flow and diameter as numbers, where checked (sizing).
+    double flowValue = 0;
+    // The material the roughness is of: the one given, else (in sizing) the
+    // series'; nullptr for a roughness typed.
+    const design::Material* material = nullptr;
+    // The temperature of the water: as given, else 10 °C for the default
+    // viscosity; none for a viscosity typed. Its density either way (10 °C
+    // where not known), for Pa/m.
+    std::optional<double> celsius;
+    double density = 0;
+    bool temperatureGiven = false; // the viscosity is that of water at --temperature
+    // Sizing and the selection table.
+    const design::PipeSeries* series = nullptr;
+    bool seriesPlastic = false; // the series' pipes are plastic: their velocity limit
+    double minRate = 100;
+    double maxRate = 300;
+    std::optional<double> maxVelocity; // for every size; else each size's own
+    bool csv = false;
+    bool bom = false;
+    // A value an input option was given that cannot be calculated with, one
+    // message per option ("--flow: \"abc\" is not a number"). The single
+    // calculation shows them as its results' problems; sizing cannot start.
+    std::vector<std::string> problems;
+};
+
+// Reads what the mode of command needs into options. False, with error
+// saying why, for wrong usage: an unknown material or series, a file of
+// the user's that cannot be taken, a limit that is not a positive number,
+// an unknown format. Warnings about files in the user's folder are in
+// options.library.warnings.
+bool ReadOptions(const CommandLine& command, Options& options, std::string& error);
+
+} // namespace vendrel::cli
