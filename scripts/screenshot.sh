@@ -3,18 +3,28 @@
 # the worked example (10 m³/h in a 50 mm bore), presses Enter and saves the
 # window as docs/screenshot.png. With "sizes", types 10 m³/h and opens
 # "选择标准管径…" from the diameter entry's menu instead, and saves both
-# windows side by side as docs/screenshot-sizes.png.
-#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes]
+# windows side by side as docs/screenshot-sizes.png. With "colebrook", the
+# cooling water of an open system: 115 m³/h, K 0.5 mm, water at 32 °C, in
+# GB/T 3091 pipe, where the calculator fails at DN150 and the size window
+# takes Colebrook–White (docs/screenshot-sizes-colebrook.png).
+#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/ui/qt/vendrel}
 scene=${3:-example}
 default_output=docs/screenshot.png
 [ "$scene" = sizes ] && default_output=docs/screenshot-sizes.png
+[ "$scene" = colebrook ] && default_output=docs/screenshot-sizes-colebrook.png
 output=${2:-$default_output}
 caption='^计算空调水管比摩阻\(迭代\)$' # a regular expression
 
 source scripts/xvfb.sh
+# The user's settings and series of this run only; the size window opens on
+# the series remembered there.
+user_home=$(mktemp -d)
+export XDG_CONFIG_HOME=$user_home/config XDG_DATA_HOME=$user_home/data
+mkdir -p "$XDG_CONFIG_HOME/Vendrel"
+[ "$scene" = colebrook ] && printf '[General]\nseries=gb3091\n' >"$XDG_CONFIG_HOME/Vendrel/Vendrel.conf"
 
 openbox >/dev/null 2>&1 &
 xvfb_children+=("$!")
@@ -25,10 +35,27 @@ xvfb_children+=("$!")
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
 sleep 0.5
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-xdotool type --delay 50 --window "$window" '10'
-xdotool key --window "$window" Tab
 mkdir -p "$(dirname "$output")"
-if [ "$scene" = sizes ]; then
+if [ "$scene" = colebrook ]; then
+    xdotool type --delay 50 --window "$window" '115'
+    xdotool key --window "$window" Tab Tab ctrl+a
+    xdotool type --delay 50 --window "$window" '0.5'
+    # The viscosity's menu ends with "按水温计算…": water at 32 °C.
+    xdotool key --window "$window" Tab Menu
+    sleep 0.5
+    xdotool key Up Return
+    timeout 20 xdotool search --sync --onlyvisible --name '^按水温计算运动粘滞系数$' >/dev/null
+    sleep 0.3
+    xdotool key ctrl+a
+    xdotool type --delay 50 '32'
+    xdotool key Return
+    sleep 0.5
+    xdotool key --window "$window" shift+Tab shift+Tab
+else
+    xdotool type --delay 50 --window "$window" '10'
+    xdotool key --window "$window" Tab
+fi
+if [ "$scene" = sizes ] || [ "$scene" = colebrook ]; then
     # The menu's last item, reached by Up from the top, is the size window.
     xdotool windowmove "$window" 20 20
     xdotool key --window "$window" Menu

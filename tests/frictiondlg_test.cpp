@@ -1,3 +1,4 @@
+#include "calc/frictioncalc.h"
 #include "tests/workedexamples.h"
 #include "ui/form/frictionform.h"
 #include "ui/qt/dialogfont.h"
@@ -7,19 +8,24 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <clocale>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -44,6 +50,7 @@ class FrictionDlgTest : public QObject {
 
 private:
     std::unique_ptr<CFrictionDlg> m_dlg;
+    QTemporaryDir m_userHome; // the user's own series and settings, for the tests only
 
     QLineEdit* field(ControlId id) const { return m_dlg->control(id); }
     QPushButton* button(const char* text) const
@@ -104,6 +111,20 @@ private:
         menu->actions().constLast()->trigger();
         return menu;
     }
+    // Results as Calculate gives them, for inputs typed.
+    static QString lambdaFor(const char* flow, const char* diameter, const char* roughness, const char* viscosity)
+    {
+        vendrel::FrictionFields fields;
+        vendrel::SetInputs(fields, flow, diameter, roughness, viscosity);
+        vendrel::Calculate(fields);
+        return QString::fromStdString(fields.m_strLambda);
+    }
+    void writeUserFile(const QString& name, const char* text)
+    {
+        const QString path = m_userHome.filePath(QStringLiteral("data/vendrel/") + name);
+        QDir().mkpath(QFileInfo(path).path());
+        std::ofstream(path.toStdString(), std::ios::binary) << text;
+    }
     QStringList texts(const ControlId* ids, int count) const
     {
         QStringList list;
@@ -115,6 +136,15 @@ private:
 private slots:
     void initTestCase()
     {
+        // The user's series and settings in a folder of the test's own, a
+        // series there: the size window offers it after the built-in ones.
+        QVERIFY(m_userHome.isValid());
+        qputenv("XDG_DATA_HOME", m_userHome.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_userHome.filePath(QStringLiteral("config")).toLocal8Bit());
+        QCoreApplication::setOrganizationName(QStringLiteral("Vendrel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
+        writeUserFile(QStringLiteral("series/institute.csv"),
+            "标题,本院无缝钢管\n管材,steel-closed\n公称直径,外径,壁厚\nDN200,219.1,8.18\nDN250,273.0,9.27\n");
         QVERIFY(vendrel::ui::InstallQtChineseTranslation(*QCoreApplication::instance()));
         // A desktop's own font size must not change the dialog's 9 points.
         QFont desktop = QApplication::font();
@@ -282,8 +312,21 @@ private slots:
         QVERIFY2(shown.startsWith(last), qPrintable(shown));
     }
 
+    // A material writes its K and calculates, once there is a flow and a
+    // bore to calculate with.
+    void materialWritesTheRoughness_data()
+    {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("lambda");
+        QTest::newRow("flow and bore typed") << QStringLiteral("50") << lambdaFor("10", "50", "0.15", "1.306");
+        QTest::newRow("no bore yet") << QString() << QString();
+    }
     void materialWritesTheRoughness()
     {
+        QFETCH(QString, diameter);
+        QFETCH(QString, lambda);
+        type(IDC_FLOW, QStringLiteral("10"));
+        type(IDC_DIAMETER, diameter);
         const std::unique_ptr<QMenu> menu = m_dlg->createEntryMenu(IDC_ROUGHNESS);
         QMenu* materials = menu->actions().constLast()->menu();
         QVERIFY(materials != nullptr);
@@ -293,8 +336,8 @@ private slots:
                 material->trigger();
         }
         QCOMPARE(field(IDC_ROUGHNESS)->text(), QStringLiteral("0.15"));
-        QCOMPARE(field(IDC_REYNOLDS)->text(), QString()); // written, not yet calculated
-        field(IDC_ROUGHNESS)->undo();                     // as typed text can be
+        QCOMPARE(field(IDC_LAMBDA)->text(), lambda);
+        field(IDC_ROUGHNESS)->undo(); // as typed text can be
         QCOMPARE(field(IDC_ROUGHNESS)->text(), QStringLiteral("0.2"));
     }
 
@@ -314,6 +357,8 @@ private slots:
     {
         QFETCH(QString, celsius);
         QFETCH(QString, viscosity);
+        type(IDC_FLOW, QStringLiteral("10"));
+        type(IDC_DIAMETER, QStringLiteral("50"));
         type(IDC_VISCOSITY, QStringLiteral("1.5"));
         bool warned = false;
         onNextWindow([&](QWidget* prompt) {
@@ -331,6 +376,9 @@ private slots:
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr && (warned || !viscosity.isEmpty()));
         QTRY_COMPARE(field(IDC_VISCOSITY)->text(), viscosity.isEmpty() ? QStringLiteral("1.5") : viscosity);
         QCOMPARE(warned, viscosity.isEmpty());
+        // The water written is the water calculated with; none, nothing calculated.
+        QCOMPARE(field(IDC_LAMBDA)->text(),
+            viscosity.isEmpty() ? QString() : lambdaFor("10", "50", "0.2", viscosity.toUtf8().constData()));
     }
 
     // "选择标准管径…" after flow 10: the smallest size within 300 Pa/m is
@@ -429,6 +477,107 @@ private slots:
         QCOMPARE(field(IDC_VELOCITY)->text(), velocity);
         if (!velocity.isEmpty())
             QCOMPARE(listed, velocity);
+    }
+
+    // The size window: the user's own series after the built-in ones, the
+    // series last chosen first, the series' material named, and where K is
+    // no K of its pipes, that material's K a click or Alt+K away; rows as
+    // tall as their Chinese text needs.
+    void sizeWindowKnowsTheSeriesMaterial()
+    {
+        type(IDC_FLOW, QStringLiteral("10"));
+        QStringList notes;
+        bool offered = false;
+        QString written;
+        const auto openSizes = [&](std::function<void(QWidget*)> act) {
+            bool opened = false;
+            onNextWindow([&opened, act](QWidget* window) {
+                opened = true;
+                act(window);
+            });
+            const std::unique_ptr<QMenu> menu = chooseAid(IDC_DIAMETER);
+            QTRY_VERIFY(opened && QApplication::activeModalWidget() == nullptr);
+        };
+        openSizes([&](QWidget* window) {
+            auto* series = window->findChild<QComboBox*>();
+            QCOMPARE(series->count(), 5);
+            QCOMPARE(series->itemText(4), Utf8("本院无缝钢管"));
+            series->setCurrentIndex(2); // copper, sized at the K typed, 0.2
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                notes << label->text();
+            QPushButton* useK = nullptr;
+            for (QPushButton* b : window->findChildren<QPushButton*>()) {
+                if (b->text().startsWith(Utf8("改用 K=0.0015")))
+                    useK = b;
+            }
+            offered = useK != nullptr && useK->isVisible();
+            if (useK != nullptr) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+                QTRY_VERIFY(!useK->isVisible()); // K is now copper's (a mnemonic clicks after a moment)
+            }
+            written = field(IDC_ROUGHNESS)->text();
+            auto* list = window->findChild<QTreeWidget*>();
+            const QRect row = list->visualItemRect(list->topLevelItem(0));
+            QVERIFY2(row.height() >= list->fontMetrics().height() * 5 / 4, qPrintable(QString::number(row.height())));
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
+        QVERIFY2(notes.join(QLatin1Char('|'))
+                     .contains(Utf8("此系列管材：铜管（拉制管），K 0.0015 mm；列表按计算器中的 K 0.2 mm")),
+            qPrintable(notes.join(QLatin1Char('|'))));
+        QVERIFY(offered);
+        QCOMPARE(written, QStringLiteral("0.0015"));
+        QVERIFY(field(IDC_ROUGHNESS)->isUndoAvailable());
+        int reopened = -1;
+        openSizes([&](QWidget* window) {
+            reopened = window->findChild<QComboBox*>()->currentIndex();
+            window->close();
+        });
+        QCOMPARE(reopened, 2);
+        QSettings().setValue(QStringLiteral("series"), QString()); // the next tests open on the first
+    }
+
+    // Where the calculator fails at the rough boundary, the size window takes
+    // Colebrook–White's λ, marks it and says so: open cooling water, 32 °C.
+    void sizeWindowMarksColebrookWhite()
+    {
+        type(IDC_FLOW, QStringLiteral("115"));
+        type(IDC_ROUGHNESS, QStringLiteral("0.5"));
+        type(IDC_VISCOSITY, QStringLiteral("0.768"));
+        QString zone;
+        QString recommended;
+        QString notes;
+        onNextWindow([&](QWidget* window) {
+            window->findChild<QComboBox*>()->setCurrentIndex(1); // GB/T 3091
+            auto* list = window->findChild<QTreeWidget*>();
+            recommended = list->currentItem()->text(0);
+            zone = list->currentItem()->text(5);
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                notes += label->text();
+            window->close();
+        });
+        const std::unique_ptr<QMenu> menu = chooseAid(IDC_DIAMETER);
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr && !zone.isEmpty());
+        QCOMPARE(recommended, QStringLiteral("DN150"));
+        QCOMPARE(zone, Utf8("过渡区*"));
+        QVERIFY2(notes.contains(Utf8("* 计算器对此显示迭代失败；λ 按 Colebrook–White 公式")), qPrintable(notes));
+        QSettings().setValue(QStringLiteral("series"), QString());
+    }
+
+    // A file of the user's that cannot be taken is named when the dialog opens.
+    void brokenUserFilesAreNamed()
+    {
+        writeUserFile(QStringLiteral("series/broken.csv"), "标题,坏\n公称直径,内径\nA,x\n");
+        QString message;
+        auto dlg = std::make_unique<CFrictionDlg>();
+        onNextWindow([&message](QWidget* box) {
+            message = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            qobject_cast<QDialog*>(box)->accept();
+        });
+        dlg->show();
+        QTRY_VERIFY(!message.isEmpty());
+        QFile::remove(m_userHome.filePath(QStringLiteral("data/vendrel/series/broken.csv")));
+        QVERIFY2(message.contains(QStringLiteral("broken.csv, line 3, column 2")), qPrintable(message));
+        QVERIFY2(message.startsWith(Utf8("以下自定义管道系列或管材文件未能载入")), qPrintable(message));
     }
 
     // Without a usable flow, roughness and viscosity there is nothing to

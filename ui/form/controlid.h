@@ -25,6 +25,9 @@ enum ControlId : int {
     IDC_SERIES = 1021,
     IDC_SIZE_INPUTS = 1022,
     IDC_SIZES = 1023,
+    IDC_SERIES_MATERIAL = 1024,      // says so when K differs from the series' material
+    IDC_USE_SERIES_ROUGHNESS = 1025, // and takes that material's K
+    IDC_SIZE_NOTES = 1026,           // the recommendation and the list's footnotes
 };
 
 } // namespace vendrel::form

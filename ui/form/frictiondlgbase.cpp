@@ -2,11 +2,33 @@
 
 #include "calc/fieldlabels.h"
 #include "calc/frictioncalc.h"
+#include "design/materials.h"
+#include "files/platform.h"
 #include "ui/form/frictionform.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace vendrel::form {
+namespace {
+
+constexpr char kSeriesSetting[] = "series"; // the key of the series last chosen
+
+} // namespace
+
+FrictionDlgBase::FrictionDlgBase()
+    : m_library(files::LoadUserLibrary(files::UserDataFolder()))
+{ }
+
+std::string FrictionDlgBase::LibraryWarnings() const
+{
+    if (m_library.warnings.empty())
+        return {};
+    std::string text = kLibraryWarning;
+    for (const std::string& warning : m_library.warnings)
+        text += "\n" + warning;
+    return text;
+}
 
 void FrictionDlgBase::UpdateData(bool saveAndValidate)
 {
@@ -51,17 +73,42 @@ WaterTemperature FrictionDlgBase::ApplyWaterTemperature(std::string_view celsius
         SetEntry(IDC_VISCOSITY, water.viscosity);
         m_temperatureViscosity = water.viscosity;
         m_waterCelsius = water.celsius;
+        CalculateWhenComplete();
     }
     return water;
 }
 
 void FrictionDlgBase::ApplyMaterial(int material)
 {
-    SetEntry(IDC_ROUGHNESS, MaterialRoughness(material));
+    SetEntry(IDC_ROUGHNESS, m_library.materials[material].roughness);
+    CalculateWhenComplete();
 }
 
-SizeTable FrictionDlgBase::StandardSizes(int series) const
+void FrictionDlgBase::CalculateWhenComplete()
 {
+    const auto blank = [this](ControlId id) { return ControlText(id).find_first_not_of(" \t") == std::string::npos; };
+    if (!blank(IDC_FLOW) && !blank(IDC_DIAMETER))
+        CalculateFields();
+}
+
+int FrictionDlgBase::LastSeries() const
+{
+    return std::max(0, m_library.series.IndexOf(Setting(kSeriesSetting)));
+}
+
+SizeTable FrictionDlgBase::UseSeriesRoughness(int series)
+{
+    const design::Material* material = m_library.materials.Find(m_library.series[series].material);
+    if (material != nullptr)
+        SetEntry(IDC_ROUGHNESS, material->roughness);
+    return StandardSizes(series);
+}
+
+SizeTable FrictionDlgBase::StandardSizes(int series)
+{
+    const design::PipeSeries& chosen = m_library.series[series];
+    if (Setting(kSeriesSetting) != chosen.key)
+        SaveSetting(kSeriesSetting, chosen.key);
     FrictionFields inputs;
     SetInputs(inputs, ControlText(IDC_FLOW), ControlText(IDC_DIAMETER), ControlText(IDC_ROUGHNESS),
         ControlText(IDC_VISCOSITY));
@@ -72,7 +119,7 @@ SizeTable FrictionDlgBase::StandardSizes(int series) const
         celsius = m_waterCelsius;
     else if (inputs.m_strViscosity == labels::kDefaultViscosity)
         celsius = 10;
-    return SizeTableFor(inputs, SeriesAt(series), celsius);
+    return SizeTableFor(inputs, chosen, m_library.materials, celsius);
 }
 
 void FrictionDlgBase::ApplyStandardSize(const std::string& diameter)

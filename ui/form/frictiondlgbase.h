@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/frictionfields.h"
+#include "files/userlibrary.h"
 #include "ui/form/controlid.h"
 #include "ui/form/entryaids.h"
 
@@ -21,7 +22,7 @@ public:
     void UpdateData(bool saveAndValidate = true);
 
 protected:
-    FrictionDlgBase() = default;
+    FrictionDlgBase();
     ~FrictionDlgBase() = default;
 
     // Puts the inputs the form opens with in place and shows them.
@@ -30,14 +31,30 @@ protected:
     // back. The dialog stays open for the next calculation.
     void CalculateFields();
 
-    // The entries' context-menu aids. The temperature and the material each
-    // write one entry; a standard size writes the diameter and calculates.
-    // The size list is for the entries as they are, and for the water of the
-    // last temperature while the viscosity it wrote stands, else 10 °C.
+    // The entries' context-menu aids. The temperature, the material and a
+    // standard size each write their entry and calculate (the first two once
+    // a flow and a diameter are there to calculate with). The size list is
+    // for the entries as they are, and for the water of the last
+    // temperature while the viscosity it wrote stands, else 10 °C.
     WaterTemperature ApplyWaterTemperature(std::string_view celsiusText);
+    int MaterialCount() const { return m_library.materials.size(); }
+    std::string MaterialItem(int material) const { return MaterialItemText(m_library.materials, material); }
     void ApplyMaterial(int material);
-    SizeTable StandardSizes(int series) const;
+    // The size window's series: the built-in ones, then the user's own, the
+    // one last chosen first offered.
+    int SeriesCount() const { return m_library.series.size(); }
+    std::string SeriesName(int series) const { return m_library.series[series].name; }
+    int LastSeries() const;
+    // The sizes of a series for the entries; the series is remembered as
+    // the one last chosen.
+    SizeTable StandardSizes(int series);
+    // Writes the K of the series' material into the roughness entry, as
+    // the size window offers it, and lists the series again.
+    SizeTable UseSeriesRoughness(int series);
     void ApplyStandardSize(const std::string& diameter);
+    // What of the user's own files could not be read, for a message when
+    // the dialog opens; empty when all could.
+    std::string LibraryWarnings() const;
 
     virtual std::string ControlText(ControlId id) const = 0;
     // Called only for a text that differs from the control's: rewriting an
@@ -46,13 +63,19 @@ protected:
     // An aid's value typed over an entry's text, as the user would: undo
     // brings back what was there.
     virtual void ReplaceEntryText(ControlId id, const std::string& text) = 0;
+    // A value remembered for the user from one run to the next, the
+    // platform's way; "" where none is.
+    virtual std::string Setting(const std::string& key) const = 0;
+    virtual void SaveSetting(const std::string& key, const std::string& value) = 0;
 
     FrictionFields m_fields;
 
 private:
     void DoDataExchange(bool saveAndValidate);
+    void CalculateWhenComplete();
     void SetEntry(ControlId id, const std::string& text);
 
+    files::UserLibrary m_library;       // the built-in and the user's own series and materials
     std::string m_temperatureViscosity; // the viscosity text a temperature wrote
     double m_waterCelsius = 10;
 };

@@ -38,9 +38,10 @@ FormWidgets::FormWidgets(QDialog& dialog, const form::Form& form)
             auto* button = new QPushButton(text, &dialog);
             button->setAutoDefault(true);
             button->setDefault(control.kind == ControlKind::DefaultButton);
-            if (control.kind == ControlKind::DefaultButton)
+            // OK and cancel close the window; other buttons are the dialog's to connect.
+            if (control.id == form::ID_CALCULATE)
                 QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
-            else
+            else if (control.id == form::ID_EXIT)
                 QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
             widget = button;
             break;

@@ -13,7 +13,7 @@ namespace vendrel::ui {
 // A small form of the calculator's windows laid out in a dialog: one widget
 // per control at its place in the dialog font's units, the caption and the
 // fixed size. Entries are line edits, choices combo boxes, lists tree views
-// without branches; the default button accepts, the other rejects.
+// without branches; OK accepts, cancel rejects.
 class FormWidgets {
 public:
     FormWidgets(QDialog& dialog, const form::Form& form);

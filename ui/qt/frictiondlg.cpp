@@ -13,7 +13,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <functional>
 
@@ -175,6 +177,12 @@ void CFrictionDlg::OnInitDialog()
 {
     InitFields();
     setWindowIcon(m_hIcon);
+    // Over the calculator, once it is shown: the user's files that were left out.
+    if (const std::string warnings = LibraryWarnings(); !warnings.empty()) {
+        QTimer::singleShot(0, this, [this, warnings] {
+            QMessageBox::warning(this, QString::fromUtf8(form::kLibraryCaption), QString::fromStdString(warnings));
+        });
+    }
 }
 
 void CFrictionDlg::OnOK()
@@ -214,9 +222,9 @@ std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
         break;
     case form::EntryAid::Materials: {
         QMenu* materials = menu->addMenu(QString::fromUtf8(form::kMaterialMenu));
-        for (int material = 0; material < form::MaterialCount(); ++material) {
-            connect(materials->addAction(QString::fromStdString(form::MaterialItemText(material))), &QAction::triggered,
-                this, [this, material] { ApplyMaterial(material); });
+        for (int material = 0; material < MaterialCount(); ++material) {
+            connect(materials->addAction(QString::fromStdString(MaterialItem(material))), &QAction::triggered, this,
+                [this, material] { ApplyMaterial(material); });
         }
         break;
     }
@@ -260,12 +268,19 @@ void CFrictionDlg::OnWaterTemperature()
 
 void CFrictionDlg::OnStandardSize()
 {
-    form::SizeTable first = StandardSizes(0);
+    const int series = LastSeries();
+    form::SizeTable first = StandardSizes(series);
     if (!first.error.empty()) {
         QMessageBox::warning(this, QString::fromUtf8(form::kSizeCaption), QString::fromStdString(first.error));
         return;
     }
-    CSizeDlg sizes([this](int series) { return StandardSizes(series); }, std::move(first), this);
+    QStringList names;
+    for (int i = 0; i < SeriesCount(); ++i)
+        names << QString::fromStdString(SeriesName(i));
+    CSizeDlg::Source source;
+    source.tableFor = [this](int chosen) { return StandardSizes(chosen); };
+    source.useSeriesRoughness = [this](int chosen) { return UseSeriesRoughness(chosen); };
+    CSizeDlg sizes(std::move(source), names, series, std::move(first), this);
     // Beside the calculator where the screen has room, so its entries stay
     // in view; else Qt centres it over the calculator. move() places the
     // frame, which comes only once shown: count one like the calculator's.
@@ -275,6 +290,16 @@ void CFrictionDlg::OnStandardSize()
         sizes.move(beside.topLeft());
     if (sizes.exec() == QDialog::Accepted)
         ApplyStandardSize(sizes.diameter());
+}
+
+std::string CFrictionDlg::Setting(const std::string& key) const
+{
+    return QSettings().value(QString::fromStdString(key)).toString().toStdString();
+}
+
+void CFrictionDlg::SaveSetting(const std::string& key, const std::string& value)
+{
+    QSettings().setValue(QString::fromStdString(key), QString::fromStdString(value));
 }
 
 std::string CFrictionDlg::ControlText(form::ControlId id) const

@@ -79,6 +79,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(StartupMessages);
     QApplication application(argc, argv);
     qInstallMessageHandler(nullptr);
+    QApplication::setOrganizationName(QStringLiteral(VENDREL_PRODUCT_NAME)); // ~/.config/Vendrel/ for settings
     QApplication::setApplicationName(QStringLiteral(VENDREL_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VENDREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.vendrel.Vendrel"));

@@ -13,7 +13,7 @@ void Append(HMENU menu, UINT command, const char* text, bool enabled)
 
 } // namespace
 
-UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id)
+UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id, const std::vector<std::string>& materialItems)
 {
     UniqueMenu menu(CreatePopupMenu());
     DWORD start = 0;
@@ -42,9 +42,8 @@ UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id)
         break;
     case form::EntryAid::Materials: {
         HMENU materials = CreatePopupMenu(); // owned by the menu from here
-        for (int material = 0; material < form::MaterialCount(); ++material)
-            Append(materials, kFirstMaterial + static_cast<UINT>(material), form::MaterialItemText(material).c_str(),
-                true);
+        for (std::size_t material = 0; material < materialItems.size(); ++material)
+            Append(materials, kFirstMaterial + static_cast<UINT>(material), materialItems[material].c_str(), true);
         AppendMenuW(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(materials), Utf16(form::kMaterialMenu).c_str());
         break;
     }

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <type_traits>
+#include <vector>
 
 namespace vendrel::ui {
 
@@ -29,8 +31,8 @@ using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 
 // The context menu of an entry: the editing commands in Chinese whatever the
 // language of Windows, each enabled as the edit control allows, then the
-// entry's aid.
-UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id);
+// entry's aid; the roughness entry's lists materials, by their items' texts.
+UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id, const std::vector<std::string>& materials);
 
 // Carries out an editing command on the edit control; false for any other.
 bool RunEditCommand(HWND edit, UINT command);

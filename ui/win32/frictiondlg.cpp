@@ -16,6 +16,12 @@ namespace {
 
 static_assert(form::ID_CALCULATE == IDOK && form::ID_EXIT == IDCANCEL, "the buttons are the dialog's OK and cancel");
 
+// Posted by WM_INITDIALOG: the warning about the user's files, once the
+// calculator is on the screen beneath it.
+constexpr UINT kShowLibraryWarnings = WM_APP + 1;
+// Settings under HKEY_CURRENT_USER, the place of a user's own.
+constexpr wchar_t kSettingsKey[] = L"Software\\Vendrel";
+
 HICON LoadAppIcon(int sizeMetricX, int sizeMetricY)
 {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
@@ -57,6 +63,10 @@ INT_PTR CFrictionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/)
         return OnPaint();
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    case kShowLibraryWarnings:
+        MessageBoxW(
+            m_hWnd, Utf16(LibraryWarnings()).c_str(), Utf16(form::kLibraryCaption).c_str(), MB_OK | MB_ICONWARNING);
+        return TRUE;
     default:
         return FALSE;
     }
@@ -71,6 +81,8 @@ BOOL CFrictionDlg::OnInitDialog()
     // no room for the aids and speaks the language of Windows.
     for (const form::ControlId id : {form::IDC_FLOW, form::IDC_DIAMETER, form::IDC_ROUGHNESS, form::IDC_VISCOSITY})
         SetWindowSubclass(GetDlgItem(m_hWnd, id), &CFrictionDlg::EntryProc, id, reinterpret_cast<DWORD_PTR>(this));
+    if (!LibraryWarnings().empty())
+        PostMessageW(m_hWnd, kShowLibraryWarnings, 0, 0);
     return TRUE; // the focus goes to the first tab stop, the flow entry
 }
 
@@ -112,7 +124,10 @@ void CFrictionDlg::OnEntryMenu(HWND edit, form::ControlId id, LPARAM where)
         at.y = client.bottom;
         ClientToScreen(edit, &at);
     }
-    const UniqueMenu menu = CreateEntryMenu(edit, id);
+    std::vector<std::string> materials;
+    for (int material = 0; material < MaterialCount(); ++material)
+        materials.push_back(MaterialItem(material));
+    const UniqueMenu menu = CreateEntryMenu(edit, id, materials);
     const auto command = static_cast<UINT>(
         TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
     if (command == 0 || RunEditCommand(edit, command))
@@ -121,7 +136,7 @@ void CFrictionDlg::OnEntryMenu(HWND edit, form::ControlId id, LPARAM where)
         OnWaterTemperature();
     else if (command == kStandardSize)
         OnStandardSize();
-    else if (command >= kFirstMaterial && command - kFirstMaterial < static_cast<UINT>(form::MaterialCount()))
+    else if (command >= kFirstMaterial && command - kFirstMaterial < static_cast<UINT>(MaterialCount()))
         ApplyMaterial(static_cast<int>(command - kFirstMaterial));
 }
 
@@ -135,12 +150,19 @@ void CFrictionDlg::OnWaterTemperature()
 
 void CFrictionDlg::OnStandardSize()
 {
-    form::SizeTable first = StandardSizes(0);
+    const int series = LastSeries();
+    form::SizeTable first = StandardSizes(series);
     if (!first.error.empty()) {
         MessageBoxW(m_hWnd, Utf16(first.error).c_str(), Utf16(form::kSizeCaption).c_str(), MB_OK | MB_ICONWARNING);
         return;
     }
-    CSizeDlg sizes([this](int series) { return StandardSizes(series); }, std::move(first));
+    std::vector<std::string> names;
+    for (int i = 0; i < SeriesCount(); ++i)
+        names.push_back(SeriesName(i));
+    CSizeDlg::Source source;
+    source.tableFor = [this](int chosen) { return StandardSizes(chosen); };
+    source.useSeriesRoughness = [this](int chosen) { return UseSeriesRoughness(chosen); };
+    CSizeDlg sizes(std::move(source), std::move(names), series, std::move(first));
     if (sizes.DoModal(m_hWnd) == IDOK)
         ApplyStandardSize(sizes.diameter());
 }
@@ -161,6 +183,28 @@ bool CFrictionDlg::OnPaint()
         m_hIcon);
     EndPaint(m_hWnd, &paint);
     return true;
+}
+
+std::string CFrictionDlg::Setting(const std::string& key) const
+{
+    wchar_t value[512];
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, Utf16(key).c_str(), RRF_RT_REG_SZ, nullptr, value, &size)
+        != ERROR_SUCCESS)
+        return {};
+    return Utf8(value);
+}
+
+void CFrictionDlg::SaveSetting(const std::string& key, const std::string& value)
+{
+    HKEY settings = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &settings, nullptr)
+        != ERROR_SUCCESS)
+        return; // not remembered, as where the registry is read-only
+    const std::wstring text = Utf16(value);
+    RegSetValueExW(settings, Utf16(key).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(settings);
 }
 
 std::string CFrictionDlg::ControlText(form::ControlId id) const

@@ -38,6 +38,8 @@ private:
     std::string ControlText(form::ControlId id) const override;
     void SetControlText(form::ControlId id, const std::string& text) override;
     void ReplaceEntryText(form::ControlId id, const std::string& text) override;
+    std::string Setting(const std::string& key) const override;
+    void SaveSetting(const std::string& key, const std::string& value) override;
 
     HWND m_parent;
     // Shared resource handles (LR_SHARED): Windows owns them, nothing frees them.

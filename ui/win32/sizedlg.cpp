@@ -1,6 +1,5 @@
 #include "ui/win32/sizedlg.h"
 
-#include "design/pipeseries.h"
 #include "design/sizing.h"
 #include "ui/form/aidforms.h"
 #include "ui/win32/utf16.h"
@@ -18,11 +17,25 @@ bool IsNumberColumn(int column)
 
 } // namespace
 
-CSizeDlg::CSizeDlg(std::function<form::SizeTable(int)> tableFor, form::SizeTable first)
+CSizeDlg::CSizeDlg(Source source, std::vector<std::string> seriesNames, int series, form::SizeTable first)
     : ModalDialog(form::StandardSizeForm())
-    , m_tableFor(std::move(tableFor))
+    , m_source(std::move(source))
+    , m_seriesNames(std::move(seriesNames))
+    , m_firstSeries(series)
     , m_table(std::move(first))
 { }
+
+CSizeDlg::~CSizeDlg()
+{
+    if (m_rowHeight != nullptr)
+        ImageList_Destroy(m_rowHeight);
+}
+
+int CSizeDlg::CurrentSeries() const
+{
+    const auto series = static_cast<int>(SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_GETCURSEL, 0, 0));
+    return series >= 0 && series < static_cast<int>(m_seriesNames.size()) ? series : -1;
+}
 
 INT_PTR CSizeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -38,10 +51,13 @@ INT_PTR CSizeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             EndDialog(m_hWnd, IDCANCEL);
             return TRUE;
         case form::IDC_SERIES:
-            if (HIWORD(wParam) == CBN_SELCHANGE) {
-                const auto series = static_cast<int>(SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_GETCURSEL, 0, 0));
-                if (series >= 0 && series < form::SeriesCount())
-                    ShowTable(m_tableFor(series));
+            if (HIWORD(wParam) == CBN_SELCHANGE && CurrentSeries() >= 0)
+                ShowTable(m_source.tableFor(CurrentSeries()));
+            return TRUE;
+        case form::IDC_USE_SERIES_ROUGHNESS:
+            if (CurrentSeries() >= 0) {
+                ShowTable(m_source.useSeriesRoughness(CurrentSeries()));
+                SetFocus(GetDlgItem(m_hWnd, form::IDC_SIZES));
             }
             return TRUE;
         default:
@@ -77,6 +93,18 @@ BOOL CSizeDlg::OnInitDialog()
 
     HWND list = GetDlgItem(m_hWnd, form::IDC_SIZES);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    // Rows as tall as the Chinese text needs, with room above and below it:
+    // a list view makes its rows as tall as its small images.
+    const HDC dc = GetDC(list);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    RECT padding{0, 0, 0, 3};
+    MapDialogRect(m_hWnd, &padding);
+    m_rowHeight = ImageList_Create(1, metrics.tmHeight + padding.bottom, ILC_COLOR, 0, 0);
+    ListView_SetImageList(list, m_rowHeight, LVSIL_SMALL);
     for (int column = 0; column < static_cast<int>(design::kSizeColumnTitles.size()); ++column) {
         std::wstring title = Utf16(design::kSizeColumnTitles[static_cast<std::size_t>(column)]);
         LVCOLUMNW header{};
@@ -85,10 +113,9 @@ BOOL CSizeDlg::OnInitDialog()
         header.pszText = title.data();
         ListView_InsertColumn(list, column, &header);
     }
-    for (int series = 0; series < form::SeriesCount(); ++series)
-        SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_ADDSTRING, 0,
-            reinterpret_cast<LPARAM>(Utf16(form::SeriesAt(series).name).c_str()));
-    SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_SETCURSEL, 0, 0);
+    for (const std::string& name : m_seriesNames)
+        SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf16(name).c_str()));
+    SendDlgItemMessageW(m_hWnd, form::IDC_SERIES, CB_SETCURSEL, static_cast<WPARAM>(m_firstSeries), 0);
     ShowTable(std::move(m_table));
     SetFocus(list);
     return FALSE; // the focus is set: on the list, for Enter and the arrow keys
@@ -98,6 +125,10 @@ void CSizeDlg::ShowTable(form::SizeTable table)
 {
     m_table = std::move(table);
     SetDlgItemTextW(m_hWnd, form::IDC_SIZE_INPUTS, Utf16(m_table.inputs).c_str());
+    SetDlgItemTextW(m_hWnd, form::IDC_SIZE_NOTES, Utf16(m_table.notes).c_str());
+    SetDlgItemTextW(m_hWnd, form::IDC_SERIES_MATERIAL, Utf16(m_table.materialNote).c_str());
+    SetDlgItemTextW(m_hWnd, form::IDC_USE_SERIES_ROUGHNESS, Utf16(m_table.roughnessButton).c_str());
+    ShowWindow(GetDlgItem(m_hWnd, form::IDC_USE_SERIES_ROUGHNESS), m_table.seriesRoughness.empty() ? SW_HIDE : SW_SHOW);
     HWND list = GetDlgItem(m_hWnd, form::IDC_SIZES);
     ListView_DeleteAllItems(list);
     for (int row = 0; row < static_cast<int>(m_table.rows.size()); ++row) {
