@@ -14,7 +14,7 @@ namespace vendrel::files {
 std::FILE* OpenForReading(const std::string& path);
 
 // Appends the UTF-8 of GB18030 bytes to out; false where they are not
-// valid GB18030.
+// valid GB18030 (GBK on a system without GB18030: Wine).
 bool Gb18030ToUtf8(std::string_view bytes, std::string& out);
 
 // The folder of the user's own Vendrel data, in UTF-8: $XDG_DATA_HOME/vendrel

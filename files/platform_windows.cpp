@@ -11,8 +11,10 @@
 namespace vendrel::files {
 namespace {
 
-// GB18030's code page; Windows' 936 is GBK, a part of it.
+// GB18030's code page, and GBK's, the part of it Excel saves on a Chinese
+// Windows: where the system has no GB18030 (Wine), GBK serves.
 constexpr UINT kGb18030 = 54936;
+constexpr UINT kGbk = 936;
 
 std::wstring ToUtf16(std::string_view text)
 {
@@ -55,12 +57,13 @@ bool Gb18030ToUtf8(std::string_view bytes, std::string& out)
 {
     if (bytes.empty())
         return true;
+    const UINT page = IsValidCodePage(kGb18030) ? kGb18030 : kGbk;
     const int length = static_cast<int>(bytes.size());
-    const int size = MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+    const int size = MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
     if (size <= 0)
         return false;
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data(), size);
+    MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data(), size);
     return AppendUtf8(wide.data(), size, out);
 }
 

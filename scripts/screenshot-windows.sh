@@ -3,19 +3,28 @@
 # worked example (10 m³/h in a 50 mm bore), presses Enter and saves the
 # dialog as docs/screenshot-windows.png. With "sizes", types 10 m³/h and
 # opens "选择标准管径…" from the diameter entry's menu instead, saved as
-# docs/screenshot-sizes-windows.png.
-#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes]
+# docs/screenshot-sizes-windows.png. With "colebrook", open cooling water
+# (115 m³/h, K 0.5 mm, 32 °C) in GB/T 3091 pipe, where the size window takes
+# Colebrook–White at DN150 (docs/screenshot-sizes-colebrook-windows.png).
+#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes|colebrook]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build-windows/ui/win32/vendrel.exe}")
 scene=${3:-example}
 default_output=docs/screenshot-windows.png
 [ "$scene" = sizes ] && default_output=docs/screenshot-sizes-windows.png
+[ "$scene" = colebrook ] && default_output=docs/screenshot-sizes-colebrook-windows.png
 output=${2:-$default_output}
 # A prefix of its own: the tests' one has no graphics driver.
 prefix=$PWD/build-windows/wineprefix-desktop
 bash scripts/wine-prefix.sh --graphics=default "$prefix"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The size window opens on the series remembered: GB/T 3091 for colebrook.
+if [ "$scene" = colebrook ]; then
+    wine reg add 'HKCU\Software\Vendrel' /v series /d gb3091 /f >/dev/null 2>&1
+else
+    wine reg delete 'HKCU\Software\Vendrel' /v series /f >/dev/null 2>&1 || true
+fi
 
 xvfb_screen=1600x800x24 # room for the size window beside the dialog
 source scripts/xvfb.sh
@@ -28,9 +37,25 @@ desktop=$(timeout 60 xdotool search --sync --onlyvisible --name '^vendrel - Wine
 sleep 3 # the dialog opens inside the desktop window, which xdotool cannot see
 # Typed as real key presses (XTEST): Wine ignores events sent to a window.
 xdotool windowfocus --sync "$desktop" 2>/dev/null || true
-xdotool type --delay 80 '10'
-xdotool key Tab
-if [ "$scene" = sizes ]; then
+if [ "$scene" = colebrook ]; then
+    xdotool type --delay 80 '115'
+    xdotool key Tab Tab ctrl+a
+    xdotool type --delay 80 '0.5'
+    # The viscosity's menu ends with "按水温计算…": water at 32 °C.
+    xdotool key Tab shift+F10
+    sleep 1
+    xdotool key Up Return
+    sleep 1.5
+    xdotool key ctrl+a
+    xdotool type --delay 80 '32'
+    xdotool key Return
+    sleep 1
+    xdotool key shift+Tab shift+Tab
+else
+    xdotool type --delay 80 '10'
+    xdotool key Tab
+fi
+if [ "$scene" = sizes ] || [ "$scene" = colebrook ]; then
     # The menu's last item, reached by Up from the top, is the size window.
     xdotool key shift+F10
     sleep 1

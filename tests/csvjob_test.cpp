@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, MalformedCsv,
         // Chinese in UTF-8 with a fault is UTF-8 with a fault, not GBK.
         BadCase{"invalid_utf8", "流量,管径\n10,50\n10,\xC3\x28\n", "line 3: invalid UTF-8 in field 2", 1},
         BadCase{"overlong_utf8", "流量,管径\n\xC0\xAE,50\n", "line 2: invalid UTF-8 in field 1", 0},
-        BadCase{"neither_utf8_nor_gbk", "flow,diameter\n10,50\n10,\x80\x80\n",
+        BadCase{"neither_utf8_nor_gbk", "flow,diameter\n10,50\n10,\xFF\xFF\n",
             "line 3: the text is neither UTF-8 nor GB18030 (GBK): save it from Excel as \"CSV UTF-8", 1},
         BadCase{"utf16_lone_surrogate",
             Utf16("\xFF\xFE", "flow,diameter\n10,50\n", false) + std::string("\x00\xD8,\x00", 4),

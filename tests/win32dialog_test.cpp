@@ -48,11 +48,20 @@ std::wstring ProgramPath()
     return path.front() == L'\\' ? L"Z:" + path : path;
 }
 
+// The size window opens on the series last chosen: each test starts from
+// none remembered.
+void ForgetTheSeries()
+{
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Vendrel", L"series");
+}
+
 // vendrel.exe, started and found by its window; closed again at the end.
 class RunningDialog {
 public:
-    RunningDialog()
+    explicit RunningDialog(bool forgetTheSeries = true)
     {
+        if (forgetTheSeries)
+            ForgetTheSeries();
         std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -240,7 +249,7 @@ TEST(Win32EntryMenu, IsChineseAndEndsWithTheEntrysAid)
     const std::pair<int, const char*> entries[] = {{IDC_FLOW, "全选(&A)"}, {IDC_DIAMETER, kStandardSizeItem},
         {IDC_ROUGHNESS, kMaterialMenu}, {IDC_VISCOSITY, kWaterTemperatureItem}};
     for (const auto& [id, last] : entries) {
-        const vendrel::ui::UniqueMenu menu = vendrel::ui::CreateEntryMenu(edit, ControlId(id));
+        const vendrel::ui::UniqueMenu menu = vendrel::ui::CreateEntryMenu(edit, ControlId(id), {"镀锌钢管  K=0.15 mm"});
         const int count = GetMenuItemCount(menu.get());
         std::vector<std::string> texts;
         for (int i = 0; i < count; ++i) {
@@ -271,6 +280,7 @@ struct AidCase {
     std::vector<std::pair<int, const char*>> expected; // fields afterwards
     int doubleClicked = -1;                            // the list row double-clicked after the keys
     bool byMouse = false;                              // the menu opened by a right click, not Shift+F10
+    const char* bore = "";                             // the diameter typed with the flow, 10 m³/h
 };
 
 // Double-clicks a row of a list view in the program as the mouse would; its
@@ -301,6 +311,7 @@ TEST_P(Win32DialogAid, WritesItsEntry)
     RunningDialog dialog;
     ASSERT_NE(dialog.window(), nullptr);
     dialog.Type(IDC_FLOW, "10");
+    dialog.Type(IDC_DIAMETER, aid.bore);
     const std::string before = dialog.Text(aid.entry);
     // From the keyboard the menu comes with no place (-1); from the mouse
     // with the screen point clicked.
@@ -350,10 +361,15 @@ TEST_P(Win32DialogAid, WritesItsEntry)
 }
 
 INSTANTIATE_TEST_SUITE_P(EntryMenus, Win32DialogAid,
+    // A material or a temperature calculates once there is a bore to calculate with.
     testing::Values(AidCase{"material", IDC_ROUGHNESS, {VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0, nullptr, {},
                         {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, ""}}},
+        AidCase{"material_calculates", IDC_ROUGHNESS, {VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0, nullptr, {},
+            {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, "54161"}, {IDC_LAMBDA, "0.038961"}}, -1, false, "50"},
         AidCase{"temperature", IDC_VISCOSITY, {VK_UP, VK_RETURN}, kTemperatureCaption, IDC_TEMPERATURE, "7",
-            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}}},
+            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, ""}}},
+        AidCase{"temperature_calculates", IDC_VISCOSITY, {VK_UP, VK_RETURN}, kTemperatureCaption, IDC_TEMPERATURE, "7",
+            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, "49569"}}, -1, false, "50"},
         AidCase{"size_recommended", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_RETURN},
             {{IDC_DIAMETER, "62.68"}, {IDC_VELOCITY, "0.900222"}}},
         AidCase{"size_next", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_DOWN, VK_RETURN},
@@ -367,6 +383,88 @@ INSTANTIATE_TEST_SUITE_P(EntryMenus, Win32DialogAid,
         AidCase{"size_escape", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_ESCAPE},
             {{IDC_DIAMETER, ""}, {IDC_VELOCITY, ""}}}),
     [](const testing::TestParamInfo<AidCase>& info) { return std::string(info.param.name); });
+
+// The size window: the user's own series after the built-in ones, opened
+// again on the series last chosen, the series' material named and its K
+// offered where the K typed is no K of its pipes; rows as tall as their
+// Chinese text needs.
+TEST(Win32SizeWindow, KnowsTheSeriesAndItsMaterial)
+{
+    wchar_t appData[MAX_PATH] = {};
+    ASSERT_NE(GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH), 0u);
+    const std::wstring folder = std::wstring(appData) + L"\\Vendrel\\series";
+    CreateDirectoryW((std::wstring(appData) + L"\\Vendrel").c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring file = folder + L"\\institute.csv";
+    {
+        const std::string text = "标题,本院无缝钢管\n公称直径,外径,壁厚\nDN200,219.1,8.18\n";
+        HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        CloseHandle(out);
+    }
+    const auto openSizes = [](const RunningDialog& dialog) {
+        PostMessageW(
+            dialog.control(IDC_DIAMETER), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.control(IDC_DIAMETER)), -1);
+        dialog.WaitForWindow(nullptr, L"#32768");
+        dialog.Key(IDC_DIAMETER, VK_UP);
+        dialog.Key(IDC_DIAMETER, VK_RETURN);
+        return dialog.WaitForWindow(kSizeCaption);
+    };
+    {
+        RunningDialog dialog;
+        ASSERT_NE(dialog.window(), nullptr);
+        dialog.Type(IDC_FLOW, "10");
+        HWND sizes = openSizes(dialog);
+        ASSERT_NE(sizes, nullptr);
+        HWND series = GetDlgItem(sizes, IDC_SERIES);
+        ASSERT_EQ(SendMessageW(series, CB_GETCOUNT, 0, 0), 5);
+        wchar_t name[64] = {};
+        SendMessageW(series, CB_GETLBTEXT, 4, reinterpret_cast<LPARAM>(name));
+        EXPECT_EQ(Utf8(name), "本院无缝钢管");
+        // Copper, at the K typed, 0.2: its own K is offered.
+        SendMessageW(series, CB_SETCURSEL, 2, 0);
+        SendMessageW(sizes, WM_COMMAND, MAKEWPARAM(IDC_SERIES, CBN_SELCHANGE), reinterpret_cast<LPARAM>(series));
+        EXPECT_EQ(RunningDialog::Text(GetDlgItem(sizes, IDC_SERIES_MATERIAL)),
+            "此系列管材：铜管（拉制管），K 0.0015 mm；列表按计算器中的 K 0.2 mm");
+        HWND useK = GetDlgItem(sizes, IDC_USE_SERIES_ROUGHNESS);
+        EXPECT_TRUE(IsWindowVisible(useK));
+        EXPECT_EQ(RunningDialog::Text(useK), "改用 K=0.0015(&K)");
+        SendMessageW(useK, BM_CLICK, 0, 0);
+        EXPECT_EQ(dialog.Text(IDC_ROUGHNESS), "0.0015");
+        EXPECT_FALSE(IsWindowVisible(useK));
+        // Each row at least a quarter taller than the font.
+        HWND list = GetDlgItem(sizes, IDC_SIZES);
+        void* remote = VirtualAllocEx(dialog.process(), nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+        RECT row{LVIR_BOUNDS, 0, 0, 0};
+        WriteProcessMemory(dialog.process(), remote, &row, sizeof row, nullptr);
+        SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(dialog.process(), remote, &row, sizeof row, nullptr);
+        VirtualFreeEx(dialog.process(), remote, 0, MEM_RELEASE);
+        HDC dc = GetDC(list);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+        TEXTMETRICW font{};
+        GetTextMetricsW(dc, &font);
+        ReleaseDC(list, dc);
+        EXPECT_GE((row.bottom - row.top) * 4, font.tmHeight * 5) << row.bottom - row.top << " px for " << font.tmHeight;
+        PostMessageW(sizes, WM_COMMAND, IDCANCEL, 0);
+        for (int i = 0; i < 400 && IsWindow(sizes); ++i)
+            Sleep(25);
+    }
+    {
+        RunningDialog dialog(false);
+        ASSERT_NE(dialog.window(), nullptr);
+        dialog.Type(IDC_FLOW, "10");
+        HWND sizes = openSizes(dialog);
+        ASSERT_NE(sizes, nullptr);
+        EXPECT_EQ(SendMessageW(GetDlgItem(sizes, IDC_SERIES), CB_GETCURSEL, 0, 0), 2);
+        PostMessageW(sizes, WM_COMMAND, IDCANCEL, 0);
+        for (int i = 0; i < 400 && IsWindow(sizes); ++i)
+            Sleep(25);
+    }
+    DeleteFileW(file.c_str());
+    ForgetTheSeries();
+}
 
 // One dialog for all the worked examples: each sets all four entries.
 class Win32DialogExample : public testing::TestWithParam<vendrel::examples::Example> {

@@ -2,12 +2,14 @@
 # Runs vendrel-calc.exe under Wine ($WINE, in $WINEPREFIX) and wants the very
 # bytes the Linux vendrel-calc writes.
 #   check-windows-calc.sh worked-example EXE
-#   check-windows-calc.sh schedule EXE LINUX_CALC MAKE_SCHEDULE ROWS
+#   check-windows-calc.sh schedule EXE LINUX_CALC MAKE_SCHEDULE ROWS EXAMPLES
 set -euo pipefail
 wine=${WINE:-wine}
 # Wine hands the arguments to the program in UTF-16, converted from the
 # locale's character set.
 export LC_ALL=C.UTF-8
+# No series or materials of a user's own on the Linux side either.
+export XDG_DATA_HOME=/nonexistent
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -36,12 +38,15 @@ worked-example)
     script -qec "$wine cmd /c 'chcp 936 >NUL & $(basename "$exe") --flow 3.2 --diameter 50 --roughness 2 & chcp'" \
         /dev/null </dev/null | sed -E 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r' >"$work/console"
     printf '%s\n' '实际流速(V:m/s) 0.452707' '雷诺数(Re) 17331' '摩擦阻力系数(λ)' '比摩阻(Rf:mm水柱/m)' '粗糙雷诺数(Re*)' \
-        '迭代失败' "vendrel-calc: no friction law's solution lies in its own zone (迭代失败)" \
+        '迭代失败' "vendrel-calc: no friction law's solution lies in its own zone (迭代失败); by the Colebrook–White law alone λ is 0.066072 and Rf 13.807461 mm/m" \
         'Active code page: 936' >"$work/expected"
-    same "$work/expected" "$work/console" "expected and console output"
+    # The console breaks lines at its width: compared without line breaks.
+    tr -d '\n' <"$work/expected" >"$work/expected.joined"
+    tr -d '\n' <"$work/console" >"$work/console.joined"
+    same "$work/expected.joined" "$work/console.joined" "expected and console output"
     ;;
 schedule)
-    exe=$2 linux_calc=$3 make_schedule=$4 rows=$5
+    exe=$2 linux_calc=$3 make_schedule=$4 rows=$5 examples=$6
     # compare NAME: Linux's and Windows' results and messages for the input
     # run NAME, byte for byte.
     compare() {
@@ -74,6 +79,21 @@ schedule)
     run stdin.linux "$linux_calc" --csv <crlf.csv
     run stdin.windows "$wine" "$exe" --csv <crlf.csv
     compare stdin
+
+    # A schedule as Excel saves it on a Chinese Windows (GBK, Chinese
+    # headers, labels), for Excel again; and the design aids at the rough
+    # boundary, where Colebrook–White answers.
+    iconv -f UTF-8 -t GBK "$examples/schedule.csv" >gbk.csv
+    run gbk.linux "$linux_calc" --csv gbk.csv --bom
+    run gbk.windows "$wine" "$exe" --csv gbk.csv --bom
+    compare gbk
+    for aid in --size --table; do
+        args=("$aid" --series gb3091 --material steel-open --temperature 32)
+        [ "$aid" = --size ] && args+=(--flow 115)
+        run "aid$aid.linux" "$linux_calc" "${args[@]}"
+        run "aid$aid.windows" "$wine" "$exe" "${args[@]}"
+        compare "aid$aid"
+    done
     ;;
 *)
     echo "check-windows-calc.sh: unknown check $1" >&2

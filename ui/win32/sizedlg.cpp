@@ -101,7 +101,7 @@ BOOL CSizeDlg::OnInitDialog()
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(list, dc);
-    RECT padding{0, 0, 0, 3};
+    RECT padding{0, 0, 0, 2};
     MapDialogRect(m_hWnd, &padding);
     m_rowHeight = ImageList_Create(1, metrics.tmHeight + padding.bottom, ILC_COLOR, 0, 0);
     ListView_SetImageList(list, m_rowHeight, LVSIL_SMALL);

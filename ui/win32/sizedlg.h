@@ -3,6 +3,8 @@
 #include "ui/form/entryaids.h"
 #include "ui/win32/modaldialog.h"
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,15 +25,14 @@ public:
     };
     // first is the list of series, which the caller has already made.
     CSizeDlg(Source source, std::vector<std::string> seriesNames, int series, form::SizeTable first);
+    ~CSizeDlg() override;
+    CSizeDlg(const CSizeDlg&) = delete;
+    CSizeDlg& operator=(const CSizeDlg&) = delete;
 
     // The inner diameter text of the size accepted.
     const std::string& diameter() const { return m_diameter; }
 
 private:
-    ~CSizeDlg() override;
-    CSizeDlg(const CSizeDlg&) = delete;
-    CSizeDlg& operator=(const CSizeDlg&) = delete;
-
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog();
     void ShowTable(form::SizeTable table);
