@@ -25,7 +25,7 @@ std::int64_t UnitsApart(double a, double b)
 struct CheckValue {
     const char* what;
     double value;
-    double expected; // the exact result rounded to double (60-digit decimal arithmetic)
+    double expected; // the exact result rounded to double (60-digit decimal arithmetic, or MPFR)
 };
 
 class CorrectlyRounded : public testing::TestWithParam<CheckValue> { };
@@ -48,6 +48,21 @@ INSTANTIATE_TEST_SUITE_P(PortableMath, CorrectlyRounded,
         CheckValue{"4000^⅓", Pow(4000, kCriticalExponent), 15.87401182760496},
         CheckValue{"0.004^¼", FourthRoot(0.004), 0.2514866859365871},
         CheckValue{"√2", SquareRoot(2), 1.4142135623730951},
+        // Where √√x, and the double-double log10, pow and exp before, missed
+        // by a unit in the last place.
+        CheckValue{"∜K/D 1", FourthRoot(0x1.048f5ad972ed8p-10), 0x1.6ba3e4cd20d65p-3},
+        CheckValue{"∜K/D 2", FourthRoot(0x1.076043b2d9e7fp-13), 0x1.b19b74a5bf097p-4},
+        CheckValue{"∜K/D 3", FourthRoot(0x1.ca1f6253d2d59p-20), 0x1.2817547da0924p-5},
+        CheckValue{"log10 0.027", Log10(0x1.babfaeae923ddp-6), -0x1.9179a828ca369p+0},
+        CheckValue{"log10 5.8e-7", Log10(0x1.35d4ee38a63d2p-21), -0x1.8f4794a9e359p+2},
+        CheckValue{"2169^⅓", Pow(0x1.0f3ab1939d6fdp+11, kCriticalExponent), 0x1.9e473f28a4d4bp+3},
+        CheckValue{"2778.7^⅓", Pow(0x1.5b559cbd94e27p+11, kCriticalExponent), 0x1.c1e115b5cd1e1p+3},
+        CheckValue{"e^4.41", Exp(0x1.1a46d4f2219edp+2), 0x1.49443c581ef91p+6},
+        // Fourth roots within 2^-52 ulp of a midpoint, too near for the
+        // double-double residual: decided on integers.
+        CheckValue{"∜((1 + 2^-51)·2^-20)", FourthRoot(0x1.0000000000002p-20), 0x1p-5},
+        CheckValue{"∜((1 + 3·2^-51)·2^-8)", FourthRoot(0x1.0000000000006p-8), 0x1.0000000000001p-2},
+        CheckValue{"∜((1 − 2^-52)·2^-12)", FourthRoot(0x1.ffffffffffffep-13), 0x1.fffffffffffffp-4},
         // What pow gives at the edges.
         CheckValue{"log10 0", Log10(0), -kInf}, CheckValue{"log10 inf", Log10(kInf), kInf},
         CheckValue{"√-inf", SquareRoot(-kInf), kInf}, CheckValue{"0^⅓", Pow(0, kCriticalExponent), 0}));
@@ -57,7 +72,24 @@ TEST(PortableMath, NegativesAndNaNGiveNaNAndMinusZeroItsRootIsPlusZero)
     EXPECT_TRUE(std::isnan(Log10(-1)));
     EXPECT_TRUE(std::isnan(Log10(std::numeric_limits<double>::quiet_NaN())));
     EXPECT_TRUE(std::isnan(SquareRoot(-1)));
+    EXPECT_TRUE(std::isnan(FourthRoot(-1)));
+    EXPECT_TRUE(std::isnan(Pow(-1, kCriticalExponent)));
     EXPECT_FALSE(std::signbit(SquareRoot(-0.0)));
+    EXPECT_FALSE(std::signbit(FourthRoot(-0.0)));
+    EXPECT_FALSE(std::signbit(Pow(-0.0, kCriticalExponent)));
+    EXPECT_EQ(FourthRoot(-kInf), kInf);
+}
+
+// Pow serves the critical zone's exponent and refuses any other, where it
+// used to give -7.46e178 for 1.5^1000 and 1.4^60 wrong in its 9th digit.
+TEST(PortableMath, PowRefusesAnyOtherExponent)
+{
+#ifdef NDEBUG
+    EXPECT_TRUE(std::isnan(Pow(1.5, 1000)));
+    EXPECT_TRUE(std::isnan(Pow(1.4, 60)));
+#else
+    EXPECT_DEATH(Pow(1.5, 1000), "critical");
+#endif
 }
 
 // Within a unit in the last place of the C library's functions everywhere,
