@@ -23,7 +23,7 @@ run_pkgs=(
 )
 package_pkgs=(dpkg-dev file gzip)
 test_pkgs=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick openbox libx11-dev time
   locales
