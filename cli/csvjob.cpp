@@ -9,6 +9,7 @@
 #include "files/columns.h"
 #include "files/csvreader.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -138,36 +139,46 @@ private:
 
     void WriteHeader(const std::vector<std::string>& cells)
     {
-        std::vector<std::string_view> header;
-        for (const std::size_t cell : m_leading)
-            header.push_back(cells[cell]);
-        header.push_back(kResultHeader); // written as it is: no separator in it needs quoting
-        for (const std::size_t cell : m_trailing)
-            header.push_back(cells[cell]);
-        AppendRow(header, m_leading.size());
+        const std::array<std::string_view, 1> ours = {kResultHeader}; // no cell of it needs quoting
+        AppendRow(cells, ours, false);
     }
 
-    // Appends cells as a CSV row; the cell at raw is written unquoted.
-    void AppendRow(const std::vector<std::string_view>& cells, std::size_t raw = SIZE_MAX)
+    // Appends a row: the user's cells before ours, ours, the user's after
+    // them, each quoted where it must be (ours only where quote says).
+    // Filled in place in room for every cell quoted: a row is written at the
+    // speed of a copy.
+    template <std::size_t N>
+    void AppendRow(
+        const std::vector<std::string>& cells, const std::array<std::string_view, N>& ours, bool quote = true)
     {
-        // Room for the row with every cell quoted, filled in place: a row is
-        // written at the speed of a copy.
         std::size_t room = 2;
-        for (const std::string_view cell : cells)
+        for (const std::size_t cell : m_leading)
+            room += 2 * cells[cell].size() + 3;
+        for (const std::string_view cell : ours)
             room += 2 * cell.size() + 3;
+        for (const std::size_t cell : m_trailing)
+            room += 2 * cells[cell].size() + 3;
         const std::size_t start = m_pending.size();
         m_pending.resize(start + room);
         char* out = &m_pending[start];
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i > 0)
-                *out++ = ',';
-            if (i == raw) {
-                std::memcpy(out, cells[i].data(), cells[i].size());
-                out += cells[i].size();
-            } else {
-                out = files::WriteCsvCell(out, cells[i]);
-            }
+        for (const std::size_t cell : m_leading) {
+            out = files::WriteCsvCell(out, cells[cell]);
+            *out++ = ',';
         }
+        for (const std::string_view cell : ours) {
+            if (quote) {
+                out = files::WriteCsvCell(out, cell);
+            } else {
+                std::memcpy(out, cell.data(), cell.size());
+                out += cell.size();
+            }
+            *out++ = ',';
+        }
+        for (const std::size_t cell : m_trailing) {
+            out = files::WriteCsvCell(out, cells[cell]);
+            *out++ = ',';
+        }
+        --out; // the last separator
         for (const char c : m_lineEnd)
             *out++ = c;
         m_pending.resize(static_cast<std::size_t>(out - m_pending.data()));
@@ -181,7 +192,9 @@ private:
             return fallback;
         const std::string_view cell = cells[static_cast<std::size_t>(m_column[input])];
         const bool optional = input != kFlow && input != kDiameter;
-        return optional && Trimmed(cell).empty() ? fallback : cell;
+        // Most cells start with their number: the blank test ends at once.
+        const bool blank = std::all_of(cell.begin(), cell.end(), [](char c) { return c == ' ' || c == '\t'; });
+        return optional && blank ? fallback : cell;
     }
 
     void WriteRow(const std::vector<std::string>& cells, long line)
@@ -213,15 +226,10 @@ private:
 
         const std::string_view zone = ZoneKey(outcome.zone);
         const std::string_view residual = StatusResidual(f.m_strStatus);
-        m_row.clear();
-        for (const std::size_t cell : m_leading)
-            m_row.push_back(cells[cell]);
-        m_row.insert(m_row.end(),
-            {f.m_strFlow, f.m_strDiameter, f.m_strRoughness, f.m_strViscosity, f.m_strVelocity, f.m_strReynolds,
-                f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus, zone, residual});
-        for (const std::size_t cell : m_trailing)
-            m_row.push_back(cells[cell]);
-        AppendRow(m_row);
+        const std::array<std::string_view, 12> ours
+            = {f.m_strFlow, f.m_strDiameter, f.m_strRoughness, f.m_strViscosity, f.m_strVelocity, f.m_strReynolds,
+                f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus, zone, residual};
+        AppendRow(cells, ours);
     }
 
     void ReportRow(long line)
@@ -312,7 +320,6 @@ private:
     std::array<int, kColumnCount> m_column{};
     std::vector<std::size_t> m_leading; // the user's columns before ours, by cell
     std::vector<std::size_t> m_trailing;
-    std::vector<std::string_view> m_row;
     std::size_t m_columnCount = 0;
     FrictionFields m_fields;
     std::vector<std::string> m_problems;

@@ -80,19 +80,32 @@ std::optional<std::string> ViscosityFromTemperature(
     return viscosity;
 }
 
+namespace {
+
+// What is wrong with an input text, "" for nothing; number says whether it
+// is a number at all, value is the number read.
+std::string InputProblem(std::string_view text, std::string_view unit, double& value, bool& number)
+{
+    number = ParseWholeNumber(text, value);
+    if (!number)
+        return NotANumber(text, unit);
+    if (std::isinf(value))
+        return Quoted(text) + " is too large";
+    if (!IsAcceptedInput(value))
+        return Quoted(text) + " is below 0.000001 " + (unit.substr(0, 3) == "10^" ? "×" : "") + std::string(unit);
+    return {};
+}
+
+} // namespace
+
 bool CheckInput(std::string_view text, std::string_view name, std::string_view unit, double& value,
     std::vector<std::string>& problems)
 {
-    std::string problem;
-    if (!ParseWholeNumber(text, value))
-        problem = NotANumber(text, unit);
-    else if (std::isinf(value))
-        problem = Quoted(text) + " is too large";
-    else if (!IsAcceptedInput(value))
-        problem = Quoted(text) + " is below 0.000001 " + (unit.substr(0, 3) == "10^" ? "×" : "") + std::string(unit);
+    bool number = false;
+    const std::string problem = InputProblem(text, unit, value, number);
     if (problem.empty())
         return true;
-    problems.push_back(name.empty() ? problem : std::string(name) + ": " + problem);
+    problems.push_back(std::string(name) + ": " + problem);
     return false;
 }
 
@@ -107,11 +120,12 @@ CalculationOutcome CalculateStrictly(
     bool allNumbers = true;
     double values[kInputCount] = {};
     for (int input = 0; input < kInputCount; ++input) {
-        const std::string& text = InputText(fields, input);
-        std::vector<std::string> own;
-        if (!CheckInput(text, "", kUnits[static_cast<std::size_t>(input)], values[input], own))
-            report(input, own.front());
-        allNumbers = allNumbers && ParseWholeNumber(text, values[input]);
+        bool number = false;
+        const std::string problem
+            = InputProblem(InputText(fields, input), kUnits[static_cast<std::size_t>(input)], values[input], number);
+        if (!problem.empty())
+            report(input, problem);
+        allNumbers = allNumbers && number;
     }
     if (!allNumbers) {
         ShowInvalidData(fields);

@@ -69,9 +69,7 @@ int CsvReader::Get()
 
 bool CsvReader::AppendPlainRun(std::string& cell, std::size_t& bytes)
 {
-    const char separator = m_separator;
-    const auto plain
-        = [separator](char c) { return c != separator && c != '"' && c != '\n' && c != '\r' && c != '\0'; };
+    const auto plain = [this](char c) { return !m_special[static_cast<unsigned char>(c)]; };
     while (Peek() != EOF) {
         const char* const first = m_text.data() + m_pos;
         const char* const last = m_text.data() + m_text.size();
@@ -102,7 +100,7 @@ CsvReader::Result CsvReader::Next(std::vector<std::string>& cells)
     if (m_readError != 0)
         return Fail(m_line, std::strerror(m_readError));
     if (m_decodeFailed)
-        return Fail(m_decoder.ErrorLine(), m_decoder.Error() + ": " + kSaveAsUtf8);
+        return Fail(m_line, m_decoder.Error() + ": " + kSaveAsUtf8);
     return result;
 }
 
@@ -112,6 +110,8 @@ void CsvReader::ChooseSeparator()
     const std::string_view rest = m_text.substr(m_pos);
     if (rest.substr(0, rest.find('\n')).find('\t') != std::string_view::npos)
         m_separator = '\t';
+    for (const char c : {m_separator, '"', '\n', '\r', '\0'})
+        m_special[static_cast<unsigned char>(c)] = true;
 }
 
 CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)

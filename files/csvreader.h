@@ -69,6 +69,7 @@ private:
     bool m_decodeFailed = false;
     char m_separator = ',';
     bool m_separatorChosen = false;
+    bool m_special[256] = {}; // the bytes that end a plain run: separator, quote, line ends, NUL
     int m_readError = 0;
     long m_line = 1;
     long m_recordLine = 0;

@@ -37,11 +37,6 @@ void AppendUtf8(std::string& out, unsigned codePoint)
     }
 }
 
-long LineCount(std::string_view text)
-{
-    return static_cast<long>(std::count(text.begin(), text.end(), '\n'));
-}
-
 // The length of the well-formed UTF-8 sequence at the start of text, 0 for
 // none (a byte no sequence starts with, or one cut short).
 std::size_t SequenceLength(std::string_view text)
@@ -81,9 +76,8 @@ bool LooksLikeUtf8(std::string_view block, bool last)
 
 const char kSaveAsUtf8[] = "save it from Excel as \"CSV UTF-8 (Comma delimited)\" (CSV UTF-8（逗号分隔）)";
 
-bool TextDecoder::Fail(long line, const std::string& what)
+bool TextDecoder::Fail(const std::string& what)
 {
-    m_errorLine = line;
     m_error = what;
     return false;
 }
@@ -98,7 +92,6 @@ void TextDecoder::PassThrough(std::string_view data, std::string_view raw)
         m_converted.assign(data);
         m_text = m_converted;
     }
-    m_linesBefore += LineCount(m_text);
 }
 
 bool TextDecoder::Decode(std::string_view raw, bool last)
@@ -162,11 +155,10 @@ bool TextDecoder::DecodeUtf16(std::string_view data, bool last)
         return big ? (bytes[i] << 8) | bytes[i + 1] : bytes[i] | (bytes[i + 1] << 8);
     };
     m_converted.reserve(data.size() * 3 / 2 + 4);
-    long lines = m_linesBefore;
     // The whole lines before a fault are handed on; the fault stops the next call.
     const auto fault = [&](const char* what) {
         m_converted.resize(m_converted.rfind('\n') + 1); // npos + 1 is 0
-        Fail(lines + 1, what);
+        Fail(what);
         m_text = m_converted;
         return !m_text.empty();
     };
@@ -186,14 +178,11 @@ bool TextDecoder::DecodeUtf16(std::string_view data, bool last)
         } else {
             i += 2;
         }
-        if (codePoint == '\n')
-            ++lines;
         AppendUtf8(m_converted, codePoint);
     }
     if (last && i < data.size())
         return fault("the UTF-16 text ends inside a character");
     m_carry.assign(data.substr(i));
-    m_linesBefore = lines;
     m_text = m_converted;
     return true;
 }
@@ -210,24 +199,23 @@ bool TextDecoder::DecodeGb18030(std::string_view data, bool last)
             // stops the next call.
             m_converted.clear();
             std::size_t start = 0;
-            for (long line = m_linesBefore + 1;; ++line) {
+            for (;;) {
                 const std::size_t stop = std::min(whole.find('\n', start), whole.size());
                 const std::size_t good = m_converted.size();
                 if (!Gb18030ToUtf8(whole.substr(start, std::min(stop + 1, whole.size()) - start), m_converted)
                     || stop == whole.size()) {
                     m_converted.resize(good);
-                    Fail(line, "the text is neither UTF-8 nor GB18030 (GBK)");
+                    Fail("the text is neither UTF-8 nor GB18030 (GBK)");
                     m_text = m_converted;
                     return !m_text.empty();
                 }
                 start = stop + 1;
             }
         }
-        m_linesBefore += LineCount(whole);
     }
     m_carry.assign(data.substr(end));
     if (m_carry.size() > kMaxLine)
-        return Fail(m_linesBefore + 1, "line longer than 1 MiB");
+        return Fail("line longer than 1 MiB");
     m_text = m_converted;
     return true;
 }

@@ -26,22 +26,19 @@ public:
     std::string_view Text() const { return m_text; }
 
     Encoding encoding() const { return m_encoding; }
-    long ErrorLine() const { return m_errorLine; }
     const std::string& Error() const { return m_error; }
 
 private:
     bool DecodeUtf16(std::string_view data, bool last);
     bool DecodeGb18030(std::string_view data, bool last);
     void PassThrough(std::string_view data, std::string_view raw);
-    bool Fail(long line, const std::string& what);
+    bool Fail(const std::string& what);
 
     Encoding m_encoding = Encoding::Undecided;
     bool m_started = false;
     std::string m_carry;     // bytes of a character or line cut at a block's end
     std::string m_converted; // the text of the last block where it is not UTF-8
     std::string_view m_text;
-    long m_linesBefore = 0; // whole lines decoded before the current block
-    long m_errorLine = 0;
     std::string m_error;
 };
 
