@@ -529,8 +529,12 @@ double ExpExact(double x)
     }
 }
 
-// x = 2^(4·scale)·w with w in [1, 16), for finite x > 0; ∜x = 2^scale·∜w.
-double ReduceByFourthPowers(double x, int& scale)
+// ∜x for a finite x > 0 on integers: x = 2^(4·scale)·w with w = W·2^-52 in
+// [1, 16), and t = √√w = T·2^-52 is within 0.854 ulp of ∜w (half an ulp from
+// the second root, at most 0.354 carried from the first), so ∜w rounds to t
+// or a neighbour. The midpoint (2T ± 1)·2^-53 lies below ∜w exactly when
+// (2T ± 1)⁴ < W·2^160, at most 216 bits; never equal, as the left is odd.
+double FourthRootExact(double x)
 {
     std::uint64_t bits = Bits(x);
     int exponent = -13 * 4;
@@ -540,26 +544,21 @@ double ReduceByFourthPowers(double x, int& scale)
         exponent = 0;
     exponent += static_cast<int>(bits >> 52) - 1023;
     const int rest = ((exponent % 4) + 4) % 4;
-    scale = (exponent - rest) / 4;
-    return FromBits((bits & kMantissaBits) | static_cast<std::uint64_t>(1023 + rest) << 52);
-}
-
-// w^¼ for w = W·2^-52 in [1, 16), given t = T·2^-52 within an ulp of it, decided
-// on integers: the midpoint (2T ± 1)·2^-53 lies below w^¼ exactly when
-// (2T ± 1)⁴ < W·2^160, at most 216 bits; never equal, as the left is odd.
-double FourthRootExact(double w, double t)
-{
+    const int scale = (exponent - rest) / 4;
+    const double w = FromBits((bits & kMantissaBits) | static_cast<std::uint64_t>(1023 + rest) << 52);
+    const double t = std::sqrt(std::sqrt(w)); // in [1, 2]
     const auto twiceT = static_cast<std::uint64_t>(t * 0x1p53);
     const Natural scaled = ShiftLeft(FromUint64(static_cast<std::uint64_t>(w * 0x1p52)), 160);
     const auto belowRoot = [&](std::uint64_t midpoint) {
         const Natural square = Multiply(FromUint64(midpoint), FromUint64(midpoint));
         return Compare(Multiply(square, square), scaled) < 0;
     };
+    double root = t;
     if (belowRoot(twiceT + 1))
-        return t + 0x1p-52;
-    if (!belowRoot(twiceT - 1))
-        return t - 0x1p-52;
-    return t;
+        root = t + 0x1p-52;
+    else if (!belowRoot(twiceT - 1))
+        root = t - 0x1p-52;
+    return root * PowerOfTwo(scale);
 }
 
 // ---- log10 ----
@@ -1370,9 +1369,7 @@ double CriticalPowerSlow(double x)
 
 double FourthRootSlow(double x)
 {
-    int scale = 0;
-    const double w = ReduceByFourthPowers(x, scale);
-    return FourthRootExact(w, std::sqrt(std::sqrt(w))) * PowerOfTwo(scale);
+    return FourthRootExact(x);
 }
 
 } // namespace detail
@@ -1387,30 +1384,32 @@ double SquareRoot(double x)
 
 double FourthRoot(double x)
 {
-    if (!(x > 0 && x < kInfinity))
+    if (!(x >= 0x1p-900 && x < kInfinity)) {
+        if (x > 0 && x < kInfinity)
+            return FourthRootExact(x); // where the squares below would lose bits to underflow
         return x == 0 || x == -kInfinity ? -x + 0.0 : x > 0 ? x : kNaN; // pow's: +0, +inf, +inf, NaN
-    int scale = 0;
-    const double w = ReduceByFourthPowers(x, scale);
-    // √√w is within 0.854 ulp of ∜w (half an ulp from the second root, at most
-    // 0.354 carried from the first), so ∜w rounds to t or a neighbour: the
-    // residual w − t⁴ = (w − s²) + (s − t²)(s + t²), s = √w, from exact squares
-    // (the first beside the second root), gives δ = (∜w − t)/ulp to 2^-49, and
-    // only within 2^-40 of ±½ is the decision left to integers.
-    const double s = std::sqrt(w);
+    }
+    // t = √√x is within 0.854 ulp of ∜x, so ∜x rounds to t or a neighbour:
+    // the residual x − t⁴ = (x − s²) + (s − t²)(s + t²), s = √x, from exact
+    // squares (the first beside the second root), gives δ = (∜x − t)/ulp to
+    // 2^-49, and only within 2^-40 of ±½, or where t is a power of two and
+    // the neighbours' gaps differ, is the decision left to integers.
+    const double s = std::sqrt(x);
     const double t = std::sqrt(s);
     double sSquare, sSquareError, square, squareError;
     Square(s, sSquare, sSquareError);
     Square(t, square, squareError);
-    const double residual // s − square is exact, and so is w − sSquare (Sterbenz)
-        = ((w - sSquare) - sSquareError) + ((s - square) - squareError) * (s + square);
-    const double perUlp = 4 * t * square * 0x1p-52; // (t + ulp)⁴ − t⁴ ≈ 4t³·ulp
+    const double residual // s − square is exact, and so is x − sSquare (Sterbenz)
+        = ((x - sSquare) - sSquareError) + ((s - square) - squareError) * (s + square);
+    const double perUlp = 4 * t * square * (FromBits(Bits(t) & kExponentBits) * 0x1p-52); // ≈ (t + ulp)⁴ − t⁴
     const double half = 0.5 * perUlp;
-    if (std::fabs(std::fabs(residual) - half) < 0x1p-40 * perUlp)
-        return FourthRootExact(w, t) * PowerOfTwo(scale);
-    // Which of the three it is varies from call to call: chosen by arithmetic,
-    // not by branches the processor would mispredict.
-    const double steps = static_cast<double>(residual > half) - static_cast<double>(residual < -half);
-    return (t + steps * 0x1p-52) * PowerOfTwo(scale);
+    if ((std::fabs(std::fabs(residual) - half) < 0x1p-40 * perUlp) | ((Bits(t) & kMantissaBits) == 0))
+        return FourthRootExact(x);
+    // Which of the three it is varies from call to call: chosen by arithmetic
+    // on the bit pattern, not by branches the processor would mispredict.
+    const auto up = static_cast<std::uint64_t>(residual > half);
+    const auto down = static_cast<std::uint64_t>(residual < -half);
+    return FromBits(Bits(t) + up - down);
 }
 
 double Log10(double x)
