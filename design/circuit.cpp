@@ -1,0 +1,185 @@
+#include "design/circuit.h"
+
+#include "calc/frictioncalc.h"
+#include "calc/numbertext.h"
+#include "design/sizing.h"
+#include "design/velocitylimits.h"
+#include "design/water.h"
+
+#include <cmath>
+
+namespace vendrel::design {
+namespace {
+
+bool Calculated(const CalculationOutcome& outcome)
+{
+    using Zone = CalculationOutcome::Zone;
+    return outcome.zone != Zone::Invalid && outcome.zone != Zone::Failed && outcome.finite;
+}
+
+// A flow as typed would be, to six decimals, for one derived at the nodes.
+std::string DerivedFlowText(double flow)
+{
+    std::string text;
+    AppendFixed(text, flow);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+// The circuit's roughness and viscosity, read once for all its sections.
+struct CircuitWater {
+    double roughness;
+    double viscosity;
+};
+
+// The size and the calculator's results of one section, its losses in Pa.
+// flow is the section's flow text read, where it was typed, or NaN.
+void CalculateSection(const CircuitSection& section, const CircuitSettings& settings, const CircuitWater& water,
+    double flow, SectionResult& result)
+{
+    const std::string& roughness = section.roughness.empty() ? settings.roughness : section.roughness;
+    const std::string& viscosity = section.viscosity.empty() ? settings.viscosity : section.viscosity;
+    const double density = section.celsius ? WaterDensity(*section.celsius) : settings.density;
+    FrictionFields& fields = result.fields;
+    if (!section.diameter.empty()) {
+        fields.m_strDiameter = section.diameter;
+    } else if (!section.nominal.empty()) {
+        for (const PipeSize& size : *settings.series) {
+            if (size.nominal == section.nominal)
+                fields.m_strDiameter = DiameterText(size.Inside());
+        }
+        result.nominal = section.nominal;
+    }
+    fields.m_strRoughness = roughness;
+    fields.m_strViscosity = viscosity;
+    double bore = kNoValue;
+    if (fields.m_strDiameter.empty()) {
+        // Sized as a size list recommends, with its Colebrook–White answers.
+        SizingLimits limits;
+        limits.maxPascalsPerMetre = settings.maxPascalsPerMetre;
+        Sizing sizing = SizeForFlow(SizeChoices(*settings.series, settings.plastic, settings.maxVelocity),
+            fields.m_strFlow, roughness, viscosity, density, limits);
+        if (sizing.recommended < 0) {
+            result.problem = "no size of the series keeps within the limits";
+            return;
+        }
+        SizedPipe& pipe = sizing.pipes[static_cast<std::size_t>(sizing.recommended)];
+        result.nominal = std::move(pipe.nominal);
+        result.sized = true;
+        fields = std::move(pipe.fields);
+        result.outcome = pipe.outcome;
+        result.pascalsPerMetre = pipe.pascalsPerMetre;
+        bore = ParseNumber(fields.m_strDiameter);
+    } else {
+        // One bore, as a size list would show it.
+        bore = ParseNumber(fields.m_strDiameter);
+        result.outcome = CalculateColebrookWhite(fields,
+            {std::isnan(flow) ? ParseNumber(fields.m_strFlow) : flow, bore,
+                section.roughness.empty() ? water.roughness : ParseNumber(roughness),
+                section.viscosity.empty() ? water.viscosity : ParseNumber(viscosity)});
+        if (Calculated(result.outcome))
+            result.pascalsPerMetre = PascalsPerMetre(ParseNumber(fields.m_strFrictionRate), density);
+    }
+    if (!Calculated(result.outcome)) {
+        result.pascalsPerMetre = kNoValue;
+        result.problem = result.outcome.zone == CalculationOutcome::Zone::Invalid
+            ? "its flow, bore, roughness or viscosity is not a number of at least 0.000001"
+            : result.outcome.finite ? "no friction law fits its zone, and Colebrook–White has no root"
+                                    : "its results are not finite numbers: check the units";
+        return;
+    }
+    std::string error;
+    double fittings = 0;
+    if (!section.fittings.empty() && !FittingsZeta(section.fittings, bore, fittings, error)) {
+        result.problem = std::move(error);
+        return;
+    }
+    const double velocity = ParseNumber(fields.m_strVelocity);
+    result.frictionLoss = result.pascalsPerMetre * section.length;
+    result.zetaTotal = section.zeta + fittings;
+    result.localLoss = result.zetaTotal * density * velocity * velocity / 2;
+    result.deviceLoss = section.device * 1000;
+    result.totalLoss = result.frictionLoss + result.localLoss + result.deviceLoss;
+}
+
+} // namespace
+
+CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, const CircuitSettings& settings)
+{
+    CircuitResult result;
+    std::vector<std::string_view> ids;
+    std::vector<std::string_view> from;
+    std::vector<std::string_view> to;
+    ids.reserve(sections.size());
+    from.reserve(sections.size());
+    to.reserve(sections.size());
+    for (const CircuitSection& section : sections) {
+        ids.push_back(section.id);
+        from.push_back(section.from);
+        to.push_back(section.to);
+    }
+    CircuitGraph graph;
+    if (!CircuitGraph::Build(ids, from, to, graph, result.errors))
+        return result;
+    std::vector<double> flows;
+    flows.reserve(sections.size());
+    for (const CircuitSection& section : sections)
+        flows.push_back(section.flow.empty() ? kNoValue : ParseNumber(section.flow));
+    const std::vector<double> typed = flows;
+    std::vector<bool> derived;
+    if (!graph.DeriveFlows(flows, derived, result.errors))
+        return result;
+    result.start = graph.NodeName(graph.Start());
+    result.end = graph.NodeName(graph.End());
+
+    result.sections.resize(sections.size());
+    std::vector<double> totals(sections.size());
+    bool complete = true;
+    const CircuitWater water{ParseNumber(settings.roughness), ParseNumber(settings.viscosity)};
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        SectionResult& section = result.sections[s];
+        section.flowDerived = derived[s];
+        section.fields.m_strFlow = derived[s] ? DerivedFlowText(flows[s]) : sections[s].flow;
+        CalculateSection(sections[s], settings, water, typed[s], section);
+        totals[s] = section.totalLoss;
+        complete = complete && !std::isnan(section.totalLoss);
+    }
+
+    std::vector<std::vector<int>> paths;
+    result.allPathsListed = graph.AllPaths(kMaxListedPaths, paths);
+    std::vector<int>& index = result.indexPath;
+    if (complete) {
+        index = graph.LongestPath(totals);
+        result.indexTotal = 0;
+        for (const int s : index) {
+            result.sections[static_cast<std::size_t>(s)].onIndex = true;
+            result.indexTotal += totals[static_cast<std::size_t>(s)];
+        }
+        result.headPascals = result.indexTotal * (1 + settings.headMargin);
+        result.headMetres = result.headPascals / (settings.density * 9.807);
+    }
+    result.paths.reserve(paths.size());
+    for (std::vector<int>& sectionsOfPath : paths) {
+        CircuitPath path;
+        path.total = 0;
+        for (const int s : sectionsOfPath)
+            path.total += totals[static_cast<std::size_t>(s)];
+        if (complete) {
+            path.index = sectionsOfPath == index;
+            if (path.index) {
+                result.index = static_cast<int>(result.paths.size());
+            } else {
+                path.imbalance = Imbalance(sectionsOfPath, index, totals);
+                path.unbalanced = path.imbalance > settings.maxImbalance;
+            }
+        }
+        path.sections = std::move(sectionsOfPath);
+        result.paths.push_back(std::move(path));
+    }
+    return result;
+}
+
+} // namespace vendrel::design

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "calc/calculationoutcome.h"
+#include "calc/frictionfields.h"
+#include "design/circuitgraph.h"
+#include "design/fittings.h"
+#include "design/pipeseries.h"
+
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The hydraulic calculation of a circuit (水力计算): for every section its
+// flow, size, velocity, specific and total friction loss, local loss of its
+// fittings and loss of its equipment; every path from the pump's outlet to
+// its inlet with its total; the index circuit (最不利环路), the path of the
+// largest total, which with a margin is the pump head; and the balance of
+// every other path against it. Each section's V and Rf are the calculator's
+// digits, as a size list shows them.
+namespace vendrel::design {
+
+inline constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+// A section as its row gives it, its numbers read already.
+struct CircuitSection {
+    std::string id;
+    std::string from;
+    std::string to;
+    std::string flow;     // m³/h as typed; "" to be derived at the nodes
+    double length = 0;    // m
+    std::string diameter; // inner, mm, as typed; or ""
+    std::string nominal;  // a size of the circuit's series; or ""; with neither, sized
+    double zeta = 0;      // Σζ typed besides the fittings
+    std::vector<FittingUse> fittings;
+    double device = 0;             // kPa: a coil, a chiller, a valve as a figure
+    std::string roughness;         // mm, "" for the circuit's
+    std::string viscosity;         // 10⁻⁶ m²/s, "" for the circuit's
+    std::optional<double> celsius; // the section's water, for its density; else the circuit's
+};
+
+struct CircuitSettings {
+    const PipeSeries* series = nullptr; // for nominal sizes and sizing
+    bool plastic = false;               // the series' velocity limit
+    std::string roughness = "0.2";
+    std::string viscosity = "1.306";
+    double density = 999.6996; // kg/m³ of the circuit's water
+    double maxPascalsPerMetre = 300;
+    std::optional<double> maxVelocity; // for every size; else by size
+    double headMargin = 0.10;
+    double maxImbalance = 0.15;
+};
+
+struct SectionResult {
+    // The calculator's form for the section: its flow (typed or derived),
+    // inner diameter (typed, of its nominal size or sized), roughness and
+    // viscosity, and its results where it was calculated.
+    FrictionFields fields;
+    bool flowDerived = false;
+    std::string nominal; // the series' size, where it is one
+    bool sized = false;  // chosen by the sizing rules
+    CalculationOutcome outcome;
+    double pascalsPerMetre = kNoValue; // ρ·g·Rf/1000; PascalsText shows it as size lists do
+    double frictionLoss = kNoValue;    // Pa, over the length
+    double zetaTotal = kNoValue;
+    double localLoss = kNoValue; // Pa, Σζ·ρ·V²/2
+    double deviceLoss = kNoValue;
+    double totalLoss = kNoValue;
+    bool onIndex = false;
+    std::string problem; // why it could not be calculated; "" where it was
+};
+
+struct CircuitPath {
+    std::vector<int> sections;   // in flow order
+    double total = kNoValue;     // Pa
+    double imbalance = kNoValue; // against the index circuit; NaN on it
+    bool index = false;
+    bool unbalanced = false; // imbalance above the limit
+};
+
+struct CircuitResult {
+    // The network as given is no circuit (a cycle, flows that do not
+    // balance…): nothing else is filled in.
+    std::vector<NetworkProblem> errors;
+    std::vector<SectionResult> sections;
+    std::vector<CircuitPath> paths;
+    bool allPathsListed = true;
+    std::string start;             // the pump's outlet node
+    std::string end;               // its inlet
+    std::vector<int> indexPath;    // the index circuit's sections in flow order, where every section was calculated
+    int index = -1;                // the index circuit in paths, where it is listed
+    double indexTotal = kNoValue;  // Pa
+    double headPascals = kNoValue; // with the margin
+    double headMetres = kNoValue;  // of the circuit's water
+};
+
+// Paths beyond this many are not listed; the index circuit is found all the same.
+inline constexpr std::size_t kMaxListedPaths = 100000;
+
+CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, const CircuitSettings& settings);
+
+} // namespace vendrel::design

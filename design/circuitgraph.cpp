@@ -1,0 +1,328 @@
+#include "design/circuitgraph.h"
+
+#include "calc/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <unordered_map>
+
+namespace vendrel::design {
+namespace {
+
+constexpr double kBalance = 0.001; // what enters a node and what leaves it agree within 0.1 %
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string FlowText(double flow)
+{
+    return ShortestText(std::round(flow * 1e6) / 1e6);
+}
+
+} // namespace
+
+bool CircuitGraph::Build(const std::vector<std::string_view>& ids, const std::vector<std::string_view>& from,
+    const std::vector<std::string_view>& to, CircuitGraph& graph, std::vector<NetworkProblem>& problems)
+{
+    graph = CircuitGraph();
+    graph.m_ids.assign(ids.begin(), ids.end());
+    const std::size_t before = problems.size();
+    std::unordered_map<std::string_view, int> nodes;
+    nodes.reserve(from.size() + 1);
+    const auto node = [&](std::string_view name) {
+        const auto [at, added] = nodes.try_emplace(name, static_cast<int>(graph.m_names.size()));
+        if (added) {
+            graph.m_names.emplace_back(name);
+            graph.m_out.emplace_back();
+            graph.m_in.emplace_back();
+        }
+        return at->second;
+    };
+    for (std::size_t s = 0; s < from.size(); ++s) {
+        const int a = node(from[s]);
+        const int b = node(to[s]);
+        graph.m_from.push_back(a);
+        graph.m_to.push_back(b);
+        if (a == b) {
+            problems.push_back({static_cast<int>(s), "goes from node " + Quoted(from[s]) + " to itself"});
+            continue;
+        }
+        graph.m_out[static_cast<std::size_t>(a)].push_back(static_cast<int>(s));
+        graph.m_in[static_cast<std::size_t>(b)].push_back(static_cast<int>(s));
+    }
+    if (graph.m_names.empty()) {
+        problems.push_back({-1, "no sections"});
+        return false;
+    }
+    std::vector<std::string> starts;
+    std::vector<std::string> ends;
+    for (std::size_t n = 0; n < graph.m_names.size(); ++n) {
+        if (graph.m_in[n].empty()) {
+            starts.push_back(graph.m_names[n]);
+            graph.m_start = static_cast<int>(n);
+        }
+        if (graph.m_out[n].empty()) {
+            ends.push_back(graph.m_names[n]);
+            graph.m_end = static_cast<int>(n);
+        }
+    }
+    const auto names = [](const std::vector<std::string>& list) {
+        std::string text;
+        for (const std::string& name : list)
+            text += (text.empty() ? "" : ", ") + Quoted(name);
+        return text;
+    };
+    if (starts.size() != 1)
+        problems.push_back({-1,
+            starts.empty() ? "no node where the circuit starts (every node has a section entering it)"
+                           : "more than one node where the circuit starts (no section enters "
+                             "them): "
+                    + names(starts) + "; the pump's outlet is one node"});
+    if (ends.size() != 1)
+        problems.push_back({-1,
+            ends.empty() ? "no node where the circuit ends (every node has a section leaving it)"
+                         : "more than one node where the circuit ends (no section leaves them): " + names(ends)
+                    + "; the pump's inlet is one node"});
+
+    // Kahn's order; what is left over lies on a cycle or after one.
+    std::vector<int> waiting(graph.m_names.size());
+    for (std::size_t n = 0; n < waiting.size(); ++n)
+        waiting[n] = static_cast<int>(graph.m_in[n].size());
+    for (std::size_t n = 0; n < waiting.size(); ++n) {
+        if (waiting[n] == 0)
+            graph.m_order.push_back(static_cast<int>(n));
+    }
+    for (std::size_t i = 0; i < graph.m_order.size(); ++i) {
+        for (const int s : graph.m_out[static_cast<std::size_t>(graph.m_order[i])]) {
+            const int next = graph.m_to[static_cast<std::size_t>(s)];
+            if (--waiting[static_cast<std::size_t>(next)] == 0)
+                graph.m_order.push_back(next);
+        }
+    }
+    if (graph.m_order.size() != graph.m_names.size()) {
+        // Walk back along unfinished entries until a node repeats: that is a cycle.
+        int at = -1;
+        for (std::size_t n = 0; n < waiting.size() && at < 0; ++n) {
+            if (waiting[n] > 0)
+                at = static_cast<int>(n);
+        }
+        std::vector<int> seen(graph.m_names.size(), -1);
+        std::vector<int> walk;
+        while (seen[static_cast<std::size_t>(at)] < 0) {
+            seen[static_cast<std::size_t>(at)] = static_cast<int>(walk.size());
+            int entering = -1;
+            for (const int s : graph.m_in[static_cast<std::size_t>(at)]) {
+                if (waiting[static_cast<std::size_t>(graph.m_from[static_cast<std::size_t>(s)])] > 0)
+                    entering = s;
+            }
+            walk.push_back(entering);
+            at = graph.m_from[static_cast<std::size_t>(entering)];
+        }
+        std::vector<int> cycle(walk.begin() + seen[static_cast<std::size_t>(at)], walk.end());
+        std::reverse(cycle.begin(), cycle.end());
+        std::string text = "the sections form a cycle:";
+        for (const int s : cycle)
+            text += (s == cycle.front() ? " " : ", ") + graph.m_ids[static_cast<std::size_t>(s)] + " "
+                + Quoted(graph.m_names[static_cast<std::size_t>(graph.m_from[static_cast<std::size_t>(s)])]) + "→"
+                + Quoted(graph.m_names[static_cast<std::size_t>(graph.m_to[static_cast<std::size_t>(s)])]);
+        problems.push_back({cycle.front(), text});
+    } else if (starts.size() == 1) {
+        // With one start and no cycle every node is reached; said all the same
+        // for a network whose other parts failed above.
+        std::vector<bool> reached(graph.m_names.size(), false);
+        reached[static_cast<std::size_t>(graph.m_start)] = true;
+        for (const int n : graph.m_order) {
+            if (!reached[static_cast<std::size_t>(n)])
+                continue;
+            for (const int s : graph.m_out[static_cast<std::size_t>(n)])
+                reached[static_cast<std::size_t>(graph.m_to[static_cast<std::size_t>(s)])] = true;
+        }
+        for (std::size_t n = 0; n < reached.size(); ++n) {
+            if (!reached[n])
+                problems.push_back({-1, "node " + Quoted(graph.m_names[n]) + " is not reached from the pump's outlet"});
+        }
+    }
+    return problems.size() == before;
+}
+
+std::string CircuitGraph::SectionsAt(const std::vector<int>& sections, const std::vector<double>& flows) const
+{
+    std::string text;
+    for (const int s : sections) {
+        const double flow = flows[static_cast<std::size_t>(s)];
+        text += (text.empty() ? "" : ", ") + m_ids[static_cast<std::size_t>(s)] + " "
+            + (std::isnan(flow) ? std::string("?") : FlowText(flow));
+    }
+    return text;
+}
+
+bool CircuitGraph::DeriveFlows(
+    std::vector<double>& flows, std::vector<bool>& derived, std::vector<NetworkProblem>& problems) const
+{
+    derived.assign(flows.size(), false);
+    const std::size_t before = problems.size();
+    const auto inner = [&](int n) { return n != m_start && n != m_end; };
+    const auto unknowns = [&](int n) {
+        int count = 0;
+        for (const auto* list : {&m_in[static_cast<std::size_t>(n)], &m_out[static_cast<std::size_t>(n)]}) {
+            for (const int s : *list)
+                count += std::isnan(flows[static_cast<std::size_t>(s)]) ? 1 : 0;
+        }
+        return count;
+    };
+    std::vector<int> queue;
+    for (int n = 0; n < static_cast<int>(m_names.size()); ++n) {
+        if (inner(n) && unknowns(n) == 1)
+            queue.push_back(n);
+    }
+    while (!queue.empty()) {
+        const int n = queue.back();
+        queue.pop_back();
+        if (unknowns(n) != 1)
+            continue;
+        double in = 0;
+        double out = 0;
+        int unknown = -1;
+        bool entering = false;
+        for (const int s : m_in[static_cast<std::size_t>(n)]) {
+            if (std::isnan(flows[static_cast<std::size_t>(s)]))
+                unknown = s, entering = true;
+            else
+                in += flows[static_cast<std::size_t>(s)];
+        }
+        for (const int s : m_out[static_cast<std::size_t>(n)]) {
+            if (std::isnan(flows[static_cast<std::size_t>(s)]))
+                unknown = s, entering = false;
+            else
+                out += flows[static_cast<std::size_t>(s)];
+        }
+        // As a flow is typed, to six decimals: the calculation takes that text.
+        const double flow = ParseNumber(FlowText(entering ? out - in : in - out));
+        if (!(flow > 0))
+            problems.push_back({unknown,
+                "its flow, from the others at node " + Quoted(m_names[static_cast<std::size_t>(n)]) + ", would be "
+                    + FlowText(flow) + " m³/h: the flows given there do not add up"});
+        flows[static_cast<std::size_t>(unknown)] = flow;
+        derived[static_cast<std::size_t>(unknown)] = true;
+        for (const int next : {m_from[static_cast<std::size_t>(unknown)], m_to[static_cast<std::size_t>(unknown)]}) {
+            if (inner(next) && unknowns(next) == 1)
+                queue.push_back(next);
+        }
+    }
+    for (int n = 0; n < static_cast<int>(m_names.size()); ++n) {
+        double in = 0;
+        double out = 0;
+        bool open = false;
+        for (const int s : m_in[static_cast<std::size_t>(n)]) {
+            open = open || std::isnan(flows[static_cast<std::size_t>(s)]);
+            in += flows[static_cast<std::size_t>(s)];
+        }
+        for (const int s : m_out[static_cast<std::size_t>(n)]) {
+            open = open || std::isnan(flows[static_cast<std::size_t>(s)]);
+            out += flows[static_cast<std::size_t>(s)];
+        }
+        const std::string name = Quoted(m_names[static_cast<std::size_t>(n)]);
+        if (open) {
+            if (inner(n))
+                problems.push_back({-1,
+                    "at node " + name + " more than one flow is missing (entering: "
+                        + SectionsAt(m_in[static_cast<std::size_t>(n)], flows) + "; leaving: "
+                        + SectionsAt(m_out[static_cast<std::size_t>(n)], flows) + "): give all but one"});
+            continue;
+        }
+        if (inner(n) && std::fabs(in - out) > kBalance * std::max(in, out))
+            problems.push_back({-1,
+                "node " + name + " does not balance: " + FlowText(in) + " m³/h enter it ("
+                    + SectionsAt(m_in[static_cast<std::size_t>(n)], flows) + ") and " + FlowText(out)
+                    + " m³/h leave it (" + SectionsAt(m_out[static_cast<std::size_t>(n)], flows) + ")"});
+    }
+    // The pump's sections, or a chain's, have nothing to derive from.
+    for (std::size_t s = 0; s < flows.size(); ++s) {
+        if (std::isnan(flows[s]) && !inner(m_from[s]) && !inner(m_to[s]))
+            problems.push_back({static_cast<int>(s), "no flow given, and none to derive it from"});
+    }
+    return problems.size() == before;
+}
+
+std::vector<int> CircuitGraph::LongestPath(const std::vector<double>& weights) const
+{
+    std::vector<double> best(m_names.size(), -std::numeric_limits<double>::infinity());
+    std::vector<int> through(m_names.size(), -1); // the section that reaches each node best
+    best[static_cast<std::size_t>(m_start)] = 0;
+    for (const int n : m_order) {
+        for (const int s : m_out[static_cast<std::size_t>(n)]) {
+            const auto next = static_cast<std::size_t>(m_to[static_cast<std::size_t>(s)]);
+            const double total = best[static_cast<std::size_t>(n)] + weights[static_cast<std::size_t>(s)];
+            if (total > best[next]) {
+                best[next] = total;
+                through[next] = s;
+            }
+        }
+    }
+    std::vector<int> path;
+    for (int n = m_end; n != m_start && through[static_cast<std::size_t>(n)] >= 0;) {
+        path.push_back(through[static_cast<std::size_t>(n)]);
+        n = m_from[static_cast<std::size_t>(path.back())];
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+bool CircuitGraph::AllPaths(std::size_t limit, std::vector<std::vector<int>>& paths) const
+{
+    paths.clear();
+    // Depth first, with the sections of the current path on a stack and the
+    // next section to try at each node.
+    std::vector<int> path;
+    std::vector<std::size_t> next(m_names.size(), 0);
+    int at = m_start;
+    for (;;) {
+        auto& tried = next[static_cast<std::size_t>(at)];
+        const auto& out = m_out[static_cast<std::size_t>(at)];
+        if (at == m_end) {
+            if (paths.size() == limit)
+                return false;
+            paths.push_back(path);
+        }
+        if (at != m_end && tried < out.size()) {
+            const int s = out[tried++];
+            path.push_back(s);
+            at = m_to[static_cast<std::size_t>(s)];
+            continue;
+        }
+        tried = 0;
+        if (path.empty())
+            return true;
+        at = m_from[static_cast<std::size_t>(path.back())];
+        path.pop_back();
+    }
+}
+
+double Imbalance(const std::vector<int>& path, const std::vector<int>& index, const std::vector<double>& weights)
+{
+    // The sections both begin with, and those both end with.
+    std::size_t prefix = 0;
+    while (prefix < path.size() && prefix < index.size() && path[prefix] == index[prefix])
+        ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < path.size() - prefix && suffix < index.size() - prefix
+        && path[path.size() - 1 - suffix] == index[index.size() - 1 - suffix])
+        ++suffix;
+    if (prefix == path.size())
+        return 0;
+    const auto between = [&](const std::vector<int>& sections) {
+        double total = 0;
+        for (std::size_t i = prefix; i < sections.size() - suffix; ++i)
+            total += weights[static_cast<std::size_t>(sections[i])];
+        return total;
+    };
+    // The index is the longest path, so only rounding could take this below 0:
+    // a path as long, its middle summed in another order.
+    const double indexPart = between(index);
+    return indexPart > 0 ? std::max(0.0, (indexPart - between(path)) / indexPart) : 0;
+}
+
+} // namespace vendrel::design

@@ -1,0 +1,244 @@
+#include "design/circuit.h"
+
+#include "calc/frictioncalc.h"
+#include "calc/numbertext.h"
+#include "design/fittings.h"
+#include "design/pipeseries.h"
+#include "design/sizing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace vendrel::design {
+namespace {
+
+// K as the HVAC Pump Handbook's Tables 3.8–3.12 print them, Crane's exit
+// and the Borda–Carnot expansion, for bores of schedule 40 pipe.
+TEST(Fittings, GiveThePrintedK)
+{
+    struct Printed {
+        const char* fittings;
+        double inside; // mm
+        double zeta;
+    };
+    const Printed printed[] = {
+        {"elbow90", 15.76, 2.10},             // ½ in, regular screwed
+        {"elbow90", 154.08, 0.29},            // 6 in, regular flanged
+        {"elbow90-long", 202.74, 0.15},       // 8 in, long-radius flanged
+        {"elbow45", 52.48, 0.30},             // 2 in, regular screwed
+        {"tee-run", 26.64, 0.90},             // screwed line flow, any size
+        {"tee-branch", 102.26, 0.70},         // 4 in, flanged branch
+        {"gate", 62.68, 0.15},                // 2½ in: only screwed is printed
+        {"globe", 303.18, 5.6},               // 12 in, flanged
+        {"butterfly", 77.92, 3.0},            // 3 in
+        {"ball", 40.94, 0.09},                // 1½ in
+        {"check", 254.46, 2.0},               // flanged, any size
+        {"exit entrance", 50, 1.5},           // 1.0 and square-edged 0.5
+        {"expansion:0.5", 50, 0.5625},        // (1 − ¼)²
+        {"contraction:0.5", 50, 0.375},       // 0.5·(1 − ¼)
+        {"elbow90*4 gate*2", 52.48, 4.34},    // 4 × 1.00 + 2 × 0.17
+        {"截止阀 标准弯头90°*2", 52.48, 8.9}, // Chinese names: 6.9 + 2 × 1.00
+    };
+    for (const Printed& p : printed) {
+        std::vector<FittingUse> uses;
+        std::string error;
+        ASSERT_TRUE(ParseFittings(p.fittings, uses, error)) << p.fittings << ": " << error;
+        double zeta = 0;
+        ASSERT_TRUE(FittingsZeta(uses, p.inside, zeta, error)) << p.fittings << ": " << error;
+        EXPECT_NEAR(zeta, p.zeta, 1e-12) << p.fittings << " at " << p.inside << " mm";
+    }
+    // What the tables do not print is refused, not guessed; what cannot be read, named.
+    std::vector<FittingUse> uses;
+    std::string error;
+    ASSERT_TRUE(ParseFittings("butterfly", uses, error));
+    double zeta = 0;
+    EXPECT_FALSE(FittingsZeta(uses, 52.48, zeta, error));
+    EXPECT_EQ(error, "butterfly: no K at DN50 (the table has none for this size)");
+    for (const char* bad : {"elbow", "gate*0", "expansion", "gate:0.5", "contraction:1.2"})
+        EXPECT_FALSE(ParseFittings(bad, uses, error)) << bad;
+}
+
+SeriesCatalog& Catalog()
+{
+    static SeriesCatalog catalog;
+    return catalog;
+}
+
+CircuitSettings Settings()
+{
+    CircuitSettings settings;
+    settings.series = &Catalog().Default();
+    return settings;
+}
+
+CircuitSection Section(std::string id, std::string from, std::string to, std::string flow,
+    std::string diameter = "52.48", double device = 0)
+{
+    CircuitSection section;
+    section.id = std::move(id);
+    section.from = std::move(from);
+    section.to = std::move(to);
+    section.flow = std::move(flow);
+    section.length = 10;
+    section.diameter = std::move(diameter);
+    section.device = device;
+    return section;
+}
+
+std::string Ids(const std::vector<CircuitSection>& sections, const std::vector<int>& path)
+{
+    std::string text;
+    for (const int s : path)
+        text += (text.empty() ? "" : " ") + sections[static_cast<std::size_t>(s)].id;
+    return text;
+}
+
+struct Network {
+    const char* name;
+    std::vector<CircuitSection> sections;
+    std::vector<std::string> paths; // in the order listed
+    std::string index;
+    std::map<std::string, std::string> flows; // derived ones
+};
+
+// Hand-made networks: a chain, a tree, direct and reverse return, a branch
+// off a branch; flows derived at the nodes, every path listed, the index the
+// path of the largest total.
+TEST(Circuit, FindsPathsIndexAndFlows)
+{
+    const Network networks[] = {
+        {"chain", {Section("a", "P", "X", "5"), Section("b", "X", "Y", ""), Section("c", "Y", "Q", "")}, {"a b c"},
+            "a b c", {{"b", "5"}, {"c", "5"}}},
+        {"direct_return",
+            {Section("g", "P", "N1", "10"), Section("s", "N1", "N2", ""), Section("t1", "N1", "M1", "5", "52.48", 40),
+                Section("t2", "N2", "M2", "5", "52.48", 40), Section("r", "M2", "M1", ""), Section("h", "M1", "Q", "")},
+            {"g s t2 r h", "g t1 h"}, "g s t2 r h", {{"s", "5"}, {"r", "5"}, {"h", "10"}}},
+        // Reverse return: the first terminal supplied is the last returned.
+        {"reverse_return",
+            {Section("g", "P", "N1", "10"), Section("s", "N1", "N2", "5"), Section("t1", "N1", "M1", "5", "52.48", 40),
+                Section("t2", "N2", "M2", "", "52.48", 40), Section("r", "M1", "M2", "5"), Section("h", "M2", "Q", "")},
+            {"g s t2 h", "g t1 r h"}, "g s t2 h", {{"t2", "5"}, {"h", "10"}}},
+        // A branch off a branch; the larger device on the shorter path makes it the index.
+        {"branch_of_a_branch",
+            {Section("g", "P", "A", "9"), Section("b1", "A", "B", "6"), Section("t1", "A", "M", "3", "52.48", 90),
+                Section("t2", "B", "M", "2.5"), Section("t3", "B", "C", "3.5"), Section("t4", "C", "M", ""),
+                Section("h", "M", "Q", "")},
+            {"g b1 t2 h", "g b1 t3 t4 h", "g t1 h"}, "g t1 h", {{"t4", "3.5"}, {"h", "9"}}},
+    };
+    for (const Network& n : networks) {
+        const CircuitResult result = CalculateCircuit(n.sections, Settings());
+        ASSERT_TRUE(result.errors.empty()) << n.name << ": " << result.errors.front().text;
+        std::vector<std::string> paths;
+        for (const CircuitPath& path : result.paths)
+            paths.push_back(Ids(n.sections, path.sections));
+        std::sort(paths.begin(), paths.end());
+        EXPECT_EQ(paths, n.paths) << n.name;
+        ASSERT_GE(result.index, 0) << n.name;
+        EXPECT_EQ(Ids(n.sections, result.paths[static_cast<std::size_t>(result.index)].sections), n.index) << n.name;
+        for (const auto& [id, flow] : n.flows) {
+            for (std::size_t s = 0; s < n.sections.size(); ++s) {
+                if (n.sections[s].id == id) {
+                    EXPECT_EQ(result.sections[s].fields.m_strFlow, flow) << n.name << " " << id;
+                    EXPECT_TRUE(result.sections[s].flowDerived) << n.name << " " << id;
+                }
+            }
+        }
+        // The head: the index total with 10 %, in metres of the circuit's water.
+        EXPECT_DOUBLE_EQ(result.headPascals, result.indexTotal * 1.1) << n.name;
+        EXPECT_DOUBLE_EQ(result.headMetres, result.headPascals / (999.6996 * 9.807)) << n.name;
+    }
+}
+
+// What makes a network no circuit is named: its section or node.
+TEST(Circuit, RefusesWhatIsNoCircuit)
+{
+    const std::pair<std::vector<CircuitSection>, const char*> broken[] = {
+        {{Section("a", "P", "P", "1")}, "goes from node \"P\" to itself"},
+        {{Section("a", "P", "X", "1"), Section("b", "R", "X", "1"), Section("c", "X", "Q", "2")},
+            "more than one node where the circuit starts (no section enters them): \"P\", \"R\""},
+        {{Section("a", "P", "X", "1"), Section("b", "X", "Y", "1"), Section("c", "Y", "X", "1"),
+             Section("d", "Y", "Q", "1")},
+            "the sections form a cycle: b \"X\"→\"Y\", c \"Y\"→\"X\""},
+        {{Section("a", "P", "X", "3"), Section("b", "X", "Q", "1"), Section("c", "X", "Q", "1")},
+            "node \"X\" does not balance: 3 m³/h enter it (a 3) and 2 m³/h leave it (b 1, c 1)"},
+        {{Section("a", "P", "X", "3"), Section("b", "X", "Q", ""), Section("c", "X", "Q", "")},
+            "at node \"X\" more than one flow is missing (entering: a 3; leaving: b ?, c ?): give all but one"},
+        {{Section("a", "P", "X", "1"), Section("b", "X", "Q", ""), Section("c", "X", "Q", "2")},
+            "its flow, from the others at node \"X\", would be -1 m³/h"},
+    };
+    for (const auto& [sections, problem] : broken) {
+        const CircuitResult result = CalculateCircuit(sections, Settings());
+        ASSERT_FALSE(result.errors.empty()) << problem;
+        EXPECT_EQ(result.errors.front().text.rfind(problem, 0), 0u) << result.errors.front().text;
+    }
+}
+
+// Random supply and return trees of terminals: every section shows the
+// calculator's digits, every path total is the sum of its sections, the
+// index total is the largest, every imbalance is at least 0, and the
+// derived flows balance at every node.
+TEST(Circuit, RandomTreesKeepTheirInvariants)
+{
+    std::mt19937 random(15);
+    const std::vector<std::string> bores = {"26.64", "40.94", "52.48", "77.92", "102.26"};
+    for (int round = 0; round < 30; ++round) {
+        std::vector<CircuitSection> sections;
+        sections.push_back(Section("g", "P", "S0", ""));
+        const int terminals = 2 + static_cast<int>(random() % 12);
+        std::vector<int> supplyParent;
+        for (int t = 0; t < terminals; ++t) {
+            // Supply node t hangs below an earlier one; its return node likewise.
+            const int parent = t == 0 ? -1 : static_cast<int>(random() % static_cast<unsigned>(t));
+            if (parent >= 0) {
+                sections.push_back(Section("s" + std::to_string(t), "S" + std::to_string(parent),
+                    "S" + std::to_string(t), "", bores[random() % bores.size()]));
+                sections.push_back(Section("r" + std::to_string(t), "R" + std::to_string(t),
+                    "R" + std::to_string(parent), "", bores[random() % bores.size()]));
+            }
+            sections.push_back(Section("t" + std::to_string(t), "S" + std::to_string(t), "R" + std::to_string(t),
+                ShortestText(1 + static_cast<double>(random() % 200) / 10), bores[random() % bores.size()],
+                static_cast<double>(random() % 50)));
+        }
+        sections.push_back(Section("h", "R0", "Q", ""));
+        const CircuitResult result = CalculateCircuit(sections, Settings());
+        ASSERT_TRUE(result.errors.empty()) << round << ": " << result.errors.front().text;
+        ASSERT_EQ(result.paths.size(), static_cast<std::size_t>(terminals));
+        std::map<std::string, double> balance;
+        for (std::size_t s = 0; s < sections.size(); ++s) {
+            const SectionResult& r = result.sections[s];
+            FrictionFields single;
+            SetInputs(single, r.fields.m_strFlow, sections[s].diameter, "0.2", "1.306");
+            CalculateColebrookWhite(
+                single, {ParseNumber(r.fields.m_strFlow), ParseNumber(sections[s].diameter), 0.2, 1.306});
+            ASSERT_EQ(r.fields.m_strVelocity, single.m_strVelocity) << sections[s].id;
+            ASSERT_EQ(r.fields.m_strFrictionRate, single.m_strFrictionRate) << sections[s].id;
+            balance[sections[s].from] -= ParseNumber(r.fields.m_strFlow);
+            balance[sections[s].to] += ParseNumber(r.fields.m_strFlow);
+        }
+        for (const auto& [node, net] : balance) {
+            if (node != "P" && node != "Q") {
+                ASSERT_NEAR(net, 0, 1e-6) << round << " at " << node;
+            }
+        }
+        double largest = 0;
+        for (const CircuitPath& path : result.paths) {
+            double sum = 0;
+            for (const int s : path.sections)
+                sum += result.sections[static_cast<std::size_t>(s)].totalLoss;
+            ASSERT_DOUBLE_EQ(path.total, sum);
+            largest = std::max(largest, path.total);
+            if (!path.index) {
+                ASSERT_GE(path.imbalance, 0) << Ids(sections, path.sections);
+            }
+        }
+        ASSERT_DOUBLE_EQ(result.indexTotal, largest) << round;
+    }
+}
+
+} // namespace
+} // namespace vendrel::design
