@@ -78,7 +78,7 @@ fi
 
 echo "== fuzz"
 if bash scripts/fuzz.sh "${VENDREL_FUZZ_SECONDS:-20}"; then
-    passed=$((passed + 3))
+    passed=$((passed + 4))
 else
     failed=$((failed + 1))
 fi

@@ -1,3 +1,4 @@
+#include "files/circuitreader.h"
 #include "files/columns.h"
 #include "files/csvreader.h"
 #include "files/userlibrary.h"
@@ -198,6 +199,59 @@ TEST(UserLibrary, LoadsTheUsersFolder)
             + "/broken.csv, line 3, column 2: the inner diameter \"x\" is "
               "not a positive number");
     EXPECT_TRUE(LoadUserLibrary(folder + "/none").warnings.empty());
+}
+
+// A circuit file: its sections as given, and every cell that cannot be read
+// named by line and column, on every row, not only the first.
+TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
+{
+    const design::SeriesCatalog series;
+    const design::MaterialCatalog materials;
+    const auto read = [&](const std::string& bytes, CircuitTable& table) {
+        File in(std::tmpfile(), &std::fclose);
+        std::fwrite(bytes.data(), 1, bytes.size(), in.get());
+        std::rewind(in.get());
+        std::vector<std::string> problems;
+        ReadCircuitFile(in.get(), series.Default(), materials, table, problems);
+        std::string text;
+        for (const std::string& problem : problems)
+            text += problem + "\n";
+        return text;
+    };
+    CircuitTable table;
+    ASSERT_EQ(read("管段,起点,终点,流量(m³/h),长度(m),公称直径,管件,设备阻力(kPa),水温,备注\n"
+                   "A,P,X,10,5,DN50,elbow90*2 闸阀,3,7,供水\nB,X,Q,,4,,,,,\n",
+                  table),
+        "");
+    ASSERT_EQ(table.sections.size(), 2u);
+    const design::CircuitSection& a = table.sections[0];
+    EXPECT_EQ(a.nominal, "DN50");
+    EXPECT_DOUBLE_EQ(a.device, 3);
+    ASSERT_EQ(a.fittings.size(), 2u);
+    EXPECT_EQ(a.fittings[0].count, 2);
+    EXPECT_EQ(a.fittings[1].key, "gate");
+    EXPECT_EQ(a.celsius, 7.0);
+    EXPECT_EQ(table.sections[1].flow, "");
+    EXPECT_TRUE(table.sections[1].nominal.empty() && table.sections[1].diameter.empty());
+
+    const std::pair<const char*, const char*> broken[] = {
+        {"管段,起点,终点,流量,长度,管径,管件,设备阻力\nA,P,X,10,5,50,,\nA,X,Q,abc,-1,50,bend*2,x\n"
+         "C,X,Q,,4,,elbow90*0,\n",
+            "line 3, column 1 (管段): section \"A\" is also on line 2\n"
+            "line 3, column 4 (流量): \"abc\" is not a number (m³/h)\n"
+            "line 3, column 5 (长度): \"-1\" is below 0 m\n"
+            "line 3, column 7 (管件): \"bend*2\": unknown fitting"},
+        {"section,from,length\nA,P,5\n", "line 1: the header has no \"to\" column (终点)\n"},
+        {"section,from,to,length,diameter,nominal\nA,P,Q,5,50,DN50\n",
+            "line 2, column 6 (nominal): give the inner diameter or the nominal size, not both\n"},
+        {"section,from,to,length,nominal\nA,P,Q,5,DN47\n", "line 2, column 5 (nominal): "},
+    };
+    for (const auto& [bytes, problems] : broken) {
+        CircuitTable refused;
+        EXPECT_EQ(read(bytes, refused).rfind(problems, 0), 0u) << read(bytes, refused);
+    }
+    CircuitTable refused;
+    EXPECT_NE(read(broken[0].first, refused).find("line 4, column 7 (管件): \"elbow90*0\""), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,45 @@
+// Feeds arbitrary bytes to the circuit reader and the calculation behind it:
+// a file is read or refused with a message, and a circuit read is either
+// calculated, a result per section, or refused naming why.
+#include "design/circuit.h"
+#include "design/materials.h"
+#include "design/pipeseries.h"
+#include "files/circuitreader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace vendrel;
+    static const design::SeriesCatalog series;
+    static const design::MaterialCatalog materials;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::tmpfile(), &std::fclose);
+    if (!in)
+        return 0;
+    std::fwrite(data, 1, size, in.get());
+    std::rewind(in.get());
+    files::CircuitTable table;
+    std::vector<std::string> problems;
+    if (!files::ReadCircuitFile(in.get(), series.Default(), materials, table, problems)) {
+        if (problems.empty())
+            std::abort(); // a refusal says why
+        return 0;
+    }
+    // Circuits of many paths would only make the run slow, not find more.
+    if (table.sections.size() > 60)
+        return 0;
+    design::CircuitSettings settings;
+    settings.series = &series.Default();
+    const design::CircuitResult result = design::CalculateCircuit(table.sections, settings);
+    if (result.errors.empty() && result.sections.size() != table.sections.size())
+        std::abort(); // a result per section
+    for (const design::CircuitPath& path : result.paths) {
+        if (!path.index && path.imbalance < 0)
+            std::abort(); // no path is longer than the index circuit
+    }
+    return 0;
+}
