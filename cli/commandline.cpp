@@ -23,6 +23,10 @@ const char kUsage[] = R"(Usage:
                [--max-rate PA] [--roughness K | --material NAME]
                [--viscosity NU | --temperature T] [--format text|csv] [--bom]
   vendrel-calc --csv [FILE] [--bom]
+  vendrel-calc --circuit FILE [--series NAME | --series-file FILE]
+               [--max-rate PA] [--max-velocity V] [--head-margin PERCENT]
+               [--max-imbalance PERCENT] [--roughness K | --material NAME]
+               [--viscosity NU | --temperature T] [--format text|csv [--paths]]
   vendrel-calc --material-list | --series-list [--series-file FILE]
 Each form also takes --material-file FILE.
 
@@ -76,6 +80,19 @@ Friction loss of water flowing full in a round pipe.
                     and residual (the number in the status); your columns
                     before the first of ours come first, the others last.
                     Every row in gives one row out, in order.
+  --circuit FILE    the hydraulic calculation of a circuit: a CSV file of one
+                    row per section with section (管段), from (起点), to (终点),
+                    length (长度, m), and optionally flow (流量, blank to derive
+                    it at the nodes), diameter (管径) or nominal (公称直径; with
+                    neither, sized), zeta (局部阻力系数), fittings (管件, e.g.
+                    "elbow90*4 gate*2 tee-branch"), device (设备阻力, kPa).
+                    Prints every section's losses, every path from the pump's
+                    outlet to its inlet with its total and its imbalance, the
+                    index circuit (最不利环路) and the pump head (see the manual)
+  --head-margin P   the margin on the index circuit for the pump head, %
+                    (default 10)
+  --max-imbalance P the imbalance allowed between parallel paths, % (15)
+  --paths           with --circuit --format csv: one row per path
   --bom             CSV output with a UTF-8 byte-order mark and CRLF line
                     ends, so that Excel on a Chinese Windows shows it right
   --material-list   the pipe materials and their roughness, with sources
@@ -104,13 +121,15 @@ Exit status:
      not a number or below 0.000001, a temperature outside 0 to 100 °C, an
      unknown material in a CSV row, no friction law fitting its zone, results
      that are not finite numbers, a size of --size without a loss or a flow of
-     --table not found); each is named on standard error
+     --table not found, a section of --circuit not calculated or a path out
+     of balance beyond the limit); each is named on standard error
   2  wrong usage, nothing written (an unknown or repeated option, a value for
      an option that takes none, an unknown material or series, a series or
      materials file that cannot be taken, a limit that is not a positive
      number, a value --size or --table cannot calculate with)
   3  results are missing: the input could not be read, is malformed CSV or in
-     no encoding it can be read in, or the output could not be written
+     no encoding it can be read in, a circuit file is no circuit (a cycle,
+     flows that do not balance), or the output could not be written
 )";
 
 namespace {
@@ -129,11 +148,13 @@ enum Value {
     kFormat,
     kSeriesFile,
     kMaterialFile,
+    kHeadMargin,
+    kMaxImbalance,
     kValueCount
 };
-constexpr std::string_view kValueNames[]
-    = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature", "--material", "--series", "--min-rate",
-        "--max-rate", "--max-velocity", "--format", "--series-file", "--material-file"};
+constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
+    "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format", "--series-file",
+    "--material-file", "--head-margin", "--max-imbalance"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
 constexpr std::array<std::string_view, 4> kModeNames = {"--size", "--table", "--material-list", "--series-list"};
 constexpr CommandLine::Mode kModes[] = {
@@ -167,8 +188,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.format = values[kFormat];
         result.seriesFile = values[kSeriesFile];
         result.materialFile = values[kMaterialFile];
+        result.headMargin = values[kHeadMargin];
+        result.maxImbalance = values[kMaxImbalance];
     };
     bool bom = false;
+    bool paths = false;
     const auto setMode = [&](std::string_view name) {
         if (mode)
             return fail(*mode == name ? std::string(name) + " given twice"
@@ -191,7 +215,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
 
         // A value given to an option that takes none would be dropped unseen.
         const bool takesNoValue = name == "--help" || name == "-h" || name == "--version" || name == "--bom"
-            || std::find(kModeNames.begin(), kModeNames.end(), name) != kModeNames.end();
+            || name == "--paths" || std::find(kModeNames.begin(), kModeNames.end(), name) != kModeNames.end();
         if (takesNoValue && inlineValue)
             return fail(std::string(name) + " takes no value");
         if (name == "--help" || name == "-h" || name == "--version") {
@@ -199,10 +223,21 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
             result.mode = name == "--version" ? CommandLine::Mode::Version : CommandLine::Mode::Help;
             return true;
         }
-        if (name == "--bom") {
-            if (bom)
-                return fail("--bom given twice");
-            bom = true;
+        if (name == "--bom" || name == "--paths") {
+            bool& flag = name == "--bom" ? bom : paths;
+            if (flag)
+                return fail(std::string(name) + " given twice");
+            flag = true;
+            continue;
+        }
+        if (name == "--circuit") {
+            if (!setMode(name))
+                return false;
+            if (!inlineValue && !valueFollows)
+                return fail("--circuit needs a file (or - for standard input)");
+            result.csvFile = inlineValue ? *inlineValue : args[++i];
+            if (result.csvFile.empty())
+                return fail("--circuit needs a file (or - for standard input)");
             continue;
         }
         if (name == "--csv") {
@@ -248,10 +283,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
 
     fill();
     result.bom = bom;
-    const bool csvOut
-        = mode == "--csv" || (mode && (*mode == "--size" || *mode == "--table") && values[kFormat] == "csv");
+    result.paths = paths;
+    const bool designMode = mode == "--size" || mode == "--table" || mode == "--circuit";
+    const bool csvOut = mode == "--csv" || (designMode && values[kFormat] == "csv");
     if (bom && !csvOut)
-        return fail("--bom goes with CSV output: --csv, or --size or --table with --format csv");
+        return fail("--bom goes with CSV output: --csv, or --size, --table or --circuit with --format csv");
+    if (paths && !(mode == "--circuit" && values[kFormat] == "csv"))
+        return fail("--paths goes with --circuit and --format csv");
+    if ((given(kHeadMargin) || given(kMaxImbalance)) && mode != "--circuit")
+        return fail("--head-margin and --max-imbalance go with --circuit");
 
     const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});
     if (mode == "--csv" || mode == "--material-list" || mode == "--series-list") {
@@ -277,6 +317,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
             return fail("--min-rate goes with --table");
         if (!given(kFlow))
             return fail("--size needs --flow");
+        return true;
+    }
+    if (mode == "--circuit") {
+        result.mode = CommandLine::Mode::Circuit;
+        if (result.csvFile == "-")
+            result.csvFile.clear();
+        if (anyGiven({kFlow, kDiameter, kMinRate}))
+            return fail("--circuit reads flows and sizes from its file: --flow, --diameter and --min-rate cannot be "
+                        "given");
         return true;
     }
     if (mode == "--table") {

@@ -7,7 +7,7 @@
 namespace vendrel::cli {
 
 struct CommandLine {
-    enum class Mode { Single, Csv, Size, Table, MaterialList, SeriesList, Help, Version };
+    enum class Mode { Single, Csv, Size, Table, Circuit, MaterialList, SeriesList, Help, Version };
     Mode mode = Mode::Single;
     // Single calculation: the texts exactly as given, read as the form reads them.
     std::string flow;
@@ -32,7 +32,12 @@ struct CommandLine {
     std::optional<std::string> materialFile;
     // CSV output with a UTF-8 byte-order mark and CRLF line ends, for Excel.
     bool bom = false;
-    // CSV: the file to read, or empty for standard input.
+    // --circuit: the head margin and the imbalance limit, in %, and CSV of
+    // the paths instead of the sections.
+    std::optional<std::string> headMargin;
+    std::optional<std::string> maxImbalance;
+    bool paths = false;
+    // CSV or --circuit: the file to read, or empty for standard input.
     std::string csvFile;
 };
 

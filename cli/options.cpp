@@ -74,7 +74,7 @@ bool ReadSeries(const CommandLine& command, Options& options, std::string& error
 bool ReadOptions(const CommandLine& command, Options& options, std::string& error)
 {
     using Mode = CommandLine::Mode;
-    const bool sizing = command.mode == Mode::Size || command.mode == Mode::Table;
+    const bool sizing = command.mode == Mode::Size || command.mode == Mode::Table || command.mode == Mode::Circuit;
     options.library = files::LoadUserLibrary(files::UserDataFolder());
     if (command.materialFile && !files::AddMaterialsFile(*command.materialFile, options.library, error)) {
         error = "--material-file: " + error;
@@ -125,6 +125,19 @@ bool ReadOptions(const CommandLine& command, Options& options, std::string& erro
         CheckInput(options.viscosity, "--viscosity", "10^-6 m²/s", value, options.problems);
 
     double maxVelocity = 0;
+    double headMargin = 10;
+    double maxImbalance = 15;
+    // Percentages; a margin of 0 is the user's to choose.
+    if (command.headMargin
+        && !(ParseWholeNumber(*command.headMargin, headMargin) && headMargin >= 0 && headMargin <= 1000)) {
+        error = "--head-margin: " + Quoted(*command.headMargin) + " must be a percentage from 0 to 1000";
+        return false;
+    }
+    if (!ReadLimit(command.maxImbalance, "--max-imbalance", maxImbalance, error))
+        return false;
+    options.headMargin = headMargin / 100;
+    options.maxImbalance = maxImbalance / 100;
+    options.paths = command.paths;
     if (!ReadLimit(command.minRate, "--min-rate", options.minRate, error)
         || !ReadLimit(command.maxRate, "--max-rate", options.maxRate, error)
         || !ReadLimit(command.maxVelocity, "--max-velocity", maxVelocity, error))

@@ -46,6 +46,11 @@ struct Options {
     std::optional<double> maxVelocity; // for every size; else each size's own
     bool csv = false;
     bool bom = false;
+    // The hydraulic calculation of a circuit, as fractions: the head margin
+    // and the imbalance allowed between parallel paths.
+    double headMargin = 0.10;
+    double maxImbalance = 0.15;
+    bool paths = false;
     // A value an input option was given that cannot be calculated with, one
     // message per option ("--flow: \"abc\" is not a number"). The single
     // calculation shows them as its results' problems; sizing cannot start.

@@ -1,5 +1,6 @@
 #include "calc/fieldlabels.h"
 #include "calc/frictioncalc.h"
+#include "cli/circuitrun.h"
 #include "cli/commandline.h"
 #include "cli/csvjob.h"
 #include "cli/designchoices.h"
@@ -108,6 +109,8 @@ int Run(const std::vector<std::string>& args)
         return cli::RunSizeList(options, stdout, stderr);
     case cli::CommandLine::Mode::Table:
         return cli::RunFlowTable(options, stdout, stderr);
+    case cli::CommandLine::Mode::Circuit:
+        return cli::RunCircuit(command.csvFile, options, stdout, stderr);
     case cli::CommandLine::Mode::MaterialList:
         cli::PrintMaterialList(options.library.materials, stdout);
         return cli::kExitSuccess;

@@ -44,6 +44,9 @@ foreach(file IN LISTS vendrel_gzipped)
 endforeach()
 add_custom_target(vendrel_gzipped_docs ALL DEPENDS ${vendrel_gzip_outputs})
 install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.Debian.gz res/debian/copyright DESTINATION ${VENDREL_DOCDIR})
+# The schedule, the series and the circuit the manual's examples read.
+install(FILES res/examples/schedule.csv res/examples/gb3091-series.csv res/examples/circuit.csv
+        DESTINATION ${VENDREL_DOCDIR}/examples)
 
 if(VENDREL_BUILD_GUI)
     install(TARGETS vendrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,0 +1,228 @@
+#include "cli/circuitrun.h"
+
+#include "calc/numbertext.h"
+#include "calc/zonenames.h"
+#include "cli/exitcodes.h"
+#include "cli/options.h"
+#include "cli/tablewriter.h"
+#include "design/circuit.h"
+#include "design/sizing.h"
+#include "design/velocitylimits.h"
+#include "files/circuitreader.h"
+#include "files/platform.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace vendrel::cli {
+namespace {
+
+std::string Pascals(double value)
+{
+    return std::isnan(value) ? std::string() : FixedText(value, 1);
+}
+
+std::string Kilopascals(double pascals)
+{
+    return std::isnan(pascals) ? std::string() : FixedText(pascals / 1000, 2);
+}
+
+std::string Percent(double fraction)
+{
+    return std::isnan(fraction) ? std::string() : FixedText(fraction * 100, 1);
+}
+
+std::string PathText(const std::vector<int>& sections, const files::CircuitTable& table)
+{
+    std::string text;
+    for (const int s : sections)
+        text += (text.empty() ? "" : " ") + table.sections[static_cast<std::size_t>(s)].id;
+    return text;
+}
+
+// Where a section is in the file, for messages.
+std::string SectionPlace(const std::string& file, const files::CircuitTable& table, int section)
+{
+    return file + ", line " + std::to_string(table.lines[static_cast<std::size_t>(section)]) + " (section \""
+        + table.sections[static_cast<std::size_t>(section)].id + "\")";
+}
+
+void WriteText(const std::string& file, const Options& options, const files::CircuitTable& table,
+    const design::CircuitResult& result, std::FILE* out)
+{
+    std::fprintf(out, "管路水力计算 %s\n", file.c_str());
+    std::fprintf(out, "管道系列 %s (%s)，%s粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n",
+        options.series->name.c_str(), options.series->key.c_str(),
+        options.material != nullptr ? ("管材 " + options.material->name + "，").c_str() : "", options.roughness.c_str(),
+        options.viscosity.c_str(), FixedText(options.density, 1).c_str());
+    std::fprintf(out, "未给管径的管段：比摩阻不超过 %s Pa/m，%s\n\n", ShortestText(options.maxRate).c_str(),
+        design::VelocityLimitsText(*options.series, options.seriesPlastic, options.maxVelocity).c_str());
+
+    std::vector<std::vector<std::string>> cells;
+    bool derived = false;
+    bool sized = false;
+    bool colebrook = false;
+    for (std::size_t s = 0; s < result.sections.size(); ++s) {
+        const design::SectionResult& r = result.sections[s];
+        const design::CircuitSection& in = table.sections[s];
+        derived = derived || r.flowDerived;
+        sized = sized || r.sized;
+        colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
+        const bool done = r.problem.empty();
+        cells.push_back({in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""),
+            r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length),
+            done ? r.fields.m_strVelocity : "", done ? r.fields.m_strFrictionRate : "",
+            done ? design::PascalsText(r.pascalsPerMetre) : "", done ? std::string(ZoneName(r.outcome.zone)) : "",
+            Pascals(r.frictionLoss), std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000),
+            Pascals(r.localLoss), Pascals(r.deviceLoss), Pascals(r.totalLoss), r.onIndex ? "是" : ""});
+    }
+    std::vector<std::vector<std::string_view>> rows
+        = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)", "长度(m)", "流速(m/s)", "比摩阻(mm水柱/m)",
+            "比摩阻(Pa/m)", "流区", "沿程阻力(Pa)", "Σζ", "局部阻力(Pa)", "设备阻力(Pa)", "总阻力(Pa)", "最不利环路"}};
+    for (const auto& row : cells)
+        rows.emplace_back(row.begin(), row.end());
+    WriteAligned(out, rows);
+    if (derived)
+        std::fprintf(out, "流量带 * 者按节点流量平衡推算\n");
+    if (sized)
+        std::fprintf(out, "公称直径带 * 者按比摩阻和流速限值选定\n");
+    if (colebrook)
+        std::fprintf(out, "%s\n", kColebrookWhiteNote);
+
+    std::vector<std::vector<std::string>> pathCells;
+    for (const design::CircuitPath& path : result.paths)
+        pathCells.push_back(
+            {PathText(path.sections, table), Kilopascals(path.total), path.index ? "" : Percent(path.imbalance),
+                path.index            ? "最不利环路"
+                    : path.unbalanced ? "超过 " + ShortestText(options.maxImbalance * 100) + "%"
+                                      : ""});
+    std::vector<std::vector<std::string_view>> pathRows = {{"环路", "总阻力(kPa)", "不平衡率(%)", ""}};
+    for (const auto& row : pathCells)
+        pathRows.emplace_back(row.begin(), row.end());
+    std::fprintf(out, "\n");
+    WriteAligned(out, pathRows);
+    if (!result.allPathsListed)
+        std::fprintf(out, "（环路多于 %zu 条，未全部列出）\n", design::kMaxListedPaths);
+    std::fprintf(out, "\n");
+    if (std::isnan(result.indexTotal)) {
+        std::fprintf(out, "有管段未能计算，最不利环路和水泵扬程无从确定\n");
+        return;
+    }
+    std::fprintf(out, "最不利环路：%s（%s → %s），总阻力 %s kPa\n", PathText(result.indexPath, table).c_str(),
+        result.start.c_str(), result.end.c_str(), Kilopascals(result.indexTotal).c_str());
+    std::fprintf(out, "水泵扬程：%s kPa（%s m 水柱），含 %s%% 余量\n", Kilopascals(result.headPascals).c_str(),
+        FixedText(result.headMetres, 2).c_str(), ShortestText(options.headMargin * 100).c_str());
+}
+
+void WriteCsv(
+    const Options& options, const files::CircuitTable& table, const design::CircuitResult& result, std::FILE* out)
+{
+    CsvWriter csv(out, options.bom);
+    if (options.paths) {
+        csv.Row({"path", "total_loss", "imbalance", "index"});
+        for (const design::CircuitPath& path : result.paths) {
+            csv.Row({PathText(path.sections, table), Pascals(path.total), path.index ? "" : Percent(path.imbalance),
+                path.index ? "yes" : "no"});
+        }
+        return;
+    }
+    std::vector<std::string_view> header(table.header.begin(), table.header.end());
+    for (const char* name : {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre",
+             "zone", "friction_loss", "zeta_total", "local_loss", "device_loss", "total_loss", "on_index"})
+        header.push_back(name);
+    csv.Row(header);
+    for (std::size_t s = 0; s < result.sections.size(); ++s) {
+        const design::SectionResult& r = result.sections[s];
+        const bool done = r.problem.empty();
+        const std::string zeta = std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000);
+        const std::string pascals = done ? design::PascalsText(r.pascalsPerMetre) : std::string();
+        const std::string friction = Pascals(r.frictionLoss);
+        const std::string local = Pascals(r.localLoss);
+        const std::string device = Pascals(r.deviceLoss);
+        const std::string total = Pascals(r.totalLoss);
+        std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
+        for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
+                 std::string_view(r.fields.m_strDiameter),
+                 done ? std::string_view(r.fields.m_strVelocity) : std::string_view(),
+                 done ? std::string_view(r.fields.m_strFrictionRate) : std::string_view(), std::string_view(pascals),
+                 done ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(friction),
+                 std::string_view(zeta), std::string_view(local), std::string_view(device), std::string_view(total),
+                 std::string_view(r.onIndex ? "yes" : "no")})
+            row.push_back(cell);
+        csv.Row(row);
+    }
+}
+
+} // namespace
+
+int RunCircuit(const std::string& file, const Options& options, std::FILE* out, std::FILE* err)
+{
+    const std::string name = file.empty() ? "standard input" : file;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> opened(nullptr, &std::fclose);
+    if (!file.empty()) {
+        opened.reset(files::OpenForReading(file));
+        if (!opened) {
+            std::fprintf(err, "vendrel-calc: cannot open %s: %s\n", file.c_str(), std::strerror(errno));
+            return kExitIncomplete;
+        }
+    }
+    files::CircuitTable table;
+    std::vector<std::string> problems;
+    if (!files::ReadCircuitFile(
+            file.empty() ? stdin : opened.get(), *options.series, options.library.materials, table, problems)) {
+        for (const std::string& problem : problems)
+            std::fprintf(err, "vendrel-calc: %s, %s\n", name.c_str(), problem.c_str());
+        return kExitIncomplete;
+    }
+    design::CircuitSettings settings;
+    settings.series = options.series;
+    settings.plastic = options.seriesPlastic;
+    settings.roughness = options.roughness;
+    settings.viscosity = options.viscosity;
+    settings.density = options.density;
+    settings.maxPascalsPerMetre = options.maxRate;
+    settings.maxVelocity = options.maxVelocity;
+    settings.headMargin = options.headMargin;
+    settings.maxImbalance = options.maxImbalance;
+    const design::CircuitResult result = design::CalculateCircuit(table.sections, settings);
+    if (!result.errors.empty()) {
+        for (const design::NetworkProblem& problem : result.errors) {
+            const std::string where = problem.section >= 0 ? SectionPlace(name, table, problem.section) : name;
+            std::fprintf(err, "vendrel-calc: %s: %s\n", where.c_str(), problem.text.c_str());
+        }
+        return kExitIncomplete;
+    }
+    if (options.csv)
+        WriteCsv(options, table, result, out);
+    else
+        WriteText(name, options, table, result, out);
+
+    int status = kExitSuccess;
+    for (std::size_t s = 0; s < result.sections.size(); ++s) {
+        if (!result.sections[s].problem.empty()) {
+            std::fprintf(err, "vendrel-calc: %s: %s\n", SectionPlace(name, table, static_cast<int>(s)).c_str(),
+                result.sections[s].problem.c_str());
+            status = kExitDataError;
+        }
+    }
+    // A large network can have thousands: the first few here, all in the path table.
+    constexpr std::size_t kNamedPaths = 10;
+    std::size_t unbalanced = 0;
+    for (const design::CircuitPath& path : result.paths) {
+        if (path.unbalanced && ++unbalanced <= kNamedPaths)
+            std::fprintf(err,
+                "vendrel-calc: %s: path %s is %s %% out of balance with the index circuit (limit %s %%)\n",
+                name.c_str(), PathText(path.sections, table).c_str(), Percent(path.imbalance).c_str(),
+                ShortestText(options.maxImbalance * 100).c_str());
+    }
+    if (unbalanced > kNamedPaths)
+        std::fprintf(err, "vendrel-calc: %s: %zu more paths are out of balance beyond the limit\n", name.c_str(),
+            unbalanced - kNamedPaths);
+    if (unbalanced > 0)
+        status = kExitDataError;
+    return status;
+}
+
+} // namespace vendrel::cli
