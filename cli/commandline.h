@@ -45,6 +45,4 @@ struct CommandLine {
 // error when they do not form a valid call.
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result, std::string& error);
 
-extern const char kUsage[];
-
 } // namespace vendrel::cli

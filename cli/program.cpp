@@ -9,6 +9,7 @@
 #include "cli/platform.h"
 #include "cli/sizelist.h"
 #include "cli/strictcalculation.h"
+#include "cli/usage.h"
 #include "files/platform.h"
 #include "vendrel/version.h"
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <unordered_map>
 
 namespace vendrel::design {
@@ -245,84 +244,6 @@ bool CircuitGraph::DeriveFlows(
             problems.push_back({static_cast<int>(s), "no flow given, and none to derive it from"});
     }
     return problems.size() == before;
-}
-
-std::vector<int> CircuitGraph::LongestPath(const std::vector<double>& weights) const
-{
-    std::vector<double> best(m_names.size(), -std::numeric_limits<double>::infinity());
-    std::vector<int> through(m_names.size(), -1); // the section that reaches each node best
-    best[static_cast<std::size_t>(m_start)] = 0;
-    for (const int n : m_order) {
-        for (const int s : m_out[static_cast<std::size_t>(n)]) {
-            const auto next = static_cast<std::size_t>(m_to[static_cast<std::size_t>(s)]);
-            const double total = best[static_cast<std::size_t>(n)] + weights[static_cast<std::size_t>(s)];
-            if (total > best[next]) {
-                best[next] = total;
-                through[next] = s;
-            }
-        }
-    }
-    std::vector<int> path;
-    for (int n = m_end; n != m_start && through[static_cast<std::size_t>(n)] >= 0;) {
-        path.push_back(through[static_cast<std::size_t>(n)]);
-        n = m_from[static_cast<std::size_t>(path.back())];
-    }
-    std::reverse(path.begin(), path.end());
-    return path;
-}
-
-bool CircuitGraph::AllPaths(std::size_t limit, std::vector<std::vector<int>>& paths) const
-{
-    paths.clear();
-    // Depth first, with the sections of the current path on a stack and the
-    // next section to try at each node.
-    std::vector<int> path;
-    std::vector<std::size_t> next(m_names.size(), 0);
-    int at = m_start;
-    for (;;) {
-        auto& tried = next[static_cast<std::size_t>(at)];
-        const auto& out = m_out[static_cast<std::size_t>(at)];
-        if (at == m_end) {
-            if (paths.size() == limit)
-                return false;
-            paths.push_back(path);
-        }
-        if (at != m_end && tried < out.size()) {
-            const int s = out[tried++];
-            path.push_back(s);
-            at = m_to[static_cast<std::size_t>(s)];
-            continue;
-        }
-        tried = 0;
-        if (path.empty())
-            return true;
-        at = m_from[static_cast<std::size_t>(path.back())];
-        path.pop_back();
-    }
-}
-
-double Imbalance(const std::vector<int>& path, const std::vector<int>& index, const std::vector<double>& weights)
-{
-    // The sections both begin with, and those both end with.
-    std::size_t prefix = 0;
-    while (prefix < path.size() && prefix < index.size() && path[prefix] == index[prefix])
-        ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < path.size() - prefix && suffix < index.size() - prefix
-        && path[path.size() - 1 - suffix] == index[index.size() - 1 - suffix])
-        ++suffix;
-    if (prefix == path.size())
-        return 0;
-    const auto between = [&](const std::vector<int>& sections) {
-        double total = 0;
-        for (std::size_t i = prefix; i < sections.size() - suffix; ++i)
-            total += weights[static_cast<std::size_t>(sections[i])];
-        return total;
-    };
-    // The index is the longest path, so only rounding could take this below 0:
-    // a path as long, its middle summed in another order.
-    const double indexPart = between(index);
-    return indexPart > 0 ? std::max(0.0, (indexPart - between(path)) / indexPart) : 0;
 }
 
 } // namespace vendrel::design
