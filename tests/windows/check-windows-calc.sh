@@ -94,6 +94,16 @@ schedule)
         run "aid$aid.windows" "$wine" "$exe" "${args[@]}"
         compare "aid$aid"
     done
+    # The example circuit, its sections and its paths.
+    cp "$examples/circuit.csv" circuit.csv
+    for format in text csv paths; do
+        args=(--circuit circuit.csv)
+        [ "$format" = text ] || args+=(--format csv)
+        [ "$format" = paths ] && args+=(--paths)
+        run "circuit-$format.linux" "$linux_calc" "${args[@]}"
+        run "circuit-$format.windows" "$wine" "$exe" "${args[@]}"
+        compare "circuit-$format"
+    done
     ;;
 *)
     echo "check-windows-calc.sh: unknown check $1" >&2

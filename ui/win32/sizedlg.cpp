@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace vendrel::ui {
 namespace {
 
@@ -101,9 +103,12 @@ BOOL CSizeDlg::OnInitDialog()
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(list, dc);
+    // 2 dialog units, and never less than a third of the text: a small
+    // dialog font maps 2 units to 2 pixels, which crowds the Chinese.
     RECT padding{0, 0, 0, 2};
     MapDialogRect(m_hWnd, &padding);
-    m_rowHeight = ImageList_Create(1, metrics.tmHeight + padding.bottom, ILC_COLOR, 0, 0);
+    const int room = std::max<int>(padding.bottom, (metrics.tmHeight + 2) / 3);
+    m_rowHeight = ImageList_Create(1, metrics.tmHeight + room, ILC_COLOR, 0, 0);
     ListView_SetImageList(list, m_rowHeight, LVSIL_SMALL);
     for (int column = 0; column < static_cast<int>(design::kSizeColumnTitles.size()); ++column) {
         std::wstring title = Utf16(design::kSizeColumnTitles[static_cast<std::size_t>(column)]);
