@@ -11,6 +11,7 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,9 @@ struct Network {
     std::vector<std::string> paths; // in the order listed
     std::string index;
     std::map<std::string, std::string> flows; // derived ones
+    // Each other path, and the index's sections between where it leaves
+    // the index and where it rejoins it for good.
+    std::map<std::string, std::string> between;
 };
 
 // Hand-made networks: a chain, a tree, direct and reverse return, a branch
@@ -113,22 +117,23 @@ TEST(Circuit, FindsPathsIndexAndFlows)
 {
     const Network networks[] = {
         {"chain", {Section("a", "P", "X", "5"), Section("b", "X", "Y", ""), Section("c", "Y", "Q", "")}, {"a b c"},
-            "a b c", {{"b", "5"}, {"c", "5"}}},
+            "a b c", {{"b", "5"}, {"c", "5"}}, {}},
         {"direct_return",
             {Section("g", "P", "N1", "10"), Section("s", "N1", "N2", ""), Section("t1", "N1", "M1", "5", "52.48", 40),
                 Section("t2", "N2", "M2", "5", "52.48", 40), Section("r", "M2", "M1", ""), Section("h", "M1", "Q", "")},
-            {"g s t2 r h", "g t1 h"}, "g s t2 r h", {{"s", "5"}, {"r", "5"}, {"h", "10"}}},
+            {"g s t2 r h", "g t1 h"}, "g s t2 r h", {{"s", "5"}, {"r", "5"}, {"h", "10"}}, {{"g t1 h", "s t2 r"}}},
         // Reverse return: the first terminal supplied is the last returned.
         {"reverse_return",
             {Section("g", "P", "N1", "10"), Section("s", "N1", "N2", "5"), Section("t1", "N1", "M1", "5", "52.48", 40),
                 Section("t2", "N2", "M2", "", "52.48", 40), Section("r", "M1", "M2", "5"), Section("h", "M2", "Q", "")},
-            {"g s t2 h", "g t1 r h"}, "g s t2 h", {{"t2", "5"}, {"h", "10"}}},
+            {"g s t2 h", "g t1 r h"}, "g s t2 h", {{"t2", "5"}, {"h", "10"}}, {{"g t1 r h", "s t2"}}},
         // A branch off a branch; the larger device on the shorter path makes it the index.
         {"branch_of_a_branch",
             {Section("g", "P", "A", "9"), Section("b1", "A", "B", "6"), Section("t1", "A", "M", "3", "52.48", 90),
                 Section("t2", "B", "M", "2.5"), Section("t3", "B", "C", "3.5"), Section("t4", "C", "M", ""),
                 Section("h", "M", "Q", "")},
-            {"g b1 t2 h", "g b1 t3 t4 h", "g t1 h"}, "g t1 h", {{"t4", "3.5"}, {"h", "9"}}},
+            {"g b1 t2 h", "g b1 t3 t4 h", "g t1 h"}, "g t1 h", {{"t4", "3.5"}, {"h", "9"}},
+            {{"g b1 t2 h", "t1"}, {"g b1 t3 t4 h", "t1"}}},
     };
     for (const Network& n : networks) {
         const CircuitResult result = CalculateCircuit(n.sections, Settings());
@@ -147,6 +152,27 @@ TEST(Circuit, FindsPathsIndexAndFlows)
                     EXPECT_TRUE(result.sections[s].flowDerived) << n.name << " " << id;
                 }
             }
+        }
+        // Imbalance: (the index's part − the path's own part) ÷ the index's part.
+        std::map<std::string, double> totals;
+        for (std::size_t s = 0; s < n.sections.size(); ++s)
+            totals[n.sections[s].id] = result.sections[s].totalLoss;
+        // The sections of ids, those on the index circuit too or not.
+        const auto sum = [&](const std::string& ids, bool offIndexOnly) {
+            double total = 0;
+            std::istringstream words(ids);
+            for (std::string id; words >> id;) {
+                if (!offIndexOnly || (" " + n.index + " ").find(" " + id + " ") == std::string::npos)
+                    total += totals[id];
+            }
+            return total;
+        };
+        for (const CircuitPath& path : result.paths) {
+            const std::string ids = Ids(n.sections, path.sections);
+            if (path.index)
+                continue;
+            const double indexPart = sum(n.between.at(ids), false);
+            EXPECT_DOUBLE_EQ(path.imbalance, (indexPart - sum(ids, true)) / indexPart) << n.name << ": " << ids;
         }
         // The head: the index total with 10 %, in metres of the circuit's water.
         EXPECT_DOUBLE_EQ(result.headPascals, result.indexTotal * 1.1) << n.name;
