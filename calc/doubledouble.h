@@ -35,6 +35,29 @@ inline double PowerOfTwo(int e)
     return FromBits(static_cast<std::uint64_t>(e + 1023) << 52);
 }
 
+// x > 0 as 2^(k·scale + rest)·(1 + mantissa·2^-52), 0 ≤ rest < k: the
+// reduction of a k-th root. A subnormal is first made normal by an exact
+// power of 2^k.
+struct ExponentSplit {
+    int scale;
+    int rest;
+    std::uint64_t mantissa; // the 52 stored bits
+};
+
+inline ExponentSplit SplitExponent(double x, int k)
+{
+    const int lift = k * ((52 + k - 1) / k);
+    std::uint64_t bits = Bits(x);
+    int exponent = 0;
+    if (bits < kSmallestNormalBits) {
+        bits = Bits(x * PowerOfTwo(lift));
+        exponent = -lift;
+    }
+    exponent += static_cast<int>(bits >> 52) - 1023;
+    const int rest = ((exponent % k) + k) % k;
+    return {(exponent - rest) / k, rest, bits & kMantissaBits};
+}
+
 // ---- Double-double arithmetic (no fused multiply-add) ----
 
 // a + b exactly as sum + error (Knuth's TwoSum).

@@ -186,16 +186,8 @@ double ExpExact(double x)
 // (2T ± 1)⁴ < W·2^160, at most 216 bits; never equal, as the left is odd.
 double FourthRootExact(double x)
 {
-    std::uint64_t bits = Bits(x);
-    int exponent = -13 * 4;
-    if (bits < kSmallestNormalBits)
-        bits = Bits(x * 0x1p52); // subnormal: scaled by a power of 16
-    else
-        exponent = 0;
-    exponent += static_cast<int>(bits >> 52) - 1023;
-    const int rest = ((exponent % 4) + 4) % 4;
-    const int scale = (exponent - rest) / 4;
-    const double w = FromBits((bits & kMantissaBits) | static_cast<std::uint64_t>(1023 + rest) << 52);
+    const auto [scale, rest, mantissa] = SplitExponent(x, 4);
+    const double w = FromBits(mantissa | static_cast<std::uint64_t>(1023 + rest) << 52);
     const double t = std::sqrt(std::sqrt(w)); // in [1, 2]
     const auto twiceT = static_cast<std::uint64_t>(t * 0x1p53);
     const Natural scaled = ShiftLeft(FromUint64(static_cast<std::uint64_t>(w * 0x1p52)), 160);

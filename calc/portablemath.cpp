@@ -145,16 +145,10 @@ constexpr double kKappaLow = 0x1.649c39e41d01ep-80;
 DoubleDouble CriticalPowerParts(double x, int& scale)
 {
     // x = 2^(3·scale)·w, w in [1, 8).
-    std::uint64_t bits = Bits(x);
-    int exponent = -18 * 3;
-    if (bits < kSmallestNormalBits)
-        bits = Bits(x * 0x1p54); // subnormal: scaled by a power of 8
-    else
-        exponent = 0;
-    exponent += static_cast<int>(bits >> 52) - 1023;
-    const int rest = ((exponent % 3) + 3) % 3;
-    scale = (exponent - rest) / 3;
-    const double m = FromBits((bits & kMantissaBits) | 0x3FF0000000000000u); // in [1, 2)
+    const ExponentSplit split = SplitExponent(x, 3);
+    const int rest = split.rest;
+    scale = split.scale;
+    const double m = FromBits(split.mantissa | 0x3FF0000000000000u); // in [1, 2)
     const double w = m * (rest == 0 ? 1 : rest == 1 ? 2 : 4);
     // ∛m from a quintic through the Chebyshev nodes (within 2^-19), times
     // ∛(2^rest); then Halley's step t·(t³ + 2w)/(2t³ + w), which triples the
