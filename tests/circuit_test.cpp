@@ -5,11 +5,13 @@
 #include "design/fittings.h"
 #include "design/pipeseries.h"
 #include "design/sizing.h"
+#include "design/water.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -177,6 +179,52 @@ TEST(Circuit, FindsPathsIndexAndFlows)
         // The head: the index total with 10 %, in metres of the circuit's water.
         EXPECT_DOUBLE_EQ(result.headPascals, result.indexTotal * 1.1) << n.name;
         EXPECT_DOUBLE_EQ(result.headMetres, result.headPascals / (999.6996 * 9.807)) << n.name;
+    }
+}
+
+// A section's losses from the calculator's texts: ρ·g·Rf/1000 Pa/m over its
+// length, Σζ·ρ·V²/2 with the fittings' K at its bore, its device in kPa; a
+// nominal size the series' bore; no size, the one --size recommends; a row's
+// own water its own density.
+TEST(Circuit, SectionLossesComeFromTheCalculatorsTexts)
+{
+    struct Row {
+        const char* name;
+        CircuitSection section;
+        const char* diameter; // as calculated
+    };
+    const auto section = [](const char* flow, const char* diameter, const char* nominal, const char* fittings,
+                             double zeta, double device, std::optional<double> celsius) {
+        CircuitSection s = Section("a", "P", "Q", flow, diameter, device);
+        s.nominal = nominal;
+        s.zeta = zeta;
+        s.celsius = celsius;
+        std::string error;
+        EXPECT_TRUE(ParseFittings(fittings, s.fittings, error)) << error;
+        s.viscosity = celsius ? *KinematicViscosityText(*celsius) : "";
+        return s;
+    };
+    const Row rows[] = {
+        {"bore", section("25", "77.92", "", "elbow90*4 gate*2", 0.5, 60, std::nullopt), "77.92"},
+        {"nominal", section("25", "", "DN80", "tee-branch", 0, 0, std::nullopt), "77.92"},
+        {"sized", section("40", "", "", "", 0, 0, std::nullopt), "102.26"},
+        {"warm_water", section("25", "77.92", "", "", 1, 0, 60.0), "77.92"},
+    };
+    for (const Row& row : rows) {
+        const CircuitResult result = CalculateCircuit({row.section}, Settings());
+        ASSERT_TRUE(result.errors.empty()) << row.name;
+        const SectionResult& r = result.sections[0];
+        ASSERT_TRUE(r.problem.empty()) << row.name << ": " << r.problem;
+        EXPECT_EQ(r.fields.m_strDiameter, row.diameter) << row.name;
+        const double density = row.section.celsius ? WaterDensity(*row.section.celsius) : 999.6996;
+        const double perMetre = density * 9.807 * ParseNumber(r.fields.m_strFrictionRate) / 1000;
+        double fittings = 0;
+        std::string error;
+        FittingsZeta(row.section.fittings, ParseNumber(row.diameter), fittings, error);
+        const double velocity = ParseNumber(r.fields.m_strVelocity);
+        EXPECT_DOUBLE_EQ(r.frictionLoss, perMetre * 10) << row.name;
+        EXPECT_DOUBLE_EQ(r.localLoss, (row.section.zeta + fittings) * density * velocity * velocity / 2) << row.name;
+        EXPECT_DOUBLE_EQ(r.totalLoss, r.frictionLoss + r.localLoss + row.section.device * 1000) << row.name;
     }
 }
 
