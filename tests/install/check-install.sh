@@ -20,6 +20,9 @@ expected=(
     usr/share/applications/org.vendrel.Vendrel.desktop
     usr/share/doc/vendrel/changelog.Debian.gz
     usr/share/doc/vendrel/copyright
+    usr/share/doc/vendrel/examples/circuit.csv
+    usr/share/doc/vendrel/examples/gb3091-series.csv
+    usr/share/doc/vendrel/examples/schedule.csv
     usr/share/icons/hicolor/128x128/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/16x16/apps/org.vendrel.Vendrel.png
     usr/share/icons/hicolor/256x256/apps/org.vendrel.Vendrel.png
@@ -63,6 +66,11 @@ MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel-calc.1.gz" 2>/dev/null | g
     fail "the manual page of vendrel-calc does not render"
 MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel.1.gz" 2>/dev/null | grep -q 'vendrel-calc(1)' ||
     fail "the manual page of vendrel does not render"
+# The manual's example circuit, as installed, gives the manual's paths (and
+# status 1, for the path out of balance).
+"$stage/usr/bin/vendrel-calc" --circuit "$stage/usr/share/doc/vendrel/examples/circuit.csv" --format csv --paths \
+    >"$work/paths.csv" 2>/dev/null || [ $? -eq 1 ]
+grep -qx 'G1 T1 R0,138580.4,25.1,no' "$work/paths.csv" || fail "the installed example circuit does not give the manual's paths"
 zcat "$stage/usr/share/doc/vendrel/changelog.Debian.gz" >"$work/changelog" || true
 changelog_version=$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>/dev/null || true)
 [ "$changelog_version" = "$version" ] || fail "the Debian changelog's last entry is $changelog_version, not $version"
