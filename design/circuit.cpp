@@ -29,15 +29,19 @@ std::string DerivedFlowText(double flow)
     return text;
 }
 
-// The circuit's roughness and viscosity, read once for all its sections.
-struct CircuitWater {
+// What every section of a circuit shares, made once: its roughness and
+// viscosity read, and the sizes and limits a section without a size is
+// chosen from.
+struct CircuitContext {
     double roughness;
     double viscosity;
+    std::vector<SizeChoice> sizes;
+    SizingLimits limits;
 };
 
 // The size and the calculator's results of one section, its losses in Pa.
 // flow is the section's flow text read, where it was typed, or NaN.
-void CalculateSection(const CircuitSection& section, const CircuitSettings& settings, const CircuitWater& water,
+void CalculateSection(const CircuitSection& section, const CircuitSettings& settings, const CircuitContext& circuit,
     double flow, SectionResult& result)
 {
     const std::string& roughness = section.roughness.empty() ? settings.roughness : section.roughness;
@@ -58,10 +62,7 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
     double bore = kNoValue;
     if (fields.m_strDiameter.empty()) {
         // Sized as a size list recommends, with its Colebrook–White answers.
-        SizingLimits limits;
-        limits.maxPascalsPerMetre = settings.maxPascalsPerMetre;
-        Sizing sizing = SizeForFlow(SizeChoices(*settings.series, settings.plastic, settings.maxVelocity),
-            fields.m_strFlow, roughness, viscosity, density, limits);
+        Sizing sizing = SizeForFlow(circuit.sizes, fields.m_strFlow, roughness, viscosity, density, circuit.limits);
         if (sizing.recommended < 0) {
             result.problem = "no size of the series keeps within the limits";
             return;
@@ -78,8 +79,8 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
         bore = ParseNumber(fields.m_strDiameter);
         result.outcome = CalculateColebrookWhite(fields,
             {std::isnan(flow) ? ParseNumber(fields.m_strFlow) : flow, bore,
-                section.roughness.empty() ? water.roughness : ParseNumber(roughness),
-                section.viscosity.empty() ? water.viscosity : ParseNumber(viscosity)});
+                section.roughness.empty() ? circuit.roughness : ParseNumber(roughness),
+                section.viscosity.empty() ? circuit.viscosity : ParseNumber(viscosity)});
         if (Calculated(result.outcome))
             result.pascalsPerMetre = PascalsPerMetre(ParseNumber(fields.m_strFrictionRate), density);
     }
@@ -128,7 +129,6 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     flows.reserve(sections.size());
     for (const CircuitSection& section : sections)
         flows.push_back(section.flow.empty() ? kNoValue : ParseNumber(section.flow));
-    const std::vector<double> typed = flows;
     std::vector<bool> derived;
     if (!graph.DeriveFlows(flows, derived, result.errors))
         return result;
@@ -138,12 +138,15 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     result.sections.resize(sections.size());
     std::vector<double> totals(sections.size());
     bool complete = true;
-    const CircuitWater water{ParseNumber(settings.roughness), ParseNumber(settings.viscosity)};
+    CircuitContext circuit{ParseNumber(settings.roughness), ParseNumber(settings.viscosity), {}, SizingLimits()};
+    if (settings.series != nullptr)
+        circuit.sizes = SizeChoices(*settings.series, settings.plastic, settings.maxVelocity);
+    circuit.limits.maxPascalsPerMetre = settings.maxPascalsPerMetre;
     for (std::size_t s = 0; s < sections.size(); ++s) {
         SectionResult& section = result.sections[s];
         section.flowDerived = derived[s];
         section.fields.m_strFlow = derived[s] ? DerivedFlowText(flows[s]) : sections[s].flow;
-        CalculateSection(sections[s], settings, water, typed[s], section);
+        CalculateSection(sections[s], settings, circuit, derived[s] ? kNoValue : flows[s], section);
         totals[s] = section.totalLoss;
         complete = complete && !std::isnan(section.totalLoss);
     }
