@@ -42,6 +42,27 @@ std::string PathText(const std::vector<int>& sections, const files::CircuitTable
     return text;
 }
 
+// A section's numbers as both tables show them; blank where it was not calculated.
+struct SectionTexts {
+    std::string velocity;
+    std::string frictionRate;
+    std::string pascalsPerMetre;
+    std::string friction;
+    std::string zeta;
+    std::string local;
+    std::string device;
+    std::string total;
+};
+
+SectionTexts TextsOf(const design::SectionResult& r)
+{
+    const bool done = r.problem.empty();
+    return {done ? r.fields.m_strVelocity : "", done ? r.fields.m_strFrictionRate : "",
+        done ? design::PascalsText(r.pascalsPerMetre) : "", Pascals(r.frictionLoss),
+        std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000), Pascals(r.localLoss),
+        Pascals(r.deviceLoss), Pascals(r.totalLoss)};
+}
+
 // Where a section is in the file, for messages.
 std::string SectionPlace(const std::string& file, const files::CircuitTable& table, int section)
 {
@@ -70,13 +91,12 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
         derived = derived || r.flowDerived;
         sized = sized || r.sized;
         colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
-        const bool done = r.problem.empty();
+        SectionTexts t = TextsOf(r);
         cells.push_back({in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""),
-            r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length),
-            done ? r.fields.m_strVelocity : "", done ? r.fields.m_strFrictionRate : "",
-            done ? design::PascalsText(r.pascalsPerMetre) : "", done ? std::string(ZoneName(r.outcome.zone)) : "",
-            Pascals(r.frictionLoss), std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000),
-            Pascals(r.localLoss), Pascals(r.deviceLoss), Pascals(r.totalLoss), r.onIndex ? "是" : ""});
+            r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length), std::move(t.velocity),
+            std::move(t.frictionRate), std::move(t.pascalsPerMetre),
+            r.problem.empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
+            std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
     }
     std::vector<std::vector<std::string_view>> rows
         = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)", "长度(m)", "流速(m/s)", "比摩阻(mm水柱/m)",
@@ -93,11 +113,10 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
 
     std::vector<std::vector<std::string>> pathCells;
     for (const design::CircuitPath& path : result.paths)
-        pathCells.push_back(
-            {PathText(path.sections, table), Kilopascals(path.total), path.index ? "" : Percent(path.imbalance),
-                path.index            ? "最不利环路"
-                    : path.unbalanced ? "超过 " + ShortestText(options.maxImbalance * 100) + "%"
-                                      : ""});
+        pathCells.push_back({PathText(path.sections, table), Kilopascals(path.total), Percent(path.imbalance),
+            path.index            ? "最不利环路"
+                : path.unbalanced ? "超过 " + ShortestText(options.maxImbalance * 100) + "%"
+                                  : ""});
     std::vector<std::vector<std::string_view>> pathRows = {{"环路", "总阻力(kPa)", "不平衡率(%)", ""}};
     for (const auto& row : pathCells)
         pathRows.emplace_back(row.begin(), row.end());
@@ -123,7 +142,7 @@ void WriteCsv(
     if (options.paths) {
         csv.Row({"path", "total_loss", "imbalance", "index"});
         for (const design::CircuitPath& path : result.paths) {
-            csv.Row({PathText(path.sections, table), Pascals(path.total), path.index ? "" : Percent(path.imbalance),
+            csv.Row({PathText(path.sections, table), Pascals(path.total), Percent(path.imbalance),
                 path.index ? "yes" : "no"});
         }
         return;
@@ -135,21 +154,14 @@ void WriteCsv(
     csv.Row(header);
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         const design::SectionResult& r = result.sections[s];
-        const bool done = r.problem.empty();
-        const std::string zeta = std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000);
-        const std::string pascals = done ? design::PascalsText(r.pascalsPerMetre) : std::string();
-        const std::string friction = Pascals(r.frictionLoss);
-        const std::string local = Pascals(r.localLoss);
-        const std::string device = Pascals(r.deviceLoss);
-        const std::string total = Pascals(r.totalLoss);
+        const SectionTexts t = TextsOf(r);
         std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
         for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
-                 std::string_view(r.fields.m_strDiameter),
-                 done ? std::string_view(r.fields.m_strVelocity) : std::string_view(),
-                 done ? std::string_view(r.fields.m_strFrictionRate) : std::string_view(), std::string_view(pascals),
-                 done ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(friction),
-                 std::string_view(zeta), std::string_view(local), std::string_view(device), std::string_view(total),
-                 std::string_view(r.onIndex ? "yes" : "no")})
+                 std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),
+                 std::string_view(t.frictionRate), std::string_view(t.pascalsPerMetre),
+                 r.problem.empty() ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(t.friction),
+                 std::string_view(t.zeta), std::string_view(t.local), std::string_view(t.device),
+                 std::string_view(t.total), std::string_view(r.onIndex ? "yes" : "no")})
             row.push_back(cell);
         csv.Row(row);
     }
