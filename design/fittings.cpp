@@ -220,10 +220,9 @@ bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres,
         bool known = false;
         const double k = KOf(use, insideMillimetres, known);
         if (std::isnan(k)) {
-            error = known ? use.key + ": no K at " + FittingSizeFor(insideMillimetres)
-                    + " (the table has none for "
-                      "this size)"
-                          : use.key + ": unknown fitting";
+            error = known
+                ? use.key + ": no K at " + FittingSizeFor(insideMillimetres) + " (the table has none for this size)"
+                : use.key + ": unknown fitting";
             return false;
         }
         zeta += use.count * k;

@@ -160,9 +160,10 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
             bool found = false;
             std::string sizes;
             for (const design::PipeSize& size : series) {
-                found = found || design::SameIgnoringCase(size.nominal, section.nominal);
-                if (design::SameIgnoringCase(size.nominal, section.nominal))
+                if (design::SameIgnoringCase(size.nominal, section.nominal)) {
                     section.nominal = size.nominal;
+                    found = true;
+                }
                 sizes += (sizes.empty() ? "" : " ") + size.nominal;
             }
             if (!found)
