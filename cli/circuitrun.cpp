@@ -1,6 +1,7 @@
 #include "cli/circuitrun.h"
 
 #include "calc/numbertext.h"
+#include "cli/commandline.h"
 #include "calc/zonenames.h"
 #include "cli/exitcodes.h"
 #include "cli/options.h"
@@ -169,21 +170,106 @@ void WriteCsv(
 
 } // namespace
 
-int RunCircuit(const std::string& file, const Options& options, std::FILE* out, std::FILE* err)
+bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err)
 {
-    const std::string name = file.empty() ? "standard input" : file;
+    const std::string& file = command.csvFile;
+    input.name = file.empty() ? "standard input" : file;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> opened(nullptr, &std::fclose);
     if (!file.empty()) {
         opened.reset(files::OpenForReading(file));
         if (!opened) {
             std::fprintf(err, "vendrel-calc: cannot open %s: %s\n", file.c_str(), std::strerror(errno));
-            return kExitIncomplete;
+            return false;
         }
     }
-    files::CircuitTable table;
     std::vector<std::string> problems;
-    if (!files::ReadCircuitFile(
-            file.empty() ? stdin : opened.get(), *options.series, options.library.materials, table, problems)) {
+    if (!files::ReadCircuitText(file.empty() ? stdin : opened.get(), input.table, problems)) {
+        for (const std::string& problem : problems)
+            std::fprintf(err, "vendrel-calc: %s, %s\n", input.name.c_str(), problem.c_str());
+        return false;
+    }
+    using Key = files::CircuitSettingKey;
+    // The command line's roughness or material overrides the file's either, as does its water.
+    const bool roughnessGiven = command.material || command.roughnessGiven;
+    const bool waterGiven = command.temperature || command.viscosityGiven;
+    for (const files::CircuitSetting& setting : input.table.settings) {
+        if (setting.value.empty())
+            continue; // the default
+        const char* option = nullptr;
+        const auto take = [&](std::optional<std::string>& field, const char* name) {
+            if (!field) {
+                field = setting.value;
+                option = name;
+            }
+        };
+        switch (setting.key) {
+        case Key::Series:
+            if (!command.seriesFile)
+                take(command.series, "--series");
+            break;
+        case Key::Material:
+            if (!roughnessGiven)
+                take(command.material, "--material");
+            break;
+        case Key::Roughness:
+            if (!roughnessGiven) {
+                command.roughness = setting.value;
+                command.roughnessGiven = true;
+                option = "--roughness";
+            }
+            break;
+        case Key::Temperature:
+            if (!waterGiven)
+                take(command.temperature, "--temperature");
+            break;
+        case Key::Viscosity:
+            if (!waterGiven) {
+                command.viscosity = setting.value;
+                command.viscosityGiven = true;
+                option = "--viscosity";
+            }
+            break;
+        case Key::MaxRate:
+            take(command.maxRate, "--max-rate");
+            break;
+        case Key::MaxVelocity:
+            take(command.maxVelocity, "--max-velocity");
+            break;
+        case Key::HeadMargin:
+            take(command.headMargin, "--head-margin");
+            break;
+        case Key::MaxImbalance:
+            take(command.maxImbalance, "--max-imbalance");
+            break;
+        }
+        if (option != nullptr)
+            input.fromFile.emplace_back(option,
+                input.name + ", line " + std::to_string(setting.line) + " ("
+                    + std::string(files::CircuitSettingTitle(setting.key)) + ")");
+    }
+    return true;
+}
+
+std::string OptionFromFile(const CircuitInput& input, const std::string& message)
+{
+    for (const auto& [option, place] : input.fromFile) {
+        if (message.rfind(option + ": ", 0) == 0)
+            return place + ": " + message.substr(option.size() + 2);
+    }
+    return message;
+}
+
+int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std::FILE* err)
+{
+    const std::string& name = input.name;
+    files::CircuitTable& table = input.table;
+    if (!options.problems.empty()) {
+        for (const std::string& problem : options.problems)
+            std::fprintf(err, "vendrel-calc: %s\n", OptionFromFile(input, problem).c_str());
+        return kExitUsage;
+    }
+    std::vector<std::string> problems;
+    if (!files::ReadCircuitRows(table, table.headerLine, *options.series, options.library.materials, problems)) {
         for (const std::string& problem : problems)
             std::fprintf(err, "vendrel-calc: %s, %s\n", name.c_str(), problem.c_str());
         return kExitIncomplete;

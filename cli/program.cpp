@@ -95,12 +95,16 @@ int Run(const std::vector<std::string>& args)
     default:
         break;
     }
+    // A circuit file's own settings count as options the command line does not give.
+    cli::CircuitInput circuit;
+    if (command.mode == cli::CommandLine::Mode::Circuit && !cli::ReadCircuitInput(command, circuit, stderr))
+        return cli::kExitIncomplete;
     cli::Options options;
     const bool read = cli::ReadOptions(command, options, error);
     for (const std::string& warning : options.library.warnings)
         std::fprintf(stderr, "vendrel-calc: warning: %s (the file is left out)\n", warning.c_str());
     if (!read) {
-        std::fprintf(stderr, "vendrel-calc: %s\n", error.c_str());
+        std::fprintf(stderr, "vendrel-calc: %s\n", cli::OptionFromFile(circuit, error).c_str());
         return cli::kExitUsage;
     }
     switch (command.mode) {
@@ -111,7 +115,7 @@ int Run(const std::vector<std::string>& args)
     case cli::CommandLine::Mode::Table:
         return cli::RunFlowTable(options, stdout, stderr);
     case cli::CommandLine::Mode::Circuit:
-        return cli::RunCircuit(command.csvFile, options, stdout, stderr);
+        return cli::RunCircuit(circuit, options, stdout, stderr);
     case cli::CommandLine::Mode::MaterialList:
         cli::PrintMaterialList(options.library.materials, stdout);
         return cli::kExitSuccess;

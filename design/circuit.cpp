@@ -122,18 +122,22 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
         from.push_back(section.from);
         to.push_back(section.to);
     }
-    CircuitGraph graph;
-    if (!CircuitGraph::Build(ids, from, to, graph, result.errors))
-        return result;
     std::vector<double> flows;
     flows.reserve(sections.size());
     for (const CircuitSection& section : sections)
         flows.push_back(section.flow.empty() ? kNoValue : ParseNumber(section.flow));
     std::vector<bool> derived;
-    if (!graph.DeriveFlows(flows, derived, result.errors))
-        return result;
-    result.start = graph.NodeName(graph.Start());
-    result.end = graph.NodeName(graph.End());
+    // A network being drawn is seldom a circuit yet: its sections are still
+    // calculated, with the flows they were given, for the user typing them.
+    CircuitGraph graph;
+    const bool network = CircuitGraph::Build(ids, from, to, graph, result.errors)
+        && graph.DeriveFlows(flows, derived, result.errors);
+    if (network) {
+        result.start = graph.NodeName(graph.Start());
+        result.end = graph.NodeName(graph.End());
+    } else {
+        derived.assign(sections.size(), false);
+    }
 
     result.sections.resize(sections.size());
     std::vector<double> totals(sections.size());
@@ -146,11 +150,18 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
         SectionResult& section = result.sections[s];
         section.flowDerived = derived[s];
         section.fields.m_strFlow = derived[s] ? DerivedFlowText(flows[s]) : sections[s].flow;
-        CalculateSection(sections[s], settings, circuit, derived[s] ? kNoValue : flows[s], section);
+        if (!sections[s].problem.empty())
+            section.problem = sections[s].problem;
+        else if (section.fields.m_strFlow.empty())
+            section.problem = "its flow is to be derived at the nodes, and the network does not allow it";
+        else
+            CalculateSection(sections[s], settings, circuit, derived[s] ? kNoValue : flows[s], section);
         totals[s] = section.totalLoss;
         complete = complete && !std::isnan(section.totalLoss);
     }
 
+    if (!network)
+        return result;
     std::vector<std::vector<int>> paths;
     result.allPathsListed = graph.AllPaths(kMaxListedPaths, paths);
     std::vector<int>& index = result.indexPath;

@@ -37,6 +37,9 @@ struct CircuitSection {
     std::string roughness;         // mm, "" for the circuit's
     std::string viscosity;         // 10⁻⁶ m²/s, "" for the circuit's
     std::optional<double> celsius; // the section's water, for its density; else the circuit's
+    // Why its row cannot be read as it stands: the section is in the network,
+    // its flow derived where the row's is unreadable, but not calculated.
+    std::string problem;
 };
 
 struct CircuitSettings {
@@ -80,7 +83,8 @@ struct CircuitPath {
 
 struct CircuitResult {
     // The network as given is no circuit (a cycle, flows that do not
-    // balance…): nothing else is filled in.
+    // balance…): the sections are calculated with the flows typed, as far as
+    // they can be, and there are no paths, index circuit or head.
     std::vector<NetworkProblem> errors;
     std::vector<SectionResult> sections;
     std::vector<CircuitPath> paths;

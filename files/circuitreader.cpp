@@ -45,6 +45,36 @@ const std::vector<KnownColumn> kColumns = {
     {"temperature", {"水温"}},
 };
 
+const std::vector<KnownColumn> kSettings = {
+    {"series", {"管道系列"}},
+    {"material", {"管材"}},
+    {"roughness", {"粗糙度"}},
+    {"temperature", {"水温"}},
+    {"viscosity", {"运动粘滞系数"}},
+    {"max_rate", {"比摩阻限值"}},
+    {"max_velocity", {"流速限值"}},
+    {"head_margin", {"扬程余量"}},
+    {"max_imbalance", {"不平衡率限值"}},
+};
+constexpr std::string_view kSettingTitles[kCircuitSettingCount] = {"管道系列", "管材", "粗糙度(mm)", "水温(°C)",
+    "运动粘滞系数(10⁻⁶ m²/s)", "比摩阻限值(Pa/m)", "流速限值(m/s)", "扬程余量(%)", "不平衡率限值(%)"};
+
+// The setting a line before the header gives: a known name, then at most a
+// value (a spreadsheet pads the line with empty cells); -1 for the header.
+int SettingOf(const std::vector<std::string>& cells)
+{
+    for (std::size_t c = 2; c < cells.size(); ++c) {
+        if (cells[c].find_first_not_of(" \t") != std::string::npos)
+            return -1;
+    }
+    const std::string_view name = ColumnName(cells.empty() ? std::string_view() : std::string_view(cells[0]));
+    for (std::size_t s = 0; s < kSettings.size(); ++s) {
+        if (design::SameIgnoringCase(name, kSettings[s].name) || name == kSettings[s].aliases[0])
+            return static_cast<int>(s);
+    }
+    return -1;
+}
+
 std::string Trimmed(const std::string& text)
 {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -53,7 +83,7 @@ std::string Trimmed(const std::string& text)
 
 class RowReader {
 public:
-    RowReader(const CircuitTable& table, const HeaderMatch& match, std::size_t row, std::vector<std::string>& problems)
+    RowReader(CircuitTable& table, const HeaderMatch& match, std::size_t row, std::vector<std::string>& problems)
         : m_table(table)
         , m_match(match)
         , m_row(row)
@@ -74,6 +104,9 @@ public:
         const int cell = m_match.cellOf[column];
         m_problems.push_back("line " + std::to_string(m_table.lines[m_row]) + ", column " + std::to_string(cell + 1)
             + " (" + m_table.header[static_cast<std::size_t>(cell)] + "): " + text);
+        if (m_ok)
+            m_first = m_table.header[static_cast<std::size_t>(cell)] + ": " + text;
+        m_table.cellProblems.push_back({m_row, cell, text});
         m_ok = false;
     }
     // A number in the column, at least minimum (or above it, where strictly);
@@ -95,14 +128,40 @@ public:
         return value;
     }
     bool Ok() const { return m_ok; }
+    const std::string& FirstProblem() const { return m_first; }
 
 private:
-    const CircuitTable& m_table;
+    CircuitTable& m_table;
     const HeaderMatch& m_match;
     std::size_t m_row;
     std::vector<std::string>& m_problems;
     bool m_ok = true;
+    std::string m_first;
 };
+
+void AddSetting(CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<std::string>& problems)
+{
+    const auto key = static_cast<CircuitSettingKey>(SettingOf(cells));
+    // Either of a pair says the same thing another way.
+    const auto rival = [](CircuitSettingKey k) {
+        using K = CircuitSettingKey;
+        return k == K::Material ? K::Roughness
+            : k == K::Roughness ? K::Material
+            : k == K::Temperature ? K::Viscosity
+            : k == K::Viscosity ? K::Temperature
+                                : k;
+    };
+    for (const CircuitSetting& setting : table.settings) {
+        if (setting.key == key || setting.key == rival(key)) {
+            problems.push_back("line " + std::to_string(line) + ": " + std::string(CircuitSettingTitle(key))
+                + (setting.key == key ? " is also given" : " and " + std::string(CircuitSettingTitle(setting.key))
+                        + " cannot both be given; the other is")
+                + " on line " + std::to_string(setting.line));
+            return;
+        }
+    }
+    table.settings.push_back({key, cells.size() > 1 ? Trimmed(cells[1]) : std::string(), line});
+}
 
 } // namespace
 
@@ -132,6 +191,7 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
 
     std::map<std::string, long> seen; // section ids and their lines
     table.sections.clear();
+    table.cellProblems.clear();
     for (std::size_t row = 0; row < table.cells.size(); ++row) {
         RowReader read(table, match, row, problems);
         design::CircuitSection section;
@@ -147,8 +207,11 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
         if (section.to.empty())
             read.Fail(kTo, "no node");
         if (read.Has(kFlow) && !read.Text(kFlow).empty()) {
+            const std::size_t before = table.cellProblems.size();
             read.Number(kFlow, 0.000001, true, std::nullopt, "m³/h");
-            section.flow = read.Text(kFlow);
+            // Unreadable, it is derived at the nodes, for the rest of the network.
+            if (table.cellProblems.size() == before)
+                section.flow = read.Text(kFlow);
         }
         section.length = read.Number(kLength, 0, false, std::nullopt, "m");
         if (read.Has(kDiameter) && !read.Text(kDiameter).empty()) {
@@ -203,6 +266,7 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
                 read.Fail(kTemperature, "\"" + read.Text(kTemperature) + "\" is outside 0 to 100 °C");
             }
         }
+        section.problem = read.FirstProblem();
         table.sections.push_back(std::move(section));
     }
     if (table.cells.empty())
@@ -210,8 +274,22 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
     return problems.size() == before;
 }
 
+std::string_view CircuitSettingTitle(CircuitSettingKey key)
+{
+    return kSettingTitles[static_cast<int>(key)];
+}
+
 bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const design::MaterialCatalog& materials,
     CircuitTable& table, std::vector<std::string>& problems)
+{
+    const std::size_t before = problems.size();
+    if (!ReadCircuitText(in, table, problems))
+        return false;
+    return ReadCircuitRows(table, table.header.empty() ? 0 : table.headerLine, series, materials, problems)
+        && problems.size() == before;
+}
+
+bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string>& problems)
 {
     table = CircuitTable();
     const std::size_t before = problems.size();
@@ -232,9 +310,12 @@ bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const desi
                     + ": no header line: expected section, from, to and length (管段, 起点, 终点, 长度)");
                 return false;
             }
-            return ReadCircuitRows(table, headerLine, series, materials, problems) && problems.size() == before;
+            table.headerLine = headerLine;
+            return problems.size() == before;
         case CsvReader::Result::Record:
-            if (headerLine == 0) {
+            if (headerLine == 0 && SettingOf(cells) >= 0) {
+                AddSetting(table, cells, reader.RecordLine(), problems);
+            } else if (headerLine == 0) {
                 table.header = cells;
                 headerLine = reader.RecordLine();
             } else if (cells.size() != table.header.size()) {

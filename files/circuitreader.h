@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A circuit as its file gives it, one row per section: section (管段), from
@@ -17,11 +18,47 @@
 // any case, Chinese, with a unit in brackets; other columns are the user's.
 namespace vendrel::files {
 
+// A circuit's own design basis, on lines of a name and a value before its
+// header ("管道系列,sch40"). Each means what the vendrel-calc option of the
+// same sense does, and an option given on the command line overrides it.
+enum class CircuitSettingKey {
+    Series,
+    Material,
+    Roughness,
+    Temperature,
+    Viscosity,
+    MaxRate,
+    MaxVelocity,
+    HeadMargin,
+    MaxImbalance,
+};
+inline constexpr int kCircuitSettingCount = 9;
+
+struct CircuitSetting {
+    CircuitSettingKey key;
+    std::string value; // as written, blanks around it trimmed
+    long line = 0;
+};
+
+// The name a setting is written under, with its unit: "比摩阻限值(Pa/m)".
+std::string_view CircuitSettingTitle(CircuitSettingKey key);
+
+// A cell that cannot be read: its row among the table's rows, its cell in
+// the row, and why.
+struct CellProblem {
+    std::size_t row;
+    int cell;
+    std::string text;
+};
+
 struct CircuitTable {
+    std::vector<CircuitSetting> settings;
     std::vector<std::string> header;             // as given
+    long headerLine = 0;
     std::vector<std::vector<std::string>> cells; // each row as given
     std::vector<long> lines;                     // each row's line
-    std::vector<design::CircuitSection> sections;
+    std::vector<design::CircuitSection> sections; // one per row, its problem set where a cell is unreadable
+    std::vector<CellProblem> cellProblems;
 };
 
 // Turns a header and its rows into sections. Every cell that cannot be read
@@ -30,8 +67,12 @@ struct CircuitTable {
 bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
     const design::MaterialCatalog& materials, std::vector<std::string>& problems);
 
-// Reads a circuit file whole, in any encoding CsvReader knows, and its rows
-// as ReadCircuitRows does. False with problems where it cannot.
+// Reads a circuit file's settings, header and rows, in any encoding
+// CsvReader knows, without reading the rows' cells. False with problems
+// where it cannot: a row of the wrong length, a setting given twice.
+bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string>& problems);
+
+// ReadCircuitText, then ReadCircuitRows with the series given.
 bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const design::MaterialCatalog& materials,
     CircuitTable& table, std::vector<std::string>& problems);
 

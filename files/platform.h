@@ -13,6 +13,11 @@ namespace vendrel::files {
 // nullptr with errno set.
 std::FILE* OpenForReading(const std::string& path);
 
+// Replaces a file named in UTF-8 with bytes, or leaves it as it was: they go
+// to a new file beside it, which then takes its name. False with error, the
+// system's reason, where that cannot be done.
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error);
+
 // Appends the UTF-8 of GB18030 bytes to out; false where they are not
 // valid GB18030 (GBK on a system without GB18030: Wine).
 bool Gb18030ToUtf8(std::string_view bytes, std::string& out);

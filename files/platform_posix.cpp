@@ -1,11 +1,14 @@
 #include "files/platform.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <iconv.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace vendrel::files {
@@ -32,6 +35,47 @@ bool Gb18030ToUtf8(std::string_view bytes, std::string& out)
             return false; // EILSEQ, or EINVAL: a character cut short at the end
     }
     return true;
+}
+
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error)
+{
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    // The new file keeps the old one's permissions, or has what a new file would.
+    struct stat old {};
+    mode_t mode = 0;
+    if (stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool written = fchmod(fd, mode) == 0;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        written = n > 0 || (n < 0 && errno == EINTR);
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    written = written && fsync(fd) == 0;
+    const int failure = written ? 0 : errno;
+    if (close(fd) != 0 && written) {
+        written = false;
+        error = std::strerror(errno);
+    } else if (!written) {
+        error = std::strerror(failure);
+    }
+    if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        written = false;
+        error = std::strerror(errno);
+    }
+    if (!written)
+        std::remove(temporary.c_str());
+    return written;
 }
 
 std::string UserDataFolder()

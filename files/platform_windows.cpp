@@ -39,7 +39,55 @@ bool AppendUtf8(const wchar_t* text, int length, std::string& out)
     return true;
 }
 
+std::string SystemMessage(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+            | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message;
+    if (length > 0)
+        AppendUtf8(text, static_cast<int>(length), message);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+        message.pop_back();
+    return message.empty() ? "system error " + std::to_string(code) : message;
+}
+
 } // namespace
+
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error)
+{
+    const std::wstring name = ToUtf16(path);
+    const std::wstring temporary = name + L".vendrel-new";
+    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = SystemMessage(GetLastError());
+        return false;
+    }
+    bool written = true;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD n = 0;
+        written = WriteFile(file, bytes.data() + done, chunk, &n, nullptr) != 0 && n > 0;
+        done += n;
+    }
+    written = written && FlushFileBuffers(file) != 0;
+    DWORD failure = written ? 0 : GetLastError();
+    if (CloseHandle(file) == 0 && written) {
+        written = false;
+        failure = GetLastError();
+    }
+    if (written && MoveFileExW(temporary.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+        written = false;
+        failure = GetLastError();
+    }
+    if (!written) {
+        error = SystemMessage(failure);
+        DeleteFileW(temporary.c_str());
+    }
+    return written;
+}
 
 std::FILE* OpenForReading(const std::string& path)
 {

@@ -323,7 +323,8 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
             "vendrel-calc: --roughness: \"0,2\" is not a number", "cannot calculate with"},
         ExitCase{"table_to_full_disk", {"--table"}, 3, "", "vendrel-calc: cannot write the results",
             "the output could not be written", "/dev/null", "/dev/full"},
-        // --circuit: the example's first terminal is out of balance.
+        // --circuit: the example's first terminal is out of balance, beyond
+        // the file's 15 % but within the command line's 30 %.
         ExitCase{"circuit", {"--circuit", VENDREL_EXAMPLES "/circuit.csv", "--max-imbalance", "30"}, 0,
             "管路水力计算 " VENDREL_EXAMPLES "/circuit.csv\n", "", "every result"},
         ExitCase{"circuit_unbalanced", {"--circuit", VENDREL_EXAMPLES "/circuit.csv", "--format", "csv", "--paths"}, 1,
@@ -350,6 +351,39 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"help_to_full_disk", {"--help"}, 3, "", "vendrel-calc: cannot write the results",
             "the output could not be written", "/dev/null", "/dev/full"}),
     [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
+
+// A circuit file's settings stand where the command line gives none; one it
+// cannot take is named by its line, not as an option never typed.
+TEST(VendrelCalc, TakesTheCircuitFilesSettings)
+{
+    const std::string example = ReadFile(VENDREL_EXAMPLES "/circuit.csv");
+    const auto runWith = [&](const std::string& setting, const std::string& value,
+                             const std::vector<std::string>& options) {
+        std::string text = example;
+        const std::size_t line = text.find(setting + ",");
+        const std::size_t end = text.find('\n', line);
+        text.replace(line, end - line, setting + "," + value);
+        const std::string path = TempPath("circuit.csv");
+        std::ofstream(path, std::ios::binary) << text;
+        std::vector<std::string> args = {"--circuit", path};
+        args.insert(args.end(), options.begin(), options.end());
+        ProcessResult run = RunCalc(args);
+        std::filesystem::remove(path);
+        return run;
+    };
+    const ProcessResult margin = runWith("扬程余量(%)", "20", {});
+    EXPECT_NE(margin.out.find("水泵扬程：194.11 kPa（19.80 m 水柱），含 20% 余量"), std::string::npos) << margin.out;
+    const ProcessResult overridden = runWith("扬程余量(%)", "20", {"--head-margin", "10"});
+    EXPECT_NE(overridden.out.find("177.93 kPa"), std::string::npos) << overridden.out;
+    const ProcessResult unknown = runWith("管道系列", "none", {});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("circuit.csv, line 1 (管道系列): unknown series \"none\""), std::string::npos)
+        << unknown.err;
+    const ProcessResult hot = runWith("水温(°C)", "150", {});
+    EXPECT_EQ(hot.status, 2);
+    EXPECT_NE(hot.err.find("circuit.csv, line 3 (水温(°C)): \"150\" is outside 0 to 100 °C"), std::string::npos)
+        << hot.err;
+}
 
 // A series of the user's own, DN200–DN600 (ASME B36.10M Schedule 40's
 // diameters and walls, for the test), in the data folder or given as a file.

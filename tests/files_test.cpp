@@ -219,10 +219,16 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
         return text;
     };
     CircuitTable table;
-    ASSERT_EQ(read("管段,起点,终点,流量(m³/h),长度(m),公称直径,管件,设备阻力(kPa),水温,备注\n"
+    // Settings first, as a spreadsheet saves them: padded with empty cells.
+    ASSERT_EQ(read("管道系列,gb3091,,\n扬程余量(%), 20 ,\n"
+                   "管段,起点,终点,流量(m³/h),长度(m),公称直径,管件,设备阻力(kPa),水温,备注\n"
                    "A,P,X,10,5,DN50,elbow90*2 闸阀,3,7,供水\nB,X,Q,,4,,,,,\n",
                   table),
         "");
+    ASSERT_EQ(table.settings.size(), 2u);
+    EXPECT_EQ(table.settings[0].key, CircuitSettingKey::Series);
+    EXPECT_EQ(table.settings[1].value, "20");
+    EXPECT_EQ(table.headerLine, 3);
     ASSERT_EQ(table.sections.size(), 2u);
     const design::CircuitSection& a = table.sections[0];
     EXPECT_EQ(a.nominal, "DN50");
@@ -245,6 +251,9 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
         {"section,from,to,length,diameter,nominal\nA,P,Q,5,50,DN50\n",
             "line 2, column 6 (nominal): give the inner diameter or the nominal size, not both\n"},
         {"section,from,to,length,nominal\nA,P,Q,5,DN47\n", "line 2, column 5 (nominal): "},
+        {"水温,10\nviscosity,1.3\nsection,from,to,length\n",
+            "line 2: 运动粘滞系数(10⁻⁶ m²/s) and 水温(°C) cannot both be given; the other is on line 1\n"},
+        {"管道系列,sch40\n管道系列,gb3091\n", "line 2: 管道系列 is also given on line 1\n"},
     };
     for (const auto& [bytes, problems] : broken) {
         CircuitTable refused;
@@ -252,6 +261,13 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
     }
     CircuitTable refused;
     EXPECT_NE(read(broken[0].first, refused).find("line 4, column 7 (管件): \"elbow90*0\""), std::string::npos);
+    // The window marks each cell and keeps the row in the network, its unreadable flow derived.
+    ASSERT_EQ(refused.cellProblems.size(), 6u);
+    EXPECT_EQ(refused.cellProblems[1].row, 1u);
+    EXPECT_EQ(refused.cellProblems[1].cell, 3);
+    EXPECT_EQ(refused.sections[1].flow, "");
+    EXPECT_EQ(refused.sections[1].problem, "管段: section \"A\" is also on line 2");
+    EXPECT_EQ(refused.sections[0].problem, "");
 }
 
 } // namespace
