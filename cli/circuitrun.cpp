@@ -1,12 +1,13 @@
 #include "cli/circuitrun.h"
 
 #include "calc/numbertext.h"
-#include "cli/commandline.h"
 #include "calc/zonenames.h"
+#include "cli/commandline.h"
 #include "cli/exitcodes.h"
 #include "cli/options.h"
 #include "cli/tablewriter.h"
 #include "design/circuit.h"
+#include "design/circuittexts.h"
 #include "design/sizing.h"
 #include "design/velocitylimits.h"
 #include "files/circuitreader.h"
@@ -19,50 +20,6 @@
 
 namespace vendrel::cli {
 namespace {
-
-std::string Pascals(double value)
-{
-    return std::isnan(value) ? std::string() : FixedText(value, 1);
-}
-
-std::string Kilopascals(double pascals)
-{
-    return std::isnan(pascals) ? std::string() : FixedText(pascals / 1000, 2);
-}
-
-std::string Percent(double fraction)
-{
-    return std::isnan(fraction) ? std::string() : FixedText(fraction * 100, 1);
-}
-
-std::string PathText(const std::vector<int>& sections, const files::CircuitTable& table)
-{
-    std::string text;
-    for (const int s : sections)
-        text += (text.empty() ? "" : " ") + table.sections[static_cast<std::size_t>(s)].id;
-    return text;
-}
-
-// A section's numbers as both tables show them; blank where it was not calculated.
-struct SectionTexts {
-    std::string velocity;
-    std::string frictionRate;
-    std::string pascalsPerMetre;
-    std::string friction;
-    std::string zeta;
-    std::string local;
-    std::string device;
-    std::string total;
-};
-
-SectionTexts TextsOf(const design::SectionResult& r)
-{
-    const bool done = r.problem.empty();
-    return {done ? r.fields.m_strVelocity : "", done ? r.fields.m_strFrictionRate : "",
-        done ? design::PascalsText(r.pascalsPerMetre) : "", Pascals(r.frictionLoss),
-        std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000), Pascals(r.localLoss),
-        Pascals(r.deviceLoss), Pascals(r.totalLoss)};
-}
 
 // Where a section is in the file, for messages.
 std::string SectionPlace(const std::string& file, const files::CircuitTable& table, int section)
@@ -92,7 +49,7 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
         derived = derived || r.flowDerived;
         sized = sized || r.sized;
         colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
-        SectionTexts t = TextsOf(r);
+        design::SectionTexts t = design::SectionTextsOf(r);
         cells.push_back({in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""),
             r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length), std::move(t.velocity),
             std::move(t.frictionRate), std::move(t.pascalsPerMetre),
@@ -106,18 +63,16 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
         rows.emplace_back(row.begin(), row.end());
     WriteAligned(out, rows);
     if (derived)
-        std::fprintf(out, "流量带 * 者按节点流量平衡推算\n");
+        std::fprintf(out, "%s\n", design::kDerivedFlowNote);
     if (sized)
-        std::fprintf(out, "公称直径带 * 者按比摩阻和流速限值选定\n");
+        std::fprintf(out, "%s\n", design::kSizedNote);
     if (colebrook)
         std::fprintf(out, "%s\n", kColebrookWhiteNote);
 
     std::vector<std::vector<std::string>> pathCells;
     for (const design::CircuitPath& path : result.paths)
-        pathCells.push_back({PathText(path.sections, table), Kilopascals(path.total), Percent(path.imbalance),
-            path.index            ? "最不利环路"
-                : path.unbalanced ? "超过 " + ShortestText(options.maxImbalance * 100) + "%"
-                                  : ""});
+        pathCells.push_back({design::PathText(path.sections, table.sections), design::KilopascalsText(path.total),
+            design::PercentText(path.imbalance), design::PathNote(path, options.maxImbalance)});
     std::vector<std::vector<std::string_view>> pathRows = {{"环路", "总阻力(kPa)", "不平衡率(%)", ""}};
     for (const auto& row : pathCells)
         pathRows.emplace_back(row.begin(), row.end());
@@ -127,13 +82,11 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
         std::fprintf(out, "（环路多于 %zu 条，未全部列出）\n", design::kMaxListedPaths);
     std::fprintf(out, "\n");
     if (std::isnan(result.indexTotal)) {
-        std::fprintf(out, "有管段未能计算，最不利环路和水泵扬程无从确定\n");
+        std::fprintf(out, "%s\n", design::kNoIndexNote);
         return;
     }
-    std::fprintf(out, "最不利环路：%s（%s → %s），总阻力 %s kPa\n", PathText(result.indexPath, table).c_str(),
-        result.start.c_str(), result.end.c_str(), Kilopascals(result.indexTotal).c_str());
-    std::fprintf(out, "水泵扬程：%s kPa（%s m 水柱），含 %s%% 余量\n", Kilopascals(result.headPascals).c_str(),
-        FixedText(result.headMetres, 2).c_str(), ShortestText(options.headMargin * 100).c_str());
+    std::fprintf(out, "%s\n%s\n", design::IndexCircuitText(result, table.sections).c_str(),
+        design::PumpHeadText(result, options.headMargin).c_str());
 }
 
 void WriteCsv(
@@ -143,8 +96,8 @@ void WriteCsv(
     if (options.paths) {
         csv.Row({"path", "total_loss", "imbalance", "index"});
         for (const design::CircuitPath& path : result.paths) {
-            csv.Row({PathText(path.sections, table), Pascals(path.total), Percent(path.imbalance),
-                path.index ? "yes" : "no"});
+            csv.Row({design::PathText(path.sections, table.sections), design::PascalsTenthsText(path.total),
+                design::PercentText(path.imbalance), path.index ? "yes" : "no"});
         }
         return;
     }
@@ -155,7 +108,7 @@ void WriteCsv(
     csv.Row(header);
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         const design::SectionResult& r = result.sections[s];
-        const SectionTexts t = TextsOf(r);
+        const design::SectionTexts t = design::SectionTextsOf(r);
         std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
         for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
                  std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),
@@ -312,8 +265,8 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
         if (path.unbalanced && ++unbalanced <= kNamedPaths)
             std::fprintf(err,
                 "vendrel-calc: %s: path %s is %s %% out of balance with the index circuit (limit %s %%)\n",
-                name.c_str(), PathText(path.sections, table).c_str(), Percent(path.imbalance).c_str(),
-                ShortestText(options.maxImbalance * 100).c_str());
+                name.c_str(), design::PathText(path.sections, table.sections).c_str(),
+                design::PercentText(path.imbalance).c_str(), ShortestText(options.maxImbalance * 100).c_str());
     }
     if (unbalanced > kNamedPaths)
         std::fprintf(err, "vendrel-calc: %s: %zu more paths are out of balance beyond the limit\n", name.c_str(),

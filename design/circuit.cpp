@@ -130,8 +130,8 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     // A network being drawn is seldom a circuit yet: its sections are still
     // calculated, with the flows they were given, for the user typing them.
     CircuitGraph graph;
-    const bool network = CircuitGraph::Build(ids, from, to, graph, result.errors)
-        && graph.DeriveFlows(flows, derived, result.errors);
+    const bool network
+        = CircuitGraph::Build(ids, from, to, graph, result.errors) && graph.DeriveFlows(flows, derived, result.errors);
     if (network) {
         result.start = graph.NodeName(graph.Start());
         result.end = graph.NodeName(graph.End());

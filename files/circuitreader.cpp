@@ -139,23 +139,25 @@ private:
     std::string m_first;
 };
 
-void AddSetting(CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<std::string>& problems)
+void AddSetting(
+    CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<std::string>& problems)
 {
     const auto key = static_cast<CircuitSettingKey>(SettingOf(cells));
     // Either of a pair says the same thing another way.
     const auto rival = [](CircuitSettingKey k) {
         using K = CircuitSettingKey;
-        return k == K::Material ? K::Roughness
-            : k == K::Roughness ? K::Material
+        return k == K::Material   ? K::Roughness
+            : k == K::Roughness   ? K::Material
             : k == K::Temperature ? K::Viscosity
-            : k == K::Viscosity ? K::Temperature
-                                : k;
+            : k == K::Viscosity   ? K::Temperature
+                                  : k;
     };
     for (const CircuitSetting& setting : table.settings) {
         if (setting.key == key || setting.key == rival(key)) {
             problems.push_back("line " + std::to_string(line) + ": " + std::string(CircuitSettingTitle(key))
-                + (setting.key == key ? " is also given" : " and " + std::string(CircuitSettingTitle(setting.key))
-                        + " cannot both be given; the other is")
+                + (setting.key == key ? " is also given"
+                                      : " and " + std::string(CircuitSettingTitle(setting.key))
+                            + " cannot both be given; the other is")
                 + " on line " + std::to_string(setting.line));
             return;
         }

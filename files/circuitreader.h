@@ -53,10 +53,10 @@ struct CellProblem {
 
 struct CircuitTable {
     std::vector<CircuitSetting> settings;
-    std::vector<std::string> header;             // as given
+    std::vector<std::string> header; // as given
     long headerLine = 0;
-    std::vector<std::vector<std::string>> cells; // each row as given
-    std::vector<long> lines;                     // each row's line
+    std::vector<std::vector<std::string>> cells;  // each row as given
+    std::vector<long> lines;                      // each row's line
     std::vector<design::CircuitSection> sections; // one per row, its problem set where a cell is unreadable
     std::vector<CellProblem> cellProblems;
 };

@@ -1,9 +1,9 @@
 #include "files/platform.h"
 
 #include <dirent.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -46,7 +46,7 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
         return false;
     }
     // The new file keeps the old one's permissions, or has what a new file would.
-    struct stat old {};
+    struct stat old { };
     mode_t mode = 0;
     if (stat(path.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;

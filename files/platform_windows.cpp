@@ -42,9 +42,9 @@ bool AppendUtf8(const wchar_t* text, int length, std::string& out)
 std::string SystemMessage(DWORD code)
 {
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-            | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD length
+        = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string message;
     if (length > 0)
         AppendUtf8(text, static_cast<int>(length), message);
@@ -60,7 +60,8 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
 {
     const std::wstring name = ToUtf16(path);
     const std::wstring temporary = name + L".vendrel-new";
-    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file
+        = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error = SystemMessage(GetLastError());
         return false;
@@ -78,7 +79,8 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
         written = false;
         failure = GetLastError();
     }
-    if (written && MoveFileExW(temporary.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+    if (written
+        && MoveFileExW(temporary.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
         written = false;
         failure = GetLastError();
     }

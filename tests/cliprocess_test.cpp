@@ -357,20 +357,20 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
 TEST(VendrelCalc, TakesTheCircuitFilesSettings)
 {
     const std::string example = ReadFile(VENDREL_EXAMPLES "/circuit.csv");
-    const auto runWith = [&](const std::string& setting, const std::string& value,
-                             const std::vector<std::string>& options) {
-        std::string text = example;
-        const std::size_t line = text.find(setting + ",");
-        const std::size_t end = text.find('\n', line);
-        text.replace(line, end - line, setting + "," + value);
-        const std::string path = TempPath("circuit.csv");
-        std::ofstream(path, std::ios::binary) << text;
-        std::vector<std::string> args = {"--circuit", path};
-        args.insert(args.end(), options.begin(), options.end());
-        ProcessResult run = RunCalc(args);
-        std::filesystem::remove(path);
-        return run;
-    };
+    const auto runWith
+        = [&](const std::string& setting, const std::string& value, const std::vector<std::string>& options) {
+              std::string text = example;
+              const std::size_t line = text.find(setting + ",");
+              const std::size_t end = text.find('\n', line);
+              text.replace(line, end - line, setting + "," + value);
+              const std::string path = TempPath("circuit.csv");
+              std::ofstream(path, std::ios::binary) << text;
+              std::vector<std::string> args = {"--circuit", path};
+              args.insert(args.end(), options.begin(), options.end());
+              ProcessResult run = RunCalc(args);
+              std::filesystem::remove(path);
+              return run;
+          };
     const ProcessResult margin = runWith("扬程余量(%)", "20", {});
     EXPECT_NE(margin.out.find("水泵扬程：194.11 kPa（19.80 m 水柱），含 20% 余量"), std::string::npos) << margin.out;
     const ProcessResult overridden = runWith("扬程余量(%)", "20", {"--head-margin", "10"});

@@ -1,0 +1,63 @@
+#include "design/circuittexts.h"
+
+#include "calc/numbertext.h"
+#include "design/sizing.h"
+
+#include <cmath>
+
+namespace vendrel::design {
+
+std::string PascalsTenthsText(double pascals)
+{
+    return std::isnan(pascals) ? std::string() : FixedText(pascals, 1);
+}
+
+std::string KilopascalsText(double pascals)
+{
+    return std::isnan(pascals) ? std::string() : FixedText(pascals / 1000, 2);
+}
+
+std::string PercentText(double fraction)
+{
+    return std::isnan(fraction) ? std::string() : FixedText(fraction * 100, 1);
+}
+
+SectionTexts SectionTextsOf(const SectionResult& r)
+{
+    const bool done = r.problem.empty();
+    return {done ? r.fields.m_strVelocity : "", done ? r.fields.m_strFrictionRate : "",
+        done ? PascalsText(r.pascalsPerMetre) : "", PascalsTenthsText(r.frictionLoss),
+        std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000),
+        PascalsTenthsText(r.localLoss), PascalsTenthsText(r.deviceLoss), PascalsTenthsText(r.totalLoss)};
+}
+
+std::string PathText(const std::vector<int>& path, const std::vector<CircuitSection>& sections)
+{
+    std::string text;
+    for (const int s : path)
+        text += (text.empty() ? "" : " ") + sections[static_cast<std::size_t>(s)].id;
+    return text;
+}
+
+std::string PathNote(const CircuitPath& path, double maxImbalance)
+{
+    return path.index ? "最不利环路" : path.unbalanced ? "超过 " + ShortestText(maxImbalance * 100) + "%" : "";
+}
+
+std::string IndexCircuitText(const CircuitResult& result, const std::vector<CircuitSection>& sections)
+{
+    if (std::isnan(result.indexTotal))
+        return {};
+    return "最不利环路：" + PathText(result.indexPath, sections) + "（" + result.start + " → " + result.end
+        + "），总阻力 " + KilopascalsText(result.indexTotal) + " kPa";
+}
+
+std::string PumpHeadText(const CircuitResult& result, double headMargin)
+{
+    if (std::isnan(result.headPascals))
+        return {};
+    return "水泵扬程：" + KilopascalsText(result.headPascals) + " kPa（" + FixedText(result.headMetres, 2)
+        + " m 水柱），含 " + ShortestText(headMargin * 100) + "% 余量";
+}
+
+} // namespace vendrel::design

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "design/circuit.h"
+
+#include <string>
+#include <vector>
+
+// A circuit's results as text, the same in vendrel-calc's tables and the
+// circuit window: losses in Pa to 0.1, path totals in kPa to 0.01,
+// imbalances in % to 0.1; blank where there is no value.
+namespace vendrel::design {
+
+// A section's numbers; blank where it was not calculated.
+struct SectionTexts {
+    std::string velocity;
+    std::string frictionRate;
+    std::string pascalsPerMetre;
+    std::string friction;
+    std::string zeta;
+    std::string local;
+    std::string device;
+    std::string total;
+};
+SectionTexts SectionTextsOf(const SectionResult& result);
+
+std::string PascalsTenthsText(double pascals);
+std::string KilopascalsText(double pascals);
+std::string PercentText(double fraction);
+
+// A path as its sections' names in flow order: "G1 S1 T1 R0".
+std::string PathText(const std::vector<int>& path, const std::vector<CircuitSection>& sections);
+// What the path table says beside a path: "最不利环路", "超过 15%" or nothing.
+std::string PathNote(const CircuitPath& path, double maxImbalance);
+
+// "最不利环路：G1 … R0（P → Q），总阻力 161.76 kPa" and "水泵扬程：177.93 kPa
+// （18.15 m 水柱），含 10% 余量"; empty where some section was not calculated.
+std::string IndexCircuitText(const CircuitResult& result, const std::vector<CircuitSection>& sections);
+std::string PumpHeadText(const CircuitResult& result, double headMargin);
+
+// The notes a table needs under it, for what its cells mark with "*".
+inline constexpr char kDerivedFlowNote[] = "流量带 * 者按节点流量平衡推算";
+inline constexpr char kSizedNote[] = "公称直径带 * 者按比摩阻和流速限值选定";
+inline constexpr char kNoIndexNote[] = "有管段未能计算，最不利环路和水泵扬程无从确定";
+
+} // namespace vendrel::design
