@@ -28,6 +28,7 @@ enum Column {
     kViscosity,
     kTemperature,
 };
+static_assert(kTemperature + 1 == kCircuitFieldCount && kDevice == static_cast<int>(CircuitField::Device));
 const std::vector<KnownColumn> kColumns = {
     {"section", {"管段", "管段编号"}},
     {"from", {"起点"}},
@@ -167,13 +168,19 @@ void AddSetting(
 
 } // namespace
 
-bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
-    const design::MaterialCatalog& materials, std::vector<std::string>& problems)
+int CircuitFieldOf(const std::string& heading)
 {
-    const std::size_t before = problems.size();
     HeaderMatch match;
     std::string error;
-    if (!MatchHeader(table.header, kColumns, match, error)) {
+    return MatchHeader({heading}, kColumns, match, error) ? match.known[0] : -1;
+}
+
+bool CheckCircuitHeader(
+    const std::vector<std::string>& header, long headerLine, HeaderMatch& match, std::vector<std::string>& problems)
+{
+    const std::size_t before = problems.size();
+    std::string error;
+    if (!MatchHeader(header, kColumns, match, error)) {
         problems.push_back("line " + std::to_string(headerLine) + ": " + error);
         return false;
     }
@@ -188,9 +195,17 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
             problems.push_back("line " + std::to_string(headerLine) + ": columns \"" + std::string(kColumns[a].name)
                 + "\" and \"" + std::string(kColumns[b].name) + "\" cannot both be given");
     }
-    if (problems.size() != before)
-        return false;
+    return problems.size() == before;
+}
 
+bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
+    const design::MaterialCatalog& materials, std::vector<std::string>& problems)
+{
+    const std::size_t before = problems.size();
+    HeaderMatch match;
+    if (!CheckCircuitHeader(table.header, headerLine, match, problems))
+        return false;
+    std::string error;
     std::map<std::string, long> seen; // section ids and their lines
     table.sections.clear();
     table.cellProblems.clear();

@@ -3,6 +3,7 @@
 #include "design/circuit.h"
 #include "design/materials.h"
 #include "design/pipeseries.h"
+#include "files/columns.h"
 
 #include <cstdio>
 #include <string>
@@ -42,6 +43,35 @@ struct CircuitSetting {
 
 // The name a setting is written under, with its unit: "比摩阻限值(Pa/m)".
 std::string_view CircuitSettingTitle(CircuitSettingKey key);
+
+// The columns a circuit file may have, in the order of MatchCircuitHeader's
+// match.cellOf.
+enum class CircuitField {
+    Section,
+    From,
+    To,
+    Flow,
+    Length,
+    Diameter,
+    Nominal,
+    Zeta,
+    Fittings,
+    Device,
+    Roughness,
+    Material,
+    Viscosity,
+    Temperature,
+};
+inline constexpr int kCircuitFieldCount = 14;
+
+// Which header cell is which column, as ReadCircuitRows takes them; false,
+// with a problem naming headerLine for each, where the header lacks a
+// column it needs or has two of one sense.
+bool CheckCircuitHeader(
+    const std::vector<std::string>& header, long headerLine, HeaderMatch& match, std::vector<std::string>& problems);
+
+// The column a heading names ("流量(m³/h)", "Flow", "内径"), a CircuitField, or -1.
+int CircuitFieldOf(const std::string& heading);
 
 // A cell that cannot be read: its row among the table's rows, its cell in
 // the row, and why.

@@ -7,8 +7,9 @@ namespace {
 
 void AppendRow(std::string& text, const std::vector<std::string_view>& cells)
 {
-    for (const std::string_view cell : cells) {
-        if (&cell != cells.data())
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const std::string_view cell = cells[c];
+        if (c > 0)
             text += ',';
         const std::size_t at = text.size();
         text.resize(at + 2 * cell.size() + 2);

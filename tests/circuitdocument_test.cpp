@@ -1,0 +1,177 @@
+#include "ui/form/circuitdocument.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vendrel::form {
+namespace {
+
+using C = CircuitColumn;
+using Key = files::CircuitSettingKey;
+
+int Col(C column)
+{
+    return static_cast<int>(column);
+}
+
+std::string Example()
+{
+    std::ifstream in(VENDREL_EXAMPLES "/circuit.csv", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string TempFile(const std::string& name)
+{
+    return (std::filesystem::path(testing::TempDir()) / ("vendrel_doc_" + name)).string();
+}
+
+// The example circuit, opened, typed in by hand and pasted from a
+// spreadsheet, gives the figures vendrel-calc prints for it.
+TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
+{
+    CircuitDocument opened{files::UserLibrary()};
+    std::string error;
+    ASSERT_TRUE(opened.Open(VENDREL_EXAMPLES "/circuit.csv", error)) << error;
+
+    // The same sections typed, cell by cell, and pasted as a section list with Chinese headings.
+    CircuitDocument typed{files::UserLibrary()};
+    CircuitDocument pasted{files::UserLibrary()};
+    std::string tabbed;
+    std::istringstream lines(Example());
+    std::string line;
+    int row = -1;
+    while (std::getline(lines, line)) {
+        if (line.rfind("管段,", 0) != 0 && row < 0)
+            continue; // the settings: the defaults
+        std::vector<std::string> cells;
+        std::istringstream split(line);
+        for (std::string cell; std::getline(split, cell, ',');)
+            cells.push_back(cell);
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            tabbed += (c ? "\t" : "") + cells[c];
+        tabbed += "\r\n";
+        if (row >= 0) {
+            const C order[] = {
+                C::Section, C::From, C::To, C::Flow, C::Length, C::Nominal, C::Fittings, C::Zeta, C::Device, C::Remark};
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                typed.SetCell(row, Col(order[c]), cells[c]);
+        }
+        ++row;
+    }
+    ASSERT_TRUE(pasted.Paste(0, 0, tabbed, error)) << error;
+
+    for (const CircuitDocument* document : {&opened, &typed, &pasted}) {
+        ASSERT_EQ(document->RowCount(), 12);
+        EXPECT_EQ(document->SummaryText(),
+            "最不利环路：G1 S1 S2 S3 T4 R3 R2 R1 R0（P → Q），总阻力 161.76 kPa；"
+            "水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量");
+        EXPECT_EQ(document->CellText(0, Col(C::TotalLoss) + document->ColumnCount() - kCircuitColumnCount), "56767.9");
+        ASSERT_EQ(document->Paths().size(), 4u);
+        EXPECT_EQ(document->Paths()[3].imbalance, "25.1");
+        EXPECT_TRUE(document->Paths()[3].unbalanced);
+        EXPECT_TRUE(document->Look(0, Col(C::Section)).index);
+        EXPECT_FALSE(document->Look(4, Col(C::Section)).index);
+    }
+    EXPECT_EQ(typed.CellText(0, Col(C::Diameter)), "154.08");
+    EXPECT_TRUE(typed.Look(0, Col(C::Diameter)).derived);
+
+    // Saved, it opens again the same, settings and all, as a file for Excel.
+    ASSERT_TRUE(typed.SetSetting(Key::HeadMargin, "20"));
+    const std::string path = TempFile("typed.csv");
+    ASSERT_TRUE(typed.Save(path, error)) << error;
+    EXPECT_FALSE(typed.Modified());
+    CircuitDocument again{files::UserLibrary()};
+    ASSERT_TRUE(again.Open(path, error)) << error;
+    EXPECT_EQ(again.CopyAll(), typed.CopyAll());
+    EXPECT_NE(again.SummaryText().find("含 20% 余量"), std::string::npos) << again.SummaryText();
+    std::ifstream saved(path, std::ios::binary);
+    std::string first;
+    std::getline(saved, first);
+    EXPECT_EQ(first, "\xEF\xBB\xBF管道系列,sch40\r");
+    std::filesystem::remove(path);
+}
+
+// What the window marks: a flow derived, a size chosen, a cell that cannot
+// be read (the rest still calculated), a network that is no circuit yet.
+TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
+{
+    CircuitDocument document{files::UserLibrary()};
+    std::string error;
+    ASSERT_TRUE(document.Open(VENDREL_EXAMPLES "/circuit.csv", error)) << error;
+    const int results = document.ColumnCount() - kCircuitColumnCount;
+    struct Case {
+        const char* name;
+        int row;
+        C column;
+        const char* text;
+        int markedRow;
+        C markedColumn;
+        bool derived;
+        const char* shown;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"flow derived", 5, C::Flow, "", 5, C::Flow, true, "25", ""},
+        {"size chosen", 6, C::Nominal, "", 6, C::Nominal, true, "DN90", ""},
+        {"unreadable flow", 5, C::Flow, "abc", 5, C::Flow, false, "abc", "“abc”不是数字"},
+        {"unknown fitting", 6, C::Fittings, "bend", 6, C::Fittings, false, "bend", "没有管件“bend”（可选："},
+        {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47", "“DN47”不是管道系列 sch40 的管径"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(document.SetCell(c.row, Col(c.column), c.text)) << c.name;
+        const int column = Col(c.markedColumn) + (c.markedColumn >= C::Velocity ? results : 0);
+        EXPECT_EQ(document.CellText(c.markedRow, column), c.shown) << c.name;
+        EXPECT_EQ(document.Look(c.markedRow, column).derived, c.derived) << c.name;
+        EXPECT_EQ(document.Look(c.markedRow, column).problem, *c.message != '\0') << c.name;
+        EXPECT_EQ(document.CellMessage(c.markedRow, column).rfind(c.message, 0), 0u)
+            << c.name << ": " << document.CellMessage(c.markedRow, column);
+        // The other sections are calculated all the same.
+        EXPECT_EQ(document.CellText(0, Col(C::Velocity) + results), "1.489756") << c.name;
+        ASSERT_TRUE(document.Undo()) << c.name;
+    }
+    EXPECT_FALSE(document.CanUndo());
+    EXPECT_TRUE(document.Redo());
+    EXPECT_EQ(document.CellText(6, Col(C::Nominal)), "DN47");
+
+    // A section being added: the network is no circuit yet, its sections still show their figures.
+    ASSERT_TRUE(document.SetCell(document.RowCount(), Col(C::Section), "X1"));
+    ASSERT_TRUE(document.SetCell(document.RowCount() - 1, Col(C::From), "N4"));
+    ASSERT_TRUE(document.SetCell(document.RowCount() - 1, Col(C::To), "M9"));
+    ASSERT_FALSE(document.NetworkProblems().empty());
+    EXPECT_EQ(document.SummaryText(), "");
+    EXPECT_EQ(document.CellText(0, Col(C::Velocity) + results), "1.489756");
+}
+
+// Settings: each of a pair clears the other, and one that cannot be used is
+// named while the default stands.
+TEST(CircuitDocument, SettingsStandInPairsAndSayWhatIsWrong)
+{
+    CircuitDocument document{files::UserLibrary()};
+    EXPECT_EQ(document.SettingText(Key::Roughness), "0.2");
+    EXPECT_TRUE(document.SettingDerived(Key::Roughness));
+    EXPECT_EQ(document.SettingText(Key::Viscosity), "1.306");
+    ASSERT_TRUE(document.SetSetting(Key::Roughness, "0.5"));
+    EXPECT_EQ(document.MaterialChosen(), -1);
+    ASSERT_TRUE(document.SetSetting(Key::Temperature, "32"));
+    EXPECT_EQ(document.SettingText(Key::Viscosity), "0.768");
+    ASSERT_TRUE(document.SetSetting(Key::Temperature, "120"));
+    EXPECT_EQ(document.SettingMessage(Key::Temperature), "水温须在 0～100 °C 之间");
+    ASSERT_TRUE(document.SetSetting(Key::MaxRate, "-5"));
+    EXPECT_EQ(document.SettingMessage(Key::MaxRate), "“-5”须大于 0");
+    ASSERT_TRUE(document.ChooseSeries(document.SeriesCount() - 1));
+    EXPECT_EQ(document.SettingText(Key::Roughness), "0.5"); // typed, so the series' material does not take over
+
+    std::string recent = CircuitDocument::RecentFilesWith("", "/a.csv");
+    recent = CircuitDocument::RecentFilesWith(recent, "/b.csv");
+    recent = CircuitDocument::RecentFilesWith(recent, "/a.csv");
+    EXPECT_EQ(CircuitDocument::RecentFiles(recent), (std::vector<std::string>{"/a.csv", "/b.csv"}));
+}
+
+} // namespace
+} // namespace vendrel::form

@@ -1,0 +1,378 @@
+#include "ui/form/circuitdocument.h"
+
+#include "calc/zonenames.h"
+#include "design/circuittexts.h"
+#include "ui/form/circuitmessages.h"
+#include "ui/form/entryaids.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vendrel::form {
+namespace {
+
+using Key = files::CircuitSettingKey;
+constexpr std::size_t kUndoLevels = 200;
+
+std::size_t At(Key key)
+{
+    return static_cast<std::size_t>(key);
+}
+
+} // namespace
+
+CircuitDocument::CircuitDocument(files::UserLibrary library)
+    : m_library(std::move(library))
+{
+    New();
+}
+
+std::optional<CircuitColumn> CircuitDocument::Kind(int column) const
+{
+    if (column < kTypedColumnCount)
+        return static_cast<CircuitColumn>(column);
+    if (column < kTypedColumnCount + ExtraColumns())
+        return std::nullopt;
+    return static_cast<CircuitColumn>(column - ExtraColumns());
+}
+
+int CircuitDocument::CellIndex(int column) const
+{
+    return column < kTypedColumnCount + ExtraColumns() ? column : -1;
+}
+
+std::string CircuitDocument::ColumnTitle(int column) const
+{
+    const std::optional<CircuitColumn> kind = Kind(column);
+    return kind ? CircuitColumns()[static_cast<std::size_t>(*kind)].title
+                : m_extraTitles[static_cast<std::size_t>(column - kTypedColumnCount)];
+}
+
+int CircuitDocument::ColumnWidth(int column) const
+{
+    const std::optional<CircuitColumn> kind = Kind(column);
+    return kind ? CircuitColumns()[static_cast<std::size_t>(*kind)].width : 10;
+}
+
+bool CircuitDocument::ColumnAlignRight(int column) const
+{
+    const std::optional<CircuitColumn> kind = Kind(column);
+    return kind && CircuitColumns()[static_cast<std::size_t>(*kind)].alignRight;
+}
+
+bool CircuitDocument::ColumnTyped(int column) const
+{
+    return CellIndex(column) >= 0;
+}
+
+std::string CircuitDocument::CellEditText(int row, int column) const
+{
+    const int cell = CellIndex(column);
+    return row < RowCount() && cell >= 0 ? m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)]
+                                         : std::string();
+}
+
+std::string CircuitDocument::CellText(int row, int column) const
+{
+    if (row >= RowCount())
+        return {};
+    const std::string typed = CellEditText(row, column);
+    const int section = m_sectionOfRow[static_cast<std::size_t>(row)];
+    const std::optional<CircuitColumn> kind = Kind(column);
+    if (section < 0 || !kind || !typed.empty() || m_result.sections.empty())
+        return typed;
+    const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
+    const bool done = r.problem.empty();
+    using C = CircuitColumn;
+    switch (*kind) {
+    case C::Flow:
+        return r.flowDerived ? r.fields.m_strFlow : std::string();
+    case C::Nominal:
+        return CellEditText(row, static_cast<int>(C::Diameter)).empty() ? r.nominal : std::string();
+    case C::Diameter:
+        return r.fields.m_strDiameter;
+    case C::Velocity:
+        return done ? r.fields.m_strVelocity : std::string();
+    case C::FrictionRate:
+        return done ? r.fields.m_strFrictionRate : std::string();
+    case C::PascalsPerMetre:
+        return design::SectionTextsOf(r).pascalsPerMetre;
+    case C::Zone:
+        return done ? std::string(ZoneName(r.outcome.zone)) : std::string();
+    case C::FrictionLoss:
+        return design::PascalsTenthsText(r.frictionLoss);
+    case C::ZetaTotal:
+        return design::SectionTextsOf(r).zeta;
+    case C::LocalLoss:
+        return design::PascalsTenthsText(r.localLoss);
+    case C::DeviceLoss:
+        return design::PascalsTenthsText(r.deviceLoss);
+    case C::TotalLoss:
+        return design::PascalsTenthsText(r.totalLoss);
+    case C::OnIndex:
+        return r.onIndex ? "是" : "";
+    default:
+        return typed;
+    }
+}
+
+CellLook CircuitDocument::Look(int row, int column) const
+{
+    CellLook look;
+    if (row >= RowCount())
+        return look;
+    const int section = m_sectionOfRow[static_cast<std::size_t>(row)];
+    const int cell = CellIndex(column);
+    if (cell >= 0)
+        look.problem = !m_cellProblems[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)].empty();
+    if (section < 0 || m_result.sections.empty())
+        return look;
+    const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
+    look.index = r.onIndex;
+    const std::optional<CircuitColumn> kind = Kind(column);
+    const bool typed = cell >= 0 && !CellEditText(row, column).empty();
+    if (kind && !typed) {
+        using C = CircuitColumn;
+        look.derived = (*kind == C::Flow && r.flowDerived) || (*kind == C::Nominal && r.sized)
+            || (*kind == C::Diameter && !r.fields.m_strDiameter.empty());
+    }
+    // A section that could not be calculated for a reason none of its cells shows.
+    if (cell < 0 && !r.problem.empty() && m_sections[static_cast<std::size_t>(section)].problem.empty())
+        look.problem = true;
+    return look;
+}
+
+std::string CircuitDocument::CellMessage(int row, int column) const
+{
+    if (row >= RowCount())
+        return {};
+    const int cell = CellIndex(column);
+    if (cell >= 0) { // each of the cell's problems, in the window's words
+        const std::string& problems = m_cellProblems[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)];
+        std::string message;
+        for (std::size_t at = 0; at < problems.size();) {
+            const std::size_t end = std::min(problems.find('\n', at), problems.size());
+            message += (message.empty() ? "" : "；") + ChineseProblem(problems.substr(at, end - at));
+            at = end + 1;
+        }
+        return message;
+    }
+    const int section = m_sectionOfRow[static_cast<std::size_t>(row)];
+    if (section < 0 || m_result.sections.empty())
+        return {};
+    return ChineseProblem(m_result.sections[static_cast<std::size_t>(section)].problem);
+}
+
+CircuitDocument::Snapshot CircuitDocument::Take() const
+{
+    return {m_rows, m_settings};
+}
+
+void CircuitDocument::Restore(const Snapshot& snapshot)
+{
+    m_rows = snapshot.rows;
+    m_settings = snapshot.settings;
+}
+
+void CircuitDocument::Remember()
+{
+    m_undo.push_back(Take());
+    if (m_undo.size() > kUndoLevels)
+        m_undo.erase(m_undo.begin());
+    m_redo.clear();
+}
+
+void CircuitDocument::Changed()
+{
+    m_modified = true;
+    Calculate();
+}
+
+bool CircuitDocument::SetCell(int row, int column, const std::string& text)
+{
+    const int cell = CellIndex(column);
+    if (cell < 0 || row < 0 || row > RowCount() || text == CellEditText(row, column))
+        return false;
+    Remember();
+    if (row == RowCount())
+        m_rows.emplace_back(static_cast<std::size_t>(kTypedColumnCount + ExtraColumns()));
+    m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)] = text;
+    Changed();
+    return true;
+}
+
+void CircuitDocument::InsertRows(int row, int count)
+{
+    row = std::clamp(row, 0, RowCount());
+    Remember();
+    m_rows.insert(m_rows.begin() + row, static_cast<std::size_t>(std::max(count, 0)),
+        std::vector<std::string>(static_cast<std::size_t>(kTypedColumnCount + ExtraColumns())));
+    Changed();
+}
+
+bool CircuitDocument::RemoveRows(int row, int count)
+{
+    const int end = std::min(row + count, RowCount());
+    if (row < 0 || row >= end)
+        return false;
+    Remember();
+    m_rows.erase(m_rows.begin() + row, m_rows.begin() + end);
+    Changed();
+    return true;
+}
+
+bool CircuitDocument::Undo()
+{
+    if (m_undo.empty())
+        return false;
+    m_redo.push_back(Take());
+    Restore(m_undo.back());
+    m_undo.pop_back();
+    Changed();
+    return true;
+}
+
+bool CircuitDocument::Redo()
+{
+    if (m_redo.empty())
+        return false;
+    m_undo.push_back(Take());
+    Restore(m_redo.back());
+    m_redo.pop_back();
+    Changed();
+    return true;
+}
+
+std::string CircuitDocument::SettingText(Key key) const
+{
+    const std::string& typed = m_settings[At(key)];
+    if (key == Key::Roughness && typed.empty())
+        return m_derivedRoughness;
+    if (key == Key::Viscosity && typed.empty())
+        return m_derivedViscosity;
+    return typed;
+}
+
+bool CircuitDocument::SettingDerived(Key key) const
+{
+    return (key == Key::Roughness || key == Key::Viscosity) && m_settings[At(key)].empty();
+}
+
+std::string CircuitDocument::SettingMessage(Key key) const
+{
+    return m_settingProblems[At(key)];
+}
+
+bool CircuitDocument::SetSetting(Key key, const std::string& text)
+{
+    if (m_settings[At(key)] == text)
+        return false;
+    Remember();
+    m_settings[At(key)] = text;
+    // Each of a pair says the same thing another way: the one typed stands.
+    const std::pair<Key, Key> pairs[] = {{Key::Material, Key::Roughness}, {Key::Roughness, Key::Material},
+        {Key::Temperature, Key::Viscosity}, {Key::Viscosity, Key::Temperature}};
+    for (const auto& [typed, other] : pairs) {
+        if (key == typed && !text.empty())
+            m_settings[At(other)].clear();
+    }
+    Changed();
+    return true;
+}
+
+std::string CircuitDocument::SeriesItem(int series) const
+{
+    const design::PipeSeries& one = m_library.series[series];
+    return one.name + " (" + one.key + ")";
+}
+
+int CircuitDocument::SeriesChosen() const
+{
+    return m_library.series.IndexOf(m_settings[At(Key::Series)]);
+}
+
+bool CircuitDocument::ChooseSeries(int series)
+{
+    const design::PipeSeries& chosen = m_library.series[series];
+    const design::PipeSeries* before = m_library.series.Find(m_settings[At(Key::Series)]);
+    if (before == &chosen)
+        return false;
+    Remember();
+    m_settings[At(Key::Series)] = chosen.key;
+    // The material follows the series unless the user chose another.
+    if (before != nullptr && m_settings[At(Key::Material)] == before->material && !chosen.material.empty())
+        m_settings[At(Key::Material)] = chosen.material;
+    Changed();
+    return true;
+}
+
+std::string CircuitDocument::MaterialItem(int material) const
+{
+    return MaterialItemText(m_library.materials, material);
+}
+
+int CircuitDocument::MaterialChosen() const
+{
+    const design::Material* material = m_library.materials.Find(m_settings[At(Key::Material)]);
+    for (int m = 0; material != nullptr && m < m_library.materials.size(); ++m) {
+        if (&m_library.materials[m] == material)
+            return m;
+    }
+    return -1;
+}
+
+bool CircuitDocument::ChooseMaterial(int material)
+{
+    if (material < 0) // the roughness shown becomes the one typed
+        return SetSetting(Key::Roughness, SettingText(Key::Roughness));
+    return SetSetting(Key::Material, m_library.materials[material].key);
+}
+
+std::string CircuitDocument::SummaryText() const
+{
+    if (!m_networkProblems.empty() || m_sections.empty())
+        return {};
+    if (std::isnan(m_result.indexTotal))
+        return design::kNoIndexNote;
+    return design::IndexCircuitText(m_result, m_sections) + "；"
+        + design::PumpHeadText(m_result, m_resolved.headMargin);
+}
+
+std::string CircuitDocument::Notes() const
+{
+    bool derived = false;
+    bool colebrook = false;
+    for (const design::SectionResult& r : m_result.sections) {
+        derived = derived || r.flowDerived || r.sized;
+        colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
+    }
+    std::string notes = derived ? kMarkedCellsNote : "";
+    if (colebrook)
+        notes += std::string(notes.empty() ? "" : "  ") + kColebrookWhiteNote;
+    return notes;
+}
+
+std::vector<std::string> CircuitDocument::RecentFiles(const std::string& stored)
+{
+    std::vector<std::string> files;
+    for (std::size_t at = 0; at < stored.size();) {
+        const std::size_t end = std::min(stored.find('\n', at), stored.size());
+        if (end > at && files.size() < static_cast<std::size_t>(kMaxRecentFiles))
+            files.push_back(stored.substr(at, end - at));
+        at = end + 1;
+    }
+    return files;
+}
+
+std::string CircuitDocument::RecentFilesWith(const std::string& stored, const std::string& path)
+{
+    std::string joined = path;
+    int count = 1;
+    for (const std::string& file : RecentFiles(stored)) {
+        if (file != path && count++ < kMaxRecentFiles)
+            joined += "\n" + file;
+    }
+    return joined;
+}
+
+} // namespace vendrel::form

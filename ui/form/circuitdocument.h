@@ -1,0 +1,164 @@
+#pragma once
+
+#include "design/circuit.h"
+#include "files/circuitreader.h"
+#include "files/userlibrary.h"
+#include "ui/form/circuitform.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the circuit window does, written once for both front ends: a circuit
+// file's settings and sections as texts, calculated whole after every edit,
+// with undo, files and the clipboard. A front end shows its cells and
+// settings and hands it what the user typed, pasted or chose.
+namespace vendrel::form {
+
+// How a cell is to be shown.
+struct CellLook {
+    bool derived = false; // a flow derived or a size chosen, not typed: grey italic
+    bool problem = false; // its text cannot be used: marked, with CellMessage
+    bool index = false;   // its section is on the index circuit: highlighted
+};
+
+// A row of the path table.
+struct PathRow {
+    std::string sections; // "G1 S1 T1 R0"
+    std::string total;    // kPa
+    std::string imbalance;
+    std::string note; // "最不利环路", "超过 15%"
+    bool index = false;
+    bool unbalanced = false; // shown in red
+};
+
+class CircuitDocument {
+public:
+    explicit CircuitDocument(files::UserLibrary library);
+
+    // The table: every typed column, then any other columns of the file
+    // opened (its own per-row roughness or water, the user's notes), then
+    // the results. The front end shows one more, empty row, typing into
+    // which adds a section.
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    int ColumnCount() const { return static_cast<int>(kCircuitColumnCount + m_extraTitles.size()); }
+    std::string ColumnTitle(int column) const;
+    int ColumnWidth(int column) const; // average characters
+    bool ColumnAlignRight(int column) const;
+    bool ColumnTyped(int column) const; // else a result, not editable
+    // What a cell shows, how, and why it is marked.
+    std::string CellText(int row, int column) const;
+    // What editing the cell starts from: the text typed, "" where it shows a value derived.
+    std::string CellEditText(int row, int column) const;
+    CellLook Look(int row, int column) const;
+    std::string CellMessage(int row, int column) const;
+
+    // Edits; each can be undone, and each calculates the circuit again. A row
+    // at RowCount() is added. False where nothing changed.
+    bool SetCell(int row, int column, const std::string& text);
+    void InsertRows(int row, int count);
+    bool RemoveRows(int row, int count);
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return !m_undo.empty(); }
+    bool CanRedo() const { return !m_redo.empty(); }
+
+    // The settings above the table. Choosing a material clears the roughness
+    // typed and typing one clears the material, likewise the temperature and
+    // the viscosity; SettingText then shows the value the other gives.
+    std::string SettingText(files::CircuitSettingKey key) const;
+    bool SettingDerived(files::CircuitSettingKey key) const;
+    std::string SettingMessage(files::CircuitSettingKey key) const; // why it cannot be used; "" where it can
+    bool SetSetting(files::CircuitSettingKey key, const std::string& text);
+    // The drop-down lists: the series (built-in, then the user's) and the
+    // materials, each item's text and the one chosen; a material of -1 is
+    // kCustomRoughnessItem, the last item.
+    int SeriesCount() const { return m_library.series.size(); }
+    std::string SeriesItem(int series) const;
+    int SeriesChosen() const;
+    bool ChooseSeries(int series);
+    int MaterialCount() const { return m_library.materials.size(); }
+    std::string MaterialItem(int material) const;
+    int MaterialChosen() const;
+    bool ChooseMaterial(int material);
+
+    // The summary under the table.
+    const std::vector<PathRow>& Paths() const { return m_paths; }
+    // The index circuit and the pump head, or why there are none.
+    std::string SummaryText() const;
+    // Problems of the network as a whole (a node that does not balance…),
+    // for the status bar; empty where it is a circuit.
+    const std::vector<std::string>& NetworkProblems() const { return m_networkProblems; }
+    // kMarkedCellsNote where a cell is derived, and the Colebrook–White note where needed.
+    std::string Notes() const;
+
+    // Files: the circuit file of vendrel-calc --circuit, any encoding in,
+    // UTF-8 with a byte-order mark out. False with error where it cannot;
+    // a file that cannot be opened leaves the document as it was.
+    void New();
+    bool Open(const std::string& path, std::string& error);
+    bool Save(const std::string& path, std::string& error);
+    const std::string& Path() const { return m_path; }
+    bool Modified() const { return m_modified; }
+    std::string Caption() const { return CircuitCaption(m_path, m_modified); }
+
+    // The clipboard: the cells of rows top–bottom and columns left–right as
+    // tab-separated text, with the headings above where asked; the whole
+    // table with its headings where nothing is chosen.
+    std::string CopyText(int top, int left, int bottom, int right, bool headings) const;
+    std::string CopyAll() const;
+    // Pastes tab-separated text at a cell, as one edit. Text under headings
+    // the table knows (a section list from a spreadsheet) becomes rows
+    // inserted there, each column where its heading says; text without them
+    // is written over the typed cells from there on, rows added as needed.
+    // False with error where it has nothing to paste.
+    bool Paste(int row, int column, const std::string& text, std::string& error);
+
+    // Recently opened or saved files, newest first, from and to the one text
+    // a front end keeps for the user.
+    static std::vector<std::string> RecentFiles(const std::string& stored);
+    static std::string RecentFilesWith(const std::string& stored, const std::string& path);
+
+    // The results as calculated, for tests and benchmarks.
+    const design::CircuitResult& Result() const { return m_result; }
+
+private:
+    struct Snapshot {
+        std::vector<std::vector<std::string>> rows;
+        std::array<std::string, files::kCircuitSettingCount> settings;
+    };
+    int ExtraColumns() const { return static_cast<int>(m_extraTitles.size()); }
+    // The column of the CircuitColumn at column, or nullopt for an extra one.
+    std::optional<CircuitColumn> Kind(int column) const;
+    int CellIndex(int column) const; // in a row's texts, or -1 for a result
+    void Remember();
+    void Changed();
+    void Calculate();
+    void ResolveSettings();
+    Snapshot Take() const;
+    void Restore(const Snapshot& snapshot);
+
+    files::UserLibrary m_library;
+    std::string m_path;
+    bool m_modified = false;
+    std::vector<std::string> m_extraTitles;       // the file's other columns
+    std::vector<std::vector<std::string>> m_rows; // typed, then extra cells
+    std::array<std::string, files::kCircuitSettingCount> m_settings;
+    std::vector<Snapshot> m_undo;
+    std::vector<Snapshot> m_redo;
+
+    // What the last calculation made of it.
+    design::CircuitSettings m_resolved;
+    std::array<std::string, files::kCircuitSettingCount> m_settingProblems;
+    std::string m_derivedRoughness;
+    std::string m_derivedViscosity;
+    std::vector<design::CircuitSection> m_sections;       // those in the network
+    std::vector<int> m_sectionOfRow;                      // -1 for a row out of it
+    std::vector<std::vector<std::string>> m_cellProblems; // per row, per typed or extra cell
+    design::CircuitResult m_result;
+    std::vector<PathRow> m_paths;
+    std::vector<std::string> m_networkProblems;
+};
+
+} // namespace vendrel::form

@@ -1,0 +1,125 @@
+// The circuit window's files: the circuit file vendrel-calc --circuit reads,
+// opened in any encoding and saved for Excel.
+#include "files/circuitwriter.h"
+#include "files/platform.h"
+#include "ui/form/circuitdocument.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+namespace vendrel::form {
+namespace {
+
+using Key = files::CircuitSettingKey;
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+} // namespace
+
+void CircuitDocument::New()
+{
+    m_path.clear();
+    m_modified = false;
+    m_extraTitles.clear();
+    m_rows.clear();
+    m_undo.clear();
+    m_redo.clear();
+    // What vendrel-calc --circuit takes for a file that says nothing.
+    m_settings = {};
+    const design::PipeSeries& series = m_library.series.Default();
+    m_settings[static_cast<std::size_t>(Key::Series)] = series.key;
+    m_settings[static_cast<std::size_t>(Key::Material)] = series.material;
+    m_settings[static_cast<std::size_t>(Key::Temperature)] = "10";
+    m_settings[static_cast<std::size_t>(Key::MaxRate)] = "300";
+    m_settings[static_cast<std::size_t>(Key::HeadMargin)] = "10";
+    m_settings[static_cast<std::size_t>(Key::MaxImbalance)] = "15";
+    Calculate();
+}
+
+bool CircuitDocument::Open(const std::string& path, std::string& error)
+{
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(files::OpenForReading(path), &std::fclose);
+    if (!in) {
+        error = std::strerror(errno);
+        return false;
+    }
+    files::CircuitTable table;
+    std::vector<std::string> problems;
+    files::HeaderMatch match;
+    if (!files::ReadCircuitText(in.get(), table, problems)
+        || !files::CheckCircuitHeader(table.header, table.headerLine, match, problems)) {
+        error = Joined(problems);
+        return false;
+    }
+    New();
+    // The file's columns: the window's own where it knows them, the rest kept as they are.
+    std::vector<int> columnOf(table.header.size());
+    for (std::size_t c = 0; c < table.header.size(); ++c) {
+        const int field = match.known[c];
+        columnOf[c] = TypedColumnOf(field);
+        if (field < 0
+            && files::ColumnName(table.header[c]) == CircuitColumns()[static_cast<int>(CircuitColumn::Remark)].title)
+            columnOf[c] = static_cast<int>(CircuitColumn::Remark);
+        if (columnOf[c] < 0) {
+            columnOf[c] = kTypedColumnCount + ExtraColumns();
+            m_extraTitles.push_back(table.header[c]);
+        }
+    }
+    for (const std::vector<std::string>& cells : table.cells) {
+        std::vector<std::string>& row
+            = m_rows.emplace_back(static_cast<std::size_t>(kTypedColumnCount + ExtraColumns()));
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            row[static_cast<std::size_t>(columnOf[c])] = cells[c];
+    }
+    for (const files::CircuitSetting& setting : table.settings) {
+        m_settings[static_cast<std::size_t>(setting.key)] = setting.value;
+        // A roughness or a viscosity of the file's stands for the default material or water.
+        if (setting.key == Key::Roughness && !setting.value.empty())
+            m_settings[static_cast<std::size_t>(Key::Material)].clear();
+        if (setting.key == Key::Viscosity && !setting.value.empty())
+            m_settings[static_cast<std::size_t>(Key::Temperature)].clear();
+    }
+    Calculate();
+    m_path = path;
+    return true;
+}
+
+bool CircuitDocument::Save(const std::string& path, std::string& error)
+{
+    std::vector<files::CircuitSetting> settings;
+    for (int k = 0; k < files::kCircuitSettingCount; ++k) {
+        const auto key = static_cast<Key>(k);
+        const std::string& value = m_settings[static_cast<std::size_t>(k)];
+        // Of a pair, the one that was typed or chosen.
+        const bool other = (key == Key::Roughness || key == Key::Viscosity) ? value.empty()
+            : key == Key::Material    ? !m_settings[static_cast<std::size_t>(Key::Roughness)].empty()
+            : key == Key::Temperature ? !m_settings[static_cast<std::size_t>(Key::Viscosity)].empty()
+                                      : false;
+        if (!other)
+            settings.push_back({key, value, 0});
+    }
+    std::vector<std::string> header;
+    for (int c = 0; c < kTypedColumnCount + ExtraColumns(); ++c)
+        header.push_back(ColumnTitle(c));
+    std::vector<std::vector<std::string>> rows;
+    for (const std::vector<std::string>& row : m_rows) {
+        if (std::any_of(row.begin(), row.end(),
+                [](const std::string& cell) { return cell.find_first_not_of(" \t") != std::string::npos; }))
+            rows.push_back(row);
+    }
+    if (!files::WriteFileReplacing(path, files::CircuitFileText(settings, header, rows), error))
+        return false;
+    m_path = path;
+    m_modified = false;
+    return true;
+}
+
+} // namespace vendrel::form

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "files/circuitreader.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The circuit window as both front ends show it: the columns of its table,
+// the settings above it, its commands and every text it shows. A front end
+// renders these and forwards edits to CircuitDocument.
+namespace vendrel::form {
+
+// A column of the table: the circuit file's own, typed, then the results.
+enum class CircuitColumn {
+    Section,
+    From,
+    To,
+    Flow,
+    Length,
+    Nominal,
+    Diameter,
+    Fittings,
+    Zeta,
+    Device,
+    Remark,
+    Velocity,
+    FrictionRate,
+    PascalsPerMetre,
+    Zone,
+    FrictionLoss,
+    ZetaTotal,
+    LocalLoss,
+    DeviceLoss,
+    TotalLoss,
+    OnIndex,
+};
+inline constexpr int kCircuitColumnCount = 21;
+inline constexpr int kTypedColumnCount = 11; // Section to Remark
+
+struct CircuitColumnInfo {
+    CircuitColumn column;
+    const char* title; // also the heading it is saved and copied under
+    int width;         // in average characters of the window's font
+    bool alignRight;
+};
+const std::array<CircuitColumnInfo, kCircuitColumnCount>& CircuitColumns();
+
+// A setting above the table: its label and its entry's width in average
+// characters. Series and Material are drop-down lists, the rest entries.
+struct CircuitSettingInfo {
+    files::CircuitSettingKey key;
+    const char* label;
+    int width;
+};
+const std::array<CircuitSettingInfo, files::kCircuitSettingCount>& CircuitSettings();
+
+// The window's commands, in its menus' order, with their keys.
+enum class CircuitCommand {
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Close,
+    Undo,
+    Redo,
+    Copy,
+    Paste,
+    InsertRow,
+    DeleteRows,
+    SelectAll,
+};
+inline constexpr int kCircuitCommandCount = 12;
+
+struct CircuitCommandInfo {
+    CircuitCommand command;
+    int menu;             // 0 文件, 1 编辑
+    const char* text;     // with its access key: "打开(&O)…"
+    const char* shortcut; // as the menu shows it: "Ctrl+O"; "" for none
+    bool separatorBefore;
+};
+const std::array<CircuitCommandInfo, kCircuitCommandCount>& CircuitCommands();
+inline constexpr std::array<const char*, 2> kCircuitMenus = {"文件(&F)", "编辑(&E)"};
+inline constexpr char kRecentFilesMenu[] = "最近打开的文件(&R)";
+inline constexpr int kMaxRecentFiles = 8;
+
+// Where the calculator opens the circuit window: its entries' menus, and on
+// Windows its system menu.
+inline constexpr char kOpenCircuitItem[] = "管路水力计算…";
+
+inline constexpr char kCircuitCaption[] = "管路水力计算";
+inline constexpr char kUntitled[] = "未命名";
+inline constexpr char kPathsTitle[] = "环路";
+inline constexpr std::array<const char*, 4> kPathColumns = {"环路", "总阻力(kPa)", "不平衡率(%)", ""};
+inline constexpr char kCustomRoughnessItem[] = "（按粗糙度）";
+inline constexpr char kMarkedCellsNote[] = "灰色斜体：按节点流量平衡推算的流量、按限值选定的管径";
+inline constexpr char kFileFilter[] = "管路文件 (*.csv);;所有文件 (*)";
+inline constexpr char kOpenCaption[] = "打开管路";
+inline constexpr char kSaveCaption[] = "保存管路";
+// "%1" is the file's name.
+inline constexpr char kSavePrompt[] = "是否保存对“%1”的修改？";
+inline constexpr char kSaveButton[] = "保存(&S)";
+inline constexpr char kDiscardButton[] = "不保存(&N)";
+inline constexpr char kCancelButton2[] = "取消";
+inline constexpr char kOpenFailed[] = "无法打开“%1”：";
+inline constexpr char kSaveFailed[] = "无法保存“%1”：";
+inline constexpr char kPasteFailed[] = "无法粘贴：";
+inline constexpr char kReady[] = "就绪";
+// The status bar where the circuit cannot be calculated as a whole.
+inline constexpr char kNetworkProblems[] = "管网有误：";
+
+// The typed column of a circuit file's column (a files::CircuitField), or
+// -1 for one the window keeps as the file has it (a row's own roughness or
+// water) or none.
+int TypedColumnOf(int field);
+
+// "管路水力计算 - circuit.csv*": the window's caption for a file, starred
+// while it has unsaved changes.
+std::string CircuitCaption(const std::string& path, bool modified);
+// The name of a file in a path, either slash.
+std::string FileNameOf(const std::string& path);
+// "%1" in a message replaced by text.
+std::string WithName(std::string_view message, std::string_view text);
+
+} // namespace vendrel::form
