@@ -1,5 +1,7 @@
 #include "ui/form/circuitform.h"
 
+#include <charconv>
+
 namespace vendrel::form {
 
 const std::array<CircuitColumnInfo, kCircuitColumnCount>& CircuitColumns()
@@ -80,6 +82,34 @@ int TypedColumnOf(int field)
             return static_cast<int>(c);
     }
     return -1;
+}
+
+std::string NumbersText(const std::vector<int>& numbers)
+{
+    std::string text;
+    for (const int number : numbers)
+        text += (text.empty() ? "" : " ") + std::to_string(number);
+    return text;
+}
+
+std::vector<int> NumbersFrom(const std::string& text)
+{
+    std::vector<int> numbers;
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
+    while (at < end) {
+        while (at < end && *at == ' ')
+            ++at;
+        if (at == end)
+            break;
+        int number = 0;
+        const auto [next, failure] = std::from_chars(at, end, number);
+        if (failure != std::errc() || (next < end && *next != ' '))
+            return {};
+        numbers.push_back(number);
+        at = next;
+    }
+    return numbers;
 }
 
 std::string FileNameOf(const std::string& path)

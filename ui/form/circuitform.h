@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The circuit window as both front ends show it: the columns of its table,
 // the settings above it, its commands and every text it shows. A front end
@@ -108,6 +109,17 @@ inline constexpr char kPasteFailed[] = "无法粘贴：";
 inline constexpr char kReady[] = "就绪";
 // The status bar where the circuit cannot be calculated as a whole.
 inline constexpr char kNetworkProblems[] = "管网有误：";
+
+// What the window remembers for the user, the platform's way (QSettings,
+// the registry): its size in device-independent pixels ("900 600"), its
+// columns' widths likewise ("60 60 …", one per column of the table as it
+// opens), and the files recently opened, one per line, newest first.
+inline constexpr char kWindowSizeSetting[] = "circuit/windowSize";
+inline constexpr char kColumnWidthsSetting[] = "circuit/columnWidths";
+inline constexpr char kRecentFilesSetting[] = "circuit/recentFiles";
+std::string NumbersText(const std::vector<int>& numbers);
+// The whole numbers of such a text; none where any is not one.
+std::vector<int> NumbersFrom(const std::string& text);
 
 // The typed column of a circuit file's column (a files::CircuitField), or
 // -1 for one the window keeps as the file has it (a row's own roughness or
