@@ -6,8 +6,10 @@
 # windows side by side as docs/screenshot-sizes.png. With "colebrook", the
 # cooling water of an open system: 115 m³/h, K 0.5 mm, water at 32 °C, in
 # GB/T 3091 pipe, where the calculator fails at DN150 and the size window
-# takes Colebrook–White (docs/screenshot-sizes-colebrook.png).
-#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook]
+# takes Colebrook–White (docs/screenshot-sizes-colebrook.png). With
+# "circuit", the circuit window on the example circuit of res/examples
+# (docs/screenshot-circuit.png).
+#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook|circuit]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/ui/qt/vendrel}
@@ -15,8 +17,15 @@ scene=${3:-example}
 default_output=docs/screenshot.png
 [ "$scene" = sizes ] && default_output=docs/screenshot-sizes.png
 [ "$scene" = colebrook ] && default_output=docs/screenshot-sizes-colebrook.png
+[ "$scene" = circuit ] && default_output=docs/screenshot-circuit.png
 output=${2:-$default_output}
 caption='^计算空调水管比摩阻\(迭代\)$' # a regular expression
+arguments=()
+if [ "$scene" = circuit ]; then
+    caption='^管路水力计算 - circuit.csv$'
+    arguments=(--circuit res/examples/circuit.csv)
+    xvfb_screen=1920x1000x24
+fi
 
 source scripts/xvfb.sh
 # The user's settings and series of this run only; the size window opens on
@@ -29,13 +38,20 @@ mkdir -p "$XDG_CONFIG_HOME/Vendrel"
 openbox >/dev/null 2>&1 &
 xvfb_children+=("$!")
 sleep 0.5
-"$program" &
+"$program" "${arguments[@]}" &
 xvfb_children+=("$!")
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
 sleep 0.5
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 mkdir -p "$(dirname "$output")"
+if [ "$scene" = circuit ]; then
+    xdotool windowmove "$window" 10 10
+    sleep 0.7
+    import -window "$window" -frame "$output" 2>/dev/null || import -window "$window" "$output"
+    echo "saved $output"
+    exit 0
+fi
 if [ "$scene" = colebrook ]; then
     xdotool type --delay 50 --window "$window" '115'
     xdotool key --window "$window" Tab Tab ctrl+a

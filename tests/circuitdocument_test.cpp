@@ -143,9 +143,35 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
     ASSERT_TRUE(document.SetCell(document.RowCount(), Col(C::Section), "X1"));
     ASSERT_TRUE(document.SetCell(document.RowCount() - 1, Col(C::From), "N4"));
     ASSERT_TRUE(document.SetCell(document.RowCount() - 1, Col(C::To), "M9"));
+    ASSERT_TRUE(document.SetCell(document.RowCount() - 1, Col(C::Length), "5"));
     ASSERT_FALSE(document.NetworkProblems().empty());
     EXPECT_EQ(document.SummaryText(), "");
     EXPECT_EQ(document.CellText(0, Col(C::Velocity) + results), "1.489756");
+    EXPECT_EQ(document.CellMessage(document.RowCount() - 1, Col(C::Velocity) + results),
+        "流量待按节点流量平衡推算，但管网有误，无从推算");
+}
+
+// A file's columns the window has none of (a row's own water, the user's
+// notes) are shown, used and saved back as they were.
+TEST(CircuitDocument, KeepsTheFilesOwnColumns)
+{
+    const std::string path = TempFile("own.csv");
+    std::ofstream(path, std::ios::binary) << "管段,起点,终点,流量,长度,管径,水温(°C),图号\n"
+                                             "A,P,Q,10,5,50,60,M-01\n";
+    CircuitDocument document{files::UserLibrary()};
+    std::string error;
+    ASSERT_TRUE(document.Open(path, error)) << error;
+    ASSERT_EQ(document.ColumnCount(), kCircuitColumnCount + 2);
+    EXPECT_EQ(document.ColumnTitle(kTypedColumnCount + 1), "图号");
+    EXPECT_EQ(document.CellText(0, kTypedColumnCount + 1), "M-01");
+    EXPECT_EQ(document.CellText(0, Col(C::FrictionRate) + 2),
+        "59.456863"); // water at 60 °C, as vendrel-calc --temperature 60
+    ASSERT_TRUE(document.Save(path, error)) << error;
+    std::ifstream saved(path, std::ios::binary);
+    std::ostringstream text;
+    text << saved.rdbuf();
+    EXPECT_NE(text.str().find("水温(°C),图号\r\nA,P,Q,10,5,,50,,,,,60,M-01\r\n"), std::string::npos) << text.str();
+    std::filesystem::remove(path);
 }
 
 // Settings: each of a pair clears the other, and one that cannot be used is

@@ -284,7 +284,7 @@ private slots:
         QTest::addColumn<int>("entry");
         QTest::addColumn<int>("key"); // 0 for the mouse
         QTest::addColumn<QString>("last");
-        QTest::newRow("flow, mouse") << int(IDC_FLOW) << 0 << Utf8("全选");
+        QTest::newRow("flow, mouse") << int(IDC_FLOW) << 0 << Utf8("管路水力计算…");
         QTest::newRow("viscosity, Menu key") << int(IDC_VISCOSITY) << int(Qt::Key_Menu) << Utf8("按水温计算…");
         QTest::newRow("roughness, Shift+F10") << int(IDC_ROUGHNESS) << int(Qt::Key_F10) << Utf8("按管材选取");
         QTest::newRow("diameter, mouse") << int(IDC_DIAMETER) << 0 << Utf8("选择标准管径…");

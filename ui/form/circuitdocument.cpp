@@ -157,8 +157,9 @@ std::string CircuitDocument::CellMessage(int row, int column) const
         }
         return message;
     }
+    // Why a section was not calculated, where none of its cells says so.
     const int section = m_sectionOfRow[static_cast<std::size_t>(row)];
-    if (section < 0 || m_result.sections.empty())
+    if (section < 0 || m_result.sections.empty() || !m_sections[static_cast<std::size_t>(section)].problem.empty())
         return {};
     return ChineseProblem(m_result.sections[static_cast<std::size_t>(section)].problem);
 }

@@ -1,6 +1,8 @@
 #include "ui/qt/frictiondlg.h"
 
 #include "ui/form/aidforms.h"
+#include "ui/form/circuitform.h"
+#include "ui/qt/circuitwnd.h"
 #include "ui/qt/dialogfont.h"
 #include "ui/qt/formwidgets.h"
 #include "ui/qt/sizedlg.h"
@@ -157,9 +159,22 @@ QLineEdit* CFrictionDlg::control(form::ControlId id) const
     return found != m_edits.end() ? found->second : nullptr;
 }
 
+CFrictionDlg::~CFrictionDlg() = default;
+
 int CFrictionDlg::DoModal()
 {
+    // Modal to no other window: the circuit window opened from it is used alongside.
+    setWindowModality(Qt::WindowModal);
     return exec();
+}
+
+void CFrictionDlg::OnOpenCircuit()
+{
+    if (!m_circuitWindow)
+        m_circuitWindow = std::make_unique<CCircuitWnd>();
+    m_circuitWindow->show();
+    m_circuitWindow->raise();
+    m_circuitWindow->activateWindow();
 }
 
 void CFrictionDlg::showEvent(QShowEvent* event)
@@ -212,6 +227,10 @@ bool CFrictionDlg::eventFilter(QObject* watched, QEvent* event)
 std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
 {
     std::unique_ptr<QMenu> menu(m_edits.at(id)->createStandardContextMenu());
+    // The circuit window, for every entry, before the entry's own aid, which ends the menu.
+    menu->addSeparator();
+    connect(menu->addAction(QString::fromUtf8(form::kOpenCircuitItem)), &QAction::triggered, this,
+        &CFrictionDlg::OnOpenCircuit, Qt::QueuedConnection);
     const form::EntryAid aid = form::AidFor(id);
     if (aid != form::EntryAid::None)
         menu->addSeparator();

@@ -15,6 +15,8 @@ class QMenu;
 
 namespace vendrel::ui {
 
+class CCircuitWnd;
+
 // The calculator: four entries, five results, a status line and two buttons,
 // built from the form description. "计算" (or Enter) calculates from what the
 // entries hold and leaves the dialog open; "退出", Esc or the close box end it.
@@ -24,6 +26,7 @@ class CFrictionDlg : public QDialog, public form::FrictionDlgBase {
 
 public:
     explicit CFrictionDlg(QWidget* parent = nullptr);
+    ~CFrictionDlg() override;
 
     // Opens the dialog and waits until it is closed.
     int DoModal();
@@ -33,8 +36,13 @@ public:
     // The widget made for the form's control at index, in template order.
     QWidget* widgetAt(int index) const { return m_widgets.at(static_cast<std::size_t>(index)); }
 
-    // An entry's context menu: the editing commands, then its aid.
+    // An entry's context menu: the editing commands, the circuit window, then its aid.
     std::unique_ptr<QMenu> createEntryMenu(form::ControlId id);
+
+    // The circuit window opened from the calculator, if it was; it outlives
+    // the calculator's closing until its own work is saved or given up.
+    CCircuitWnd* circuitWindow() const { return m_circuitWindow.get(); }
+    void OnOpenCircuit();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,6 +72,7 @@ private:
     std::vector<QWidget*> m_widgets;               // one per form control
     std::map<form::ControlId, QLineEdit*> m_edits; // the ten bound texts
     QString m_lastTemperature = QStringLiteral("10");
+    std::unique_ptr<CCircuitWnd> m_circuitWindow;
 };
 
 } // namespace vendrel::ui

@@ -11,11 +11,13 @@
 
 namespace {
 
-const char kUsage[] = R"(Usage: vendrel [--help | --version]
+const char kUsage[] = R"(Usage: vendrel [--circuit [FILE] | --help | --version]
 
 Opens the calculator for the friction loss of air-conditioning water pipes
-(计算空调水管比摩阻). It needs a graphical desktop session; in a terminal or a
-script use vendrel-calc (see 'vendrel-calc --help').
+(计算空调水管比摩阻). With --circuit, opens the hydraulic calculation of a
+circuit (管路水力计算) instead, with FILE, a circuit file as vendrel-calc
+--circuit reads it, if one is given. It needs a graphical desktop session; in
+a terminal or a script use vendrel-calc (see 'vendrel-calc --help').
 )";
 
 const char kNeedsDesktop[] = "The calculator needs a graphical desktop session; in a terminal or a script use "

@@ -1,0 +1,94 @@
+#include "ui/qt/circuitsettingsbar.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace vendrel::ui {
+namespace {
+
+using Key = files::CircuitSettingKey;
+
+// The material, roughness and water on the first line, the limits on the second.
+constexpr int kFirstLine = 5;
+
+} // namespace
+
+CircuitSettingsBar::CircuitSettingsBar(form::CircuitDocument& document, QWidget* parent)
+    : QWidget(parent)
+    , m_document(document)
+{
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(6, 6, 6, 2);
+    const int character = QFontMetrics(font()).averageCharWidth();
+    int index = 0;
+    for (const form::CircuitSettingInfo& setting : form::CircuitSettings()) {
+        auto* label = new QLabel(QString::fromUtf8(setting.label), this);
+        QWidget* entry = nullptr;
+        if (setting.key == Key::Series || setting.key == Key::Material) {
+            auto* choice = new QComboBox(this);
+            choice->setMinimumContentsLength(setting.width);
+            choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            (setting.key == Key::Series ? m_series : m_material) = choice;
+            entry = choice;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setFixedWidth(character * (setting.width + 3));
+            connect(edit, &QLineEdit::textEdited, this, [this, key = setting.key](const QString& text) {
+                if (m_document.SetSetting(key, text.toStdString()))
+                    emit edited();
+            });
+            entry = edit;
+        }
+        label->setBuddy(entry);
+        m_entries[static_cast<std::size_t>(setting.key)] = entry;
+        const int line = index < kFirstLine ? 0 : 1;
+        const int place = index < kFirstLine ? index : index - kFirstLine;
+        layout->addWidget(label, line, place * 2, Qt::AlignRight);
+        layout->addWidget(entry, line, place * 2 + 1, Qt::AlignLeft);
+        ++index;
+    }
+    layout->setColumnStretch(2 * kFirstLine, 1);
+    for (int series = 0; series < m_document.SeriesCount(); ++series)
+        m_series->addItem(QString::fromStdString(m_document.SeriesItem(series)));
+    for (int material = 0; material < m_document.MaterialCount(); ++material)
+        m_material->addItem(QString::fromStdString(m_document.MaterialItem(material)));
+    m_material->addItem(QString::fromUtf8(form::kCustomRoughnessItem));
+    connect(m_series, &QComboBox::activated, this, [this](int series) {
+        if (m_document.ChooseSeries(series))
+            emit edited();
+    });
+    connect(m_material, &QComboBox::activated, this, [this](int material) {
+        if (m_document.ChooseMaterial(material < m_document.MaterialCount() ? material : -1))
+            emit edited();
+    });
+    refresh();
+}
+
+void CircuitSettingsBar::refresh()
+{
+    m_series->setCurrentIndex(m_document.SeriesChosen());
+    const int material = m_document.MaterialChosen();
+    m_material->setCurrentIndex(material >= 0 ? material : m_document.MaterialCount());
+    for (const form::CircuitSettingInfo& setting : form::CircuitSettings()) {
+        QWidget* entry = m_entries[static_cast<std::size_t>(setting.key)];
+        const std::string message = m_document.SettingMessage(setting.key);
+        entry->setToolTip(QString::fromStdString(message));
+        entry->setStyleSheet(message.empty() ? QString() : QStringLiteral("background: #f8c8c8"));
+        auto* edit = qobject_cast<QLineEdit*>(entry);
+        if (edit == nullptr)
+            continue;
+        // Rewriting the text being typed would move its cursor.
+        const QString text = QString::fromStdString(m_document.SettingText(setting.key));
+        if (edit->text() != text)
+            edit->setText(text);
+        QPalette colours = edit->palette();
+        colours.setColor(QPalette::Text,
+            m_document.SettingDerived(setting.key) ? QColor(0x70, 0x70, 0x70) : palette().color(QPalette::Text));
+        edit->setPalette(colours);
+    }
+}
+
+} // namespace vendrel::ui
