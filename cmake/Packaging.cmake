@@ -50,7 +50,9 @@ install(FILES res/examples/schedule.csv res/examples/gb3091-series.csv res/examp
 
 if(VENDREL_BUILD_GUI)
     install(TARGETS vendrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES res/${VENDREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    # The calculator's menu entry, and the circuit window's.
+    install(FILES res/${VENDREL_APP_ID}.desktop res/${VENDREL_APP_ID}.Circuit.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     foreach(size 16 32 48 64 128 256)
         install(FILES res/icons/vendrel-${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

@@ -46,7 +46,7 @@ sleep 0.5
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 mkdir -p "$(dirname "$output")"
 if [ "$scene" = circuit ]; then
-    xdotool windowmove "$window" 10 10
+    xdotool windowmove "$window" 40 40
     sleep 0.7
     import -window "$window" -frame "$output" 2>/dev/null || import -window "$window" "$output"
     echo "saved $output"

@@ -17,6 +17,7 @@ cmake --install "$build" --prefix "$stage/usr" >/dev/null
 expected=(
     usr/bin/vendrel
     usr/bin/vendrel-calc
+    usr/share/applications/org.vendrel.Vendrel.Circuit.desktop
     usr/share/applications/org.vendrel.Vendrel.desktop
     usr/share/doc/vendrel/changelog.Debian.gz
     usr/share/doc/vendrel/copyright
@@ -46,7 +47,11 @@ for size in 16 32 48 64 128 256; do
         fail "the ${size}x$size icon is not $size px"
 done
 
-desktop-file-validate "$stage/usr/share/applications/org.vendrel.Vendrel.desktop" || fail "desktop-file-validate"
+for entry in org.vendrel.Vendrel org.vendrel.Vendrel.Circuit; do
+    desktop-file-validate "$stage/usr/share/applications/$entry.desktop" || fail "desktop-file-validate $entry"
+done
+grep -qx 'Exec=vendrel --circuit %f' "$stage/usr/share/applications/org.vendrel.Vendrel.Circuit.desktop" ||
+    fail "the circuit window's menu entry does not open it"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" >"$work/appstream" ||
     { cat "$work/appstream"; fail "appstreamcli validate"; }
 grep -A1 "<release version=\"$version\"" "$stage/usr/share/metainfo/org.vendrel.Vendrel.metainfo.xml" |

@@ -22,11 +22,12 @@ check() {
 }
 
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
-check 0 "Usage: vendrel [--help | --version]" "${no_display[@]}" "$vendrel" --help
+check 0 "Usage: vendrel [--circuit [FILE] | --help | --version]" "${no_display[@]}" "$vendrel" --help
 check 0 "vendrel $version" "${no_display[@]}" "$vendrel" --version
 check 1 "cannot write to standard output" sh -c '"$0" --help >/dev/full' "$vendrel"
 check 1 "vendrel: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). The calculator needs a graphical desktop session; in a terminal or a script use vendrel-calc" \
     "${no_display[@]}" "$vendrel"
+check 1 "vendrel: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)." "${no_display[@]}" "$vendrel" --circuit c.csv
 # A display that is named but cannot be reached: Qt would abort (status 134).
 check 1 "vendrel: cannot open a window on this display." "${no_display[@]}" DISPLAY=:9999 "$vendrel"
 

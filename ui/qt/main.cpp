@@ -84,7 +84,10 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral(VENDREL_PRODUCT_NAME)); // ~/.config/Vendrel/ for settings
     QApplication::setApplicationName(QStringLiteral(VENDREL_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VENDREL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.vendrel.Vendrel"));
+    // The menu entry a window belongs to, for the desktop's task switcher.
+    const bool circuit = QCoreApplication::arguments().contains(QStringLiteral("--circuit"));
+    QApplication::setDesktopFileName(
+        circuit ? QStringLiteral("org.vendrel.Vendrel.Circuit") : QStringLiteral("org.vendrel.Vendrel"));
     vendrel::ui::InstallQtChineseTranslation(application);
     vendrel::ui::theApp.InitInstance();
     return 0;
