@@ -129,11 +129,12 @@ void CircuitModel::refresh()
 PathModel::PathModel(const form::CircuitDocument& document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document)
+    , m_rows(static_cast<int>(document.Paths().size()))
 { }
 
 int PathModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_document.Paths().size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int PathModel::columnCount(const QModelIndex& parent) const
@@ -170,7 +171,15 @@ QVariant PathModel::headerData(int section, Qt::Orientation orientation, int rol
 
 void PathModel::refresh()
 {
+    // As many paths as before, as after most edits: their texts shown again, the view kept.
+    const int rows = static_cast<int>(m_document.Paths().size());
+    if (rows == m_rows) {
+        if (rows > 0)
+            emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
+        return;
+    }
     beginResetModel();
+    m_rows = rows;
     endResetModel();
 }
 

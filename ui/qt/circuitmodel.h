@@ -52,6 +52,7 @@ public:
 
 private:
     const form::CircuitDocument& m_document;
+    int m_rows = 0;
 };
 
 } // namespace vendrel::ui

@@ -74,9 +74,12 @@ void CircuitSettingsBar::refresh()
     m_material->setCurrentIndex(material >= 0 ? material : m_document.MaterialCount());
     for (const form::CircuitSettingInfo& setting : form::CircuitSettings()) {
         QWidget* entry = m_entries[static_cast<std::size_t>(setting.key)];
-        const std::string message = m_document.SettingMessage(setting.key);
-        entry->setToolTip(QString::fromStdString(message));
-        entry->setStyleSheet(message.empty() ? QString() : QStringLiteral("background: #f8c8c8"));
+        // A style sheet set again would style the whole bar again, on every edit.
+        const QString message = QString::fromStdString(m_document.SettingMessage(setting.key));
+        if (entry->toolTip() != message) {
+            entry->setToolTip(message);
+            entry->setStyleSheet(message.isEmpty() ? QString() : QStringLiteral("background: #f8c8c8"));
+        }
         auto* edit = qobject_cast<QLineEdit*>(entry);
         if (edit == nullptr)
             continue;
@@ -84,10 +87,13 @@ void CircuitSettingsBar::refresh()
         const QString text = QString::fromStdString(m_document.SettingText(setting.key));
         if (edit->text() != text)
             edit->setText(text);
-        QPalette colours = edit->palette();
-        colours.setColor(QPalette::Text,
-            m_document.SettingDerived(setting.key) ? QColor(0x70, 0x70, 0x70) : palette().color(QPalette::Text));
-        edit->setPalette(colours);
+        const QColor colour
+            = m_document.SettingDerived(setting.key) ? QColor(0x70, 0x70, 0x70) : palette().color(QPalette::Text);
+        if (edit->palette().color(QPalette::Text) != colour) {
+            QPalette colours = edit->palette();
+            colours.setColor(QPalette::Text, colour);
+            edit->setPalette(colours);
+        }
     }
 }
 
