@@ -3,6 +3,7 @@
 #include "ui/form/entryaids.h"
 #include "ui/form/frictionform.h"
 #include "ui/win32/entrymenu.h"
+#include "ui/win32/registry.h"
 #include "ui/win32/resource.h"
 #include "ui/win32/sizedlg.h"
 #include "ui/win32/temperaturedlg.h"
@@ -19,8 +20,6 @@ static_assert(form::ID_CALCULATE == IDOK && form::ID_EXIT == IDCANCEL, "the butt
 // Posted by WM_INITDIALOG: the warning about the user's files, once the
 // calculator is on the screen beneath it.
 constexpr UINT kShowLibraryWarnings = WM_APP + 1;
-// Settings under HKEY_CURRENT_USER, the place of a user's own.
-constexpr wchar_t kSettingsKey[] = L"Software\\Vendrel";
 
 HICON LoadAppIcon(int sizeMetricX, int sizeMetricY)
 {
@@ -187,24 +186,12 @@ bool CFrictionDlg::OnPaint()
 
 std::string CFrictionDlg::Setting(const std::string& key) const
 {
-    wchar_t value[512];
-    DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, Utf16(key).c_str(), RRF_RT_REG_SZ, nullptr, value, &size)
-        != ERROR_SUCCESS)
-        return {};
-    return Utf8(value);
+    return ReadSetting(key);
 }
 
 void CFrictionDlg::SaveSetting(const std::string& key, const std::string& value)
 {
-    HKEY settings = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &settings, nullptr)
-        != ERROR_SUCCESS)
-        return; // not remembered, as where the registry is read-only
-    const std::wstring text = Utf16(value);
-    RegSetValueExW(settings, Utf16(key).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(settings);
+    WriteSetting(key, value);
 }
 
 std::string CFrictionDlg::ControlText(form::ControlId id) const
