@@ -9,7 +9,7 @@ seconds=${1:-300}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" >/dev/null
 
-for target in calculate_fuzz csvreader_fuzz seriesfile_fuzz circuitreader_fuzz; do
+for target in calculate_fuzz csvreader_fuzz seriesfile_fuzz circuitreader_fuzz circuitpaste_fuzz; do
     corpus=$(mktemp -d)
     seeds=fuzz/corpus/${target%_fuzz}
     echo "== $target: $seconds s"

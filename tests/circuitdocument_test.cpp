@@ -80,6 +80,11 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
     }
     EXPECT_EQ(typed.CellText(0, Col(C::Diameter)), "154.08");
     EXPECT_TRUE(typed.Look(0, Col(C::Diameter)).derived);
+    // The whole table copied out to a spreadsheet and pasted back: the same circuit.
+    CircuitDocument back{files::UserLibrary()};
+    ASSERT_TRUE(back.Paste(0, 0, typed.CopyAll(), error)) << error;
+    EXPECT_EQ(back.CopyAll(), typed.CopyAll());
+    EXPECT_EQ(back.CellEditText(0, Col(C::Diameter)), "");
 
     // Saved, it opens again the same, settings and all, as a file for Excel.
     ASSERT_TRUE(typed.SetSetting(Key::HeadMargin, "20"));

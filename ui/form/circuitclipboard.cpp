@@ -1,5 +1,6 @@
 // The circuit window's clipboard: tab-separated text as spreadsheets copy
 // and paste it, a cell holding a tab, a quote or a line end in quotes.
+#include "design/sizing.h"
 #include "files/columns.h"
 
 #include "ui/form/circuitdocument.h"
@@ -55,6 +56,20 @@ std::vector<std::vector<std::string>> SplitTabbed(const std::string& text)
     return rows;
 }
 
+// A row copied out of the window has both its nominal size and the bore it
+// showed for it: pasted back, the size is what was typed.
+void DropShownBore(std::vector<std::string>& row, const design::PipeSeries& series)
+{
+    std::string& nominal = row[static_cast<std::size_t>(CircuitColumn::Nominal)];
+    std::string& diameter = row[static_cast<std::size_t>(CircuitColumn::Diameter)];
+    if (nominal.empty() || diameter.empty())
+        return;
+    for (const design::PipeSize& size : series) {
+        if (design::SameIgnoringCase(size.nominal, nominal) && design::DiameterText(size.Inside()) == diameter)
+            diameter.clear();
+    }
+}
+
 } // namespace
 
 std::string CircuitDocument::CopyText(int top, int left, int bottom, int right, bool headings) const
@@ -91,14 +106,27 @@ bool CircuitDocument::Paste(int row, int column, const std::string& text, std::s
     // Headings the table knows, the section's among them: rows of a section list.
     std::vector<int> columnOf(lines[0].size(), -1);
     bool sections = false;
+    std::vector<bool> taken(static_cast<std::size_t>(kTypedColumnCount + ExtraColumns()));
     for (std::size_t c = 0; c < lines[0].size(); ++c) {
-        const std::string_view name = files::ColumnName(lines[0][c]);
+        const std::string& heading = lines[0][c];
+        // The window's own results, copied out with the rest, are not typed back in.
+        bool result = false;
+        for (int column = kTypedColumnCount + ExtraColumns(); column < ColumnCount(); ++column)
+            result = result || heading == ColumnTitle(column);
+        if (result)
+            continue;
+        const std::string_view name = files::ColumnName(heading);
         for (int typed = 0; typed < kTypedColumnCount + ExtraColumns() && columnOf[c] < 0; ++typed) {
             if (name == files::ColumnName(ColumnTitle(typed)))
                 columnOf[c] = typed;
         }
         if (columnOf[c] < 0) // the other names a circuit file may give it
-            columnOf[c] = TypedColumnOf(files::CircuitFieldOf(lines[0][c]));
+            columnOf[c] = TypedColumnOf(files::CircuitFieldOf(heading));
+        // A second heading of one sense: the first stands.
+        if (columnOf[c] >= 0 && taken[static_cast<std::size_t>(columnOf[c])])
+            columnOf[c] = -1;
+        if (columnOf[c] >= 0)
+            taken[static_cast<std::size_t>(columnOf[c])] = true;
         sections = sections || columnOf[c] == static_cast<int>(CircuitColumn::Section);
     }
     Remember();
@@ -112,6 +140,8 @@ bool CircuitDocument::Paste(int row, int column, const std::string& text, std::s
                     cells[static_cast<std::size_t>(columnOf[c])] = lines[l][c];
             }
         }
+        for (std::vector<std::string>& cells : added)
+            DropShownBore(cells, *m_resolved.series);
         m_rows.insert(m_rows.begin() + row, added.begin(), added.end());
     } else {
         for (std::size_t l = 0; l < lines.size(); ++l) {
@@ -123,6 +153,7 @@ bool CircuitDocument::Paste(int row, int column, const std::string& text, std::s
                 if (target >= 0 && target < static_cast<int>(width))
                     m_rows[r][static_cast<std::size_t>(target)] = lines[l][c];
             }
+            DropShownBore(m_rows[r], *m_resolved.series);
         }
     }
     Changed();

@@ -64,6 +64,11 @@ std::string ChineseProblem(const std::string& problem)
             compiled.emplace_back(std::regex(pattern), chinese);
         return compiled;
     }();
+    // std::regex recurses per character: a message quoting a cell pasted
+    // whole from elsewhere is shown as it is, not matched.
+    constexpr std::size_t kLongest = 2000;
+    if (problem.size() > kLongest)
+        return problem;
     std::smatch match;
     for (const auto& [pattern, chinese] : kMessages) {
         if (std::regex_match(problem, match, pattern))
