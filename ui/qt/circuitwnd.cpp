@@ -95,7 +95,11 @@ CCircuitWnd::CCircuitWnd(QWidget* parent)
     m_table->setFocus();
 }
 
-CCircuitWnd::~CCircuitWnd() = default;
+CCircuitWnd::~CCircuitWnd()
+{
+    // The tables and the settings show the document: gone before it is.
+    std::unique_ptr<QWidget> shown(takeCentralWidget());
+}
 
 QTableView* CCircuitWnd::table() const
 {
