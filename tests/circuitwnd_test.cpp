@@ -1,15 +1,21 @@
 #include "ui/qt/circuitwnd.h"
 #include "ui/qt/qtchinese.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QBrush>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -173,6 +179,37 @@ private slots:
         QCOMPARE(copied[2].section(QLatin1Char('\t'), 0, 0), QStringLiteral("B"));
         QCOMPARE(copied[2].section(QLatin1Char('\t'), result(CircuitColumn::Velocity), result(CircuitColumn::Velocity)),
             cell(1, result(CircuitColumn::Velocity)));
+    }
+
+    // Closing with unsaved work asks first: 取消 keeps the window, 不保存 lets it go.
+    // Its size, its columns and the file opened are there the next time.
+    void asksBeforeLosingWorkAndRemembersItsLayout()
+    {
+        QVERIFY(m_wnd->openFile(QStringLiteral(VENDREL_EXAMPLES "/circuit.csv")));
+        type(0, Column(CircuitColumn::Length), QStringLiteral("20"));
+        const std::pair<const char*, bool> answers[] = {{"取消", true}, {"不保存(&N)", false}};
+        QSize closed;
+        for (const auto& [answer, staysOpen] : answers) {
+            QTimer::singleShot(0, this, [answer = answer] {
+                for (QAbstractButton* button : QApplication::activeModalWidget()->findChildren<QAbstractButton*>()) {
+                    if (button->text() == Utf8(answer))
+                        button->click();
+                }
+            });
+            m_wnd->resize(700, 500);
+            m_wnd->table()->setColumnWidth(0, 77);
+            closed = m_wnd->size();
+            m_wnd->close();
+            QCOMPARE(m_wnd->isVisible(), staysOpen);
+        }
+        m_wnd = std::make_unique<CCircuitWnd>();
+        QCOMPARE(m_wnd->size(), closed.boundedTo(QGuiApplication::primaryScreen()->availableSize()));
+        QCOMPARE(m_wnd->table()->columnWidth(0), 77);
+        const QList<QAction*> recent = m_wnd->findChild<QMenu*>()->actions();
+        QVERIFY(std::any_of(recent.begin(), recent.end(), [](const QAction* action) {
+            return action->menu() && !action->menu()->actions().isEmpty()
+                && action->menu()->actions()[0]->text().endsWith(QStringLiteral("/circuit.csv"));
+        }));
     }
 
     // Insert, Delete, Ctrl+Z and Ctrl+Y on the table; F2 edits what is there; a cell

@@ -37,15 +37,15 @@ const std::array<CircuitSettingInfo, files::kCircuitSettingCount>& CircuitSettin
 {
     using K = files::CircuitSettingKey;
     static const std::array<CircuitSettingInfo, files::kCircuitSettingCount> settings = {{
-        {K::Series, "管道系列：", 30},
-        {K::Material, "管材：", 24},
-        {K::Roughness, "粗糙度(mm)：", 6},
-        {K::Temperature, "水温(°C)：", 5},
-        {K::Viscosity, "运动粘滞系数(10⁻⁶ m²/s)：", 7},
-        {K::MaxRate, "比摩阻限值(Pa/m)：", 5},
-        {K::MaxVelocity, "流速限值(m/s)：", 5},
-        {K::HeadMargin, "扬程余量(%)：", 4},
-        {K::MaxImbalance, "不平衡率限值(%)：", 4},
+        {K::Series, "管道系列：", 30, 0},
+        {K::Material, "管材：", 24, 0},
+        {K::Roughness, "粗糙度(mm)：", 6, 1},
+        {K::Temperature, "水温(°C)：", 5, 1},
+        {K::Viscosity, "运动粘滞系数(10⁻⁶ m²/s)：", 7, 1},
+        {K::MaxRate, "比摩阻限值(Pa/m)：", 5, 2},
+        {K::MaxVelocity, "流速限值(m/s)：", 5, 2},
+        {K::HeadMargin, "扬程余量(%)：", 4, 2},
+        {K::MaxImbalance, "不平衡率限值(%)：", 4, 2},
     }};
     return settings;
 }

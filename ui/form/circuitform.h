@@ -53,6 +53,7 @@ struct CircuitSettingInfo {
     files::CircuitSettingKey key;
     const char* label;
     int width;
+    int line; // of three: the series and material, the roughness and water, the limits
 };
 const std::array<CircuitSettingInfo, files::kCircuitSettingCount>& CircuitSettings();
 

@@ -1,8 +1,8 @@
 #include "ui/qt/circuitsettingsbar.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -11,19 +11,21 @@ namespace {
 
 using Key = files::CircuitSettingKey;
 
-// The material, roughness and water on the first line, the limits on the second.
-constexpr int kFirstLine = 5;
-
 } // namespace
 
 CircuitSettingsBar::CircuitSettingsBar(form::CircuitDocument& document, QWidget* parent)
     : QWidget(parent)
     , m_document(document)
 {
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 2);
+    layout->setSpacing(4);
+    std::array<QHBoxLayout*, 3> lines{};
+    for (QHBoxLayout*& line : lines) {
+        line = new QHBoxLayout;
+        layout->addLayout(line);
+    }
     const int character = QFontMetrics(font()).averageCharWidth();
-    int index = 0;
     for (const form::CircuitSettingInfo& setting : form::CircuitSettings()) {
         auto* label = new QLabel(QString::fromUtf8(setting.label), this);
         QWidget* entry = nullptr;
@@ -44,13 +46,14 @@ CircuitSettingsBar::CircuitSettingsBar(form::CircuitDocument& document, QWidget*
         }
         label->setBuddy(entry);
         m_entries[static_cast<std::size_t>(setting.key)] = entry;
-        const int line = index < kFirstLine ? 0 : 1;
-        const int place = index < kFirstLine ? index : index - kFirstLine;
-        layout->addWidget(label, line, place * 2, Qt::AlignRight);
-        layout->addWidget(entry, line, place * 2 + 1, Qt::AlignLeft);
-        ++index;
+        QHBoxLayout* line = lines[static_cast<std::size_t>(setting.line)];
+        if (line->count() > 0)
+            line->addSpacing(character * 2);
+        line->addWidget(label);
+        line->addWidget(entry);
     }
-    layout->setColumnStretch(2 * kFirstLine, 1);
+    for (QHBoxLayout* line : lines)
+        line->addStretch(1);
     for (int series = 0; series < m_document.SeriesCount(); ++series)
         m_series->addItem(QString::fromStdString(m_document.SeriesItem(series)));
     for (int material = 0; material < m_document.MaterialCount(); ++material)

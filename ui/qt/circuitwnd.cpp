@@ -68,6 +68,9 @@ CCircuitWnd::CCircuitWnd(QWidget* parent)
     m_summary->setFont(bold);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notes = new QLabel(below);
+    // Long lines wrap rather than hold the window wide.
+    m_summary->setWordWrap(true);
+    m_notes->setWordWrap(true);
     m_paths = new QTableView(below);
     m_pathModel = new PathModel(*m_document, this);
     m_paths->setModel(m_pathModel);
