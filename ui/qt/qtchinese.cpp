@@ -13,6 +13,8 @@ bool InstallQtChineseTranslation(QCoreApplication& application)
 {
     auto translator = std::make_unique<QTranslator>();
     const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
+    // Qt's own dates and sizes too (the file dialog's): our numbers never go through QLocale.
+    QLocale::setDefault(chinese);
     if (!translator->load(
             chinese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
