@@ -222,26 +222,25 @@ bool CircuitDocument::RemoveRows(int row, int count)
     return true;
 }
 
-bool CircuitDocument::Undo()
+bool CircuitDocument::Step(std::vector<Snapshot>& from, std::vector<Snapshot>& to)
 {
-    if (m_undo.empty())
+    if (from.empty())
         return false;
-    m_redo.push_back(Take());
-    Restore(m_undo.back());
-    m_undo.pop_back();
+    to.push_back(Take());
+    Restore(from.back());
+    from.pop_back();
     Changed();
     return true;
 }
 
+bool CircuitDocument::Undo()
+{
+    return Step(m_undo, m_redo);
+}
+
 bool CircuitDocument::Redo()
 {
-    if (m_redo.empty())
-        return false;
-    m_undo.push_back(Take());
-    Restore(m_redo.back());
-    m_redo.pop_back();
-    Changed();
-    return true;
+    return Step(m_redo, m_undo);
 }
 
 std::string CircuitDocument::SettingText(Key key) const

@@ -138,6 +138,8 @@ private:
     void ResolveSettings();
     Snapshot Take() const;
     void Restore(const Snapshot& snapshot);
+    // Undo or redo: back to the last state of from, this one kept in to.
+    bool Step(std::vector<Snapshot>& from, std::vector<Snapshot>& to);
 
     files::UserLibrary m_library;
     std::string m_path;

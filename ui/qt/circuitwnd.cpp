@@ -206,17 +206,23 @@ void CCircuitWnd::showStatus()
     statusBar()->showMessage(Text(text.empty() ? std::string(form::kReady) : text));
 }
 
-bool CCircuitWnd::openFile(const QString& path)
+bool CCircuitWnd::fileDone(bool done, const char* failed, const QString& path, const std::string& error)
 {
-    std::string error;
-    if (!m_document->Open(path.toStdString(), error)) {
+    if (!done) {
         QMessageBox::warning(this, Text(form::kCircuitCaption),
-            Text(form::WithName(form::kOpenFailed, form::FileNameOf(path.toStdString()))) + QLatin1Char('\n')
-                + Text(error));
+            Text(form::WithName(failed, form::FileNameOf(path.toStdString()))) + QLatin1Char('\n') + Text(error));
         return false;
     }
     addRecentFile(path);
     changed();
+    return true;
+}
+
+bool CCircuitWnd::openFile(const QString& path)
+{
+    std::string error;
+    if (!fileDone(m_document->Open(path.toStdString(), error), form::kOpenFailed, path, error))
+        return false;
     m_table->setCurrentIndex(m_model->index(0, 0));
     return true;
 }
@@ -224,15 +230,7 @@ bool CCircuitWnd::openFile(const QString& path)
 bool CCircuitWnd::saveFile(const QString& path)
 {
     std::string error;
-    if (!m_document->Save(path.toStdString(), error)) {
-        QMessageBox::warning(this, Text(form::kCircuitCaption),
-            Text(form::WithName(form::kSaveFailed, form::FileNameOf(path.toStdString()))) + QLatin1Char('\n')
-                + Text(error));
-        return false;
-    }
-    addRecentFile(path);
-    changed();
-    return true;
+    return fileDone(m_document->Save(path.toStdString(), error), form::kSaveFailed, path, error);
 }
 
 bool CCircuitWnd::maybeSave()
