@@ -156,6 +156,28 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
         "流量待按节点流量平衡推算，但管网有误，无从推算");
 }
 
+// A network that is no circuit says why in the window's words.
+TEST(CircuitDocument, SaysInChineseWhyANetworkIsNoCircuit)
+{
+    const std::pair<const char*, const char*> broken[] = {
+        {"A\tP\tP\t1\t5\t50\n", "管段“A”：起点和终点都是节点“P”"},
+        {"A\tP\tX\t1\t5\t50\nB\tR\tX\t1\t5\t50\nC\tX\tQ\t2\t5\t50\n",
+            "无管段流入的节点不止一个：\"P\", \"R\"；管路只有一个起点（水泵出口）"},
+        {"A\tP\tX\t3\t5\t50\nB\tX\tQ\t1\t5\t50\nC\tX\tQ\t1\t5\t50\n",
+            "节点“X”流量不平衡：流入 3 m³/h（A 3），流出 2 m³/h（B 1, C 1）"},
+        {"A\tP\tX\t3\t5\t50\nB\tX\tQ\t\t5\t50\nC\tX\tQ\t\t5\t50\n",
+            "节点“X”有不止一个管段未给流量（流入：A 3；流出：B ?, C ?），只能空一个"},
+        {"A\tP\tX\t1\t5\t50\nB\tX\tY\t1\t5\t50\nC\tY\tX\t1\t5\t50\nD\tY\tQ\t1\t5\t50\n", "管段“B”：管段构成回路："},
+    };
+    for (const auto& [rows, chinese] : broken) {
+        CircuitDocument document{files::UserLibrary()};
+        std::string error;
+        ASSERT_TRUE(document.Paste(0, 0, std::string("管段\t起点\t终点\t流量\t长度\t管径\n") + rows, error));
+        ASSERT_FALSE(document.NetworkProblems().empty()) << rows;
+        EXPECT_EQ(document.NetworkProblems().front().rfind(chinese, 0), 0u) << document.NetworkProblems().front();
+    }
+}
+
 // A file's columns the window has none of (a row's own water, the user's
 // notes) are shown, used and saved back as they were.
 TEST(CircuitDocument, KeepsTheFilesOwnColumns)
