@@ -1,6 +1,7 @@
 #include "calc/frictioncalc.h"
 #include "tests/workedexamples.h"
 #include "ui/form/frictionform.h"
+#include "ui/qt/circuitwnd.h"
 #include "ui/qt/dialogfont.h"
 #include "ui/qt/frictiondlg.h"
 #include "ui/qt/qtchinese.h"
@@ -256,6 +257,22 @@ private slots:
         result->grab();
         QCOMPARE(result->cursorPosition(), 0);
         QVERIFY(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < result->width() / 4);
+    }
+
+    // The circuit window opens from an entry's menu beside the calculator,
+    // which leaves it open, and its work, when it closes.
+    void circuitWindowOutlivesTheCalculator()
+    {
+        const std::unique_ptr<QMenu> menu = m_dlg->createEntryMenu(IDC_FLOW);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == Utf8("管路水力计算…"))
+                action->trigger();
+        }
+        QCoreApplication::processEvents(); // the menu's action is queued
+        QVERIFY(m_dlg->circuitWindow() != nullptr && m_dlg->circuitWindow()->isVisible());
+        m_dlg->reject();
+        QVERIFY(m_dlg->circuitWindow()->isVisible());
+        m_dlg->circuitWindow()->close();
     }
 
     // The right-click menu of an entry speaks Chinese like the rest of the
