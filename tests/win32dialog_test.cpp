@@ -1,6 +1,8 @@
 // Drives the real vendrel.exe through window messages, as Windows delivers a
 // user's typing and clicks, and reads every field back.
+#include "tests/win32program.h"
 #include "tests/workedexamples.h"
+#include "ui/form/circuitform.h"
 #include "ui/form/controlid.h"
 #include "ui/form/entryaids.h"
 #include "ui/win32/entrymenu.h"
@@ -33,20 +35,7 @@ using namespace vendrel::form;
 using vendrel::ui::Utf16;
 using vendrel::ui::Utf8;
 
-// The build passes the program's path as the build machine sees it; under
-// Wine a Unix path is found on drive Z:. VENDREL_EXE_UNDER_TEST points the
-// tests at another copy, the installed one.
-std::wstring ProgramPath()
-{
-    if (const wchar_t* other = _wgetenv(L"VENDREL_EXE_UNDER_TEST"); other != nullptr && *other != L'\0')
-        return other;
-    std::wstring path = Utf16(VENDREL_EXE);
-    for (wchar_t& c : path) {
-        if (c == L'/')
-            c = L'\\';
-    }
-    return path.front() == L'\\' ? L"Z:" + path : path;
-}
+using vendrel::tests::ProgramPath;
 
 // The size window opens on the series last chosen: each test starts from
 // none remembered.
@@ -241,8 +230,8 @@ TEST_F(Win32Dialog, EnterInAnEntryCalculatesAndEscapeEndsTheProgram)
 }
 
 // The editing commands of an entry's menu are in Chinese whatever the
-// language of Windows, and each entry's own aid comes last.
-TEST(Win32EntryMenu, IsChineseAndEndsWithTheEntrysAid)
+// language of Windows, then each entry's own aid, and last the circuit window.
+TEST(Win32EntryMenu, IsChineseAndEndsWithTheEntrysAidThenTheCircuit)
 {
     HWND edit = CreateWindowExW(0, L"EDIT", L"10", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
@@ -258,10 +247,11 @@ TEST(Win32EntryMenu, IsChineseAndEndsWithTheEntrysAid)
             if (*text != L'\0')
                 texts.push_back(Utf8(text));
         }
-        ASSERT_GE(texts.size(), 6u) << id;
+        ASSERT_GE(texts.size(), 7u) << id;
         EXPECT_EQ(texts[0], "撤消(&U)") << id;
         EXPECT_EQ(texts[5], "全选(&A)") << id;
-        EXPECT_EQ(texts.back(), last) << id;
+        EXPECT_EQ(texts[texts.size() - 2], last) << id;
+        EXPECT_EQ(texts.back(), kOpenCircuitItem) << id;
     }
     DestroyWindow(edit);
 }
@@ -362,25 +352,25 @@ TEST_P(Win32DialogAid, WritesItsEntry)
 
 INSTANTIATE_TEST_SUITE_P(EntryMenus, Win32DialogAid,
     // A material or a temperature calculates once there is a bore to calculate with.
-    testing::Values(AidCase{"material", IDC_ROUGHNESS, {VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0, nullptr, {},
-                        {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, ""}}},
-        AidCase{"material_calculates", IDC_ROUGHNESS, {VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0, nullptr, {},
-            {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, "54161"}, {IDC_LAMBDA, "0.038961"}}, -1, false, "50"},
-        AidCase{"temperature", IDC_VISCOSITY, {VK_UP, VK_RETURN}, kTemperatureCaption, IDC_TEMPERATURE, "7",
+    testing::Values(AidCase{"material", IDC_ROUGHNESS, {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0,
+                        nullptr, {}, {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, ""}}},
+        AidCase{"material_calculates", IDC_ROUGHNESS, {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0, nullptr,
+            {}, {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, "54161"}, {IDC_LAMBDA, "0.038961"}}, -1, false, "50"},
+        AidCase{"temperature", IDC_VISCOSITY, {VK_UP, VK_UP, VK_RETURN}, kTemperatureCaption, IDC_TEMPERATURE, "7",
             {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, ""}}},
-        AidCase{"temperature_calculates", IDC_VISCOSITY, {VK_UP, VK_RETURN}, kTemperatureCaption, IDC_TEMPERATURE, "7",
-            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, "49569"}}, -1, false, "50"},
-        AidCase{"size_recommended", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_RETURN},
-            {{IDC_DIAMETER, "62.68"}, {IDC_VELOCITY, "0.900222"}}},
-        AidCase{"size_next", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_DOWN, VK_RETURN},
-            {{IDC_DIAMETER, "77.92"}, {IDC_VELOCITY, "0.582519"}}},
-        AidCase{"size_double_click", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {},
+        AidCase{"temperature_calculates", IDC_VISCOSITY, {VK_UP, VK_UP, VK_RETURN}, kTemperatureCaption,
+            IDC_TEMPERATURE, "7", {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, "49569"}}, -1, false, "50"},
+        AidCase{"size_recommended", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr,
+            {VK_RETURN}, {{IDC_DIAMETER, "62.68"}, {IDC_VELOCITY, "0.900222"}}},
+        AidCase{"size_next", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr,
+            {VK_DOWN, VK_RETURN}, {{IDC_DIAMETER, "77.92"}, {IDC_VELOCITY, "0.582519"}}},
+        AidCase{"size_double_click", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {},
             {{IDC_DIAMETER, "90.12"}, {IDC_VELOCITY, "0.435477"}}, 8},
-        AidCase{"size_other_series", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SERIES, nullptr,
+        AidCase{"size_other_series", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SERIES, nullptr,
             {VK_DOWN, VK_RETURN}, {{IDC_DIAMETER, "68.1"}, {IDC_VELOCITY, "0.762629"}}},
-        AidCase{"size_by_mouse", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_RETURN},
+        AidCase{"size_by_mouse", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_RETURN},
             {{IDC_DIAMETER, "62.68"}}, -1, true},
-        AidCase{"size_escape", IDC_DIAMETER, {VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_ESCAPE},
+        AidCase{"size_escape", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr, {VK_ESCAPE},
             {{IDC_DIAMETER, ""}, {IDC_VELOCITY, ""}}}),
     [](const testing::TestParamInfo<AidCase>& info) { return std::string(info.param.name); });
 
@@ -407,6 +397,7 @@ TEST(Win32SizeWindow, KnowsTheSeriesAndItsMaterial)
         PostMessageW(
             dialog.control(IDC_DIAMETER), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.control(IDC_DIAMETER)), -1);
         dialog.WaitForWindow(nullptr, L"#32768");
+        dialog.Key(IDC_DIAMETER, VK_UP);
         dialog.Key(IDC_DIAMETER, VK_UP);
         dialog.Key(IDC_DIAMETER, VK_RETURN);
         return dialog.WaitForWindow(kSizeCaption);

@@ -1,5 +1,6 @@
 #include "ui/win32/entrymenu.h"
 
+#include "ui/form/circuitform.h"
 #include "ui/form/entryaids.h"
 #include "ui/win32/utf16.h"
 
@@ -53,6 +54,8 @@ UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id, const std::vector<std:
     case form::EntryAid::None:
         break;
     }
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    Append(menu.get(), kOpenCircuit, form::kOpenCircuitItem, true);
     return menu;
 }
 

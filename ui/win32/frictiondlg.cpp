@@ -1,5 +1,6 @@
 #include "ui/win32/frictiondlg.h"
 
+#include "ui/form/circuitform.h"
 #include "ui/form/entryaids.h"
 #include "ui/form/frictionform.h"
 #include "ui/win32/entrymenu.h"
@@ -46,6 +47,12 @@ INT_PTR CFrictionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/)
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == kOpenCircuitSysCommand && m_openCircuit) {
+            m_openCircuit();
+            return TRUE;
+        }
+        return FALSE;
     case WM_COMMAND:
         // Enter in any entry presses the default button, Esc and the close
         // box send IDCANCEL: the dialog manager routes all of them here.
@@ -80,6 +87,10 @@ BOOL CFrictionDlg::OnInitDialog()
     // no room for the aids and speaks the language of Windows.
     for (const form::ControlId id : {form::IDC_FLOW, form::IDC_DIAMETER, form::IDC_ROUGHNESS, form::IDC_VISCOSITY})
         SetWindowSubclass(GetDlgItem(m_hWnd, id), &CFrictionDlg::EntryProc, id, reinterpret_cast<DWORD_PTR>(this));
+    // The circuit window from the system menu too, where the keyboard finds it (Alt+Space).
+    const HMENU system = GetSystemMenu(m_hWnd, FALSE);
+    AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(system, MF_STRING, kOpenCircuitSysCommand, Utf16(form::kOpenCircuitItem).c_str());
     if (!LibraryWarnings().empty())
         PostMessageW(m_hWnd, kShowLibraryWarnings, 0, 0);
     return TRUE; // the focus goes to the first tab stop, the flow entry
@@ -131,7 +142,9 @@ void CFrictionDlg::OnEntryMenu(HWND edit, form::ControlId id, LPARAM where)
         TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd, nullptr));
     if (command == 0 || RunEditCommand(edit, command))
         return;
-    if (command == kWaterTemperature)
+    if (command == kOpenCircuit && m_openCircuit)
+        m_openCircuit();
+    else if (command == kWaterTemperature)
         OnWaterTemperature();
     else if (command == kStandardSize)
         OnStandardSize();

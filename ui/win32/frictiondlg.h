@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace vendrel::ui {
@@ -19,6 +20,8 @@ public:
 
     // Opens the dialog and waits until it is closed; returns IDCANCEL.
     INT_PTR DoModal();
+    // What the entries' menus and the system menu do to open the circuit window.
+    void SetCircuitOpener(std::function<void()> open) { m_openCircuit = std::move(open); }
 
 private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -46,6 +49,7 @@ private:
     HICON m_hIcon;
     HICON m_hSmallIcon;
     std::string m_lastTemperature = "10";
+    std::function<void()> m_openCircuit;
 };
 
 } // namespace vendrel::ui
