@@ -1,0 +1,161 @@
+// The circuit window's settings, its file and what it remembers, and its life
+// beside the calculator, driven in the real vendrel.exe through window messages.
+#include "tests/win32circuitdriver.h"
+#include "ui/form/circuitdocument.h"
+#include "ui/win32/circuitids.h"
+#include "ui/win32/entrymenu.h"
+#include "ui/win32/tablecolours.h"
+#include "ui/win32/utf16.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace vendrel::form;
+using namespace vendrel::ui;
+using namespace vendrel::tests;
+namespace files = vendrel::files;
+
+// A setting is taken on Enter, on leaving its entry, or on choosing from its
+// list, and the circuit is calculated again with it; one that cannot be used
+// says why.
+TEST(Win32Circuit, TakesSettings)
+{
+    Running program(L"--circuit \"" + WindowsPath(kExample) + L"\"");
+    const CircuitWindow circuit(program);
+    ASSERT_NE(circuit.window(), nullptr);
+    using Key = files::CircuitSettingKey;
+    const auto control = [&](Key key) { return circuit.control(kFirstSettingId + static_cast<int>(key)); };
+    CircuitDocument expected = Example();
+    const int material = (expected.MaterialChosen() + 1) % expected.MaterialCount();
+    struct Case {
+        const char* name;
+        Key key;
+        const char* text; // typed, or nullptr for the material chosen
+        WPARAM end;
+        bool said = false; // why it cannot be used
+    };
+    const Case cases[] = {
+        {"enter", Key::HeadMargin, "20", VK_RETURN},
+        {"tab", Key::MaxImbalance, "30", VK_TAB},
+        {"list", Key::Material, nullptr, 0},
+        {"unusable", Key::Temperature, "abc", VK_RETURN, true},
+    };
+    for (const Case& c : cases) {
+        const HWND entry = control(c.key);
+        if (c.text != nullptr) {
+            expected.SetSetting(c.key, c.text);
+            program.Focus(entry);
+            SendMessageW(entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Utf16(c.text).c_str()));
+            program.Key(entry, c.end);
+        } else {
+            expected.ChooseMaterial(material);
+            SendMessageW(entry, CB_SETCURSEL, static_cast<WPARAM>(material), 0);
+            PostMessageW(circuit.window(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(entry), CBN_SELCHANGE),
+                reinterpret_cast<LPARAM>(entry));
+        }
+        const std::string roughness = expected.SettingText(Key::Roughness);
+        Eventually([&] { return Text(control(Key::Roughness)) == roughness; });
+        EXPECT_EQ(Text(control(Key::Roughness)), roughness) << c.name;
+        Eventually([&] { return Text(circuit.control(kSummaryId)) == expected.SummaryText(); });
+        EXPECT_EQ(Text(circuit.control(kSummaryId)), expected.SummaryText()) << c.name;
+        if (!expected.Paths().empty()) {
+            EXPECT_EQ(circuit.Drawn(kPathsId, 3, 0).first == kUnbalancedText, expected.Paths()[3].unbalanced) << c.name;
+        }
+        // Why a setting cannot be used, in the status bar while it has the focus.
+        const std::string status = c.said ? expected.SettingMessage(c.key) : std::string(kReady);
+        EXPECT_NE(status, "") << c.name;
+        Eventually([&] { return Text(circuit.control(kStatusId)) == status; });
+        EXPECT_EQ(Text(circuit.control(kStatusId)), status) << c.name;
+    }
+}
+
+// The size the window was left at, and its columns' widths, are those it
+// opens with next time.
+TEST(Win32Circuit, RemembersItsSizeAndColumns)
+{
+    constexpr int kWidth = 900;
+    constexpr int kHeight = 560;
+    constexpr int kFittings = 300;
+    {
+        Running program(L"--circuit");
+        const CircuitWindow circuit(program);
+        ASSERT_NE(circuit.window(), nullptr);
+        SetWindowPos(circuit.window(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+        SendMessageW(circuit.sections(), LVM_SETCOLUMNWIDTH, Col(CircuitColumn::Fittings), MAKELPARAM(kFittings, 0));
+        PostMessageW(circuit.window(), WM_CLOSE, 0, 0);
+        ASSERT_EQ(program.WaitForExit(), 0);
+    }
+    Running program(L"--circuit");
+    const CircuitWindow circuit(program);
+    ASSERT_NE(circuit.window(), nullptr);
+    RECT placed{};
+    GetWindowRect(circuit.window(), &placed);
+    EXPECT_EQ(placed.right - placed.left, kWidth);
+    EXPECT_EQ(placed.bottom - placed.top, kHeight);
+    EXPECT_EQ(SendMessageW(circuit.sections(), LVM_GETCOLUMNWIDTH, Col(CircuitColumn::Fittings), 0), kFittings);
+}
+
+// Ctrl+S writes the circuit back to its file for Excel: UTF-8 with a
+// byte-order mark, its settings first.
+TEST(Win32Circuit, SavesForExcel)
+{
+    const std::string path = TempPath("vendrel-saved.csv");
+    {
+        std::ifstream in(kExample, std::ios::binary);
+        std::ofstream(path, std::ios::binary) << in.rdbuf();
+    }
+    Running program(L"--circuit \"" + Utf16(path) + L"\"");
+    const CircuitWindow circuit(program);
+    ASSERT_NE(circuit.window(), nullptr);
+    const auto saved = [&] {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    const auto written = [&] { return saved().rfind("\xEF\xBB\xBF管道系列,", 0) == 0; };
+    program.Key(circuit.sections(), 'S', written);
+    EXPECT_TRUE(written()) << saved().substr(0, 40);
+    std::remove(path.c_str());
+}
+
+// The calculator opens the window from its system menu; both take keys at
+// once, the window's settings Tab through as a dialog's. The calculator
+// closed, the window stays, and its close asks about the changes made.
+TEST(Win32Circuit, OpensBesideTheCalculatorAndOutlivesIt)
+{
+    Running program(L"");
+    const HWND calculator = program.Window(L"#32770");
+    ASSERT_NE(calculator, nullptr);
+    PostMessageW(calculator, WM_SYSCOMMAND, kOpenCircuitSysCommand, 0);
+    const CircuitWindow circuit(program);
+    ASSERT_NE(circuit.window(), nullptr);
+
+    const auto setting
+        = [&](files::CircuitSettingKey key) { return circuit.control(kFirstSettingId + static_cast<int>(key)); };
+    program.Focus(setting(files::CircuitSettingKey::Series));
+    program.Key(setting(files::CircuitSettingKey::Series), VK_TAB);
+    EXPECT_TRUE(Eventually([&] { return program.Focus() == setting(files::CircuitSettingKey::Material); }));
+    program.Key(circuit.sections(), VK_INSERT);
+    EXPECT_TRUE(Eventually([&] { return circuit.Rows() == 2; })) << "Insert, in the calculator's loop";
+
+    PostMessageW(calculator, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(Eventually([&] { return !IsWindow(calculator); }));
+    EXPECT_EQ(WaitForSingleObject(program.process(), 500), static_cast<DWORD>(WAIT_TIMEOUT));
+    PostMessageW(circuit.window(), WM_CLOSE, 0, 0);
+    const HWND prompt = program.Window(L"#32770", kCircuitCaption);
+    ASSERT_NE(prompt, nullptr) << "no question about the row inserted";
+    PostMessageW(prompt, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+} // namespace
