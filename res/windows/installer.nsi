@@ -1,5 +1,6 @@
-; The Windows installer: per user, no administrator rights, a Start-menu
-; shortcut and an uninstaller that leaves nothing behind.
+; The Windows installer: per user, no administrator rights, Start-menu
+; shortcuts to the calculator and to the circuit window alone, and an
+; uninstaller that leaves nothing behind.
 ;   makensis -DVERSION=1.0.0.1 -DBIN_DIR=... -DDOC_DIR=... -DICON=... -DOUT_FILE=... installer.nsi
 ; (scripts/package-windows.sh passes these.)
 Unicode true
@@ -13,6 +14,7 @@ SetCompressor /SOLID lzma
 
 !define PRODUCT "Vendrel"
 !define SHORTCUT_NAME "Vendrel 水管比摩阻计算"
+!define CIRCUIT_SHORTCUT_NAME "Vendrel 管路水力计算"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vendrel"
 
 Name "${SHORTCUT_NAME}"
@@ -53,6 +55,7 @@ Section "Vendrel"
     File "${DOC_DIR}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${SHORTCUT_NAME}.lnk" "$INSTDIR\vendrel.exe"
+    CreateShortcut "$SMPROGRAMS\${CIRCUIT_SHORTCUT_NAME}.lnk" "$INSTDIR\vendrel.exe" "--circuit"
 
     WriteRegStr HKCU "Software\Vendrel" "InstallDir" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${SHORTCUT_NAME}"
@@ -68,6 +71,7 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\${SHORTCUT_NAME}.lnk"
+    Delete "$SMPROGRAMS\${CIRCUIT_SHORTCUT_NAME}.lnk"
     Delete "$INSTDIR\vendrel.exe"
     Delete "$INSTDIR\vendrel-calc.exe"
     Delete "$INSTDIR\README.txt"

@@ -16,7 +16,8 @@ unix_path() { winepath -u "$1" 2>/dev/null; }
 local_appdata=$(windows_folder LOCALAPPDATA)
 install_dir="$local_appdata\\Programs\\Vendrel"
 programs=$(unix_path "$local_appdata\\Programs")
-shortcut="$(unix_path "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")/Vendrel 水管比摩阻计算.lnk"
+start_menu=$(unix_path "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")
+shortcuts=("$start_menu/Vendrel 水管比摩阻计算.lnk" "$start_menu/Vendrel 管路水力计算.lnk")
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vendrel'
 had_programs=0
 [ -d "$programs" ] && had_programs=1
@@ -26,7 +27,12 @@ dir=$(unix_path "$install_dir")
 for file in vendrel.exe vendrel-calc.exe README.txt LICENSE.txt uninstall.exe; do
     [ -f "$dir/$file" ] || fail "not installed: $file"
 done
-[ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
+for shortcut in "${shortcuts[@]}"; do
+    [ -f "$shortcut" ] || fail "no Start-menu shortcut $shortcut"
+done
+# The circuit window's shortcut opens it alone (its arguments in UTF-16).
+tr -d '\0' <"${shortcuts[1]}" 2>/dev/null | grep -q -a -e '--circuit' ||
+    fail "the circuit window's shortcut does not start vendrel.exe --circuit"
 "$wine" reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | grep -q "$version" ||
     fail "Apps & features does not list Vendrel $version"
 
@@ -37,6 +43,9 @@ done
 VENDREL_EXE_UNDER_TEST="$install_dir\\vendrel.exe" "$wine" "$dialog_tests" \
     --gtest_filter='Win32Dialog.OpensWithTheFormsCaptionDefaultsAndFocus' >/dev/null ||
     fail "the installed vendrel.exe does not open its dialog"
+VENDREL_EXE_UNDER_TEST="$install_dir\\vendrel.exe" "$wine" "$dialog_tests" \
+    --gtest_filter='Win32Circuit.StartsOnTheFileGiven' >/dev/null ||
+    fail "the installed vendrel.exe does not open the circuit window"
 
 # The uninstaller copies itself away and returns at once: wait for its work.
 "$wine" "$dir/uninstall.exe" /S || fail "the uninstaller exited with status $?"
@@ -45,7 +54,9 @@ for _ in $(seq 60); do
     sleep 0.5
 done
 [ ! -e "$dir" ] || fail "left behind: $(ls -A "$dir")"
-[ ! -e "$shortcut" ] || fail "left behind: the Start-menu shortcut"
+for shortcut in "${shortcuts[@]}"; do
+    [ ! -e "$shortcut" ] || fail "left behind: the Start-menu shortcut $shortcut"
+done
 "$wine" reg query "$uninstall_key" >/dev/null 2>&1 && fail "left behind: $uninstall_key"
 "$wine" reg query 'HKCU\Software\Vendrel' >/dev/null 2>&1 && fail "left behind: HKCU\\Software\\Vendrel"
 [ "$had_programs" = 1 ] || [ ! -e "$programs" ] || fail "left behind: the per-user Programs folder it made"
