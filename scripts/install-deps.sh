@@ -32,10 +32,10 @@ test_pkgs=(
 # GoogleTest's sources are built for Windows; Google Benchmark's library
 # builds the schedule writer for comparing with Linux; fonts-wine has Marlett;
 # librsvg2-bin and ImageMagick make the icon, NSIS and zip the downloads; the
-# dialog's font under Wine is AR PL UMing.
+# dialog's font under Wine is AR PL UMing, with DejaVu Sans for the signs it lacks.
 windows_pkgs=(
   g++-mingw-w64-x86-64-posix
-  wine wine64 fonts-wine fonts-arphic-uming
+  wine wine64 fonts-wine fonts-arphic-uming fonts-dejavu-core
   googletest libbenchmark-dev
   librsvg2-bin imagemagick nsis zip
 )

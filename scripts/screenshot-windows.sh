@@ -6,7 +6,10 @@
 # docs/screenshot-sizes-windows.png. With "colebrook", open cooling water
 # (115 m³/h, K 0.5 mm, 32 °C) in GB/T 3091 pipe, where the size window takes
 # Colebrook–White at DN150 (docs/screenshot-sizes-colebrook-windows.png).
-#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes|colebrook]
+# With "circuit", the circuit window alone (vendrel.exe --circuit) on the
+# example circuit, at the size it takes when it remembers none
+# (docs/screenshot-circuit-windows.png).
+#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes|colebrook|circuit]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build-windows/ui/win32/vendrel.exe}")
@@ -14,6 +17,7 @@ scene=${3:-example}
 default_output=docs/screenshot-windows.png
 [ "$scene" = sizes ] && default_output=docs/screenshot-sizes-windows.png
 [ "$scene" = colebrook ] && default_output=docs/screenshot-sizes-colebrook-windows.png
+[ "$scene" = circuit ] && default_output=docs/screenshot-circuit-windows.png
 output=${2:-$default_output}
 # A prefix of its own: the tests' one has no graphics driver.
 prefix=$PWD/build-windows/wineprefix-desktop
@@ -25,26 +29,36 @@ if [ "$scene" = colebrook ]; then
 else
     wine reg delete 'HKCU\Software\Vendrel' /v series /f >/dev/null 2>&1 || true
 fi
+for setting in circuit/windowSize circuit/columnWidths; do
+    wine reg delete 'HKCU\Software\Vendrel' /v "$setting" /f >/dev/null 2>&1 || true
+done
 
 xvfb_screen=1600x800x24 # room for the size window beside the dialog
+[ "$scene" = circuit ] && xvfb_screen=1920x900x24 # and for the whole circuit table
 source scripts/xvfb.sh
 stop_wine() { wineserver -k 2>/dev/null || true; xvfb_stop; }
 trap stop_wine EXIT
 # Wine's own desktop window draws Windows' title bars, as a user sees them.
-wine explorer /desktop=vendrel,1440x640 "$program" &
+if [ "$scene" = circuit ]; then
+    wine explorer /desktop=vendrel,1760x800 "$program" --circuit res/examples/circuit.csv &
+else
+    wine explorer /desktop=vendrel,1440x640 "$program" &
+fi
 xvfb_children+=("$!")
 desktop=$(timeout 60 xdotool search --sync --onlyvisible --name '^vendrel - Wine desktop$' | head -n 1)
 sleep 3 # the dialog opens inside the desktop window, which xdotool cannot see
 # Typed as real key presses (XTEST): Wine ignores events sent to a window.
 xdotool windowfocus --sync "$desktop" 2>/dev/null || true
-if [ "$scene" = colebrook ]; then
+if [ "$scene" = circuit ]; then
+    : # nothing typed: the file as it opens
+elif [ "$scene" = colebrook ]; then
     xdotool type --delay 80 '115'
     xdotool key Tab Tab ctrl+a
     xdotool type --delay 80 '0.5'
-    # The viscosity's menu ends with "按水温计算…": water at 32 °C.
+    # The viscosity's menu ends with "按水温计算…" above the circuit window: water at 32 °C.
     xdotool key Tab shift+F10
     sleep 1
-    xdotool key Up Return
+    xdotool key Up Up Return
     sleep 1.5
     xdotool key ctrl+a
     xdotool type --delay 80 '32'
@@ -56,11 +70,11 @@ else
     xdotool key Tab
 fi
 if [ "$scene" = sizes ] || [ "$scene" = colebrook ]; then
-    # The menu's last item, reached by Up from the top, is the size window.
+    # The item above the menu's last (the circuit window), reached by Up from the top, is the size window.
     xdotool key shift+F10
     sleep 1
-    xdotool key Up Return
-else
+    xdotool key Up Up Return
+elif [ "$scene" != circuit ]; then
     xdotool type --delay 80 '50'
     xdotool key Return
 fi

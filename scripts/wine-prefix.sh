@@ -36,7 +36,10 @@ export WINEPREFIX=$prefix WINEDEBUG=-all
 # No prompts to download Mono or Gecko: nothing here needs .NET or HTML.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The dialog asks for SimSun (宋体); AR PL UMing, a Ming face like it, stands in.
+# The dialog asks for SimSun (宋体); AR PL UMing, a Ming face like it, stands
+# in, and DejaVu Sans draws the signs it lacks (the superscript minus of
+# 10⁻⁶), linked to it as Windows links fonts: "DejaVuSans.ttf,DejaVu Sans" as
+# REG_MULTI_SZ.
 settings='Windows Registry Editor Version 5.00
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
@@ -44,6 +47,9 @@ settings='Windows Registry Editor Version 5.00
 "宋体"="AR PL UMing CN"
 "NSimSun"="AR PL UMing CN"
 "新宋体"="AR PL UMing CN"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
+"AR PL UMing CN"=hex(7):44,00,65,00,6a,00,61,00,56,00,75,00,53,00,61,00,6e,00,73,00,2e,00,74,00,74,00,66,00,2c,00,44,00,65,00,6a,00,61,00,56,00,75,00,20,00,53,00,61,00,6e,00,73,00,00,00,00,00
 '
 case "$graphics" in
 null) settings+='
