@@ -56,10 +56,10 @@ if [ "$scene" = colebrook ]; then
     xdotool type --delay 50 --window "$window" '115'
     xdotool key --window "$window" Tab Tab ctrl+a
     xdotool type --delay 50 --window "$window" '0.5'
-    # The viscosity's menu ends with "按水温计算…": water at 32 °C.
+    # The viscosity's menu has "按水温计算…" last but one: water at 32 °C.
     xdotool key --window "$window" Tab Menu
     sleep 0.5
-    xdotool key Up Return
+    xdotool key Up Up Return
     timeout 20 xdotool search --sync --onlyvisible --name '^按水温计算运动粘滞系数$' >/dev/null
     sleep 0.3
     xdotool key ctrl+a
@@ -72,11 +72,11 @@ else
     xdotool key --window "$window" Tab
 fi
 if [ "$scene" = sizes ] || [ "$scene" = colebrook ]; then
-    # The menu's last item, reached by Up from the top, is the size window.
+    # The menu's last item but one, reached by Up from the top, is the size window.
     xdotool windowmove "$window" 20 20
     xdotool key --window "$window" Menu
     sleep 0.5
-    xdotool key Up Return
+    xdotool key Up Up Return
     timeout 20 xdotool search --sync --onlyvisible --name '^选择标准管径$' >/dev/null
     sleep 0.7
     # Both windows on the plain background, cropped to them.

@@ -227,10 +227,6 @@ bool CFrictionDlg::eventFilter(QObject* watched, QEvent* event)
 std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
 {
     std::unique_ptr<QMenu> menu(m_edits.at(id)->createStandardContextMenu());
-    // The circuit window, for every entry, before the entry's own aid, which ends the menu.
-    menu->addSeparator();
-    connect(menu->addAction(QString::fromUtf8(form::kOpenCircuitItem)), &QAction::triggered, this,
-        &CFrictionDlg::OnOpenCircuit, Qt::QueuedConnection);
     const form::EntryAid aid = form::AidFor(id);
     if (aid != form::EntryAid::None)
         menu->addSeparator();
@@ -254,6 +250,10 @@ std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
     case form::EntryAid::None:
         break;
     }
+    // Last, for every entry: the circuit window.
+    menu->addSeparator();
+    connect(menu->addAction(QString::fromUtf8(form::kOpenCircuitItem)), &QAction::triggered, this,
+        &CFrictionDlg::OnOpenCircuit, Qt::QueuedConnection);
     return menu;
 }
 

@@ -36,7 +36,7 @@ public:
     // The widget made for the form's control at index, in template order.
     QWidget* widgetAt(int index) const { return m_widgets.at(static_cast<std::size_t>(index)); }
 
-    // An entry's context menu: the editing commands, the circuit window, then its aid.
+    // An entry's context menu: the editing commands, its aid, then the circuit window.
     std::unique_ptr<QMenu> createEntryMenu(form::ControlId id);
 
     // The circuit window opened from the calculator, if it was; it outlives
