@@ -29,6 +29,7 @@ using namespace vendrel::tests;
 // open is named in a message box over a new circuit.
 TEST(Win32Circuit, StartsOnTheFileGiven)
 {
+    WriteSetting(kRecentFilesSetting, "");
     {
         Running program(L"--circuit \"" + WindowsPath(kExample) + L"\"");
         const CircuitWindow circuit(program);

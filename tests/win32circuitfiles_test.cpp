@@ -4,6 +4,7 @@
 #include "ui/form/circuitdocument.h"
 #include "ui/win32/circuitids.h"
 #include "ui/win32/entrymenu.h"
+#include "ui/win32/registry.h"
 #include "ui/win32/tablecolours.h"
 #include "ui/win32/utf16.h"
 
@@ -85,6 +86,8 @@ TEST(Win32Circuit, RemembersItsSizeAndColumns)
     constexpr int kWidth = 900;
     constexpr int kHeight = 560;
     constexpr int kFittings = 300;
+    WriteSetting(kWindowSizeSetting, "");
+    WriteSetting(kColumnWidthsSetting, "");
     {
         Running program(L"--circuit");
         const CircuitWindow circuit(program);
