@@ -133,7 +133,8 @@ TEST(Win32Circuit, SavesForExcel)
 
 // The calculator opens the window from its system menu; both take keys at
 // once, the window's settings Tab through as a dialog's. The calculator
-// closed, the window stays, and its close asks about the changes made.
+// closed, the window stays, and its close (or Windows signing out) asks
+// about the changes made.
 TEST(Win32Circuit, OpensBesideTheCalculatorAndOutlivesIt)
 {
     Running program(L"");
@@ -154,10 +155,14 @@ TEST(Win32Circuit, OpensBesideTheCalculatorAndOutlivesIt)
     PostMessageW(calculator, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(Eventually([&] { return !IsWindow(calculator); }));
     EXPECT_EQ(WaitForSingleObject(program.process(), 500), static_cast<DWORD>(WAIT_TIMEOUT));
-    PostMessageW(circuit.window(), WM_CLOSE, 0, 0);
-    const HWND prompt = program.Window(L"#32770", kCircuitCaption);
-    ASSERT_NE(prompt, nullptr) << "no question about the row inserted";
-    PostMessageW(prompt, WM_COMMAND, IDNO, 0);
+    // Asked as Windows signs out, and kept open when the answer is 取消; asked again on closing.
+    for (const UINT message : {WM_QUERYENDSESSION, WM_CLOSE}) {
+        PostMessageW(circuit.window(), message, 0, 0);
+        const HWND prompt = program.Window(L"#32770", kCircuitCaption);
+        ASSERT_NE(prompt, nullptr) << "no question about the row inserted: " << message;
+        PostMessageW(prompt, WM_COMMAND, message == WM_CLOSE ? IDNO : IDCANCEL, 0);
+        EXPECT_TRUE(Eventually([&] { return !IsWindow(prompt); }));
+    }
     EXPECT_EQ(program.WaitForExit(), 0);
 }
 

@@ -173,6 +173,8 @@ LRESULT CCircuitWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_QUERYENDSESSION: // Windows signing out: unsaved changes are asked about as on closing
+        return ConfirmDiscard() ? TRUE : FALSE;
     case WM_DESTROY:
         m_hook.reset();
         return 0;
