@@ -338,6 +338,16 @@ std::string CircuitDocument::SummaryText() const
         + design::PumpHeadText(m_result, m_resolved.headMargin);
 }
 
+std::string CircuitDocument::StatusText(const std::string& focused) const
+{
+    if (!focused.empty())
+        return focused;
+    std::string text;
+    for (const std::string& problem : m_networkProblems)
+        text += (text.empty() ? kNetworkProblems : "；") + problem;
+    return text.empty() ? kReady : text;
+}
+
 std::string CircuitDocument::Notes() const
 {
     bool derived = false;

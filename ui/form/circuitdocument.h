@@ -90,6 +90,10 @@ public:
     // Problems of the network as a whole (a node that does not balance…),
     // for the status bar; empty where it is a circuit.
     const std::vector<std::string>& NetworkProblems() const { return m_networkProblems; }
+    // The status bar: what the focus is on says why it cannot be used
+    // (focused, a cell's or a setting's message), else the network's
+    // problems, else kReady.
+    std::string StatusText(const std::string& focused) const;
     // kMarkedCellsNote where a cell is derived, and the Colebrook–White note where needed.
     std::string Notes() const;
 

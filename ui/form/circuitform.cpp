@@ -41,7 +41,7 @@ const std::array<CircuitSettingInfo, files::kCircuitSettingCount>& CircuitSettin
         {K::Material, "管材：", 24, 0},
         {K::Roughness, "粗糙度(mm)：", 6, 1},
         {K::Temperature, "水温(°C)：", 5, 1},
-        {K::Viscosity, "运动粘滞系数(10⁻⁶ m²/s)：", 7, 1},
+        {K::Viscosity, "运动粘滞系数(10^-6 m²/s)：", 7, 1}, // "^-", as the calculator writes it, is in every font
         {K::MaxRate, "比摩阻限值(Pa/m)：", 5, 2},
         {K::MaxVelocity, "流速限值(m/s)：", 5, 2},
         {K::HeadMargin, "扬程余量(%)：", 4, 2},

@@ -2,7 +2,8 @@
 
 namespace vendrel::ui {
 
-// The application: runs the calculator dialog once and ends when it closes.
+// The application: runs the calculator dialog once, or with --circuit the
+// circuit window alone, and ends when the last window it opened closes.
 // Holds no state. Each front end defines InitInstance with its own dialog
 // (ui/qt/frictionapp.cpp, ui/win32/frictionapp.cpp), and theApp.
 class CFrictionApp {

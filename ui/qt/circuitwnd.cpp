@@ -197,13 +197,9 @@ void CCircuitWnd::changed()
 
 void CCircuitWnd::showStatus()
 {
-    std::string text;
-    for (const std::string& problem : m_document->NetworkProblems())
-        text += (text.empty() ? form::kNetworkProblems : "；") + problem;
     const QModelIndex current = m_table->currentIndex();
-    if (text.empty() && current.isValid())
-        text = m_document->CellMessage(current.row(), current.column());
-    statusBar()->showMessage(Text(text.empty() ? std::string(form::kReady) : text));
+    const std::string cell = current.isValid() ? m_document->CellMessage(current.row(), current.column()) : "";
+    statusBar()->showMessage(Text(m_document->StatusText(cell)));
 }
 
 bool CCircuitWnd::fileDone(bool done, const char* failed, const QString& path, const std::string& error)

@@ -250,14 +250,7 @@ void CCircuitWnd::UpdateStatus()
     const HWND focus = GetFocus();
     if (text.empty() && (focus == m_table.hwnd() || focus == m_table.EditorWindow()))
         text = m_table.CurrentMessage();
-    if (text.empty() && !m_document.NetworkProblems().empty()) {
-        text = form::kNetworkProblems;
-        for (std::size_t i = 0; i < m_document.NetworkProblems().size(); ++i)
-            text += (i > 0 ? "；" : "") + m_document.NetworkProblems()[i];
-    }
-    if (text.empty())
-        text = form::kReady;
-    SendMessageW(m_status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Utf16(text).c_str()));
+    SendMessageW(m_status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Utf16(m_document.StatusText(text)).c_str()));
 }
 
 void CCircuitWnd::OnClose()
