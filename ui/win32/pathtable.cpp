@@ -1,5 +1,6 @@
 #include "ui/win32/pathtable.h"
 
+#include "ui/win32/listcells.h"
 #include "ui/win32/tablecolours.h"
 #include "ui/win32/utf16.h"
 
@@ -42,18 +43,8 @@ void CPathTable::Show(const std::vector<form::PathRow>& paths)
     for (int row = 0; row < static_cast<int>(m_paths.size()); ++row) {
         const form::PathRow& path = m_paths[static_cast<std::size_t>(row)];
         const std::string* const texts[] = {&path.sections, &path.total, &path.imbalance, &path.note};
-        for (int column = 0; column < static_cast<int>(std::size(texts)); ++column) {
-            std::wstring text = Utf16(*texts[column]);
-            LVITEMW item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = row;
-            item.iSubItem = column;
-            item.pszText = text.data();
-            if (column == 0)
-                ListView_InsertItem(m_list, &item);
-            else
-                ListView_SetItem(m_list, &item);
-        }
+        for (int column = 0; column < static_cast<int>(std::size(texts)); ++column)
+            SetListCell(m_list, row, column, *texts[column]);
     }
     FitColumns();
     SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);

@@ -2,6 +2,7 @@
 
 #include "design/sizing.h"
 #include "ui/form/aidforms.h"
+#include "ui/win32/listcells.h"
 #include "ui/win32/utf16.h"
 
 #include <commctrl.h>
@@ -138,18 +139,8 @@ void CSizeDlg::ShowTable(form::SizeTable table)
     ListView_DeleteAllItems(list);
     for (int row = 0; row < static_cast<int>(m_table.rows.size()); ++row) {
         const auto& texts = m_table.rows[static_cast<std::size_t>(row)];
-        for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
-            std::wstring text = Utf16(texts[static_cast<std::size_t>(column)]);
-            LVITEMW item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = row;
-            item.iSubItem = column;
-            item.pszText = text.data();
-            if (column == 0)
-                ListView_InsertItem(list, &item);
-            else
-                ListView_SetItem(list, &item);
-        }
+        for (int column = 0; column < static_cast<int>(texts.size()); ++column)
+            SetListCell(list, row, column, texts[static_cast<std::size_t>(column)]);
     }
     // Wide enough for the widest of the column's texts and its title. The
     // header's margins are counted in dialog units: they grow with the DPI
