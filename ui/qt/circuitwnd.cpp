@@ -9,13 +9,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -202,77 +199,6 @@ void CCircuitWnd::showStatus()
     statusBar()->showMessage(Text(m_document->StatusText(cell)));
 }
 
-bool CCircuitWnd::fileDone(bool done, const char* failed, const QString& path, const std::string& error)
-{
-    if (!done) {
-        QMessageBox::warning(this, Text(form::kCircuitCaption),
-            Text(form::WithName(failed, form::FileNameOf(path.toStdString()))) + QLatin1Char('\n') + Text(error));
-        return false;
-    }
-    addRecentFile(path);
-    changed();
-    return true;
-}
-
-bool CCircuitWnd::openFile(const QString& path)
-{
-    std::string error;
-    if (!fileDone(m_document->Open(path.toStdString(), error), form::kOpenFailed, path, error))
-        return false;
-    m_table->setCurrentIndex(m_model->index(0, 0));
-    return true;
-}
-
-bool CCircuitWnd::saveFile(const QString& path)
-{
-    std::string error;
-    return fileDone(m_document->Save(path.toStdString(), error), form::kSaveFailed, path, error);
-}
-
-bool CCircuitWnd::maybeSave()
-{
-    if (!m_document->Modified())
-        return true;
-    const std::string name = m_document->Path().empty() ? form::kUntitled : form::FileNameOf(m_document->Path());
-    QMessageBox prompt(QMessageBox::Warning, Text(form::kCircuitCaption), Text(form::WithName(form::kSavePrompt, name)),
-        QMessageBox::NoButton, this);
-    QPushButton* save = prompt.addButton(Text(form::kSaveButton), QMessageBox::AcceptRole);
-    QPushButton* discard = prompt.addButton(Text(form::kDiscardButton), QMessageBox::DestructiveRole);
-    prompt.addButton(Text(form::kCancelButton2), QMessageBox::RejectRole);
-    prompt.setDefaultButton(save);
-    prompt.exec();
-    if (prompt.clickedButton() == save)
-        return onSave();
-    return prompt.clickedButton() == discard;
-}
-
-void CCircuitWnd::onOpen()
-{
-    if (!maybeSave())
-        return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, Text(form::kOpenCaption), QFileInfo(Text(m_document->Path())).path(), Text(form::kFileFilter));
-    if (!path.isEmpty())
-        openFile(path);
-}
-
-bool CCircuitWnd::onSave()
-{
-    return m_document->Path().empty() ? onSaveAs() : saveFile(Text(m_document->Path()));
-}
-
-bool CCircuitWnd::onSaveAs()
-{
-    const QString suggested
-        = m_document->Path().empty() ? Text(form::kUntitled) + QStringLiteral(".csv") : Text(m_document->Path());
-    QString path = QFileDialog::getSaveFileName(this, Text(form::kSaveCaption), suggested, Text(form::kFileFilter));
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    return saveFile(path);
-}
-
 void CCircuitWnd::onCopy()
 {
     const QItemSelection selection = m_table->selectionModel()->selection();
@@ -322,31 +248,6 @@ void CCircuitWnd::onDeleteRows()
         removed = m_document->RemoveRows(*row, 1) || removed;
     if (removed)
         changed();
-}
-
-void CCircuitWnd::updateRecentFiles()
-{
-    m_recent->clear();
-    const auto files = form::CircuitDocument::RecentFiles(
-        QSettings().value(Text(form::kRecentFilesSetting)).toString().toStdString());
-    for (std::size_t f = 0; f < files.size(); ++f) {
-        const QString path = Text(files[f]);
-        QAction* open = m_recent->addAction(QStringLiteral("&%1 %2").arg(f + 1).arg(path));
-        connect(open, &QAction::triggered, this, [this, path] {
-            if (maybeSave())
-                openFile(path);
-        });
-    }
-    m_recent->setEnabled(!files.empty());
-}
-
-void CCircuitWnd::addRecentFile(const QString& path)
-{
-    QSettings settings;
-    const std::string stored = settings.value(Text(form::kRecentFilesSetting)).toString().toStdString();
-    settings.setValue(Text(form::kRecentFilesSetting),
-        Text(form::CircuitDocument::RecentFilesWith(stored, QFileInfo(path).absoluteFilePath().toStdString())));
-    updateRecentFiles();
 }
 
 void CCircuitWnd::restoreLayout()
