@@ -3,6 +3,7 @@
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
 #include "design/water.h"
+#include "files/circuitsettinglines.h"
 #include "files/columns.h"
 #include "files/csvreader.h"
 
@@ -46,42 +47,6 @@ const std::vector<KnownColumn> kColumns = {
     {"temperature", {"水温"}},
 };
 
-const std::vector<KnownColumn> kSettings = {
-    {"series", {"管道系列"}},
-    {"material", {"管材"}},
-    {"roughness", {"粗糙度"}},
-    {"temperature", {"水温"}},
-    {"viscosity", {"运动粘滞系数"}},
-    {"max_rate", {"比摩阻限值"}},
-    {"max_velocity", {"流速限值"}},
-    {"head_margin", {"扬程余量"}},
-    {"max_imbalance", {"不平衡率限值"}},
-};
-constexpr std::string_view kSettingTitles[kCircuitSettingCount] = {"管道系列", "管材", "粗糙度(mm)", "水温(°C)",
-    "运动粘滞系数(10⁻⁶ m²/s)", "比摩阻限值(Pa/m)", "流速限值(m/s)", "扬程余量(%)", "不平衡率限值(%)"};
-
-// The setting a line before the header gives: a known name, then at most a
-// value (a spreadsheet pads the line with empty cells); -1 for the header.
-int SettingOf(const std::vector<std::string>& cells)
-{
-    for (std::size_t c = 2; c < cells.size(); ++c) {
-        if (cells[c].find_first_not_of(" \t") != std::string::npos)
-            return -1;
-    }
-    const std::string_view name = ColumnName(cells.empty() ? std::string_view() : std::string_view(cells[0]));
-    for (std::size_t s = 0; s < kSettings.size(); ++s) {
-        if (design::SameIgnoringCase(name, kSettings[s].name) || name == kSettings[s].aliases[0])
-            return static_cast<int>(s);
-    }
-    return -1;
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-}
-
 class RowReader {
 public:
     RowReader(CircuitTable& table, const HeaderMatch& match, std::size_t row, std::vector<std::string>& problems)
@@ -97,7 +62,7 @@ public:
         const int cell = m_match.cellOf[column];
         const auto& cells = m_table.cells[m_row];
         return cell >= 0 && static_cast<std::size_t>(cell) < cells.size()
-            ? Trimmed(cells[static_cast<std::size_t>(cell)])
+            ? std::string(Trimmed(cells[static_cast<std::size_t>(cell)]))
             : std::string();
     }
     void Fail(Column column, const std::string& text)
@@ -139,32 +104,6 @@ private:
     bool m_ok = true;
     std::string m_first;
 };
-
-void AddSetting(
-    CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<std::string>& problems)
-{
-    const auto key = static_cast<CircuitSettingKey>(SettingOf(cells));
-    // Either of a pair says the same thing another way.
-    const auto rival = [](CircuitSettingKey k) {
-        using K = CircuitSettingKey;
-        return k == K::Material   ? K::Roughness
-            : k == K::Roughness   ? K::Material
-            : k == K::Temperature ? K::Viscosity
-            : k == K::Viscosity   ? K::Temperature
-                                  : k;
-    };
-    for (const CircuitSetting& setting : table.settings) {
-        if (setting.key == key || setting.key == rival(key)) {
-            problems.push_back("line " + std::to_string(line) + ": " + std::string(CircuitSettingTitle(key))
-                + (setting.key == key ? " is also given"
-                                      : " and " + std::string(CircuitSettingTitle(setting.key))
-                            + " cannot both be given; the other is")
-                + " on line " + std::to_string(setting.line));
-            return;
-        }
-    }
-    table.settings.push_back({key, cells.size() > 1 ? Trimmed(cells[1]) : std::string(), line});
-}
 
 } // namespace
 
@@ -291,19 +230,13 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
     return problems.size() == before;
 }
 
-std::string_view CircuitSettingTitle(CircuitSettingKey key)
-{
-    return kSettingTitles[static_cast<int>(key)];
-}
-
 bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const design::MaterialCatalog& materials,
     CircuitTable& table, std::vector<std::string>& problems)
 {
     const std::size_t before = problems.size();
     if (!ReadCircuitText(in, table, problems))
         return false;
-    return ReadCircuitRows(table, table.header.empty() ? 0 : table.headerLine, series, materials, problems)
-        && problems.size() == before;
+    return ReadCircuitRows(table, table.headerLine, series, materials, problems) && problems.size() == before;
 }
 
 bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string>& problems)
@@ -330,8 +263,8 @@ bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string
             table.headerLine = headerLine;
             return problems.size() == before;
         case CsvReader::Result::Record:
-            if (headerLine == 0 && SettingOf(cells) >= 0) {
-                AddSetting(table, cells, reader.RecordLine(), problems);
+            if (headerLine == 0 && CircuitSettingOf(cells) >= 0) {
+                AddCircuitSetting(table, cells, reader.RecordLine(), problems);
             } else if (headerLine == 0) {
                 table.header = cells;
                 headerLine = reader.RecordLine();

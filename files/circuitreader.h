@@ -44,6 +44,11 @@ struct CircuitSetting {
 // The name a setting is written under, with its unit: "比摩阻限值(Pa/m)".
 std::string_view CircuitSettingTitle(CircuitSettingKey key);
 
+// The setting that says the same another way (the material and the
+// roughness, the temperature and the viscosity): one of a pair stands. The
+// key itself for the others.
+CircuitSettingKey OtherWayOf(CircuitSettingKey key);
+
 // The columns a circuit file may have, in the order of MatchCircuitHeader's
 // match.cellOf.
 enum class CircuitField {

@@ -28,6 +28,9 @@ struct HeaderMatch {
 bool MatchHeader(const std::vector<std::string>& header, const std::vector<KnownColumn>& known, HeaderMatch& match,
     std::string& error);
 
+// A text without the blanks and tabs around it.
+std::string_view Trimmed(std::string_view text);
+
 // A header cell without blanks around it and its unit: "流量(m³/h)" is "流量".
 std::string_view ColumnName(std::string_view cell);
 
