@@ -22,12 +22,16 @@ std::string PercentText(double fraction)
     return std::isnan(fraction) ? std::string() : FixedText(fraction * 100, 1);
 }
 
+std::string ZetaText(double zeta)
+{
+    return std::isnan(zeta) ? std::string() : ShortestText(std::round(zeta * 1000) / 1000);
+}
+
 SectionTexts SectionTextsOf(const SectionResult& r)
 {
     const bool done = r.problem.empty();
     return {done ? r.fields.m_strVelocity : "", done ? r.fields.m_strFrictionRate : "",
-        done ? PascalsText(r.pascalsPerMetre) : "", PascalsTenthsText(r.frictionLoss),
-        std::isnan(r.zetaTotal) ? "" : ShortestText(std::round(r.zetaTotal * 1000) / 1000),
+        done ? PascalsText(r.pascalsPerMetre) : "", PascalsTenthsText(r.frictionLoss), ZetaText(r.zetaTotal),
         PascalsTenthsText(r.localLoss), PascalsTenthsText(r.deviceLoss), PascalsTenthsText(r.totalLoss)};
 }
 

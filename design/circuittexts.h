@@ -24,6 +24,7 @@ struct SectionTexts {
 SectionTexts SectionTextsOf(const SectionResult& result);
 
 std::string PascalsTenthsText(double pascals);
+std::string ZetaText(double zeta); // Σζ to 0.001, as short as it goes
 std::string KilopascalsText(double pascals);
 std::string PercentText(double fraction);
 

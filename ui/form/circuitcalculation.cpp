@@ -14,20 +14,6 @@ namespace {
 using Key = files::CircuitSettingKey;
 constexpr double kDefaultCelsius = 10;
 
-std::size_t At(Key key)
-{
-    return static_cast<std::size_t>(key);
-}
-
-bool Blank(const std::vector<std::string>& row)
-{
-    for (const std::string& cell : row) {
-        if (cell.find_first_not_of(" \t") != std::string::npos)
-            return false;
-    }
-    return true;
-}
-
 // A number typed in a setting, at least minimum (above it where strictly);
 // otherwise the reason, and fallback stands.
 double ReadSetting(const std::string& text, double minimum, bool strictly, double fallback, std::string& problem)
@@ -45,6 +31,15 @@ double ReadSetting(const std::string& text, double minimum, bool strictly, doubl
 }
 
 } // namespace
+
+bool CircuitDocument::Blank(const std::vector<std::string>& row)
+{
+    for (const std::string& cell : row) {
+        if (cell.find_first_not_of(" \t") != std::string::npos)
+            return false;
+    }
+    return true;
+}
 
 void CircuitDocument::ResolveSettings()
 {

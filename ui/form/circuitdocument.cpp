@@ -2,6 +2,7 @@
 
 #include "calc/zonenames.h"
 #include "design/circuittexts.h"
+#include "design/sizing.h"
 #include "ui/form/circuitmessages.h"
 #include "ui/form/entryaids.h"
 
@@ -91,13 +92,13 @@ std::string CircuitDocument::CellText(int row, int column) const
     case C::FrictionRate:
         return done ? r.fields.m_strFrictionRate : std::string();
     case C::PascalsPerMetre:
-        return design::SectionTextsOf(r).pascalsPerMetre;
+        return done ? design::PascalsText(r.pascalsPerMetre) : std::string();
     case C::Zone:
         return done ? std::string(ZoneName(r.outcome.zone)) : std::string();
     case C::FrictionLoss:
         return design::PascalsTenthsText(r.frictionLoss);
     case C::ZetaTotal:
-        return design::SectionTextsOf(r).zeta;
+        return design::ZetaText(r.zetaTotal);
     case C::LocalLoss:
         return design::PascalsTenthsText(r.localLoss);
     case C::DeviceLoss:

@@ -35,12 +35,12 @@ void CircuitDocument::New()
     // What vendrel-calc --circuit takes for a file that says nothing.
     m_settings = {};
     const design::PipeSeries& series = m_library.series.Default();
-    m_settings[static_cast<std::size_t>(Key::Series)] = series.key;
-    m_settings[static_cast<std::size_t>(Key::Material)] = series.material;
-    m_settings[static_cast<std::size_t>(Key::Temperature)] = "10";
-    m_settings[static_cast<std::size_t>(Key::MaxRate)] = "300";
-    m_settings[static_cast<std::size_t>(Key::HeadMargin)] = "10";
-    m_settings[static_cast<std::size_t>(Key::MaxImbalance)] = "15";
+    m_settings[At(Key::Series)] = series.key;
+    m_settings[At(Key::Material)] = series.material;
+    m_settings[At(Key::Temperature)] = "10";
+    m_settings[At(Key::MaxRate)] = "300";
+    m_settings[At(Key::HeadMargin)] = "10";
+    m_settings[At(Key::MaxImbalance)] = "15";
     Calculate();
 }
 
@@ -80,12 +80,7 @@ bool CircuitDocument::Open(const std::string& path, std::string& error)
             row[static_cast<std::size_t>(columnOf[c])] = cells[c];
     }
     for (const files::CircuitSetting& setting : table.settings) {
-        m_settings[static_cast<std::size_t>(setting.key)] = setting.value;
-        // A roughness or a viscosity of the file's stands for the default material or water.
-        if (setting.key == Key::Roughness && !setting.value.empty())
-            m_settings[static_cast<std::size_t>(Key::Material)].clear();
-        if (setting.key == Key::Viscosity && !setting.value.empty())
-            m_settings[static_cast<std::size_t>(Key::Temperature)].clear();
+        Put(setting.key, setting.value); // a roughness or a viscosity stands for the default material or water
     }
     Calculate();
     m_path = path;
@@ -100,9 +95,9 @@ bool CircuitDocument::Save(const std::string& path, std::string& error)
         const std::string& value = m_settings[static_cast<std::size_t>(k)];
         // Of a pair, the one that was typed or chosen.
         const bool other = (key == Key::Roughness || key == Key::Viscosity) ? value.empty()
-            : key == Key::Material    ? !m_settings[static_cast<std::size_t>(Key::Roughness)].empty()
-            : key == Key::Temperature ? !m_settings[static_cast<std::size_t>(Key::Viscosity)].empty()
-                                      : false;
+            : key == Key::Material                                          ? !m_settings[At(Key::Roughness)].empty()
+            : key == Key::Temperature                                       ? !m_settings[At(Key::Viscosity)].empty()
+                                                                            : false;
         if (!other)
             settings.push_back({key, value, 0});
     }
@@ -111,8 +106,7 @@ bool CircuitDocument::Save(const std::string& path, std::string& error)
         header.push_back(ColumnTitle(c));
     std::vector<std::vector<std::string>> rows;
     for (const std::vector<std::string>& row : m_rows) {
-        if (std::any_of(row.begin(), row.end(),
-                [](const std::string& cell) { return cell.find_first_not_of(" \t") != std::string::npos; }))
+        if (!Blank(row))
             rows.push_back(row);
     }
     if (!files::WriteFileReplacing(path, files::CircuitFileText(settings, header, rows), error))

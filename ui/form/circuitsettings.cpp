@@ -8,11 +8,6 @@ namespace {
 
 using Key = files::CircuitSettingKey;
 
-std::size_t At(Key key)
-{
-    return static_cast<std::size_t>(key);
-}
-
 } // namespace
 
 std::string CircuitDocument::SettingText(Key key) const
@@ -40,16 +35,17 @@ bool CircuitDocument::SetSetting(Key key, const std::string& text)
     if (m_settings[At(key)] == text)
         return false;
     Remember();
-    m_settings[At(key)] = text;
-    // Each of a pair says the same thing another way: the one typed stands.
-    const std::pair<Key, Key> pairs[] = {{Key::Material, Key::Roughness}, {Key::Roughness, Key::Material},
-        {Key::Temperature, Key::Viscosity}, {Key::Viscosity, Key::Temperature}};
-    for (const auto& [typed, other] : pairs) {
-        if (key == typed && !text.empty())
-            m_settings[At(other)].clear();
-    }
+    Put(key, text);
     Changed();
     return true;
+}
+
+void CircuitDocument::Put(Key key, const std::string& text)
+{
+    m_settings[At(key)] = text;
+    // Each of a pair says the same thing another way: the one given stands.
+    if (const Key other = files::OtherWayOf(key); other != key && !text.empty())
+        m_settings[At(other)].clear();
 }
 
 std::string CircuitDocument::SeriesItem(int series) const
