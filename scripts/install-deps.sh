@@ -26,7 +26,7 @@ test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils imagemagick openbox libx11-dev time
-  locales
+  locales gettext
   desktop-file-utils appstream man-db lintian
 )
 # GoogleTest's sources are built for Windows; Google Benchmark's library
