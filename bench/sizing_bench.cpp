@@ -88,7 +88,7 @@ void ReadCommand(cli::CommandLine::Mode mode, cli::Options& options)
     command.flow = kFlow;
     command.roughness = kRoughness;
     command.viscosity = kViscosity;
-    std::string error;
+    messages::Message error;
     if (!cli::ReadOptions(command, options, error))
         std::abort();
 }

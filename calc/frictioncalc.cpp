@@ -14,9 +14,6 @@
 namespace vendrel {
 namespace {
 
-// The smallest input accepted, in the units typed; also rejects empty,
-// non-numeric, zero and negative texts.
-constexpr double kMinimumInput = 0.000001;
 constexpr double kPerHour = 0.0002777777777777778; // 1/3600: m³/h to m³/s
 constexpr double kPipeAreaFactor = 0.7853981625;   // ten-digit π/4, kept for identical results
 constexpr double kMillimetre = 0.001;

@@ -50,6 +50,10 @@ enum class CalculationLaw {
 };
 CalculationLaw LawFor(const InputValues& inputs);
 
+// The smallest input accepted, in the units typed; also rejects empty,
+// non-numeric, zero and negative texts.
+inline constexpr double kMinimumInput = 0.000001;
+
 // True for a number Calculate accepts as an input: at least 0.000001, finite.
 bool IsAcceptedInput(double value);
 

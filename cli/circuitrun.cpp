@@ -4,6 +4,7 @@
 #include "calc/zonenames.h"
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
+#include "cli/messageout.h"
 #include "cli/options.h"
 #include "cli/tablewriter.h"
 #include "design/circuit.h"
@@ -21,11 +22,25 @@
 namespace vendrel::cli {
 namespace {
 
-// Where a section is in the file, for messages.
-std::string SectionPlace(const std::string& file, const files::CircuitTable& table, int section)
+using messages::Message;
+using messages::MessageId;
+
+// A problem of a section, where it is in the file.
+Message InSection(const std::string& file, const files::CircuitTable& table, int section, const Message& problem)
 {
-    return file + ", line " + std::to_string(table.lines[static_cast<std::size_t>(section)]) + " (section \""
-        + table.sections[static_cast<std::size_t>(section)].id + "\")";
+    return Message(MessageId::InFileAt,
+        {{"file", file},
+            {"problem",
+                Message(MessageId::AtSection,
+                    {{"line", table.lines[static_cast<std::size_t>(section)]},
+                        {"section", messages::UserText(table.sections[static_cast<std::size_t>(section)].id)},
+                        {"problem", problem}})}});
+}
+
+// A problem the reader names a line for, in the file.
+Message InFileAt(const std::string& file, const Message& problem)
+{
+    return Message(MessageId::InFileAt, {{"file", file}, {"problem", problem}});
 }
 
 void WriteText(const std::string& file, const Options& options, const files::CircuitTable& table,
@@ -53,7 +68,7 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
         cells.push_back({in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""),
             r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length), std::move(t.velocity),
             std::move(t.frictionRate), std::move(t.pascalsPerMetre),
-            r.problem.empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
+            r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
             std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
     }
     std::vector<std::vector<std::string_view>> rows
@@ -113,7 +128,7 @@ void WriteCsv(
         for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
                  std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),
                  std::string_view(t.frictionRate), std::string_view(t.pascalsPerMetre),
-                 r.problem.empty() ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(t.friction),
+                 r.problem.Empty() ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(t.friction),
                  std::string_view(t.zeta), std::string_view(t.local), std::string_view(t.device),
                  std::string_view(t.total), std::string_view(r.onIndex ? "yes" : "no")})
             row.push_back(cell);
@@ -123,22 +138,22 @@ void WriteCsv(
 
 } // namespace
 
-bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err)
+bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err, messages::Language language)
 {
     const std::string& file = command.csvFile;
-    input.name = file.empty() ? "standard input" : file;
+    input.name = file.empty() ? Message(MessageId::StandardInput).Text(language) : file;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> opened(nullptr, &std::fclose);
     if (!file.empty()) {
         opened.reset(files::OpenForReading(file));
         if (!opened) {
-            std::fprintf(err, "vendrel-calc: cannot open %s: %s\n", file.c_str(), std::strerror(errno));
+            Say(err, Message(MessageId::CannotOpen, {{"file", file}, {"reason", std::strerror(errno)}}), language);
             return false;
         }
     }
-    std::vector<std::string> problems;
+    std::vector<Message> problems;
     if (!files::ReadCircuitText(file.empty() ? stdin : opened.get(), input.table, problems)) {
-        for (const std::string& problem : problems)
-            std::fprintf(err, "vendrel-calc: %s, %s\n", input.name.c_str(), problem.c_str());
+        for (const Message& problem : problems)
+            Say(err, InFileAt(input.name, problem), language);
         return false;
     }
     using Key = files::CircuitSettingKey;
@@ -196,18 +211,21 @@ bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err)
             break;
         }
         if (option != nullptr)
-            input.fromFile.emplace_back(option,
-                input.name + ", line " + std::to_string(setting.line) + " ("
-                    + std::string(files::CircuitSettingTitle(setting.key)) + ")");
+            input.fromFile.push_back({option, setting.line, files::CircuitSettingTitle(setting.key)});
     }
     return true;
 }
 
-std::string OptionFromFile(const CircuitInput& input, const std::string& message)
+Message OptionFromFile(const CircuitInput& input, const Message& message)
 {
-    for (const auto& [option, place] : input.fromFile) {
-        if (message.rfind(option + ": ", 0) == 0)
-            return place + ": " + message.substr(option.size() + 2);
+    const messages::Argument* name = message.Find("name");
+    if (message.Empty() || message.Id() != MessageId::Named || name == nullptr)
+        return message;
+    for (const CircuitInput::Origin& origin : input.fromFile) {
+        if (name->text == origin.option)
+            return InFileAt(input.name,
+                Message(MessageId::AtSetting,
+                    {{"line", origin.line}, {"setting", origin.setting}, *message.Find("problem")}));
     }
     return message;
 }
@@ -216,15 +234,16 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
 {
     const std::string& name = input.name;
     files::CircuitTable& table = input.table;
+    const messages::Language language = options.language;
     if (!options.problems.empty()) {
-        for (const std::string& problem : options.problems)
-            std::fprintf(err, "vendrel-calc: %s\n", OptionFromFile(input, problem).c_str());
+        for (const Message& problem : options.problems)
+            Say(err, OptionFromFile(input, problem), language);
         return kExitUsage;
     }
-    std::vector<std::string> problems;
+    std::vector<Message> problems;
     if (!files::ReadCircuitRows(table, table.headerLine, *options.series, options.library.materials, problems)) {
-        for (const std::string& problem : problems)
-            std::fprintf(err, "vendrel-calc: %s, %s\n", name.c_str(), problem.c_str());
+        for (const Message& problem : problems)
+            Say(err, InFileAt(name, problem), language);
         return kExitIncomplete;
     }
     design::CircuitSettings settings;
@@ -240,8 +259,10 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
     const design::CircuitResult result = design::CalculateCircuit(table.sections, settings);
     if (!result.errors.empty()) {
         for (const design::NetworkProblem& problem : result.errors) {
-            const std::string where = problem.section >= 0 ? SectionPlace(name, table, problem.section) : name;
-            std::fprintf(err, "vendrel-calc: %s: %s\n", where.c_str(), problem.text.c_str());
+            Say(err,
+                problem.section >= 0 ? InSection(name, table, problem.section, problem.message)
+                                     : Message(MessageId::InFile, {{"file", name}, {"problem", problem.message}}),
+                language);
         }
         return kExitIncomplete;
     }
@@ -252,9 +273,8 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
 
     int status = kExitSuccess;
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
-        if (!result.sections[s].problem.empty()) {
-            std::fprintf(err, "vendrel-calc: %s: %s\n", SectionPlace(name, table, static_cast<int>(s)).c_str(),
-                result.sections[s].problem.c_str());
+        if (!result.sections[s].problem.Empty()) {
+            Say(err, InSection(name, table, static_cast<int>(s), result.sections[s].problem), language);
             status = kExitDataError;
         }
     }
@@ -263,14 +283,22 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
     std::size_t unbalanced = 0;
     for (const design::CircuitPath& path : result.paths) {
         if (path.unbalanced && ++unbalanced <= kNamedPaths)
-            std::fprintf(err,
-                "vendrel-calc: %s: path %s is %s %% out of balance with the index circuit (limit %s %%)\n",
-                name.c_str(), design::PathText(path.sections, table.sections).c_str(),
-                design::PercentText(path.imbalance).c_str(), ShortestText(options.maxImbalance * 100).c_str());
+            Say(err,
+                Message(MessageId::InFile,
+                    {{"file", name},
+                        {"problem",
+                            Message(MessageId::PathOutOfBalance,
+                                {{"path", design::PathText(path.sections, table.sections)},
+                                    {"imbalance", design::PercentText(path.imbalance)},
+                                    {"limit", ShortestText(options.maxImbalance * 100)}})}}),
+                language);
     }
     if (unbalanced > kNamedPaths)
-        std::fprintf(err, "vendrel-calc: %s: %zu more paths are out of balance beyond the limit\n", name.c_str(),
-            unbalanced - kNamedPaths);
+        Say(err,
+            Message(MessageId::InFile,
+                {{"file", name},
+                    {"problem", Message(MessageId::MorePathsOutOfBalance, {{"count", unbalanced - kNamedPaths}})}}),
+            language);
     if (unbalanced > 0)
         status = kExitDataError;
     return status;

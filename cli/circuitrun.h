@@ -4,7 +4,7 @@
 
 #include <cstdio>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 namespace vendrel::cli {
@@ -17,18 +17,23 @@ struct Options;
 struct CircuitInput {
     std::string name; // the file, or "standard input"
     files::CircuitTable table;
-    // Each option the file gave ("--series") and where ("x.csv, line 2 (管道系列)").
-    std::vector<std::pair<std::string, std::string>> fromFile;
+    // Each option the file gave ("--series"), the line and the setting's title.
+    struct Origin {
+        std::string option;
+        long line;
+        std::string_view setting;
+    };
+    std::vector<Origin> fromFile;
 };
 
 // Reads command's circuit file and puts its settings into command where it
 // has none of the same sense. False, with the reasons on err, where the
 // file cannot be read.
-bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err);
+bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err, messages::Language language);
 
 // A message about an option ("--series: unknown series …") that names the
 // file's line instead where the file gave the option.
-std::string OptionFromFile(const CircuitInput& input, const std::string& message);
+messages::Message OptionFromFile(const CircuitInput& input, const messages::Message& message);
 
 // vendrel-calc --circuit: the hydraulic calculation of a circuit file, as
 // aligned Chinese text (the sections, the paths, the index circuit and the

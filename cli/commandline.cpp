@@ -14,6 +14,9 @@ namespace vendrel::cli {
 
 namespace {
 
+using messages::Message;
+using messages::MessageId;
+
 enum Value {
     kFlow,
     kDiameter,
@@ -42,14 +45,18 @@ constexpr CommandLine::Mode kModes[] = {
 
 } // namespace
 
-bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result, std::string& error)
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result, Message& error)
 {
     result = CommandLine{};
     std::array<std::optional<std::string>, kValueCount> values;
     std::optional<std::string_view> mode; // --csv, --size or a list
-    const auto fail = [&](std::string message) {
+    const auto fail = [&](Message message) {
         error = std::move(message);
         return false;
+    };
+    const auto failWith = [&](MessageId id) { return fail(Message(id)); };
+    const auto optionFault = [&](MessageId id, std::string_view option) {
+        return fail(Message(id, {{"option", option}}));
     };
     // The texts as given so far, the defaults where none.
     const auto fill = [&] {
@@ -75,8 +82,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     bool paths = false;
     const auto setMode = [&](std::string_view name) {
         if (mode)
-            return fail(*mode == name ? std::string(name) + " given twice"
-                                      : std::string(*mode) + " and " + std::string(name) + " cannot be combined");
+            return *mode == name ? optionFault(MessageId::GivenTwice, name)
+                                 : fail(Message(MessageId::CannotCombine, {{"first", *mode}, {"second", name}}));
         mode = name;
         return true;
     };
@@ -97,7 +104,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         const bool takesNoValue = name == "--help" || name == "-h" || name == "--version" || name == "--bom"
             || name == "--paths" || std::find(kModeNames.begin(), kModeNames.end(), name) != kModeNames.end();
         if (takesNoValue && inlineValue)
-            return fail(std::string(name) + " takes no value");
+            return optionFault(MessageId::TakesNoValue, name);
         if (name == "--help" || name == "-h" || name == "--version") {
             fill();
             result.mode = name == "--version" ? CommandLine::Mode::Version : CommandLine::Mode::Help;
@@ -106,7 +113,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         if (name == "--bom" || name == "--paths") {
             bool& flag = name == "--bom" ? bom : paths;
             if (flag)
-                return fail(std::string(name) + " given twice");
+                return optionFault(MessageId::GivenTwice, name);
             flag = true;
             continue;
         }
@@ -114,17 +121,17 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
             if (!setMode(name))
                 return false;
             if (!inlineValue && !valueFollows)
-                return fail("--circuit needs a file (or - for standard input)");
+                return failWith(MessageId::CircuitNeedsFile);
             result.csvFile = inlineValue ? *inlineValue : args[++i];
             if (result.csvFile.empty())
-                return fail("--circuit needs a file (or - for standard input)");
+                return failWith(MessageId::CircuitNeedsFile);
             continue;
         }
         if (name == "--csv") {
             if (!setMode(name))
                 return false;
             if (inlineValue && inlineValue->empty())
-                return fail("--csv= needs a file name (or - for standard input)");
+                return failWith(MessageId::CsvNeedsFileName);
             if (inlineValue)
                 result.csvFile = *inlineValue;
             else if (valueFollows)
@@ -140,14 +147,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
 
         const auto found = std::find(std::begin(kValueNames), std::end(kValueNames), name);
         if (found == std::end(kValueNames))
-            return fail("unknown argument: " + std::string(arg));
+            return fail(Message(MessageId::UnknownArgument, {{"argument", messages::UserText(arg)}}));
         std::optional<std::string>& value = values[static_cast<std::size_t>(found - std::begin(kValueNames))];
         // The last of two values would win unseen; a script that repeats an
         // option has a mistake in it.
         if (value)
-            return fail(std::string(name) + " given twice");
+            return optionFault(MessageId::GivenTwice, name);
         if (!inlineValue && !valueFollows)
-            return fail(std::string(name) + " needs a value");
+            return optionFault(MessageId::NeedsValue, name);
         value = inlineValue ? *inlineValue : args[++i];
     }
 
@@ -155,11 +162,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     const auto anyGiven
         = [&](std::initializer_list<Value> which) { return std::any_of(which.begin(), which.end(), given); };
     if (given(kTemperature) && given(kViscosity))
-        return fail("--temperature and --viscosity cannot both be given (the temperature gives the viscosity)");
+        return failWith(MessageId::TemperatureOrViscosity);
     if (given(kMaterial) && given(kRoughness))
-        return fail("--material and --roughness cannot both be given (the material gives the roughness)");
+        return failWith(MessageId::MaterialOrRoughness);
     if (given(kSeries) && given(kSeriesFile))
-        return fail("--series and --series-file cannot both be given (the file gives the series)");
+        return failWith(MessageId::SeriesOrSeriesFile);
 
     fill();
     result.bom = bom;
@@ -167,11 +174,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     const bool designMode = mode == "--size" || mode == "--table" || mode == "--circuit";
     const bool csvOut = mode == "--csv" || (designMode && values[kFormat] == "csv");
     if (bom && !csvOut)
-        return fail("--bom goes with CSV output: --csv, or --size, --table or --circuit with --format csv");
+        return failWith(MessageId::BomNeedsCsv);
     if (paths && !(mode == "--circuit" && values[kFormat] == "csv"))
-        return fail("--paths goes with --circuit and --format csv");
+        return failWith(MessageId::PathsNeedCircuitCsv);
     if ((given(kHeadMargin) || given(kMaxImbalance)) && mode != "--circuit")
-        return fail("--head-margin and --max-imbalance go with --circuit");
+        return failWith(MessageId::CircuitOnlyOptions);
 
     const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});
     if (mode == "--csv" || mode == "--material-list" || mode == "--series-list") {
@@ -179,9 +186,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         const auto allowed = [&](int v) { return v == kMaterialFile || (mode == "--series-list" && v == kSeriesFile); };
         for (int v = 0; v < kValueCount; ++v) {
             if (values[static_cast<std::size_t>(v)] && !allowed(v))
-                return fail(std::string(*mode) + " takes no other options than "
-                    + (mode == "--series-list" ? "--series-file and --material-file" : "--material-file")
-                    + (mode == "--csv" ? " and --bom" : ""));
+                return failWith(mode == "--csv"   ? MessageId::CsvOptions
+                        : mode == "--series-list" ? MessageId::SeriesListOptions
+                                                  : MessageId::MaterialListOptions);
         }
         if (mode == "--csv") {
             result.mode = CommandLine::Mode::Csv;
@@ -192,11 +199,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     }
     if (mode == "--size") {
         if (given(kDiameter))
-            return fail("--size chooses the diameter: --diameter cannot be given with it");
+            return failWith(MessageId::SizeChoosesDiameter);
         if (given(kMinRate))
-            return fail("--min-rate goes with --table");
+            return failWith(MessageId::MinRateGoesWithTable);
         if (!given(kFlow))
-            return fail("--size needs --flow");
+            return failWith(MessageId::SizeNeedsFlow);
         return true;
     }
     if (mode == "--circuit") {
@@ -204,20 +211,18 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         if (result.csvFile == "-")
             result.csvFile.clear();
         if (anyGiven({kFlow, kDiameter, kMinRate}))
-            return fail("--circuit reads flows and sizes from its file: --flow, --diameter and --min-rate cannot be "
-                        "given");
+            return failWith(MessageId::CircuitReadsFlows);
         return true;
     }
     if (mode == "--table") {
         if (anyGiven({kFlow, kDiameter, kMaxVelocity}))
-            return fail("--table lists flows for every size: --flow, --diameter and --max-velocity cannot be given");
+            return failWith(MessageId::TableListsFlows);
         return true;
     }
     if (sizeOptions || given(kMinRate))
-        return fail("--series, --series-file, --min-rate, --max-rate, --max-velocity and --format go with --size or "
-                    "--table");
+        return failWith(MessageId::SizingOptions);
     if (!given(kFlow) || !given(kDiameter))
-        return fail("--flow and --diameter are required");
+        return failWith(MessageId::FlowAndDiameterRequired);
     return true;
 }
 

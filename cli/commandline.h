@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +45,6 @@ struct CommandLine {
 
 // Parses the arguments after the program name. Returns false with a message in
 // error when they do not form a valid call.
-bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result, std::string& error);
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result, messages::Message& error);
 
 } // namespace vendrel::cli

@@ -4,6 +4,7 @@
 #include "calc/frictioncalc.h"
 #include "calc/zonenames.h"
 #include "cli/exitcodes.h"
+#include "cli/messageout.h"
 #include "cli/strictcalculation.h"
 #include "design/materials.h"
 #include "files/columns.h"
@@ -21,6 +22,9 @@
 namespace vendrel::cli {
 namespace {
 
+using messages::Message;
+using messages::MessageId;
+
 enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kMaterial, kColumnCount };
 constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
 // The names Vendrel writes, and those a spreadsheet's header may use; the
@@ -35,9 +39,6 @@ const std::vector<files::KnownColumn> kColumns = {
 };
 constexpr char kResultHeader[] = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,"
                                  "rough_reynolds,status,zone,residual";
-constexpr char kExpectedColumns[] = "the columns flow and diameter (流量, 管径), and optionally roughness or "
-                                    "material (粗糙度, 管材), viscosity or temperature (运动粘滞系数, 水温), and "
-                                    "columns of your own";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kWriteBlock = 64 * 1024;
 // Rows reported one by one; beyond this, only their number.
@@ -58,6 +59,7 @@ public:
         , m_out(out)
         , m_err(err)
         , m_rowByRow(settings.rowByRow)
+        , m_language(settings.language)
         , m_lineEnd(settings.bom ? "\r\n" : "\n")
         , m_materials(settings.materials != nullptr ? *settings.materials : m_builtIn)
     {
@@ -71,7 +73,7 @@ public:
         std::vector<std::string> cells;
         switch (reader.Next(cells)) {
         case files::CsvReader::Result::End:
-            return Report(reader.Line(), std::string("no header line: expected ") + kExpectedColumns);
+            return Report(reader.Line(), Message(MessageId::ScheduleNoHeader));
         case files::CsvReader::Result::Error:
             return ReportReader(reader);
         case files::CsvReader::Result::Record:
@@ -94,7 +96,7 @@ public:
             }
             if (cells.size() != m_columnCount) {
                 return Report(reader.RecordLine(),
-                    "expected " + std::to_string(m_columnCount) + " fields, found " + std::to_string(cells.size()));
+                    Message(MessageId::FieldCount, {{"expected", m_columnCount}, {"found", cells.size()}}));
             }
             WriteRow(cells, reader.RecordLine());
             // Stop at the first failed write: the rest would go nowhere.
@@ -108,21 +110,20 @@ private:
     {
         m_columnCount = cells.size();
         files::HeaderMatch match;
-        std::string error;
+        Message error;
         if (!files::MatchHeader(cells, kColumns, match, error))
             return Report(line, error);
         for (std::size_t input = 0; input < kColumnCount; ++input)
             m_column[input] = match.cellOf[input];
         for (const Input required : {kFlow, kDiameter}) {
             if (m_column[required] < 0)
-                return Report(line,
-                    "the header has no \"" + std::string(kColumns[required].name) + "\" column (expected "
-                        + kExpectedColumns + ")");
+                return Report(line, Message(MessageId::ScheduleLacksColumn, {{"column", kColumns[required].name}}));
         }
-        if (m_column[kViscosity] >= 0 && m_column[kTemperature] >= 0)
-            return Report(line, "columns \"viscosity\" and \"temperature\" cannot both be given");
-        if (m_column[kRoughness] >= 0 && m_column[kMaterial] >= 0)
-            return Report(line, "columns \"roughness\" and \"material\" cannot both be given");
+        for (const auto& [a, b] : {std::pair{kViscosity, kTemperature}, std::pair{kRoughness, kMaterial}}) {
+            if (m_column[a] >= 0 && m_column[b] >= 0)
+                return Report(line,
+                    Message(MessageId::ColumnsExclusive, {{"first", kColumns[a].name}, {"second", kColumns[b].name}}));
+        }
         // The user's own columns keep their place: those before the first of
         // ours before the results, the others after them.
         m_leading.clear();
@@ -214,8 +215,8 @@ private:
             const design::Material* material = m_materials.Find(key);
             roughness = material != nullptr ? std::string_view(material->roughness) : std::string_view();
             if (material == nullptr) {
-                m_problems.push_back(
-                    "material: unknown material " + Quoted(key) + " (see vendrel-calc --material-list)");
+                m_problems.push_back(messages::Named(
+                    "material", Message(MessageId::UnknownMaterialSchedule, {{"text", messages::UserText(key)}})));
                 names[kRoughness] = "";
             }
         }
@@ -236,10 +237,13 @@ private:
     {
         if (++m_rowsNotCalculated > kMaxRowReports)
             return;
-        std::string message;
-        for (const std::string& problem : m_problems)
-            message += (message.empty() ? "" : "; ") + problem;
-        std::fprintf(m_err, "vendrel-calc: %s, line %ld: %s\n", m_inputName, line, message.c_str());
+        Say(m_err,
+            Message(MessageId::InFileAt,
+                {{"file", m_inputName},
+                    {"problem",
+                        Message(MessageId::AtLine,
+                            {{"line", line}, {"problem", std::move(m_problems), MessageId::ListSeparator}})}}),
+            m_language);
     }
 
     // Writes the rows held back, in whole rows, so a stop leaves no partial row.
@@ -253,7 +257,7 @@ private:
 
     int WriteFailed()
     {
-        std::fprintf(m_err, "vendrel-calc: cannot write the results: %s\n", std::strerror(errno));
+        Say(m_err, Message(MessageId::CannotWriteResults, {{"reason", std::strerror(errno)}}), m_language);
         return kExitIncomplete;
     }
 
@@ -269,28 +273,36 @@ private:
     {
         if (m_rowsNotCalculated == 0)
             return;
-        std::fprintf(m_err, "vendrel-calc: %s: %ld %s could not be calculated%s\n", m_inputName, m_rowsNotCalculated,
-            m_rowsNotCalculated == 1 ? "row" : "rows",
-            m_rowsNotCalculated > kMaxRowReports ? " (the first 20 are listed above)" : "");
+        const MessageId id = m_rowsNotCalculated == 1 ? MessageId::OneRowNotCalculated
+            : m_rowsNotCalculated > kMaxRowReports    ? MessageId::RowsNotCalculatedListed
+                                                      : MessageId::RowsNotCalculated;
+        Say(m_err,
+            Message(MessageId::InFile,
+                {{"file", m_inputName},
+                    {"problem", Message(id, {{"count", m_rowsNotCalculated}, {"listed", kMaxRowReports}})}}),
+            m_language);
     }
 
-    int Report(long line, const std::string& problem)
+    int Report(long line, const Message& problem)
     {
-        return Stop(
-            [&] { std::fprintf(m_err, "vendrel-calc: %s, line %ld: %s\n", m_inputName, line, problem.c_str()); });
+        return Stop([&] {
+            Say(m_err,
+                Message(MessageId::InFileAt, {{"file", m_inputName}, {"problem", messages::AtLine(line, problem)}}),
+                m_language);
+        });
     }
 
     int ReportReader(const files::CsvReader& reader)
     {
         if (reader.ReadError() == 0)
-            return Report(reader.ErrorLine(), reader.ErrorText());
+            return Report(reader.ErrorLine(), reader.Error());
         return Stop([&] {
             const long lines = reader.LinesBeforeReadError();
-            if (lines == 0)
-                std::fprintf(m_err, "vendrel-calc: cannot read %s: %s\n", m_inputName, reader.ErrorText().c_str());
-            else
-                std::fprintf(m_err, "vendrel-calc: cannot read %s after line %ld: %s\n", m_inputName, lines,
-                    reader.ErrorText().c_str());
+            Say(m_err,
+                lines == 0 ? Message(MessageId::CannotRead, {{"file", m_inputName}, {"reason", reader.Error()}})
+                           : Message(MessageId::CannotReadAfterLine,
+                               {{"file", m_inputName}, {"line", lines}, {"reason", reader.Error()}}),
+                m_language);
         });
     }
 
@@ -314,6 +326,7 @@ private:
     std::FILE* m_out;
     std::FILE* m_err;
     bool m_rowByRow;
+    messages::Language m_language;
     std::string_view m_lineEnd;
     design::MaterialCatalog m_builtIn;
     const design::MaterialCatalog& m_materials;
@@ -322,7 +335,7 @@ private:
     std::vector<std::size_t> m_trailing;
     std::size_t m_columnCount = 0;
     FrictionFields m_fields;
-    std::vector<std::string> m_problems;
+    std::vector<Message> m_problems;
     long m_rowsNotCalculated = 0;
     std::string m_pending;
 };

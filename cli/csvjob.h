@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <cstdio>
 
 namespace vendrel::design {
@@ -15,6 +17,7 @@ struct CsvJobSettings {
     bool bom = false;
     // Each row written as soon as it is calculated, for someone watching.
     bool rowByRow = false;
+    messages::Language language = messages::Language::English;
 };
 
 // Calculates every row of a pipe schedule: reads CSV from in, in any

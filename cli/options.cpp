@@ -6,11 +6,17 @@
 #include "design/pipeseries.h"
 #include "design/water.h"
 #include "files/platform.h"
+#include "messages/numbercheck.h"
 
 #include <cmath>
 
 namespace vendrel::cli {
 namespace {
+
+using messages::Message;
+using messages::MessageId;
+using messages::Named;
+using messages::UserText;
 
 constexpr double kDefaultCelsius = 10; // the water of the default viscosity, 1.306
 
@@ -22,38 +28,44 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// A limit given on the command line: a positive number, or a usage error.
-bool ReadLimit(const std::optional<std::string>& text, std::string_view option, double& limit, std::string& error)
+// A number given on the command line as the rule wants it, or a usage error.
+bool ReadNumber(const std::optional<std::string>& text, const char* option, const messages::NumberRule& rule,
+    double& value, Message& error)
 {
     if (!text)
         return true;
-    if (ParseWholeNumber(*text, limit) && limit > 0 && std::isfinite(limit))
-        return true;
-    error = std::string(option) + ": " + Quoted(*text) + " must be a positive number";
-    return false;
+    double read = 0;
+    Message wrong = messages::CheckNumber(*text, rule, read);
+    if (!wrong.Empty()) {
+        error = Named(option, std::move(wrong));
+        return false;
+    }
+    value = read;
+    return true;
 }
 
 // The series of --series-file, for sizing or to be listed.
-bool ReadFileSeries(const std::string& path, Options& options, std::string& error)
+bool ReadFileSeries(const std::string& path, Options& options, Message& error)
 {
     design::PipeSeries series;
     if (!files::ReadSeriesFile(path, options.library.materials, series, error)) {
-        error = "--series-file: " + error;
+        error = Named("--series-file", std::move(error));
         return false;
     }
     options.fileSeries = std::move(series);
     return true;
 }
 
-bool ReadSeries(const CommandLine& command, Options& options, std::string& error)
+bool ReadSeries(const CommandLine& command, Options& options, Message& error)
 {
     if (options.fileSeries) {
         options.series = &*options.fileSeries;
     } else if (command.series) {
         options.series = options.library.series.Find(Trimmed(*command.series));
         if (options.series == nullptr) {
-            error = "--series: unknown series " + Quoted(*command.series) + " (one of " + options.library.series.Keys()
-                + "; see --series-list)";
+            error = Named("--series",
+                Message(MessageId::UnknownSeriesOption,
+                    {{"text", UserText(*command.series)}, {"keys", options.library.series.Keys()}}));
             return false;
         }
     } else {
@@ -71,13 +83,13 @@ bool ReadSeries(const CommandLine& command, Options& options, std::string& error
 
 } // namespace
 
-bool ReadOptions(const CommandLine& command, Options& options, std::string& error)
+bool ReadOptions(const CommandLine& command, Options& options, Message& error)
 {
     using Mode = CommandLine::Mode;
     const bool sizing = command.mode == Mode::Size || command.mode == Mode::Table || command.mode == Mode::Circuit;
     options.library = files::LoadUserLibrary(files::UserDataFolder());
     if (command.materialFile && !files::AddMaterialsFile(*command.materialFile, options.library, error)) {
-        error = "--material-file: " + error;
+        error = Named("--material-file", std::move(error));
         return false;
     }
 
@@ -87,8 +99,9 @@ bool ReadOptions(const CommandLine& command, Options& options, std::string& erro
     if (command.material) {
         options.material = options.library.materials.Find(Trimmed(*command.material));
         if (options.material == nullptr) {
-            error = "--material: unknown material " + Quoted(*command.material) + " (one of "
-                + options.library.materials.Keys() + "; see --material-list)";
+            error = Named("--material",
+                Message(MessageId::UnknownMaterialOption,
+                    {{"text", UserText(*command.material)}, {"keys", options.library.materials.Keys()}}));
             return false;
         }
         options.roughness = options.material->roughness;
@@ -128,31 +141,27 @@ bool ReadOptions(const CommandLine& command, Options& options, std::string& erro
     double headMargin = 10;
     double maxImbalance = 15;
     // Percentages; a margin of 0 is the user's to choose.
-    if (command.headMargin
-        && !(ParseWholeNumber(*command.headMargin, headMargin) && headMargin >= 0 && headMargin <= 1000)) {
-        error = "--head-margin: " + Quoted(*command.headMargin) + " must be a percentage from 0 to 1000";
-        return false;
-    }
-    if (!ReadLimit(command.maxImbalance, "--max-imbalance", maxImbalance, error))
+    if (!ReadNumber(command.headMargin, "--head-margin", messages::Between(0, 1000, "%"), headMargin, error)
+        || !ReadNumber(command.maxImbalance, "--max-imbalance", messages::Positive(), maxImbalance, error))
         return false;
     options.headMargin = headMargin / 100;
     options.maxImbalance = maxImbalance / 100;
     options.paths = command.paths;
-    if (!ReadLimit(command.minRate, "--min-rate", options.minRate, error)
-        || !ReadLimit(command.maxRate, "--max-rate", options.maxRate, error)
-        || !ReadLimit(command.maxVelocity, "--max-velocity", maxVelocity, error))
+    if (!ReadNumber(command.minRate, "--min-rate", messages::Positive(), options.minRate, error)
+        || !ReadNumber(command.maxRate, "--max-rate", messages::Positive(), options.maxRate, error)
+        || !ReadNumber(command.maxVelocity, "--max-velocity", messages::Positive(), maxVelocity, error))
         return false;
     if (command.maxVelocity)
         options.maxVelocity = maxVelocity;
     // --size has no lower limit: any --max-rate will do there.
     if (command.mode == Mode::Table && options.minRate >= options.maxRate) {
-        error = "--min-rate " + ShortestText(options.minRate) + " is not below --max-rate "
-            + ShortestText(options.maxRate);
+        error = Message(MessageId::MinRateNotBelowMaxRate,
+            {{"minimum", ShortestText(options.minRate)}, {"maximum", ShortestText(options.maxRate)}});
         return false;
     }
     const std::string format = command.format.value_or("text");
     if (format != "text" && format != "csv") {
-        error = "--format: " + Quoted(format) + " is not text or csv";
+        error = Named("--format", Message(MessageId::NotTextOrCsv, {{"text", UserText(format)}}));
         return false;
     }
     options.csv = format == "csv";

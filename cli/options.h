@@ -3,6 +3,7 @@
 #include "cli/commandline.h"
 #include "design/pipeseries.h"
 #include "files/userlibrary.h"
+#include "messages/message.h"
 
 #include <optional>
 #include <string>
@@ -54,7 +55,9 @@ struct Options {
     // A value an input option was given that cannot be calculated with, one
     // message per option ("--flow: \"abc\" is not a number"). The single
     // calculation shows them as its results' problems; sizing cannot start.
-    std::vector<std::string> problems;
+    std::vector<messages::Message> problems;
+    // The language of every message: the user's.
+    messages::Language language = messages::Language::English;
 };
 
 // Reads what the mode of command needs into options. False, with error
@@ -62,6 +65,6 @@ struct Options {
 // the user's that cannot be taken, a limit that is not a positive number,
 // an unknown format. Warnings about files in the user's folder are in
 // options.library.warnings.
-bool ReadOptions(const CommandLine& command, Options& options, std::string& error);
+bool ReadOptions(const CommandLine& command, Options& options, messages::Message& error);
 
 } // namespace vendrel::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,5 +17,9 @@ int RunProgram(const std::vector<std::string>& args);
 
 // True when standard output is shown to a person as it is written.
 bool StandardOutputIsTerminal();
+
+// The language the user reads messages in: the locale's, as gettext
+// programs take it, on Linux; the user's display language on Windows.
+messages::Language MessageLanguage();
 
 } // namespace vendrel::cli

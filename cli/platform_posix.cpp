@@ -1,5 +1,8 @@
 #include "cli/platform.h"
 
+#include "messages/language.h"
+
+#include <cstdlib>
 #include <unistd.h>
 
 namespace vendrel::cli {
@@ -7,6 +10,12 @@ namespace vendrel::cli {
 bool StandardOutputIsTerminal()
 {
     return ::isatty(STDOUT_FILENO) == 1;
+}
+
+messages::Language MessageLanguage()
+{
+    return messages::LanguageOfLocale(
+        std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
 }
 
 } // namespace vendrel::cli

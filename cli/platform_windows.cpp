@@ -1,5 +1,7 @@
 #include "cli/platform.h"
 
+#include "messages/language.h"
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -62,6 +64,11 @@ private:
 bool StandardOutputIsTerminal()
 {
     return IsConsole(STD_OUTPUT_HANDLE);
+}
+
+messages::Language MessageLanguage()
+{
+    return messages::LanguageOfWindows(::GetUserDefaultUILanguage());
 }
 
 } // namespace vendrel::cli

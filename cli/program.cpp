@@ -5,6 +5,7 @@
 #include "cli/csvjob.h"
 #include "cli/designchoices.h"
 #include "cli/exitcodes.h"
+#include "cli/messageout.h"
 #include "cli/options.h"
 #include "cli/platform.h"
 #include "cli/sizelist.h"
@@ -22,6 +23,8 @@
 namespace {
 
 using namespace vendrel;
+using messages::Message;
+using messages::MessageId;
 
 void PrintResult(const char* label, const std::string& value)
 {
@@ -34,7 +37,7 @@ void PrintResult(const char* label, const std::string& value)
 int RunSingle(const cli::Options& options)
 {
     FrictionFields fields;
-    std::vector<std::string> problems = options.problems;
+    std::vector<Message> problems = options.problems;
     SetInputs(fields, options.flow, options.diameter, options.roughness, options.viscosity);
     // A temperature that gave no viscosity is reported; the other inputs are still checked.
     const bool viscosityKnown = !(options.temperatureGiven && options.viscosity.empty());
@@ -51,8 +54,8 @@ int RunSingle(const cli::Options& options)
     PrintResult(labels::kRoughReynolds, fields.m_strRoughReynolds);
     std::printf("%s\n", fields.m_strStatus.c_str());
 
-    for (const std::string& problem : problems)
-        std::fprintf(stderr, "vendrel-calc: %s\n", problem.c_str());
+    for (const Message& problem : problems)
+        cli::Say(stderr, problem, options.language);
     const bool calculated = outcome.zone != CalculationOutcome::Zone::Invalid
         && outcome.zone != CalculationOutcome::Zone::Failed && outcome.finite;
     return calculated ? cli::kExitSuccess : cli::kExitDataError;
@@ -65,24 +68,28 @@ int RunCsv(const cli::CommandLine& command, const cli::Options& options)
     const bool rowByRow = cli::StandardOutputIsTerminal();
     if (!rowByRow)
         std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-    const cli::CsvJobSettings settings{&options.library.materials, options.bom, rowByRow};
-    if (command.csvFile.empty())
-        return cli::RunCsvJob(stdin, "standard input", stdout, stderr, settings);
+    const cli::CsvJobSettings settings{&options.library.materials, options.bom, rowByRow, options.language};
+    if (command.csvFile.empty()) {
+        const std::string name = Message(MessageId::StandardInput).Text(options.language);
+        return cli::RunCsvJob(stdin, name.c_str(), stdout, stderr, settings);
+    }
 
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(files::OpenForReading(command.csvFile), &std::fclose);
     if (!file) {
-        std::fprintf(stderr, "vendrel-calc: cannot open %s: %s\n", command.csvFile.c_str(), std::strerror(errno));
+        cli::Say(stderr, Message(MessageId::CannotOpen, {{"file", command.csvFile}, {"reason", std::strerror(errno)}}),
+            options.language);
         return cli::kExitIncomplete;
     }
     return cli::RunCsvJob(file.get(), command.csvFile.c_str(), stdout, stderr, settings);
 }
 
-int Run(const std::vector<std::string>& args)
+int Run(const std::vector<std::string>& args, messages::Language language)
 {
     cli::CommandLine command;
-    std::string error;
+    Message error;
     if (!cli::ParseCommandLine(args, command, error)) {
-        std::fprintf(stderr, "vendrel-calc: %s\nTry 'vendrel-calc --help'.\n", error.c_str());
+        cli::Say(stderr, error, language);
+        std::fprintf(stderr, "%s\n", Message(MessageId::TryHelp).Text(language).c_str());
         return cli::kExitUsage;
     }
     switch (command.mode) {
@@ -97,14 +104,15 @@ int Run(const std::vector<std::string>& args)
     }
     // A circuit file's own settings count as options the command line does not give.
     cli::CircuitInput circuit;
-    if (command.mode == cli::CommandLine::Mode::Circuit && !cli::ReadCircuitInput(command, circuit, stderr))
+    if (command.mode == cli::CommandLine::Mode::Circuit && !cli::ReadCircuitInput(command, circuit, stderr, language))
         return cli::kExitIncomplete;
     cli::Options options;
+    options.language = language;
     const bool read = cli::ReadOptions(command, options, error);
-    for (const std::string& warning : options.library.warnings)
-        std::fprintf(stderr, "vendrel-calc: warning: %s (the file is left out)\n", warning.c_str());
+    for (const Message& warning : options.library.warnings)
+        cli::Say(stderr, Message(MessageId::LibraryFileLeftOut, {{"problem", warning}}), language);
     if (!read) {
-        std::fprintf(stderr, "vendrel-calc: %s\n", cli::OptionFromFile(circuit, error).c_str());
+        cli::Say(stderr, cli::OptionFromFile(circuit, error), language);
         return cli::kExitUsage;
     }
     switch (command.mode) {
@@ -131,14 +139,16 @@ int Run(const std::vector<std::string>& args)
 
 int vendrel::cli::RunProgram(const std::vector<std::string>& args)
 {
-    const int status = Run(args);
+    const messages::Language language = MessageLanguage();
+    const int status = Run(args, language);
     // Results that never reached their file are no results: a full disk or a
     // closed pipe must not end in success, whatever the mode.
     errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
         if (status != cli::kExitIncomplete)
-            std::fprintf(
-                stderr, "vendrel-calc: cannot write the results: %s\n", std::strerror(errno != 0 ? errno : EIO));
+            cli::Say(stderr,
+                Message(MessageId::CannotWriteResults, {{"reason", std::strerror(errno != 0 ? errno : EIO)}}),
+                language);
         return cli::kExitIncomplete;
     }
     return status;

@@ -4,6 +4,7 @@
 #include "calc/numbertext.h"
 #include "calc/zonenames.h"
 #include "cli/exitcodes.h"
+#include "cli/messageout.h"
 #include "cli/options.h"
 #include "cli/strictcalculation.h"
 #include "cli/tablewriter.h"
@@ -41,10 +42,11 @@ std::string SizeName(std::string_view nominal, std::string_view diameter)
 }
 
 // Sizing cannot start from an input it cannot calculate with: a usage error.
-int ReportProblems(const std::vector<std::string>& problems, std::FILE* err, int status)
+int ReportProblems(
+    const std::vector<messages::Message>& problems, messages::Language language, std::FILE* err, int status)
 {
-    for (const std::string& problem : problems)
-        std::fprintf(err, "vendrel-calc: %s\n", problem.c_str());
+    for (const messages::Message& problem : problems)
+        Say(err, problem, language);
     return problems.empty() ? kExitSuccess : status;
 }
 
@@ -62,19 +64,19 @@ void WriteHeading(const Options& options, const std::string& first, std::FILE* o
 int RunSizeList(const Options& options, std::FILE* out, std::FILE* err)
 {
     if (!options.problems.empty())
-        return ReportProblems(options.problems, err, kExitUsage);
+        return ReportProblems(options.problems, options.language, err, kExitUsage);
     const std::vector<design::SizeChoice> sizes
         = design::SizeChoices(*options.series, options.seriesPlastic, options.maxVelocity);
     design::SizingLimits limits;
     limits.maxPascalsPerMetre = options.maxRate;
     const design::Sizing sizing
         = design::SizeForFlow(sizes, options.flow, options.roughness, options.viscosity, options.density, limits);
-    std::vector<std::string> problems;
+    std::vector<messages::Message> problems;
     for (const design::SizedPipe& pipe : sizing.pipes) {
-        std::vector<std::string> own;
+        std::vector<messages::Message> own;
         ReportOutcome(pipe.outcome, own);
-        for (const std::string& problem : own)
-            problems.push_back(SizeName(pipe.nominal, pipe.diameter) + ": " + problem);
+        for (messages::Message& problem : own)
+            problems.push_back(messages::Named(SizeName(pipe.nominal, pipe.diameter), std::move(problem)));
     }
 
     if (options.csv) {
@@ -88,7 +90,7 @@ int RunSizeList(const Options& options, std::FILE* out, std::FILE* err)
                 {pipe.nominal, pipe.diameter, pipe.fields.m_strVelocity, pipe.fields.m_strFrictionRate, pipe.pascals,
                     ZoneKey(pipe.outcome.zone), static_cast<int>(i) == sizing.recommended ? "yes" : "no", maxVelocity});
         }
-        return ReportProblems(problems, err, kExitDataError);
+        return ReportProblems(problems, options.language, err, kExitDataError);
     }
 
     WriteHeading(options, "流量 " + options.flow + " m³/h", out);
@@ -113,27 +115,29 @@ int RunSizeList(const Options& options, std::FILE* out, std::FILE* err)
     else
         std::fprintf(out, "没有管径能使比摩阻和流速都在限值内\n");
     WriteNotes(out, sizing);
-    return ReportProblems(problems, err, kExitDataError);
+    return ReportProblems(problems, options.language, err, kExitDataError);
 }
 
 int RunFlowTable(const Options& options, std::FILE* out, std::FILE* err)
 {
     if (!options.problems.empty())
-        return ReportProblems(options.problems, err, kExitUsage);
+        return ReportProblems(options.problems, options.language, err, kExitUsage);
     const double roughness = ParseNumber(options.roughness);
     const double viscosity = ParseNumber(options.viscosity);
 
     // The flow at each limit, as the text a user would type (three
     // decimals, up to six below 0.1 m³/h so that small flows keep their
     // digits), and the velocity the calculation gives for that text.
-    std::vector<std::string> problems;
+    std::vector<messages::Message> problems;
     const auto end = [&](const design::PipeSize& size, double rate, design::Passing passing, std::string& flow,
                          std::string& velocity) {
         const double found = design::FlowForRate(size.Inside(), roughness, viscosity, options.density, rate, passing);
         if (std::isnan(found)) {
-            problems.push_back(SizeName(size.nominal, design::DiameterText(size.Inside()))
-                + ": no flow from 0.000001 to 1000000 m³/h at which the loss "
-                + (passing == design::Passing::Exceeds ? "exceeds " : "reaches ") + ShortestText(rate) + " Pa/m");
+            using messages::MessageId;
+            problems.push_back(messages::Named(SizeName(size.nominal, design::DiameterText(size.Inside())),
+                messages::Message(
+                    passing == design::Passing::Exceeds ? MessageId::NoFlowExceeds : MessageId::NoFlowReaches,
+                    {{"rate", ShortestText(rate)}})));
             return;
         }
         // found lies within the search's bracket, 1e-6 to 1e6 m³/h.
@@ -156,7 +160,7 @@ int RunFlowTable(const Options& options, std::FILE* out, std::FILE* err)
         csv.Row({"nominal", "inner_diameter", "flow_min", "flow_max", "velocity_min", "velocity_max"});
         for (const auto& row : rows)
             csv.Row({row[0], row[1], row[2], row[3], row[4], row[5]});
-        return ReportProblems(problems, err, kExitDataError);
+        return ReportProblems(problems, options.language, err, kExitDataError);
     }
     WriteHeading(
         options, "比摩阻 " + ShortestText(options.minRate) + " 至 " + ShortestText(options.maxRate) + " Pa/m", out);
@@ -169,7 +173,7 @@ int RunFlowTable(const Options& options, std::FILE* out, std::FILE* err)
     WriteAligned(out, lines);
     if (gaps)
         std::fprintf(out, "空白：流量在 0.000001 至 1000000 m³/h 之间时比摩阻未达到该值\n");
-    return ReportProblems(problems, err, kExitDataError);
+    return ReportProblems(problems, options.language, err, kExitDataError);
 }
 
 } // namespace vendrel::cli

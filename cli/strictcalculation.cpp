@@ -1,18 +1,17 @@
 #include "cli/strictcalculation.h"
 
 #include "calc/frictioncalc.h"
-#include "calc/numbertext.h"
 #include "design/water.h"
-
-#include <cmath>
-#include <cstdio>
+#include "messages/numbercheck.h"
 
 namespace vendrel::cli {
 namespace {
 
+using messages::Message;
+using messages::MessageId;
+
 enum Input { kFlow, kDiameter, kRoughness, kViscosity, kInputCount };
-constexpr std::array<const char*, kInputCount> kUnits = {"m³/h", "mm", "mm", "10^-6 m²/s"};
-constexpr std::size_t kMaxQuoted = 60;
+constexpr std::array<std::string_view, kInputCount> kUnits = {"m³/h", "mm", "mm", "10^-6 m²/s"};
 
 const std::string& InputText(const FrictionFields& fields, int input)
 {
@@ -28,104 +27,50 @@ const std::string& InputText(const FrictionFields& fields, int input)
     }
 }
 
-// Why a text is not a number, in the words most likely to help.
-std::string NotANumber(std::string_view text, std::string_view unit)
+// What is wrong with an input text, none for nothing; value is the number read.
+Message InputProblem(std::string_view text, std::string_view unit, double& value)
 {
-    if (text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos)
-        return "no value";
-    std::string problem = Quoted(text) + " is not a number";
-    if (text.find(',') != std::string_view::npos || text.find("，") != std::string_view::npos)
-        return problem + " (use \".\" as the decimal point)";
-    if (ParseNumber(text) != 0)
-        return problem + " (give the number alone, in " + std::string(unit) + ")";
-    return problem;
+    return messages::CheckNumber(text, messages::AtLeast(kMinimumInput, unit), value);
 }
 
 } // namespace
 
-std::string Quoted(std::string_view text)
-{
-    std::string quoted = "\"";
-    std::size_t i = 0;
-    for (; i < text.size() && quoted.size() < kMaxQuoted; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", c);
-            quoted += escape;
-        } else {
-            quoted += static_cast<char>(c);
-        }
-    }
-    // Cut at a character boundary, never inside a UTF-8 sequence.
-    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-        quoted += text[i++];
-    if (i < text.size())
-        quoted += "…";
-    return quoted + "\"";
-}
-
 std::optional<std::string> ViscosityFromTemperature(
-    std::string_view text, std::string_view name, std::vector<std::string>& problems)
+    std::string_view text, std::string_view name, std::vector<Message>& problems)
 {
     double celsius = 0;
-    if (!ParseWholeNumber(text, celsius)) {
-        problems.push_back(std::string(name) + ": " + NotANumber(text, "°C"));
-        return std::nullopt;
-    }
-    std::optional<std::string> viscosity = design::KinematicViscosityText(celsius);
+    Message problem;
+    std::optional<std::string> viscosity = design::ViscosityAtTemperature(text, celsius, problem);
     if (!viscosity)
-        problems.push_back(
-            std::string(name) + ": " + Quoted(text) + " is outside 0 to 100 °C, the range of liquid water at 0.1 MPa");
+        problems.push_back(messages::Named(std::string(name), std::move(problem)));
     return viscosity;
 }
 
-namespace {
-
-// What is wrong with an input text, "" for nothing; number says whether it
-// is a number at all, value is the number read.
-std::string InputProblem(std::string_view text, std::string_view unit, double& value, bool& number)
+bool CheckInput(
+    std::string_view text, std::string_view name, std::string_view unit, double& value, std::vector<Message>& problems)
 {
-    number = ParseWholeNumber(text, value);
-    if (!number)
-        return NotANumber(text, unit);
-    if (std::isinf(value))
-        return Quoted(text) + " is too large";
-    if (!IsAcceptedInput(value))
-        return Quoted(text) + " is below 0.000001 " + (unit.substr(0, 3) == "10^" ? "×" : "") + std::string(unit);
-    return {};
-}
-
-} // namespace
-
-bool CheckInput(std::string_view text, std::string_view name, std::string_view unit, double& value,
-    std::vector<std::string>& problems)
-{
-    bool number = false;
-    const std::string problem = InputProblem(text, unit, value, number);
-    if (problem.empty())
+    Message problem = InputProblem(text, unit, value);
+    if (problem.Empty())
         return true;
-    problems.push_back(std::string(name) + ": " + problem);
+    problems.push_back(messages::Named(std::string(name), std::move(problem)));
     return false;
 }
 
-CalculationOutcome CalculateStrictly(
-    FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems)
+CalculationOutcome CalculateStrictly(FrictionFields& fields, const InputNames& names, std::vector<Message>& problems)
 {
-    const auto report = [&](int input, const std::string& problem) {
-        const std::string_view name = names[static_cast<std::size_t>(input)];
-        if (!name.empty())
-            problems.push_back(std::string(name) + ": " + problem);
-    };
     bool allNumbers = true;
     double values[kInputCount] = {};
     for (int input = 0; input < kInputCount; ++input) {
-        bool number = false;
-        const std::string problem
-            = InputProblem(InputText(fields, input), kUnits[static_cast<std::size_t>(input)], values[input], number);
-        if (!problem.empty())
-            report(input, problem);
-        allNumbers = allNumbers && number;
+        Message problem
+            = InputProblem(InputText(fields, input), kUnits[static_cast<std::size_t>(input)], values[input]);
+        if (problem.Empty())
+            continue;
+        // A number outside the range is still calculated, as the form does.
+        const MessageId id = problem.Id();
+        allNumbers = allNumbers && (id == MessageId::Below || id == MessageId::TooLarge);
+        const std::string_view name = names[static_cast<std::size_t>(input)];
+        if (!name.empty())
+            problems.push_back(messages::Named(std::string(name), std::move(problem)));
     }
     if (!allNumbers) {
         ShowInvalidData(fields);
@@ -134,26 +79,26 @@ CalculationOutcome CalculateStrictly(
 
     const InputValues inputs{values[kFlow], values[kDiameter], values[kRoughness], values[kViscosity]};
     const CalculationOutcome outcome = Calculate(fields, inputs);
-    const std::size_t failure = problems.size(); // ReportOutcome names a failed solver first
-    ReportOutcome(outcome, problems);
     if (outcome.zone == CalculationOutcome::Zone::Failed) {
         // What the design aids take instead, for the engineer to judge.
         FrictionFields fallback;
-        if (CalculateColebrookWhite(fallback, inputs).zone == CalculationOutcome::Zone::ColebrookWhite)
-            problems[failure] += "; by the Colebrook–White law alone λ is " + fallback.m_strLambda + " and Rf "
-                + fallback.m_strFrictionRate + " mm/m";
+        const bool colebrook
+            = CalculateColebrookWhite(fallback, inputs).zone == CalculationOutcome::Zone::ColebrookWhite;
+        problems.push_back(colebrook ? Message(MessageId::IterationFailedColebrook,
+                               {{"lambda", fallback.m_strLambda}, {"rate", fallback.m_strFrictionRate}})
+                                     : Message(MessageId::IterationFailed));
     }
+    if (!outcome.finite)
+        problems.push_back(Message(MessageId::ResultsNotFinite));
     return outcome;
 }
 
-void ReportOutcome(const CalculationOutcome& outcome, std::vector<std::string>& problems)
+void ReportOutcome(const CalculationOutcome& outcome, std::vector<Message>& problems)
 {
     if (outcome.zone == CalculationOutcome::Zone::Failed)
-        problems.push_back("no friction law's solution lies in its own zone (迭代失败)");
-    if (!outcome.finite) {
-        problems.push_back("the results are not finite numbers: check the units (flow in m³/h, diameter and roughness "
-                           "in mm, viscosity in 10^-6 m²/s)");
-    }
+        problems.push_back(Message(MessageId::IterationFailed));
+    if (!outcome.finite)
+        problems.push_back(Message(MessageId::ResultsNotFinite));
 }
 
 } // namespace vendrel::cli

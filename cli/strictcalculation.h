@@ -2,6 +2,7 @@
 
 #include "calc/calculationoutcome.h"
 #include "calc/frictionfields.h"
+#include "messages/message.h"
 
 #include <array>
 #include <optional>
@@ -24,26 +25,22 @@ using InputNames = std::array<std::string_view, 4>;
 // named "" has no value and was reported already (a temperature or a
 // material that gave none): the others are still checked.
 CalculationOutcome CalculateStrictly(
-    FrictionFields& fields, const InputNames& names, std::vector<std::string>& problems);
+    FrictionFields& fields, const InputNames& names, std::vector<messages::Message>& problems);
 
 // Checks one input text as a calculation does: wholly a number, at least
 // 0.000001 and finite. Returns false with a problem appended, naming name
 // and the unit, for one that is not; value is the number read.
 bool CheckInput(std::string_view text, std::string_view name, std::string_view unit, double& value,
-    std::vector<std::string>& problems);
+    std::vector<messages::Message>& problems);
 
 // What leaves a calculation's results missing or meaningless, for a person to
 // read: no friction law fitting its zone, or results that are not finite.
-void ReportOutcome(const CalculationOutcome& outcome, std::vector<std::string>& problems);
+void ReportOutcome(const CalculationOutcome& outcome, std::vector<messages::Message>& problems);
 
 // The viscosity text for water at the temperature text (°C), or nothing with
 // a problem appended, named name, when it is not a number or not within
 // 0–100 °C.
 std::optional<std::string> ViscosityFromTemperature(
-    std::string_view text, std::string_view name, std::vector<std::string>& problems);
-
-// Text quoted for a message on one line: control characters escaped, and
-// long texts cut short.
-std::string Quoted(std::string_view text);
+    std::string_view text, std::string_view name, std::vector<messages::Message>& problems);
 
 } // namespace vendrel::cli

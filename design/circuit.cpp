@@ -64,7 +64,7 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
         // Sized as a size list recommends, with its Colebrook–White answers.
         Sizing sizing = SizeForFlow(circuit.sizes, fields.m_strFlow, roughness, viscosity, density, circuit.limits);
         if (sizing.recommended < 0) {
-            result.problem = "no size of the series keeps within the limits";
+            result.problem = messages::Message(messages::MessageId::NoSizeWithinLimits);
             return;
         }
         SizedPipe& pipe = sizing.pipes[static_cast<std::size_t>(sizing.recommended)];
@@ -86,18 +86,16 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
     }
     if (!Calculated(result.outcome)) {
         result.pascalsPerMetre = kNoValue;
-        result.problem = result.outcome.zone == CalculationOutcome::Zone::Invalid
-            ? "its flow, bore, roughness or viscosity is not a number of at least 0.000001"
-            : result.outcome.finite ? "no friction law fits its zone, and Colebrook–White has no root"
-                                    : "its results are not finite numbers: check the units";
+        using messages::MessageId;
+        result.problem = messages::Message(result.outcome.zone == CalculationOutcome::Zone::Invalid
+                ? MessageId::SectionInputsInvalid
+                : result.outcome.finite ? MessageId::NoFrictionLaw
+                                        : MessageId::SectionNotFinite);
         return;
     }
-    std::string error;
     double fittings = 0;
-    if (!section.fittings.empty() && !FittingsZeta(section.fittings, bore, fittings, error)) {
-        result.problem = std::move(error);
+    if (!section.fittings.empty() && !FittingsZeta(section.fittings, bore, fittings, result.problem))
         return;
-    }
     const double velocity = ParseNumber(fields.m_strVelocity);
     result.frictionLoss = result.pascalsPerMetre * section.length;
     result.zetaTotal = section.zeta + fittings;
@@ -150,10 +148,10 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
         SectionResult& section = result.sections[s];
         section.flowDerived = derived[s];
         section.fields.m_strFlow = derived[s] ? DerivedFlowText(flows[s]) : sections[s].flow;
-        if (!sections[s].problem.empty())
+        if (!sections[s].problem.Empty())
             section.problem = sections[s].problem;
         else if (section.fields.m_strFlow.empty())
-            section.problem = "its flow is to be derived at the nodes, and the network does not allow it";
+            section.problem = messages::Message(messages::MessageId::FlowNotDerivable);
         else
             CalculateSection(sections[s], settings, circuit, derived[s] ? kNoValue : flows[s], section);
         totals[s] = section.totalLoss;

@@ -5,6 +5,7 @@
 #include "design/circuitgraph.h"
 #include "design/fittings.h"
 #include "design/pipeseries.h"
+#include "messages/message.h"
 
 #include <limits>
 #include <optional>
@@ -39,7 +40,7 @@ struct CircuitSection {
     std::optional<double> celsius; // the section's water, for its density; else the circuit's
     // Why its row cannot be read as it stands: the section is in the network,
     // its flow derived where the row's is unreadable, but not calculated.
-    std::string problem;
+    messages::Message problem;
 };
 
 struct CircuitSettings {
@@ -70,7 +71,7 @@ struct SectionResult {
     double deviceLoss = kNoValue;
     double totalLoss = kNoValue;
     bool onIndex = false;
-    std::string problem; // why it could not be calculated; "" where it was
+    messages::Message problem; // why it could not be calculated; none where it was
 };
 
 struct CircuitPath {

@@ -9,12 +9,11 @@
 namespace vendrel::design {
 namespace {
 
-constexpr double kBalance = 0.001; // what enters a node and what leaves it agree within 0.1 %
+using messages::Message;
+using messages::MessageId;
+using messages::UserText;
 
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
+constexpr double kBalance = 0.001; // what enters a node and what leaves it agree within 0.1 %
 
 std::string FlowText(double flow)
 {
@@ -46,14 +45,14 @@ bool CircuitGraph::Build(const std::vector<std::string_view>& ids, const std::ve
         graph.m_from.push_back(a);
         graph.m_to.push_back(b);
         if (a == b) {
-            problems.push_back({static_cast<int>(s), "goes from node " + Quoted(from[s]) + " to itself"});
+            problems.push_back({static_cast<int>(s), Message(MessageId::SelfLoop, {{"node", UserText(from[s])}})});
             continue;
         }
         graph.m_out[static_cast<std::size_t>(a)].push_back(static_cast<int>(s));
         graph.m_in[static_cast<std::size_t>(b)].push_back(static_cast<int>(s));
     }
     if (graph.m_names.empty()) {
-        problems.push_back({-1, "no sections"});
+        problems.push_back({-1, Message(MessageId::NoSections)});
         return false;
     }
     std::vector<std::string> starts;
@@ -69,22 +68,17 @@ bool CircuitGraph::Build(const std::vector<std::string_view>& ids, const std::ve
         }
     }
     const auto names = [](const std::vector<std::string>& list) {
-        std::string text;
+        std::vector<Message> quoted;
         for (const std::string& name : list)
-            text += (text.empty() ? "" : ", ") + Quoted(name);
-        return text;
+            quoted.push_back(Message(MessageId::QuotedName, {{"name", UserText(name)}}));
+        return messages::Argument("nodes", std::move(quoted), MessageId::NameSeparator);
     };
     if (starts.size() != 1)
-        problems.push_back({-1,
-            starts.empty() ? "no node where the circuit starts (every node has a section entering it)"
-                           : "more than one node where the circuit starts (no section enters "
-                             "them): "
-                    + names(starts) + "; the pump's outlet is one node"});
+        problems.push_back(
+            {-1, starts.empty() ? Message(MessageId::NoStart) : Message(MessageId::ManyStarts, {names(starts)})});
     if (ends.size() != 1)
-        problems.push_back({-1,
-            ends.empty() ? "no node where the circuit ends (every node has a section leaving it)"
-                         : "more than one node where the circuit ends (no section leaves them): " + names(ends)
-                    + "; the pump's inlet is one node"});
+        problems.push_back(
+            {-1, ends.empty() ? Message(MessageId::NoEnd) : Message(MessageId::ManyEnds, {names(ends)})});
 
     // Kahn's order; what is left over lies on a cycle or after one.
     std::vector<int> waiting(graph.m_names.size());
@@ -122,12 +116,16 @@ bool CircuitGraph::Build(const std::vector<std::string_view>& ids, const std::ve
         }
         std::vector<int> cycle(walk.begin() + seen[static_cast<std::size_t>(at)], walk.end());
         std::reverse(cycle.begin(), cycle.end());
-        std::string text = "the sections form a cycle:";
-        for (const int s : cycle)
-            text += (s == cycle.front() ? " " : ", ") + graph.m_ids[static_cast<std::size_t>(s)] + " "
-                + Quoted(graph.m_names[static_cast<std::size_t>(graph.m_from[static_cast<std::size_t>(s)])]) + "→"
-                + Quoted(graph.m_names[static_cast<std::size_t>(graph.m_to[static_cast<std::size_t>(s)])]);
-        problems.push_back({cycle.front(), text});
+        std::vector<Message> steps;
+        for (const int s : cycle) {
+            const auto section = static_cast<std::size_t>(s);
+            steps.push_back(Message(MessageId::CycleStep,
+                {{"section", UserText(graph.m_ids[section])},
+                    {"from", UserText(graph.m_names[static_cast<std::size_t>(graph.m_from[section])])},
+                    {"to", UserText(graph.m_names[static_cast<std::size_t>(graph.m_to[section])])}}));
+        }
+        problems.push_back(
+            {cycle.front(), Message(MessageId::Cycle, {{"cycle", std::move(steps), MessageId::NameSeparator}})});
     } else if (starts.size() == 1) {
         // With one start and no cycle every node is reached; said all the same
         // for a network whose other parts failed above.
@@ -141,21 +139,23 @@ bool CircuitGraph::Build(const std::vector<std::string_view>& ids, const std::ve
         }
         for (std::size_t n = 0; n < reached.size(); ++n) {
             if (!reached[n])
-                problems.push_back({-1, "node " + Quoted(graph.m_names[n]) + " is not reached from the pump's outlet"});
+                problems.push_back({-1, Message(MessageId::NotReached, {{"node", UserText(graph.m_names[n])}})});
         }
     }
     return problems.size() == before;
 }
 
-std::string CircuitGraph::SectionsAt(const std::vector<int>& sections, const std::vector<double>& flows) const
+messages::Argument CircuitGraph::SectionsAt(
+    const char* name, const std::vector<int>& sections, const std::vector<double>& flows) const
 {
-    std::string text;
+    std::vector<Message> list;
     for (const int s : sections) {
         const double flow = flows[static_cast<std::size_t>(s)];
-        text += (text.empty() ? "" : ", ") + m_ids[static_cast<std::size_t>(s)] + " "
-            + (std::isnan(flow) ? std::string("?") : FlowText(flow));
+        list.push_back(Message(MessageId::SectionFlow,
+            {{"section", UserText(m_ids[static_cast<std::size_t>(s)])},
+                {"flow", std::isnan(flow) ? std::string("?") : FlowText(flow)}}));
     }
-    return text;
+    return {name, std::move(list), MessageId::NameSeparator};
 }
 
 bool CircuitGraph::DeriveFlows(
@@ -202,8 +202,8 @@ bool CircuitGraph::DeriveFlows(
         const double flow = ParseNumber(FlowText(entering ? out - in : in - out));
         if (!(flow > 0))
             problems.push_back({unknown,
-                "its flow, from the others at node " + Quoted(m_names[static_cast<std::size_t>(n)]) + ", would be "
-                    + FlowText(flow) + " m³/h: the flows given there do not add up"});
+                Message(MessageId::FlowWouldBe,
+                    {{"node", UserText(m_names[static_cast<std::size_t>(n)])}, {"flow", FlowText(flow)}})});
         flows[static_cast<std::size_t>(unknown)] = flow;
         derived[static_cast<std::size_t>(unknown)] = true;
         for (const int next : {m_from[static_cast<std::size_t>(unknown)], m_to[static_cast<std::size_t>(unknown)]}) {
@@ -223,25 +223,26 @@ bool CircuitGraph::DeriveFlows(
             open = open || std::isnan(flows[static_cast<std::size_t>(s)]);
             out += flows[static_cast<std::size_t>(s)];
         }
-        const std::string name = Quoted(m_names[static_cast<std::size_t>(n)]);
+        const messages::Argument name("node", UserText(m_names[static_cast<std::size_t>(n)]));
+        const auto& entering = m_in[static_cast<std::size_t>(n)];
+        const auto& leaving = m_out[static_cast<std::size_t>(n)];
         if (open) {
             if (inner(n))
                 problems.push_back({-1,
-                    "at node " + name + " more than one flow is missing (entering: "
-                        + SectionsAt(m_in[static_cast<std::size_t>(n)], flows) + "; leaving: "
-                        + SectionsAt(m_out[static_cast<std::size_t>(n)], flows) + "): give all but one"});
+                    Message(MessageId::FlowsMissing,
+                        {name, SectionsAt("entering", entering, flows), SectionsAt("leaving", leaving, flows)})});
             continue;
         }
         if (inner(n) && std::fabs(in - out) > kBalance * std::max(in, out))
             problems.push_back({-1,
-                "node " + name + " does not balance: " + FlowText(in) + " m³/h enter it ("
-                    + SectionsAt(m_in[static_cast<std::size_t>(n)], flows) + ") and " + FlowText(out)
-                    + " m³/h leave it (" + SectionsAt(m_out[static_cast<std::size_t>(n)], flows) + ")"});
+                Message(MessageId::NodeUnbalanced,
+                    {name, {"in", FlowText(in)}, SectionsAt("entering", entering, flows), {"out", FlowText(out)},
+                        SectionsAt("leaving", leaving, flows)})});
     }
     // The pump's sections, or a chain's, have nothing to derive from.
     for (std::size_t s = 0; s < flows.size(); ++s) {
         if (std::isnan(flows[s]) && !inner(m_from[s]) && !inner(m_to[s]))
-            problems.push_back({static_cast<int>(s), "no flow given, and none to derive it from"});
+            problems.push_back({static_cast<int>(s), Message(MessageId::NoFlowToDerive)});
     }
     return problems.size() == before;
 }

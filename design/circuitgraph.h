@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +15,7 @@ namespace vendrel::design {
 // Something about the network that makes it no circuit, naming where.
 struct NetworkProblem {
     int section = -1; // the section at fault, or -1
-    std::string text;
+    messages::Message message;
 };
 
 class CircuitGraph {
@@ -50,7 +52,8 @@ public:
 
 private:
     // The sections at a node, each with its flow, for messages.
-    std::string SectionsAt(const std::vector<int>& sections, const std::vector<double>& flows) const;
+    messages::Argument SectionsAt(
+        const char* name, const std::vector<int>& sections, const std::vector<double>& flows) const;
 
     std::vector<std::string> m_ids;   // the sections'
     std::vector<std::string> m_names; // the nodes'

@@ -29,7 +29,7 @@ std::string ZetaText(double zeta)
 
 SectionTexts SectionTextsOf(const SectionResult& r)
 {
-    const bool done = r.problem.empty();
+    const bool done = r.problem.Empty();
     return {done ? r.fields.m_strVelocity : "", done ? r.fields.m_strFrictionRate : "",
         done ? PascalsText(r.pascalsPerMetre) : "", PascalsTenthsText(r.frictionLoss), ZetaText(r.zetaTotal),
         PascalsTenthsText(r.localLoss), PascalsTenthsText(r.deviceLoss), PascalsTenthsText(r.totalLoss)};

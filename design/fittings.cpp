@@ -151,8 +151,10 @@ const std::vector<FittingKind>& FittingKinds()
     return kinds;
 }
 
-bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, std::string& error)
+bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, messages::Message& error)
 {
+    using messages::Message;
+    using messages::MessageId;
     uses.clear();
     std::size_t at = 0;
     while (at < text.size()) {
@@ -162,13 +164,13 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, std::st
         const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
         std::string_view item = text.substr(start, end - start);
         at = end;
-        const std::string itemText(item);
+        const messages::Argument shown("item", messages::UserText(item));
         FittingUse use;
         if (const std::size_t star = item.find('*'); star != std::string_view::npos) {
             double count = 0;
             if (!ParseWholeNumber(item.substr(star + 1), count) || count < 1 || count > 1000
                 || count != std::floor(count)) {
-                error = "\"" + itemText + "\": the count after \"*\" must be a whole number from 1 to 1000";
+                error = Message(MessageId::FittingCount, {shown});
                 return false;
             }
             use.count = static_cast<int>(count);
@@ -188,19 +190,18 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, std::st
             std::string keys;
             for (const FittingKind& known : FittingKinds())
                 keys += (keys.empty() ? "" : ", ") + std::string(known.key);
-            error = "\"" + itemText + "\": unknown fitting (one of " + keys + ")";
+            error = Message(MessageId::UnknownFitting, {shown, {"keys", keys}});
             return false;
         }
         use.key = kind->key;
         const bool byRatio = use.key == kExpansion.key || use.key == kContraction.key;
         if (byRatio != !ratio.empty()) {
-            error = "\"" + itemText + "\": "
-                + (byRatio ? "give the ratio of the diameters, e.g. " + use.key + ":0.5"
-                           : "only expansion and contraction take a ratio");
+            error = byRatio ? Message(MessageId::FittingNeedsRatio, {shown, {"example", use.key + ":0.5"}})
+                            : Message(MessageId::FittingTakesNoRatio, {shown});
             return false;
         }
         if (byRatio && (!ParseWholeNumber(ratio, use.ratio) || !(use.ratio > 0 && use.ratio < 1))) {
-            error = "\"" + itemText + "\": the ratio of the smaller diameter to the larger is a number between 0 and 1";
+            error = Message(MessageId::FittingRatioRange, {shown});
             return false;
         }
         uses.push_back(std::move(use));
@@ -213,16 +214,17 @@ std::string FittingSizeFor(double insideMillimetres)
     return kNominal[NearestSize(insideMillimetres)];
 }
 
-bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, std::string& error)
+bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, messages::Message& error)
 {
+    using messages::MessageId;
     zeta = 0;
     for (const FittingUse& use : uses) {
         bool known = false;
         const double k = KOf(use, insideMillimetres, known);
         if (std::isnan(k)) {
-            error = known
-                ? use.key + ": no K at " + FittingSizeFor(insideMillimetres) + " (the table has none for this size)"
-                : use.key + ": unknown fitting";
+            error = known ? messages::Message(
+                        MessageId::NoKAtSize, {{"fitting", use.key}, {"size", FittingSizeFor(insideMillimetres)}})
+                          : messages::Message(MessageId::UnknownFittingKey, {{"fitting", use.key}});
             return false;
         }
         zeta += use.count * k;

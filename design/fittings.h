@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,12 +31,13 @@ struct FittingUse {
 // Chinese name) with "*N" for N of them and, for expansion and contraction,
 // ":β" for the diameter ratio: "elbow90*4 gate*2 tee-branch expansion:0.5".
 // False, with error naming the item, for one it cannot read.
-bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, std::string& error);
+bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, messages::Message& error);
 
 // Σ K of the fittings in a section of inner diameter mm, referred to that
 // section's velocity. False, with error naming the fitting and the size,
 // where the tables give no K for it.
-bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, std::string& error);
+bool FittingsZeta(
+    const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, messages::Message& error);
 
 // The nominal size whose K a bore takes: the size of the tables whose
 // schedule 40 bore is nearest ("DN50"), for messages and lists.

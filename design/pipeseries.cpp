@@ -134,33 +134,39 @@ constexpr double kBoreTolerance = 0.05;
 
 } // namespace
 
-std::string SeriesProblem(const PipeSeries& series)
+messages::Message SeriesProblem(const PipeSeries& series)
 {
+    using messages::Message;
+    using messages::MessageId;
     if (series.sizes.empty())
-        return "no sizes";
+        return Message(MessageId::NoSizes);
     if (series.key.empty() || series.name.empty())
-        return "no key or no title";
+        return Message(MessageId::NoKeyOrTitle);
     std::set<std::string> nominals;
     double previous = 0;
     for (const PipeSize& size : series) {
-        const std::string name = size.nominal.empty() ? "a size" : size.nominal;
-        if (size.nominal.empty() || !nominals.insert(size.nominal).second)
-            return name + ": no nominal size, or one given twice";
+        if (size.nominal.empty())
+            return Message(MessageId::NominalMissing);
+        const messages::Argument name("size", messages::UserText(size.nominal));
+        if (!nominals.insert(size.nominal).second)
+            return Message(MessageId::NominalTwice, {name});
         const auto positive = [](double value) { return value > 0 && std::isfinite(value); };
         const bool hasOutside = !std::isnan(size.outside);
         const bool hasWall = !std::isnan(size.wall);
         if (hasOutside != hasWall)
-            return name + ": an outside diameter needs its wall, and a wall its outside diameter";
+            return Message(MessageId::OutsideNeedsWall, {name});
         if ((hasOutside && (!positive(size.outside) || !positive(size.wall))) || !positive(size.inside))
-            return name + ": diameters and walls must be positive numbers";
+            return Message(MessageId::SizesNotPositive, {name});
         if (hasOutside && std::fabs(size.outside - 2 * size.wall - size.inside) > kBoreTolerance)
-            return name + ": the inner diameter " + ShortestText(size.inside) + " mm is not the outside diameter less "
-                + "twice the wall, " + ShortestText(size.outside - 2 * size.wall) + " mm";
+            return Message(MessageId::BoreNotOutsideLessWalls,
+                {name, {"inside", ShortestText(size.inside)},
+                    // to 0.001 mm, without the last bit of the subtraction
+                    {"expected", ShortestText(std::round((size.outside - 2 * size.wall) * 1000) / 1000)}});
         if (!std::isnan(size.maxVelocity) && !positive(size.maxVelocity))
-            return name + ": the velocity limit must be a positive number";
+            return Message(MessageId::VelocityLimitNotPositive, {name});
         if (size.inside <= previous)
-            return name + ": the inner diameter " + ShortestText(size.inside)
-                + " mm does not grow from the size before (" + ShortestText(previous) + " mm)";
+            return Message(MessageId::BoreNotGrowing,
+                {name, {"inside", ShortestText(size.inside)}, {"previous", ShortestText(previous)}});
         previous = size.inside;
     }
     return {};

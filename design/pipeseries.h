@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <limits>
 #include <string>
 #include <string_view>
@@ -36,8 +38,8 @@ struct PipeSeries {
 // user's: at least one size, names given and distinct, positive finite
 // diameters and walls, a bore of outside − 2·wall where both are given
 // (within 0.05 mm, as tables round), bores growing from size to size.
-// Returns the first problem found, naming the size, or "".
-std::string SeriesProblem(const PipeSeries& series);
+// Returns the first problem found, naming the size, or none.
+messages::Message SeriesProblem(const PipeSeries& series);
 
 // The series Vendrel offers: its own, in the order the dialog lists them,
 // the first offered first, then those the user adds from series files.

@@ -17,7 +17,7 @@ namespace vendrel::design {
 struct TableProblem {
     long line = 0;
     int column = 0;
-    std::string text;
+    messages::Message message;
 };
 
 // One size as a series file gives it, the texts as typed.

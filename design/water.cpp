@@ -1,8 +1,9 @@
 #include "design/water.h"
 
-#include "calc/portablemath.h"
-
 #include "calc/numbertext.h"
+#include "calc/portablemath.h"
+#include "messages/numbercheck.h"
+
 #include <iterator>
 
 namespace vendrel::design {
@@ -77,6 +78,17 @@ std::optional<std::string> KinematicViscosityText(double celsius)
     // μPa·s ÷ kg/m³ is 10⁻⁶ m²/s, the calculator's unit.
     const double kinematic = WaterViscosity(celsius + kCelsiusZero, density) / density;
     return FixedText(kinematic, 3);
+}
+
+std::optional<std::string> ViscosityAtTemperature(std::string_view text, double& celsius, messages::Message& problem)
+{
+    problem = messages::CheckNumber(text, messages::AnyNumber("°C"), celsius);
+    if (!problem.Empty())
+        return std::nullopt;
+    std::optional<std::string> viscosity = KinematicViscosityText(celsius);
+    if (!viscosity)
+        problem = messages::Message(messages::MessageId::WaterTemperatureRange, {{"text", messages::UserText(text)}});
+    return viscosity;
 }
 
 } // namespace vendrel::design

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Liquid water at 0.1 MPa, the design data behind "按水温计算" and
 // vendrel-calc --temperature: density, dynamic and kinematic viscosity.
@@ -21,5 +24,10 @@ double WaterViscosity(double kelvin, double density);
 // takes, with three decimals ("1.306" at 10 °C); nothing outside 0–100 °C,
 // where these formulations are not used.
 std::optional<std::string> KinematicViscosityText(double celsius);
+
+// The viscosity text of water at a temperature typed ("7", °C), checked as
+// every typed number is; nothing, with problem saying why, for a text that
+// is no number or a temperature outside 0–100 °C. celsius is the number read.
+std::optional<std::string> ViscosityAtTemperature(std::string_view text, double& celsius, messages::Message& problem);
 
 } // namespace vendrel::design

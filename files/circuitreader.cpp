@@ -6,12 +6,23 @@
 #include "files/circuitsettinglines.h"
 #include "files/columns.h"
 #include "files/csvreader.h"
+#include "messages/numbercheck.h"
 
 #include <cmath>
 #include <map>
 
 namespace vendrel::files {
 namespace {
+
+using messages::Message;
+using messages::MessageId;
+using messages::UserText;
+
+// A problem on a line of the file; the window's table, line 0, has none.
+Message OnLine(long line, Message problem)
+{
+    return line > 0 ? messages::AtLine(line, std::move(problem)) : problem;
+}
 
 enum Column {
     kSection,
@@ -49,7 +60,7 @@ const std::vector<KnownColumn> kColumns = {
 
 class RowReader {
 public:
-    RowReader(CircuitTable& table, const HeaderMatch& match, std::size_t row, std::vector<std::string>& problems)
+    RowReader(CircuitTable& table, const HeaderMatch& match, std::size_t row, std::vector<Message>& problems)
         : m_table(table)
         , m_match(match)
         , m_row(row)
@@ -65,44 +76,43 @@ public:
             ? std::string(Trimmed(cells[static_cast<std::size_t>(cell)]))
             : std::string();
     }
-    void Fail(Column column, const std::string& text)
+    void Fail(Column column, Message problem)
     {
         const int cell = m_match.cellOf[column];
-        m_problems.push_back("line " + std::to_string(m_table.lines[m_row]) + ", column " + std::to_string(cell + 1)
-            + " (" + m_table.header[static_cast<std::size_t>(cell)] + "): " + text);
+        const std::string& heading = m_table.header[static_cast<std::size_t>(cell)];
+        m_problems.push_back(Message(MessageId::AtCell,
+            {{"line", m_table.lines[m_row]}, {"column", cell + 1}, {"heading", heading}, {"problem", problem}}));
         if (m_ok)
-            m_first = m_table.header[static_cast<std::size_t>(cell)] + ": " + text;
-        m_table.cellProblems.push_back({m_row, cell, text});
+            m_first = messages::Named(heading, problem);
+        m_table.cellProblems.push_back({m_row, cell, std::move(problem)});
         m_ok = false;
     }
-    // A number in the column, at least minimum (or above it, where strictly);
-    // blank gives fallback, or is a problem where there is none.
-    double Number(Column column, double minimum, bool strictly, std::optional<double> fallback, const char* unit)
+    void Fail(Column column, MessageId problem) { Fail(column, Message(problem)); }
+    // A number in the column, at least minimum; blank gives fallback, or is
+    // a problem where there is none.
+    double Number(Column column, double minimum, std::optional<double> fallback, std::string_view unit)
     {
         const std::string text = Text(column);
         if (text.empty()) {
             if (!fallback)
-                Fail(column, "no value");
+                Fail(column, MessageId::NoValue);
             return fallback.value_or(0);
         }
         double value = 0;
-        if (!ParseWholeNumber(text, value) || !std::isfinite(value)) {
-            Fail(column, "\"" + text + "\" is not a number" + (*unit ? std::string(" (") + unit + ")" : ""));
-        } else if (strictly ? !(value >= minimum) : value < minimum) {
-            Fail(column, "\"" + text + "\" is below " + ShortestText(minimum) + (*unit ? std::string(" ") + unit : ""));
-        }
+        if (Message wrong = messages::CheckNumber(text, messages::AtLeast(minimum, unit), value); !wrong.Empty())
+            Fail(column, std::move(wrong));
         return value;
     }
     bool Ok() const { return m_ok; }
-    const std::string& FirstProblem() const { return m_first; }
+    const Message& FirstProblem() const { return m_first; }
 
 private:
     CircuitTable& m_table;
     const HeaderMatch& m_match;
     std::size_t m_row;
-    std::vector<std::string>& m_problems;
+    std::vector<Message>& m_problems;
     bool m_ok = true;
-    std::string m_first;
+    Message m_first;
 };
 
 } // namespace
@@ -110,41 +120,41 @@ private:
 int CircuitFieldOf(const std::string& heading)
 {
     HeaderMatch match;
-    std::string error;
+    Message error;
     return MatchHeader({heading}, kColumns, match, error) ? match.known[0] : -1;
 }
 
 bool CheckCircuitHeader(
-    const std::vector<std::string>& header, long headerLine, HeaderMatch& match, std::vector<std::string>& problems)
+    const std::vector<std::string>& header, long headerLine, HeaderMatch& match, std::vector<Message>& problems)
 {
     const std::size_t before = problems.size();
-    std::string error;
+    Message error;
     if (!MatchHeader(header, kColumns, match, error)) {
-        problems.push_back("line " + std::to_string(headerLine) + ": " + error);
+        problems.push_back(OnLine(headerLine, std::move(error)));
         return false;
     }
     for (const Column required : {kSection, kFrom, kTo, kLength}) {
         if (match.cellOf[required] < 0)
-            problems.push_back("line " + std::to_string(headerLine) + ": the header has no \""
-                + std::string(kColumns[required].name) + "\" column (" + std::string(kColumns[required].aliases[0])
-                + ")");
+            problems.push_back(OnLine(headerLine,
+                Message(MessageId::CircuitLacksColumn,
+                    {{"column", kColumns[required].name}, {"alias", kColumns[required].aliases[0]}})));
     }
     for (const auto& [a, b] : {std::pair{kRoughness, kMaterial}, std::pair{kViscosity, kTemperature}}) {
         if (match.cellOf[a] >= 0 && match.cellOf[b] >= 0)
-            problems.push_back("line " + std::to_string(headerLine) + ": columns \"" + std::string(kColumns[a].name)
-                + "\" and \"" + std::string(kColumns[b].name) + "\" cannot both be given");
+            problems.push_back(OnLine(headerLine,
+                Message(MessageId::ColumnsExclusive, {{"first", kColumns[a].name}, {"second", kColumns[b].name}})));
     }
     return problems.size() == before;
 }
 
 bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
-    const design::MaterialCatalog& materials, std::vector<std::string>& problems)
+    const design::MaterialCatalog& materials, std::vector<Message>& problems)
 {
     const std::size_t before = problems.size();
     HeaderMatch match;
     if (!CheckCircuitHeader(table.header, headerLine, match, problems))
         return false;
-    std::string error;
+    Message error;
     std::map<std::string, long> seen; // section ids and their lines
     table.sections.clear();
     table.cellProblems.clear();
@@ -153,25 +163,26 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
         design::CircuitSection section;
         section.id = read.Text(kSection);
         if (section.id.empty())
-            read.Fail(kSection, "no section name");
+            read.Fail(kSection, MessageId::NoSectionName);
         else if (const auto [at, added] = seen.emplace(section.id, table.lines[row]); !added)
-            read.Fail(kSection, "section \"" + section.id + "\" is also on line " + std::to_string(at->second));
+            read.Fail(kSection,
+                Message(MessageId::SectionRepeated, {{"section", UserText(section.id)}, {"line", at->second}}));
         section.from = read.Text(kFrom);
         if (section.from.empty())
-            read.Fail(kFrom, "no node");
+            read.Fail(kFrom, MessageId::NoNode);
         section.to = read.Text(kTo);
         if (section.to.empty())
-            read.Fail(kTo, "no node");
+            read.Fail(kTo, MessageId::NoNode);
         if (read.Has(kFlow) && !read.Text(kFlow).empty()) {
             const std::size_t before = table.cellProblems.size();
-            read.Number(kFlow, 0.000001, true, std::nullopt, "m³/h");
+            read.Number(kFlow, kMinimumInput, std::nullopt, "m³/h");
             // Unreadable, it is derived at the nodes, for the rest of the network.
             if (table.cellProblems.size() == before)
                 section.flow = read.Text(kFlow);
         }
-        section.length = read.Number(kLength, 0, false, std::nullopt, "m");
+        section.length = read.Number(kLength, 0, std::nullopt, "m");
         if (read.Has(kDiameter) && !read.Text(kDiameter).empty()) {
-            read.Number(kDiameter, 0.000001, true, std::nullopt, "mm");
+            read.Number(kDiameter, kMinimumInput, std::nullopt, "mm");
             section.diameter = read.Text(kDiameter);
         }
         if (read.Has(kNominal) && !read.Text(kNominal).empty()) {
@@ -187,51 +198,55 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
             }
             if (!found)
                 read.Fail(kNominal,
-                    "\"" + section.nominal + "\" is no size of the series " + series.key + " (" + sizes + ")");
+                    Message(MessageId::NotASizeOfSeries,
+                        {{"text", UserText(section.nominal)}, {"series", series.key}, {"sizes", sizes}}));
             if (!section.diameter.empty())
-                read.Fail(kNominal, "give the inner diameter or the nominal size, not both");
+                read.Fail(kNominal, MessageId::DiameterOrNominal);
         }
         if (read.Has(kZeta))
-            section.zeta = read.Number(kZeta, 0, false, 0.0, "");
+            section.zeta = read.Number(kZeta, 0, 0.0, "");
         if (read.Has(kFittings) && !design::ParseFittings(read.Text(kFittings), section.fittings, error))
             read.Fail(kFittings, error);
         if (read.Has(kDevice))
-            section.device = read.Number(kDevice, 0, false, 0.0, "kPa");
+            section.device = read.Number(kDevice, 0, 0.0, "kPa");
         if (read.Has(kRoughness) && !read.Text(kRoughness).empty()) {
-            read.Number(kRoughness, 0.000001, true, std::nullopt, "mm");
+            read.Number(kRoughness, kMinimumInput, std::nullopt, "mm");
             section.roughness = read.Text(kRoughness);
         }
         if (read.Has(kMaterial) && !read.Text(kMaterial).empty()) {
             const design::Material* material = materials.Find(read.Text(kMaterial));
             if (material == nullptr)
-                read.Fail(
-                    kMaterial, "unknown material \"" + read.Text(kMaterial) + "\" (one of " + materials.Keys() + ")");
+                read.Fail(kMaterial,
+                    Message(MessageId::UnknownMaterialKeys,
+                        {{"text", UserText(read.Text(kMaterial))}, {"keys", materials.Keys()}}));
             else
                 section.roughness = material->roughness;
         }
         if (read.Has(kViscosity) && !read.Text(kViscosity).empty()) {
-            read.Number(kViscosity, 0.000001, true, std::nullopt, "×10^-6 m²/s");
+            read.Number(kViscosity, kMinimumInput, std::nullopt, "10^-6 m²/s");
             section.viscosity = read.Text(kViscosity);
         }
         if (read.Has(kTemperature) && !read.Text(kTemperature).empty()) {
-            const double celsius = read.Number(kTemperature, 0, false, std::nullopt, "°C");
-            if (const std::optional<std::string> viscosity = design::KinematicViscosityText(celsius)) {
+            double celsius = 0;
+            Message wrong;
+            if (const std::optional<std::string> viscosity
+                = design::ViscosityAtTemperature(read.Text(kTemperature), celsius, wrong)) {
                 section.viscosity = *viscosity;
                 section.celsius = celsius;
-            } else if (read.Ok()) {
-                read.Fail(kTemperature, "\"" + read.Text(kTemperature) + "\" is outside 0 to 100 °C");
+            } else {
+                read.Fail(kTemperature, std::move(wrong));
             }
         }
         section.problem = read.FirstProblem();
         table.sections.push_back(std::move(section));
     }
     if (table.cells.empty())
-        problems.push_back("line " + std::to_string(headerLine) + ": no sections after the header");
+        problems.push_back(OnLine(headerLine, Message(MessageId::NoSectionsAfterHeader)));
     return problems.size() == before;
 }
 
 bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const design::MaterialCatalog& materials,
-    CircuitTable& table, std::vector<std::string>& problems)
+    CircuitTable& table, std::vector<Message>& problems)
 {
     const std::size_t before = problems.size();
     if (!ReadCircuitText(in, table, problems))
@@ -239,7 +254,7 @@ bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const desi
     return ReadCircuitRows(table, table.headerLine, series, materials, problems) && problems.size() == before;
 }
 
-bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string>& problems)
+bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<Message>& problems)
 {
     table = CircuitTable();
     const std::size_t before = problems.size();
@@ -249,15 +264,13 @@ bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string
     for (;;) {
         switch (reader.Next(cells)) {
         case CsvReader::Result::Error:
-            problems.push_back(reader.ReadError() != 0
-                    ? "cannot read it after line " + std::to_string(reader.LinesBeforeReadError()) + ": "
-                        + reader.ErrorText()
-                    : "line " + std::to_string(reader.ErrorLine()) + ": " + reader.ErrorText());
+            problems.push_back(reader.ReadError() != 0 ? Message(MessageId::CannotReadItAfterLine,
+                                   {{"line", reader.LinesBeforeReadError()}, {"reason", reader.Error()}})
+                                                       : OnLine(reader.ErrorLine(), reader.Error()));
             return false;
         case CsvReader::Result::End:
             if (headerLine == 0) {
-                problems.push_back("line " + std::to_string(reader.Line())
-                    + ": no header line: expected section, from, to and length (管段, 起点, 终点, 长度)");
+                problems.push_back(OnLine(reader.Line(), Message(MessageId::CircuitNoHeader)));
                 return false;
             }
             table.headerLine = headerLine;
@@ -269,8 +282,8 @@ bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string
                 table.header = cells;
                 headerLine = reader.RecordLine();
             } else if (cells.size() != table.header.size()) {
-                problems.push_back("line " + std::to_string(reader.RecordLine()) + ": expected "
-                    + std::to_string(table.header.size()) + " fields, found " + std::to_string(cells.size()));
+                problems.push_back(OnLine(reader.RecordLine(),
+                    Message(MessageId::FieldCount, {{"expected", table.header.size()}, {"found", cells.size()}})));
             } else {
                 table.cells.push_back(cells);
                 table.lines.push_back(reader.RecordLine());

@@ -72,8 +72,8 @@ inline constexpr int kCircuitFieldCount = 14;
 // Which header cell is which column, as ReadCircuitRows takes them; false,
 // with a problem naming headerLine for each, where the header lacks a
 // column it needs or has two of one sense.
-bool CheckCircuitHeader(
-    const std::vector<std::string>& header, long headerLine, HeaderMatch& match, std::vector<std::string>& problems);
+bool CheckCircuitHeader(const std::vector<std::string>& header, long headerLine, HeaderMatch& match,
+    std::vector<messages::Message>& problems);
 
 // The column a heading names ("流量(m³/h)", "Flow", "内径"), a CircuitField, or -1.
 int CircuitFieldOf(const std::string& heading);
@@ -83,7 +83,7 @@ int CircuitFieldOf(const std::string& heading);
 struct CellProblem {
     std::size_t row;
     int cell;
-    std::string text;
+    messages::Message message;
 };
 
 struct CircuitTable {
@@ -98,17 +98,18 @@ struct CircuitTable {
 
 // Turns a header and its rows into sections. Every cell that cannot be read
 // is a problem naming its line and column ("line 4, column 6 (管径): …");
-// false where there is any.
+// false where there is any. A headerLine of 0 is a table of no file (the
+// circuit window's), whose header's problems name no line.
 bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
-    const design::MaterialCatalog& materials, std::vector<std::string>& problems);
+    const design::MaterialCatalog& materials, std::vector<messages::Message>& problems);
 
 // Reads a circuit file's settings, header and rows, in any encoding
 // CsvReader knows, without reading the rows' cells. False with problems
 // where it cannot: a row of the wrong length, a setting given twice.
-bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<std::string>& problems);
+bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<messages::Message>& problems);
 
 // ReadCircuitText, then ReadCircuitRows with the series given.
 bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const design::MaterialCatalog& materials,
-    CircuitTable& table, std::vector<std::string>& problems);
+    CircuitTable& table, std::vector<messages::Message>& problems);
 
 } // namespace vendrel::files

@@ -53,16 +53,19 @@ std::string_view CircuitSettingTitle(CircuitSettingKey key)
 }
 
 void AddCircuitSetting(
-    CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<std::string>& problems)
+    CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<messages::Message>& problems)
 {
     const auto key = static_cast<CircuitSettingKey>(CircuitSettingOf(cells));
     for (const CircuitSetting& setting : table.settings) {
         if (setting.key == key || setting.key == OtherWayOf(key)) {
-            problems.push_back("line " + std::to_string(line) + ": " + std::string(CircuitSettingTitle(key))
-                + (setting.key == key ? " is also given"
-                                      : " and " + std::string(CircuitSettingTitle(setting.key))
-                            + " cannot both be given; the other is")
-                + " on line " + std::to_string(setting.line));
+            using messages::Message;
+            using messages::MessageId;
+            const Message problem = setting.key == key
+                ? Message(MessageId::SettingGivenTwice, {{"setting", CircuitSettingTitle(key)}, {"line", setting.line}})
+                : Message(MessageId::SettingPairTwice,
+                    {{"setting", CircuitSettingTitle(key)}, {"other", CircuitSettingTitle(setting.key)},
+                        {"line", setting.line}});
+            problems.push_back(messages::AtLine(line, problem));
             return;
         }
     }

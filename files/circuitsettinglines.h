@@ -15,6 +15,6 @@ int CircuitSettingOf(const std::vector<std::string>& cells);
 // Adds that line's setting to the table, or a problem where it, or another
 // of its sense, is there already.
 void AddCircuitSetting(
-    CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<std::string>& problems);
+    CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<messages::Message>& problems);
 
 } // namespace vendrel::files

@@ -29,11 +29,6 @@ int SlipDistance(std::string_view name)
     return name.size() >= 6 ? 2 : name.size() >= 4 ? 1 : 0;
 }
 
-std::string QuotedName(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 } // namespace
 
 std::string_view Trimmed(std::string_view text)
@@ -76,8 +71,10 @@ std::string_view ColumnName(std::string_view cell)
 }
 
 bool MatchHeader(const std::vector<std::string>& header, const std::vector<KnownColumn>& known, HeaderMatch& match,
-    std::string& error)
+    messages::Message& error)
 {
+    using messages::MessageId;
+    using messages::UserText;
     match.cellOf.assign(known.size(), -1);
     match.known.assign(header.size(), -1);
     for (std::size_t cell = 0; cell < header.size(); ++cell) {
@@ -94,17 +91,19 @@ bool MatchHeader(const std::vector<std::string>& header, const std::vector<Known
             // A slip of the pen would drop an input unseen: say what was meant.
             for (const KnownColumn& column : known) {
                 if (!name.empty() && IsAscii(name) && EditDistance(name, column.name) <= SlipDistance(column.name)) {
-                    error = "unknown column " + QuotedName(header[cell]) + ": did you mean " + QuotedName(column.name)
-                        + "? (columns of your own are carried through, but not names this close to one of ours)";
+                    error = messages::Message(
+                        MessageId::ColumnSlip, {{"cell", UserText(header[cell])}, {"column", column.name}});
                     return false;
                 }
             }
             continue;
         }
         if (match.cellOf[static_cast<std::size_t>(found)] >= 0) {
-            error = "column " + QuotedName(known[static_cast<std::size_t>(found)].name) + " appears twice (as "
-                + QuotedName(header[static_cast<std::size_t>(match.cellOf[static_cast<std::size_t>(found)])]) + " and "
-                + QuotedName(header[cell]) + ")";
+            error = messages::Message(MessageId::ColumnTwice,
+                {{"column", known[static_cast<std::size_t>(found)].name},
+                    {"first",
+                        UserText(header[static_cast<std::size_t>(match.cellOf[static_cast<std::size_t>(found)])])},
+                    {"second", UserText(header[cell])}});
             return false;
         }
         match.cellOf[static_cast<std::size_t>(found)] = static_cast<int>(cell);

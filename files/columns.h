@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +28,7 @@ struct HeaderMatch {
 // twice and for a name so near a known one that it is likely a slip
 // ("diamter", "roughnes": within two edits, one for names under six letters).
 bool MatchHeader(const std::vector<std::string>& header, const std::vector<KnownColumn>& known, HeaderMatch& match,
-    std::string& error);
+    messages::Message& error);
 
 // A text without the blanks and tabs around it.
 std::string_view Trimmed(std::string_view text);

@@ -86,21 +86,36 @@ bool CsvReader::AppendPlainRun(std::string& cell, std::size_t& bytes)
     return true;
 }
 
-CsvReader::Result CsvReader::Fail(long line, std::string text)
+CsvReader::Result CsvReader::Fail(long line, messages::Message message)
 {
     m_errorLine = line;
-    m_errorText = std::move(text);
+    m_error = std::move(message);
     return Result::Error;
 }
+
+CsvReader::Result CsvReader::Fail(long line, messages::MessageId id)
+{
+    return Fail(line, messages::Message(id));
+}
+
+namespace {
+
+// A fault of a file's encoding, with what to do about it.
+messages::Message SaveAsUtf8(messages::Message problem)
+{
+    return messages::Message(messages::MessageId::SaveAsUtf8, {{"problem", std::move(problem)}});
+}
+
+} // namespace
 
 CsvReader::Result CsvReader::Next(std::vector<std::string>& cells)
 {
     const Result result = ReadRecord(cells);
     // The record, or the end, that a failed read cut short is not trusted.
     if (m_readError != 0)
-        return Fail(m_line, std::strerror(m_readError));
+        return Fail(m_line, messages::Message(messages::MessageId::Verbatim, {{"text", std::strerror(m_readError)}}));
     if (m_decodeFailed)
-        return Fail(m_line, m_decoder.Error() + ": " + kSaveAsUtf8);
+        return Fail(m_line, SaveAsUtf8(m_decoder.Error()));
     return result;
 }
 
@@ -134,7 +149,7 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
         } else if (c == '\r') {
             Get();
             if (Peek() != '\n')
-                return Fail(m_line, "carriage return without line feed");
+                return Fail(m_line, messages::MessageId::CarriageReturn);
         } else if (c == EOF) {
             return Result::End;
         } else {
@@ -148,22 +163,22 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
     std::string* cell = &startCell();
     for (;;) {
         if (!AppendPlainRun(*cell, bytes))
-            return Fail(m_recordLine, "line longer than 1 MiB");
+            return Fail(m_recordLine, messages::MessageId::LineTooLong);
         int c = Get();
         if (c != EOF && ++bytes > kMaxRecordBytes)
-            return Fail(m_recordLine, "line longer than 1 MiB");
+            return Fail(m_recordLine, messages::MessageId::LineTooLong);
         if (c == 0)
-            return Fail(m_line, std::string("NUL byte (text in UTF-16 needs its byte-order mark): ") + kSaveAsUtf8);
+            return Fail(m_line, SaveAsUtf8(messages::Message(messages::MessageId::NulByteUtf16)));
         if (c == '"' && cell->empty()) {
             const long quoteLine = m_line;
             for (;;) {
                 c = Get();
                 if (c == EOF)
-                    return Fail(quoteLine, "unterminated quoted field");
+                    return Fail(quoteLine, messages::MessageId::UnterminatedQuote);
                 if (++bytes > kMaxRecordBytes)
-                    return Fail(m_recordLine, "line longer than 1 MiB");
+                    return Fail(m_recordLine, messages::MessageId::LineTooLong);
                 if (c == 0)
-                    return Fail(m_line, "NUL byte");
+                    return Fail(m_line, messages::MessageId::NulByte);
                 if (c == '"') {
                     if (Peek() != '"')
                         break;
@@ -176,18 +191,17 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
             if (c == '\r')
                 c = Get() == '\n' ? '\n' : 'x';
             if (c != m_separator && c != '\n' && c != EOF)
-                return Fail(m_line, "unexpected character after a closing quote");
+                return Fail(m_line, messages::MessageId::CharacterAfterQuote);
         }
         if (c == '\r') {
             if (Peek() != '\n')
-                return Fail(m_line, "carriage return without line feed");
+                return Fail(m_line, messages::MessageId::CarriageReturn);
             c = Get();
         }
         if (c == m_separator || c == '\n' || c == EOF) {
             if (!IsValidUtf8(*cell))
                 return Fail(m_recordLine,
-                    "invalid UTF-8 in field " + std::to_string(count)
-                        + " (the file is not UTF-8 throughout): " + kSaveAsUtf8);
+                    SaveAsUtf8(messages::Message(messages::MessageId::InvalidUtf8Field, {{"field", count}})));
             if (c != m_separator)
                 break;
             cell = &startCell();

@@ -37,9 +37,10 @@ public:
     long RecordLine() const { return m_recordLine; }
     // Line the reader has reached.
     long Line() const { return m_line; }
-    // After Result::Error: the line and a description of the problem.
+    // After Result::Error: the line and what is wrong there (for a failed
+    // read, the system's words).
     long ErrorLine() const { return m_errorLine; }
-    const std::string& ErrorText() const { return m_errorText; }
+    const messages::Message& Error() const { return m_error; }
     // After Result::Error from a failed read: the system's error number, and
     // how many lines were read whole before it; otherwise 0.
     int ReadError() const { return m_readError; }
@@ -56,7 +57,8 @@ private:
     // Appends the bytes up to the next one that needs interpreting (separator,
     // quote, line end, NUL) straight from the buffer; false past the size limit.
     bool AppendPlainRun(std::string& cell, std::size_t& bytes);
-    Result Fail(long line, std::string text);
+    Result Fail(long line, messages::Message message);
+    Result Fail(long line, messages::MessageId id);
     void ChooseSeparator();
 
     std::FILE* m_in;
@@ -74,7 +76,7 @@ private:
     long m_line = 1;
     long m_recordLine = 0;
     long m_errorLine = 0;
-    std::string m_errorText;
+    messages::Message m_error;
 };
 
 // Writes one CSV cell at out, quoted when it holds a comma, quote or line end,

@@ -74,11 +74,9 @@ bool LooksLikeUtf8(std::string_view block, bool last)
 
 } // namespace
 
-const char kSaveAsUtf8[] = "save it from Excel as \"CSV UTF-8 (Comma delimited)\" (CSV UTF-8（逗号分隔）)";
-
-bool TextDecoder::Fail(const std::string& what)
+bool TextDecoder::Fail(messages::MessageId what)
 {
-    m_error = what;
+    m_error = messages::Message(what);
     return false;
 }
 
@@ -97,7 +95,7 @@ void TextDecoder::PassThrough(std::string_view data, std::string_view raw)
 bool TextDecoder::Decode(std::string_view raw, bool last)
 {
     m_text = {};
-    if (!m_error.empty())
+    if (!m_error.Empty())
         return false;   // the lines before the fault were handed on last time
     std::string joined; // a carried part and the new bytes
     std::string_view data = raw;
@@ -156,7 +154,7 @@ bool TextDecoder::DecodeUtf16(std::string_view data, bool last)
     };
     m_converted.reserve(data.size() * 3 / 2 + 4);
     // The whole lines before a fault are handed on; the fault stops the next call.
-    const auto fault = [&](const char* what) {
+    const auto fault = [&](messages::MessageId what) {
         m_converted.resize(m_converted.rfind('\n') + 1); // npos + 1 is 0
         Fail(what);
         m_text = m_converted;
@@ -170,18 +168,18 @@ bool TextDecoder::DecodeUtf16(std::string_view data, bool last)
                 break; // the low surrogate is in the next block
             const unsigned low = unit(i + 2);
             if (low < 0xDC00 || low > 0xDFFF)
-                return fault("a UTF-16 surrogate without its pair");
+                return fault(messages::MessageId::UnpairedSurrogate);
             codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
             i += 4;
         } else if (codePoint >= 0xDC00 && codePoint <= 0xDFFF) {
-            return fault("a UTF-16 surrogate without its pair");
+            return fault(messages::MessageId::UnpairedSurrogate);
         } else {
             i += 2;
         }
         AppendUtf8(m_converted, codePoint);
     }
     if (last && i < data.size())
-        return fault("the UTF-16 text ends inside a character");
+        return fault(messages::MessageId::Utf16EndsInCharacter);
     m_carry.assign(data.substr(i));
     m_text = m_converted;
     return true;
@@ -205,7 +203,7 @@ bool TextDecoder::DecodeGb18030(std::string_view data, bool last)
                 if (!Gb18030ToUtf8(whole.substr(start, std::min(stop + 1, whole.size()) - start), m_converted)
                     || stop == whole.size()) {
                     m_converted.resize(good);
-                    Fail("the text is neither UTF-8 nor GB18030 (GBK)");
+                    Fail(messages::MessageId::NeitherUtf8NorGb18030);
                     m_text = m_converted;
                     return !m_text.empty();
                 }
@@ -215,7 +213,7 @@ bool TextDecoder::DecodeGb18030(std::string_view data, bool last)
     }
     m_carry.assign(data.substr(end));
     if (m_carry.size() > kMaxLine)
-        return Fail("line longer than 1 MiB");
+        return Fail(messages::MessageId::LineTooLong);
     m_text = m_converted;
     return true;
 }

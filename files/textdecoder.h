@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/message.h"
+
 #include <string>
 #include <string_view>
 
@@ -20,30 +22,27 @@ public:
 
     // Decodes the next bytes of the file; last says they end it. The UTF-8
     // is what Text() returns until the next call: raw itself where the file
-    // is UTF-8, else the converted text. False, with Error() saying why and
-    // naming the line, where bytes cannot be decoded.
+    // is UTF-8, else the converted text. False, with Error() saying why,
+    // where bytes cannot be decoded.
     bool Decode(std::string_view raw, bool last);
     std::string_view Text() const { return m_text; }
 
     Encoding encoding() const { return m_encoding; }
-    const std::string& Error() const { return m_error; }
+    const messages::Message& Error() const { return m_error; }
 
 private:
     bool DecodeUtf16(std::string_view data, bool last);
     bool DecodeGb18030(std::string_view data, bool last);
     void PassThrough(std::string_view data, std::string_view raw);
-    bool Fail(const std::string& what);
+    bool Fail(messages::MessageId what);
 
     Encoding m_encoding = Encoding::Undecided;
     bool m_started = false;
     std::string m_carry;     // bytes of a character or line cut at a block's end
     std::string m_converted; // the text of the last block where it is not UTF-8
     std::string_view m_text;
-    std::string m_error;
+    messages::Message m_error;
 };
-
-// What to do with a file none of these decodes, for messages.
-extern const char kSaveAsUtf8[];
 
 // True when text is well-formed UTF-8 (no overlong forms, surrogates or code
 // points beyond U+10FFFF). With incompleteEnd, a sequence cut short by the

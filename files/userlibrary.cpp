@@ -15,17 +15,21 @@
 namespace vendrel::files {
 namespace {
 
+using messages::Message;
+using messages::MessageId;
+using messages::UserText;
+
 struct Record {
     long line;
     std::vector<std::string> cells;
 };
 
 // A small file, whole: its records, or false with error.
-bool ReadRecords(const std::string& path, std::vector<Record>& records, std::string& error)
+bool ReadRecords(const std::string& path, std::vector<Record>& records, Message& error)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenForReading(path), &std::fclose);
     if (!file) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
+        error = Message(MessageId::CannotOpen, {{"file", path}, {"reason", std::strerror(errno)}});
         return false;
     }
     CsvReader reader(file.get());
@@ -35,7 +39,8 @@ bool ReadRecords(const std::string& path, std::vector<Record>& records, std::str
         case CsvReader::Result::End:
             return true;
         case CsvReader::Result::Error:
-            error = path + ", line " + std::to_string(reader.ErrorLine()) + ": " + reader.ErrorText();
+            error = Message(MessageId::InFileAt,
+                {{"file", path}, {"problem", messages::AtLine(reader.ErrorLine(), reader.Error())}});
             return false;
         case CsvReader::Result::Record:
             for (std::string& cell : cells) {
@@ -49,20 +54,23 @@ bool ReadRecords(const std::string& path, std::vector<Record>& records, std::str
     }
 }
 
-std::string Where(const std::string& path, long line, int column)
+// The problem at a line and a column of a file, or at a line, or in the file.
+bool Fail(Message& error, const std::string& path, long line, int column, Message problem)
 {
-    std::string where = path;
-    if (line > 0)
-        where += ", line " + std::to_string(line);
-    if (column > 0)
-        where += ", column " + std::to_string(column);
-    return where;
+    if (line <= 0) {
+        error = Message(MessageId::InFile, {{"file", path}, {"problem", std::move(problem)}});
+        return false;
+    }
+    Message at = column > 0
+        ? Message(MessageId::AtLineColumn, {{"line", line}, {"column", column}, {"problem", std::move(problem)}})
+        : messages::AtLine(line, std::move(problem));
+    error = Message(MessageId::InFileAt, {{"file", path}, {"problem", std::move(at)}});
+    return false;
 }
 
-bool Fail(std::string& error, const std::string& path, long line, int column, const std::string& text)
+bool Fail(Message& error, const std::string& path, long line, int column, MessageId problem)
 {
-    error = Where(path, line, column) + ": " + text;
-    return false;
+    return Fail(error, path, line, column, Message(problem));
 }
 
 std::string Cell(const Record& record, int cell)
@@ -107,13 +115,14 @@ const std::vector<KnownColumn> kMaterialColumns = {
 // The value a heading line or a column gives a series' title, source,
 // material or key: the same wherever it is given.
 bool TakeValue(std::optional<std::string>& value, const std::string& text, const std::string& path, long line,
-    int column, const char* what, std::string& error)
+    int column, MessageId what, Message& error)
 {
     if (text.empty())
         return true;
     if (value && *value != text)
         return Fail(error, path, line, column,
-            std::string("the ") + what + " \"" + text + "\" differs from the one given before, \"" + *value + "\"");
+            messages::Named(
+                what, Message(MessageId::ValueDiffers, {{"text", UserText(text)}, {"before", UserText(*value)}})));
     value = text;
     return true;
 }
@@ -121,20 +130,21 @@ bool TakeValue(std::optional<std::string>& value, const std::string& text, const
 } // namespace
 
 bool ReadSeriesFile(
-    const std::string& path, const design::MaterialCatalog& materials, design::PipeSeries& result, std::string& error)
+    const std::string& path, const design::MaterialCatalog& materials, design::PipeSeries& result, Message& error)
 {
     std::vector<Record> records;
     if (!ReadRecords(path, records, error))
         return false;
     std::optional<std::string> heading[4]; // title, source, material, key
-    const char* const headingNames[] = {"title", "source", "material", "key"};
+    const MessageId headingNames[]
+        = {MessageId::TitleName, MessageId::SourceName, MessageId::MaterialName, MessageId::KeyName};
     std::size_t row = 0;
     // Heading lines, a heading word and its value, up to the header, which
     // names the nominal sizes' column.
     for (; row < records.size(); ++row) {
         const Record& record = records[row];
         HeaderMatch match;
-        std::string ignored;
+        Message ignored;
         if (!MatchHeader(record.cells, kSeriesColumns, match, ignored) || match.cellOf[kNominal] >= 0
             || match.known[0] < kTitle || record.cells.size() < 2)
             break;
@@ -143,16 +153,15 @@ bool ReadSeriesFile(
             return false;
     }
     if (row == records.size())
-        return Fail(error, path, 0, 0, "no header line (nominal, outside and wall, or inside)");
+        return Fail(error, path, 0, 0, MessageId::SeriesNoHeader);
     const Record& header = records[row];
     HeaderMatch match;
-    std::string problem;
+    Message problem;
     if (!MatchHeader(header.cells, kSeriesColumns, match, problem))
-        return Fail(error, path, header.line, 0, problem);
+        return Fail(error, path, header.line, 0, std::move(problem));
     const auto column = [&](SeriesColumn c) { return match.cellOf[c]; };
     if (column(kNominal) < 0 || (column(kInside) < 0 && (column(kOutside) < 0 || column(kWall) < 0)))
-        return Fail(error, path, header.line, 0,
-            "the header needs nominal (公称直径) and outside (外径) with wall (壁厚), or inside (内径)");
+        return Fail(error, path, header.line, 0, MessageId::SeriesHeaderNeeds);
 
     std::vector<design::SizeText> sizes;
     for (++row; row < records.size(); ++row) {
@@ -166,7 +175,7 @@ bool ReadSeriesFile(
             Cell(record, column(kWall)), Cell(record, column(kInside)), Cell(record, column(kMaxVelocity))});
     }
     if (!heading[0])
-        return Fail(error, path, 0, 0, "no title (a line \"title,…\" or \"标题,…\" before the header)");
+        return Fail(error, path, 0, 0, MessageId::SeriesNoTitle);
     design::PipeSeries named;
     named.key = heading[3].value_or(FileStem(path));
     named.name = *heading[0];
@@ -179,36 +188,36 @@ bool ReadSeriesFile(
     std::optional<design::PipeSeries> series
         = design::SeriesFromText(std::move(named), sizes, columns, materials, found);
     if (!series)
-        return Fail(error, path, found.line, found.column, found.text);
+        return Fail(error, path, found.line, found.column, std::move(found.message));
     result = std::move(*series);
     return true;
 }
 
-bool AddSeriesFile(const std::string& path, UserLibrary& library, std::string& error)
+bool AddSeriesFile(const std::string& path, UserLibrary& library, Message& error)
 {
     design::PipeSeries series;
     if (!ReadSeriesFile(path, library.materials, series, error))
         return false;
     const std::string key = series.key;
     if (!library.series.Add(std::move(series)))
-        return Fail(error, path, 0, 0, "the key \"" + key + "\" is another series' (name the file differently)");
+        return Fail(error, path, 0, 0, Message(MessageId::SeriesKeyTaken, {{"key", UserText(key)}}));
     return true;
 }
 
-bool AddMaterialsFile(const std::string& path, UserLibrary& library, std::string& error)
+bool AddMaterialsFile(const std::string& path, UserLibrary& library, Message& error)
 {
     std::vector<Record> records;
     if (!ReadRecords(path, records, error))
         return false;
     if (records.empty())
-        return Fail(error, path, 0, 0, "no header line (key, name, roughness)");
+        return Fail(error, path, 0, 0, MessageId::MaterialsNoHeader);
     HeaderMatch match;
-    std::string problem;
+    Message problem;
     if (!MatchHeader(records[0].cells, kMaterialColumns, match, problem))
-        return Fail(error, path, records[0].line, 0, problem);
+        return Fail(error, path, records[0].line, 0, std::move(problem));
     const auto column = [&](MaterialColumn c) { return match.cellOf[c]; };
     if (column(kMaterialKey) < 0 || column(kMaterialName) < 0 || column(kRoughness) < 0)
-        return Fail(error, path, records[0].line, 0, "the header needs key (代号), name (名称) and roughness (粗糙度)");
+        return Fail(error, path, records[0].line, 0, MessageId::MaterialsHeaderNeeds);
     std::vector<design::MaterialText> rows;
     for (std::size_t row = 1; row < records.size(); ++row) {
         const Record& record = records[row];
@@ -222,7 +231,7 @@ bool AddMaterialsFile(const std::string& path, UserLibrary& library, std::string
     std::optional<std::vector<design::Material>> materials
         = design::MaterialsFromText(rows, columns, library.materials, found);
     if (!materials)
-        return Fail(error, path, found.line, found.column, found.text);
+        return Fail(error, path, found.line, found.column, std::move(found.message));
     for (design::Material& material : *materials)
         library.materials.Add(std::move(material));
     return true;
@@ -243,7 +252,7 @@ UserLibrary LoadUserLibrary(const std::string& dataFolder)
     UserLibrary library;
     if (dataFolder.empty())
         return library;
-    std::string error;
+    Message error;
     const std::string materials = MaterialsFile(dataFolder);
     if (const std::unique_ptr<std::FILE, int (*)(std::FILE*)> probe(OpenForReading(materials), &std::fclose); probe) {
         if (!AddMaterialsFile(materials, library, error))

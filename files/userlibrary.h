@@ -2,6 +2,7 @@
 
 #include "design/materials.h"
 #include "design/pipeseries.h"
+#include "messages/message.h"
 
 #include <string>
 #include <vector>
@@ -21,20 +22,20 @@
 namespace vendrel::files {
 
 struct UserLibrary {
-    design::SeriesCatalog series;      // the built-in ones, then the user's
-    design::MaterialCatalog materials; // likewise
-    std::vector<std::string> warnings; // each file left out, and why
+    design::SeriesCatalog series;            // the built-in ones, then the user's
+    design::MaterialCatalog materials;       // likewise
+    std::vector<messages::Message> warnings; // each file left out, and why
 };
 
 // Reads the series of a file, its materials those of materials; false,
 // with error naming the file and where, when it cannot be taken.
-bool ReadSeriesFile(
-    const std::string& path, const design::MaterialCatalog& materials, design::PipeSeries& series, std::string& error);
+bool ReadSeriesFile(const std::string& path, const design::MaterialCatalog& materials, design::PipeSeries& series,
+    messages::Message& error);
 // Adds the series of a file, its key the file's name without ".csv" (or its
 // "key" line); false, adding nothing, with error naming the file and where.
-bool AddSeriesFile(const std::string& path, UserLibrary& library, std::string& error);
+bool AddSeriesFile(const std::string& path, UserLibrary& library, messages::Message& error);
 // Adds the materials of a file likewise.
-bool AddMaterialsFile(const std::string& path, UserLibrary& library, std::string& error);
+bool AddMaterialsFile(const std::string& path, UserLibrary& library, messages::Message& error);
 
 // Where the user's files are, in a data folder (UserDataFolder()).
 std::string SeriesFolder(const std::string& dataFolder);

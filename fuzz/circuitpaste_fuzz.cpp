@@ -34,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (void)document.CellText(row, c);
         }
     }
+    for (const messages::Message& problem : document.NetworkProblems()) {
+        if (!messages::HasEveryArgument(problem))
+            std::abort(); // the status bar says all a problem names
+    }
     (void)document.CopyAll();
     (void)document.SummaryText();
     if (!document.Undo() || document.RowCount() != 0)

@@ -23,8 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(data, 1, size, in.get());
     std::rewind(in.get());
     files::CircuitTable table;
-    std::vector<std::string> problems;
-    if (!files::ReadCircuitFile(in.get(), series.Default(), materials, table, problems)) {
+    std::vector<messages::Message> problems;
+    const bool read = files::ReadCircuitFile(in.get(), series.Default(), materials, table, problems);
+    for (const messages::Message& problem : problems) {
+        if (!messages::HasEveryArgument(problem))
+            std::abort(); // every message says all it names, in both languages
+    }
+    if (!read) {
         if (problems.empty())
             std::abort(); // a refusal says why
         return 0;
@@ -37,6 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const design::CircuitResult result = design::CalculateCircuit(table.sections, settings);
     if (result.errors.empty() && result.sections.size() != table.sections.size())
         std::abort(); // a result per section
+    for (const design::NetworkProblem& problem : result.errors) {
+        if (!messages::HasEveryArgument(problem.message))
+            std::abort();
+    }
+    for (const design::SectionResult& section : result.sections) {
+        if (!messages::HasEveryArgument(section.problem))
+            std::abort();
+    }
     for (const design::CircuitPath& path : result.paths) {
         if (!path.index && path.imbalance < 0)
             std::abort(); // no path is longer than the index circuit

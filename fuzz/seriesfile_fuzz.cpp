@@ -19,13 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fclose(file);
     vendrel::files::UserLibrary library;
     const int before = library.series.size();
-    std::string error;
+    vendrel::messages::Message error;
     const bool taken = vendrel::files::AddSeriesFile(path, library, error);
-    if (taken != error.empty() || library.series.size() != before + (taken ? 1 : 0))
+    if (taken != error.Empty() || library.series.size() != before + (taken ? 1 : 0))
         std::abort();
-    if (!taken && error.rfind(path, 0) != 0)
-        std::abort(); // a refusal names the file
-    if (taken && !vendrel::design::SeriesProblem(library.series[before]).empty())
+    using vendrel::messages::Language;
+    for (const Language language : {Language::English, Language::Chinese}) {
+        if (!taken && error.Text(language).rfind(path, 0) != 0)
+            std::abort(); // a refusal names the file
+    }
+    if (!vendrel::messages::HasEveryArgument(error))
+        std::abort(); // and says all it names
+    if (taken && !vendrel::design::SeriesProblem(library.series[before]).Empty())
         std::abort(); // what is taken passes the checks
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "design/circuit.h"
+#include "tests/messagetext.h"
 
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
@@ -15,6 +16,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vendrel::design {
@@ -49,7 +51,7 @@ TEST(Fittings, GiveThePrintedK)
     };
     for (const Printed& p : printed) {
         std::vector<FittingUse> uses;
-        std::string error;
+        messages::Message error;
         ASSERT_TRUE(ParseFittings(p.fittings, uses, error)) << p.fittings << ": " << error;
         double zeta = 0;
         ASSERT_TRUE(FittingsZeta(uses, p.inside, zeta, error)) << p.fittings << ": " << error;
@@ -57,13 +59,28 @@ TEST(Fittings, GiveThePrintedK)
     }
     // What the tables do not print is refused, not guessed; what cannot be read, named.
     std::vector<FittingUse> uses;
-    std::string error;
+    messages::Message error;
     ASSERT_TRUE(ParseFittings("butterfly", uses, error));
     double zeta = 0;
     EXPECT_FALSE(FittingsZeta(uses, 52.48, zeta, error));
-    EXPECT_EQ(error, "butterfly: no K at DN50 (the table has none for this size)");
-    for (const char* bad : {"elbow", "gate*0", "expansion", "gate:0.5", "contraction:1.2"})
-        EXPECT_FALSE(ParseFittings(bad, uses, error)) << bad;
+    EXPECT_EQ(English(error), "butterfly: no K at DN50 (the table has none for this size)");
+    EXPECT_EQ(Chinese(error), "管件 butterfly 没有 DN50 的局部阻力系数（表中无此规格）");
+    const std::tuple<const char*, const char*, const char*> bad[] = {
+        {"elbow", "\"elbow\": unknown fitting (one of elbow90, ", "没有管件“elbow”（可选：elbow90, "},
+        {"gate*0", "\"gate*0\": the count after \"*\" must be a whole number from 1 to 1000",
+            "“gate*0”：“*”后的个数须为 1～1000 的整数"},
+        {"expansion", "\"expansion\": give the ratio of the diameters, e.g. expansion:0.5",
+            "“expansion”：须给出管径之比，如 expansion:0.5"},
+        {"gate:0.5", "\"gate:0.5\": only expansion and contraction take a ratio",
+            "“gate:0.5”：只有突然扩大和突然缩小带管径之比"},
+        {"contraction:1.2", "\"contraction:1.2\": the ratio of the smaller diameter to the larger is a number",
+            "“contraction:1.2”：小管径与大管径之比须在 0 与 1 之间"},
+    };
+    for (const auto& [text, english, chinese] : bad) {
+        EXPECT_FALSE(ParseFittings(text, uses, error)) << text;
+        EXPECT_EQ(English(error).rfind(english, 0), 0u) << error;
+        EXPECT_EQ(Chinese(error).rfind(chinese, 0), 0u) << Chinese(error);
+    }
 }
 
 SeriesCatalog& Catalog()
@@ -139,7 +156,7 @@ TEST(Circuit, FindsPathsIndexAndFlows)
     };
     for (const Network& n : networks) {
         const CircuitResult result = CalculateCircuit(n.sections, Settings());
-        ASSERT_TRUE(result.errors.empty()) << n.name << ": " << result.errors.front().text;
+        ASSERT_TRUE(result.errors.empty()) << n.name << ": " << result.errors.front().message;
         std::vector<std::string> paths;
         for (const CircuitPath& path : result.paths)
             paths.push_back(Ids(n.sections, path.sections));
@@ -199,7 +216,7 @@ TEST(Circuit, SectionLossesComeFromTheCalculatorsTexts)
         s.nominal = nominal;
         s.zeta = zeta;
         s.celsius = celsius;
-        std::string error;
+        messages::Message error;
         EXPECT_TRUE(ParseFittings(fittings, s.fittings, error)) << error;
         s.viscosity = celsius ? *KinematicViscosityText(*celsius) : "";
         return s;
@@ -214,12 +231,12 @@ TEST(Circuit, SectionLossesComeFromTheCalculatorsTexts)
         const CircuitResult result = CalculateCircuit({row.section}, Settings());
         ASSERT_TRUE(result.errors.empty()) << row.name;
         const SectionResult& r = result.sections[0];
-        ASSERT_TRUE(r.problem.empty()) << row.name << ": " << r.problem;
+        ASSERT_TRUE(r.problem.Empty()) << row.name << ": " << r.problem;
         EXPECT_EQ(r.fields.m_strDiameter, row.diameter) << row.name;
         const double density = row.section.celsius ? WaterDensity(*row.section.celsius) : 999.6996;
         const double perMetre = density * 9.807 * ParseNumber(r.fields.m_strFrictionRate) / 1000;
         double fittings = 0;
-        std::string error;
+        messages::Message error;
         FittingsZeta(row.section.fittings, ParseNumber(row.diameter), fittings, error);
         const double velocity = ParseNumber(r.fields.m_strVelocity);
         EXPECT_DOUBLE_EQ(r.frictionLoss, perMetre * 10) << row.name;
@@ -231,24 +248,41 @@ TEST(Circuit, SectionLossesComeFromTheCalculatorsTexts)
 // What makes a network no circuit is named: its section or node.
 TEST(Circuit, RefusesWhatIsNoCircuit)
 {
-    const std::pair<std::vector<CircuitSection>, const char*> broken[] = {
-        {{Section("a", "P", "P", "1")}, "goes from node \"P\" to itself"},
+    struct Broken {
+        std::vector<CircuitSection> sections;
+        const char* english;
+        const char* chinese;
+    };
+    const Broken broken[] = {
+        {{Section("a", "P", "P", "1")}, "goes from node \"P\" to itself", "起点和终点都是节点“P”"},
         {{Section("a", "P", "X", "1"), Section("b", "R", "X", "1"), Section("c", "X", "Q", "2")},
-            "more than one node where the circuit starts (no section enters them): \"P\", \"R\""},
+            "more than one node where the circuit starts (no section enters them): \"P\", \"R\"; the pump's outlet "
+            "is one node",
+            "无管段流入的节点不止一个：“P”、“R”；管路只能有一个起点（水泵出口）"},
+        {{Section("a", "P", "X", "1"), Section("b", "X", "Q", "1"), Section("c", "X", "R", "1")},
+            "more than one node where the circuit ends (no section leaves them): \"Q\", \"R\"; the pump's inlet is "
+            "one node",
+            "无管段流出的节点不止一个：“Q”、“R”；管路只能有一个终点（水泵入口）"},
         {{Section("a", "P", "X", "1"), Section("b", "X", "Y", "1"), Section("c", "Y", "X", "1"),
              Section("d", "Y", "Q", "1")},
-            "the sections form a cycle: b \"X\"→\"Y\", c \"Y\"→\"X\""},
+            "the sections form a cycle: b \"X\"→\"Y\", c \"Y\"→\"X\"", "管段构成回路：b（“X”→“Y”）、c（“Y”→“X”）"},
         {{Section("a", "P", "X", "3"), Section("b", "X", "Q", "1"), Section("c", "X", "Q", "1")},
-            "node \"X\" does not balance: 3 m³/h enter it (a 3) and 2 m³/h leave it (b 1, c 1)"},
+            "node \"X\" does not balance: 3 m³/h enter it (a 3) and 2 m³/h leave it (b 1, c 1)",
+            "节点“X”流量不平衡：流入 3 m³/h（a 3），流出 2 m³/h（b 1、c 1）"},
         {{Section("a", "P", "X", "3"), Section("b", "X", "Q", ""), Section("c", "X", "Q", "")},
-            "at node \"X\" more than one flow is missing (entering: a 3; leaving: b ?, c ?): give all but one"},
+            "at node \"X\" more than one flow is missing (entering: a 3; leaving: b ?, c ?): give all but one",
+            "节点“X”有不止一个管段未给流量（流入：a 3；流出：b ?、c ?），只能空一个"},
         {{Section("a", "P", "X", "1"), Section("b", "X", "Q", ""), Section("c", "X", "Q", "2")},
-            "its flow, from the others at node \"X\", would be -1 m³/h"},
+            "its flow, from the others at node \"X\", would be -1 m³/h: the flows given there do not add up",
+            "按节点“X”的其余流量推算，其流量为 -1 m³/h：该节点已给的流量对不上"},
+        {{Section("a", "P", "Q", "")}, "no flow given, and none to derive it from", "未给流量，也无从推算"},
+        {{}, "no sections", "没有管段"},
     };
-    for (const auto& [sections, problem] : broken) {
-        const CircuitResult result = CalculateCircuit(sections, Settings());
-        ASSERT_FALSE(result.errors.empty()) << problem;
-        EXPECT_EQ(result.errors.front().text.rfind(problem, 0), 0u) << result.errors.front().text;
+    for (const Broken& b : broken) {
+        const CircuitResult result = CalculateCircuit(b.sections, Settings());
+        ASSERT_FALSE(result.errors.empty()) << b.english;
+        EXPECT_EQ(English(result.errors.front().message), b.english);
+        EXPECT_EQ(Chinese(result.errors.front().message), b.chinese);
     }
 }
 
@@ -280,7 +314,7 @@ TEST(Circuit, RandomTreesKeepTheirInvariants)
         }
         sections.push_back(Section("h", "R0", "Q", ""));
         const CircuitResult result = CalculateCircuit(sections, Settings());
-        ASSERT_TRUE(result.errors.empty()) << round << ": " << result.errors.front().text;
+        ASSERT_TRUE(result.errors.empty()) << round << ": " << result.errors.front().message;
         ASSERT_EQ(result.paths.size(), static_cast<std::size_t>(terminals));
         std::map<std::string, double> balance;
         for (std::size_t s = 0; s < sections.size(); ++s) {

@@ -1,4 +1,5 @@
 #include "ui/form/circuitdocument.h"
+#include "ui/form/windowtext.h"
 
 #include <gtest/gtest.h>
 
@@ -129,7 +130,7 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
         {"size chosen", 6, C::Nominal, "", 6, C::Nominal, true, "DN90", ""},
         {"unreadable flow", 5, C::Flow, "abc", 5, C::Flow, false, "abc", "“abc”不是数字"},
         {"unknown fitting", 6, C::Fittings, "bend", 6, C::Fittings, false, "bend", "没有管件“bend”（可选："},
-        {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47", "“DN47”不是管道系列 sch40 的管径"},
+        {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47", "“DN47”不是管道系列 sch40 的规格（DN"},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(document.SetCell(c.row, Col(c.column), c.text)) << c.name;
@@ -156,7 +157,7 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
     EXPECT_EQ(document.SummaryText(), "");
     EXPECT_EQ(document.CellText(0, Col(C::Velocity) + results), "1.489756");
     EXPECT_EQ(document.CellMessage(document.RowCount() - 1, Col(C::Velocity) + results),
-        "流量待按节点流量平衡推算，但管网有误，无从推算");
+        "流量须按节点流量平衡推算，但管网有误，无从推算");
 }
 
 // A network that is no circuit says why in the window's words.
@@ -165,11 +166,11 @@ TEST(CircuitDocument, SaysInChineseWhyANetworkIsNoCircuit)
     const std::pair<const char*, const char*> broken[] = {
         {"A\tP\tP\t1\t5\t50\n", "管段“A”：起点和终点都是节点“P”"},
         {"A\tP\tX\t1\t5\t50\nB\tR\tX\t1\t5\t50\nC\tX\tQ\t2\t5\t50\n",
-            "无管段流入的节点不止一个：\"P\", \"R\"；管路只有一个起点（水泵出口）"},
+            "无管段流入的节点不止一个：“P”、“R”；管路只能有一个起点（水泵出口）"},
         {"A\tP\tX\t3\t5\t50\nB\tX\tQ\t1\t5\t50\nC\tX\tQ\t1\t5\t50\n",
-            "节点“X”流量不平衡：流入 3 m³/h（A 3），流出 2 m³/h（B 1, C 1）"},
+            "节点“X”流量不平衡：流入 3 m³/h（A 3），流出 2 m³/h（B 1、C 1）"},
         {"A\tP\tX\t3\t5\t50\nB\tX\tQ\t\t5\t50\nC\tX\tQ\t\t5\t50\n",
-            "节点“X”有不止一个管段未给流量（流入：A 3；流出：B ?, C ?），只能空一个"},
+            "节点“X”有不止一个管段未给流量（流入：A 3；流出：B ?、C ?），只能空一个"},
         {"A\tP\tX\t1\t5\t50\nB\tX\tY\t1\t5\t50\nC\tY\tX\t1\t5\t50\nD\tY\tQ\t1\t5\t50\n", "管段“B”：管段构成回路："},
     };
     for (const auto& [rows, chinese] : broken) {
@@ -177,7 +178,9 @@ TEST(CircuitDocument, SaysInChineseWhyANetworkIsNoCircuit)
         std::string error;
         ASSERT_TRUE(document.Paste(0, 0, std::string("管段\t起点\t终点\t流量\t长度\t管径\n") + rows, error));
         ASSERT_FALSE(document.NetworkProblems().empty()) << rows;
-        EXPECT_EQ(document.NetworkProblems().front().rfind(chinese, 0), 0u) << document.NetworkProblems().front();
+        const std::string shown = WindowText(document.NetworkProblems().front());
+        EXPECT_EQ(shown.rfind(chinese, 0), 0u) << shown;
+        EXPECT_EQ(document.StatusText("").rfind(std::string("管网有误：") + chinese, 0), 0u) << document.StatusText("");
     }
 }
 
@@ -215,9 +218,9 @@ TEST(CircuitDocument, SettingsStandInPairsAndSayWhatIsWrong)
     ASSERT_TRUE(document.SetSetting(Key::Temperature, "32"));
     EXPECT_EQ(document.SettingText(Key::Viscosity), "0.768");
     ASSERT_TRUE(document.SetSetting(Key::Temperature, "120"));
-    EXPECT_EQ(document.SettingMessage(Key::Temperature), "水温须在 0～100 °C 之间");
+    EXPECT_EQ(document.SettingMessage(Key::Temperature), "“120”不在 0～100 °C 范围内（常压下液态水的温度）");
     ASSERT_TRUE(document.SetSetting(Key::MaxRate, "-5"));
-    EXPECT_EQ(document.SettingMessage(Key::MaxRate), "“-5”须大于 0");
+    EXPECT_EQ(document.SettingMessage(Key::MaxRate), "“-5”须为正数");
     ASSERT_TRUE(document.ChooseSeries(document.SeriesCount() - 1));
     EXPECT_EQ(document.SettingText(Key::Roughness), "0.5"); // typed, so the series' material does not take over
 

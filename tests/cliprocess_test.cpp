@@ -47,10 +47,26 @@ std::string ReadFile(const std::string& path)
 constexpr char kClosed[] = "(closed)";          // no descriptor at all
 constexpr char kBrokenPipe[] = "(broken pipe)"; // a pipe nobody reads, SIGPIPE ignored
 
+// The test's environment without its locale, and with locale's variables
+// ("LANG=zh_CN.UTF-8") instead.
+std::vector<std::string> EnvironmentWith(const std::vector<std::string>& locale)
+{
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string entry = *variable;
+        const std::string name = entry.substr(0, entry.find('='));
+        if (name != "LANGUAGE" && name != "LC_ALL" && name != "LC_MESSAGES" && name != "LANG")
+            variables.push_back(entry);
+    }
+    variables.insert(variables.end(), locale.begin(), locale.end());
+    return variables;
+}
+
 // Starts vendrel-calc with args, stdin from input and stdout to output (a
 // temporary file when empty), and collects its exit status, both outputs
-// and peak memory.
-ProcessResult RunCalc(std::vector<std::string> args, const std::string& input = "/dev/null", std::string output = "")
+// and peak memory; in the test's environment, or with a locale of its own.
+ProcessResult RunCalc(std::vector<std::string> args, const std::string& input = "/dev/null", std::string output = "",
+    const std::vector<std::string>* locale = nullptr)
 {
     const std::string errPath = TempPath("stderr");
     const bool captureOut = output.empty();
@@ -80,9 +96,17 @@ ProcessResult RunCalc(std::vector<std::string> args, const std::string& input = 
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     // An ignored signal stays ignored across exec, as for a child of Python.
     const auto previousSigpipe = std::signal(SIGPIPE, output == kBrokenPipe ? SIG_IGN : SIG_DFL);
+    std::vector<std::string> variables;
+    std::vector<char*> envp;
+    if (locale != nullptr) {
+        variables = EnvironmentWith(*locale);
+        for (std::string& variable : variables)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+    }
     pid_t pid = 0;
     ProcessResult result;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), locale != nullptr ? envp.data() : environ) == 0) {
         int status = 0;
         rusage usage{};
         if (wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status))
@@ -385,6 +409,58 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
         << hot.err;
 }
 
+// Messages in the locale's language, as gettext programs choose it; the
+// tables are Chinese either way.
+TEST(VendrelCalc, SpeaksTheLocalesLanguage)
+{
+    const std::string schedule = TempPath("schedule.csv");
+    std::ofstream(schedule, std::ios::binary) << "flow,diameter\n10,50\n10,5o\n";
+    const std::string circuit = TempPath("circuit.csv");
+    std::ofstream(circuit, std::ios::binary)
+        << "管段,起点,终点,流量,长度,管径\nA,P,X,3,5,50\nB,X,Q,1,5,50\nC,X,Q,1,5,50\n";
+    const std::string englishSchedule = "vendrel-calc: standard input, line 3: diameter: \"5o\" is not a number (give "
+                                        "the number alone, in mm)\nvendrel-calc: standard input: 1 row could not be "
+                                        "calculated\n";
+    const std::string chineseSchedule = "vendrel-calc: 标准输入，第 3 行：diameter：“5o”不是数字（只填数值，单位为 "
+                                        "mm）\nvendrel-calc: 标准输入：有 1 "
+                                        "行未能计算\n";
+    const std::string englishCircuit = "vendrel-calc: " + circuit
+        + ": node \"X\" does not balance: 3 m³/h enter it (A 3) and 2 m³/h leave it (B 1, C 1)\n";
+    const std::string chineseCircuit
+        = "vendrel-calc: " + circuit + "：节点“X”流量不平衡：流入 3 m³/h（A 3），流出 2 m³/h（B 1、C 1）\n";
+    struct Case {
+        const char* name;
+        std::vector<std::string> locale;
+        bool chinese;
+    };
+    const Case cases[] = {
+        {"lang_chinese", {"LANG=zh_CN.UTF-8"}, true},
+        {"lang_c", {"LANG=C"}, false},
+        {"no_locale", {}, false},
+        {"lang_taiwan", {"LANG=zh_TW.UTF-8"}, true},
+        {"lc_messages_over_lang", {"LANG=zh_CN.UTF-8", "LC_MESSAGES=en_US.UTF-8"}, false},
+        {"lc_all_over_all", {"LC_MESSAGES=en_US.UTF-8", "LC_ALL=zh_CN.UTF-8"}, true},
+        {"language_list", {"LANGUAGE=fr:zh_CN:en", "LANG=de_DE.UTF-8"}, true},
+        {"language_english_first", {"LANGUAGE=en:zh", "LANG=zh_CN.UTF-8"}, false},
+        // The C locale wants ASCII: LANGUAGE is not looked at, as gettext does.
+        {"language_under_c", {"LANGUAGE=zh_CN", "LANG=C.UTF-8"}, false},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult bySchedule = RunCalc({"--csv"}, schedule, "", &c.locale);
+        EXPECT_EQ(bySchedule.status, 1) << c.name;
+        EXPECT_EQ(bySchedule.err, c.chinese ? chineseSchedule : englishSchedule) << c.name;
+        EXPECT_NE(bySchedule.out.find("10,5o,0.2,1.306,,数据有误"), std::string::npos) << c.name;
+        const ProcessResult byCircuit = RunCalc({"--circuit", circuit}, "/dev/null", "", &c.locale);
+        EXPECT_EQ(byCircuit.status, 3) << c.name;
+        EXPECT_EQ(byCircuit.err, c.chinese ? chineseCircuit : englishCircuit) << c.name;
+    }
+    const std::vector<std::string> chinese = {"LANG=zh_CN.UTF-8"};
+    EXPECT_EQ(RunCalc({"--flow", "10"}, "/dev/null", "", &chinese).err,
+        "vendrel-calc: 须给出 --flow 和 --diameter\n用法见 vendrel-calc --help。\n");
+    std::filesystem::remove(schedule);
+    std::filesystem::remove(circuit);
+}
+
 // A series of the user's own, DN200–DN600 (ASME B36.10M Schedule 40's
 // diameters and walls, for the test), in the data folder or given as a file.
 TEST(VendrelCalc, UsesTheUsersOwnSeries)
@@ -411,7 +487,7 @@ TEST(VendrelCalc, UsesTheUsersOwnSeries)
     // A file that cannot be taken is left out, and said so.
     EXPECT_EQ(bySeries.err.rfind("vendrel-calc: warning: " + folder
                       + "/vendrel/series/broken.csv, line 3, column 2: "
-                        "the inner diameter \"x\" is not a positive number (the file is left out)\n",
+                        "inner diameter: \"x\" is not a number (the file is left out)\n",
                   0),
         0u)
         << bySeries.err;

@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "tests/messagetext.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ TEST_P(ValidCommandLine, IsUnderstood)
 {
     const ValidCall& c = GetParam();
     CommandLine command;
-    std::string error;
+    messages::Message error;
     ASSERT_TRUE(ParseCommandLine(c.args, command, error)) << error;
     EXPECT_EQ(command.mode, c.mode);
     EXPECT_EQ(command.flow, c.flow);
@@ -65,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, ValidCommandLine,
 struct InvalidCall {
     const char* name;
     std::vector<std::string> args;
-    const char* error;
+    messages::MessageId id;
+    const char* english; // in the message
+    const char* chinese;
 };
 
 void PrintTo(const InvalidCall& row, std::ostream* os)
@@ -78,44 +81,77 @@ class InvalidCommandLine : public testing::TestWithParam<InvalidCall> { };
 TEST_P(InvalidCommandLine, IsRefusedWithAReason)
 {
     CommandLine command;
-    std::string error;
-    EXPECT_FALSE(ParseCommandLine(GetParam().args, command, error));
-    EXPECT_NE(error.find(GetParam().error), std::string::npos) << error;
+    messages::Message error;
+    const InvalidCall& call = GetParam();
+    EXPECT_FALSE(ParseCommandLine(call.args, command, error));
+    EXPECT_EQ(error.Id(), call.id) << error;
+    EXPECT_NE(English(error).find(call.english), std::string::npos) << English(error);
+    EXPECT_NE(Chinese(error).find(call.chinese), std::string::npos) << Chinese(error);
 }
 
+using Id = messages::MessageId;
 INSTANTIATE_TEST_SUITE_P(CommandLine, InvalidCommandLine,
-    testing::Values(InvalidCall{"nothing", {}, "--flow and --diameter are required"},
-        InvalidCall{"no_diameter", {"--flow", "10"}, "--flow and --diameter are required"},
-        InvalidCall{"missing_value", {"--diameter", "50", "--flow"}, "--flow needs a value"},
-        InvalidCall{"unknown_option", {"--flwo", "10"}, "unknown argument: --flwo"},
-        InvalidCall{"stray_word", {"10", "50"}, "unknown argument: 10"},
-        InvalidCall{"csv_with_single_inputs", {"--csv", "--flow", "10"}, "--csv takes no other options"},
-        InvalidCall{"two_modes", {"--csv", "--size", "--flow", "10"}, "--csv and --size cannot be combined"},
-        InvalidCall{"list_with_options", {"--material-list", "--flow", "10"}, "--material-list takes no other options"},
+    testing::Values(InvalidCall{"nothing", {}, Id::FlowAndDiameterRequired, "--flow and --diameter are required",
+                        "须给出 --flow 和 --diameter"},
+        InvalidCall{"no_diameter", {"--flow", "10"}, Id::FlowAndDiameterRequired, "--flow and --diameter are required",
+            "须给出 --flow 和 --diameter"},
+        InvalidCall{"missing_value", {"--diameter", "50", "--flow"}, Id::NeedsValue, "--flow needs a value",
+            "--flow 须带参数值"},
+        InvalidCall{"unknown_option", {"--flwo", "10"}, Id::UnknownArgument, "unknown argument: --flwo",
+            "无法识别的参数：--flwo"},
+        InvalidCall{"stray_word", {"10", "50"}, Id::UnknownArgument, "unknown argument: 10", "无法识别的参数：10"},
+        InvalidCall{"csv_with_single_inputs", {"--csv", "--flow", "10"}, Id::CsvOptions, "--csv takes no other options",
+            "--csv 只能再带 --material-file 和 --bom"},
+        InvalidCall{"two_modes", {"--csv", "--size", "--flow", "10"}, Id::CannotCombine,
+            "--csv and --size cannot be combined", "--csv 与 --size 不能同时使用"},
+        InvalidCall{"list_with_options", {"--material-list", "--flow", "10"}, Id::MaterialListOptions,
+            "--material-list takes no other options", "--material-list 只能再带 --material-file"},
+        InvalidCall{"series_list_with_options", {"--series-list", "--flow", "10"}, Id::SeriesListOptions,
+            "--series-list takes no other options than --series-file and --material-file",
+            "--series-list 只能再带 --series-file 和 --material-file"},
         InvalidCall{"material_and_roughness",
-            {"--flow", "1", "--diameter", "5", "--material", "copper", "--roughness", "0.1"},
-            "--material and --roughness cannot both be given"},
-        InvalidCall{
-            "size_with_diameter", {"--size", "--flow", "10", "--diameter", "50"}, "--size chooses the diameter"},
-        InvalidCall{"size_without_flow", {"--size"}, "--size needs --flow"},
-        InvalidCall{"table_with_flow", {"--table", "--flow", "10"}, "--flow, --diameter and --max-velocity cannot"},
-        InvalidCall{"series_without_size", {"--flow", "10", "--diameter", "50", "--series", "sch40"},
-            "go with --size or --table"},
+            {"--flow", "1", "--diameter", "5", "--material", "copper", "--roughness", "0.1"}, Id::MaterialOrRoughness,
+            "--material and --roughness cannot both be given", "--material 与 --roughness 只能给一个"},
+        InvalidCall{"size_with_diameter", {"--size", "--flow", "10", "--diameter", "50"}, Id::SizeChoosesDiameter,
+            "--size chooses the diameter", "--size 自行选择管径"},
+        InvalidCall{"size_without_flow", {"--size"}, Id::SizeNeedsFlow, "--size needs --flow", "--size 须给出 --flow"},
+        InvalidCall{"table_with_flow", {"--table", "--flow", "10"}, Id::TableListsFlows,
+            "--flow, --diameter and --max-velocity cannot", "不能再给 --flow、--diameter 和 --max-velocity"},
+        InvalidCall{"min_rate_with_size", {"--size", "--flow", "10", "--min-rate", "50"}, Id::MinRateGoesWithTable,
+            "--min-rate goes with --table", "--min-rate 只能与 --table 一起使用"},
+        InvalidCall{"circuit_with_flow", {"--circuit", "c.csv", "--flow", "10"}, Id::CircuitReadsFlows,
+            "--flow, --diameter and --min-rate cannot be given", "不能再给 --flow、--diameter 和 --min-rate"},
+        InvalidCall{"circuit_without_file", {"--circuit"}, Id::CircuitNeedsFile, "--circuit needs a file",
+            "--circuit 须给出文件"},
+        InvalidCall{"series_without_size", {"--flow", "10", "--diameter", "50", "--series", "sch40"}, Id::SizingOptions,
+            "go with --size or --table", "只能与 --size 或 --table 一起使用"},
         // The last of two values would otherwise win unseen.
-        InvalidCall{"repeated_option", {"--flow", "10", "--diameter", "50", "--flow=12"}, "--flow given twice"},
-        InvalidCall{"repeated_csv", {"--csv", "a.csv", "--csv", "b.csv"}, "--csv given twice"},
-        InvalidCall{"option_taken_for_a_value", {"--flow", "--diameter", "50"}, "--flow needs a value"},
-        InvalidCall{"empty_csv_name", {"--csv="}, "--csv= needs a file name"},
-        InvalidCall{"value_for_a_mode", {"--table=gb3091"}, "--table takes no value"},
-        InvalidCall{"value_for_help", {"--help=all"}, "--help takes no value"},
-        InvalidCall{"bom_without_csv", {"--size", "--flow", "10", "--bom"}, "--bom goes with CSV output"},
+        InvalidCall{"repeated_option", {"--flow", "10", "--diameter", "50", "--flow=12"}, Id::GivenTwice,
+            "--flow given twice", "--flow 给了两次"},
+        InvalidCall{"repeated_csv", {"--csv", "a.csv", "--csv", "b.csv"}, Id::GivenTwice, "--csv given twice",
+            "--csv 给了两次"},
+        InvalidCall{"option_taken_for_a_value", {"--flow", "--diameter", "50"}, Id::NeedsValue, "--flow needs a value",
+            "--flow 须带参数值"},
+        InvalidCall{
+            "empty_csv_name", {"--csv="}, Id::CsvNeedsFileName, "--csv= needs a file name", "--csv= 须给出文件名"},
+        InvalidCall{
+            "value_for_a_mode", {"--table=gb3091"}, Id::TakesNoValue, "--table takes no value", "--table 不带参数值"},
+        InvalidCall{"value_for_help", {"--help=all"}, Id::TakesNoValue, "--help takes no value", "--help 不带参数值"},
+        InvalidCall{"bom_without_csv", {"--size", "--flow", "10", "--bom"}, Id::BomNeedsCsv,
+            "--bom goes with CSV output", "--bom 只用于 CSV 输出"},
+        InvalidCall{"paths_without_circuit_csv", {"--circuit", "c.csv", "--paths"}, Id::PathsNeedCircuitCsv,
+            "--paths goes with --circuit and --format csv", "--paths 只能与 --circuit 和 --format csv 一起使用"},
+        InvalidCall{"margin_without_circuit", {"--size", "--flow", "10", "--head-margin", "5"}, Id::CircuitOnlyOptions,
+            "--head-margin and --max-imbalance go with --circuit", "只能与 --circuit 一起使用"},
         InvalidCall{"series_and_its_file", {"--size", "--flow", "10", "--series", "sch40", "--series-file", "s.csv"},
-            "--series and --series-file cannot both be given"},
+            Id::SeriesOrSeriesFile, "--series and --series-file cannot both be given",
+            "--series 与 --series-file 只能给一个"},
         InvalidCall{"series_file_with_a_single_calculation", {"--flow", "10", "--diameter", "50", "--series-file", "s"},
-            "go with --size or --table"},
+            Id::SizingOptions, "go with --size or --table", "只能与 --size 或 --table 一起使用"},
         InvalidCall{"temperature_and_viscosity",
             {"--flow", "10", "--diameter", "50", "--temperature", "7", "--viscosity", "1.4"},
-            "--temperature and --viscosity cannot both be given"}),
+            Id::TemperatureOrViscosity, "--temperature and --viscosity cannot both be given",
+            "--temperature 与 --viscosity 只能给一个（运动粘滞系数由水温求得）"}),
     [](const testing::TestParamInfo<InvalidCall>& info) { return std::string(info.param.name); });
 
 } // namespace

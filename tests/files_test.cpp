@@ -2,6 +2,7 @@
 #include "files/columns.h"
 #include "files/csvreader.h"
 #include "files/userlibrary.h"
+#include "tests/messagetext.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,8 @@ namespace {
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Every record of bytes, its cells joined by "|", one record a line; or the
-// reader's error.
-std::string Records(const std::string& bytes)
+// reader's error, in the language.
+std::string Records(const std::string& bytes, messages::Language language = messages::Language::English)
 {
     File in(std::tmpfile(), &std::fclose);
     std::fwrite(bytes.data(), 1, bytes.size(), in.get());
@@ -33,7 +34,7 @@ std::string Records(const std::string& bytes)
         case CsvReader::Result::End:
             return text;
         case CsvReader::Result::Error:
-            return text + "error, line " + std::to_string(reader.ErrorLine()) + ": " + reader.ErrorText();
+            return text + "error, line " + std::to_string(reader.ErrorLine()) + ": " + reader.Error().Text(language);
         case CsvReader::Result::Record:
             for (std::size_t i = 0; i < cells.size(); ++i)
                 text += (i > 0 ? "|" : "") + cells[i];
@@ -58,6 +59,7 @@ struct Decoding {
     const char* name;
     std::string bytes;
     std::string records;
+    std::string chinese = {}; // the records with a fault in Chinese, where there is one
 };
 
 // Where the encoding shows beyond the first block of 64 KiB: a long ASCII
@@ -76,12 +78,26 @@ TEST(CsvReader, DecodesWhatSpreadsheetsSave)
         {"utf16_pair_cut_by_the_block", Utf16(std::u16string(32766, u'a') + u"\U00020000\n", false),
             std::string(32766, 'a') + "𠀀\n"},
         {"gbk_fault_on_its_line", longCell + "\xC0\xE4\n\xFF\xFF\n",
-            longCell + "冷\nerror, line 3: the text is neither UTF-8 nor GB18030 (GBK): " + kSaveAsUtf8},
+            longCell
+                + "冷\nerror, line 3: the text is neither UTF-8 nor GB18030 (GBK): save it from Excel as \"CSV UTF-8 "
+                  "(Comma delimited)\" (CSV UTF-8（逗号分隔）)",
+            longCell
+                + "冷\nerror, line 3: 文本既不是 UTF-8，也不是 GB18030（GBK）：请在 Excel 中另存为“CSV "
+                  "UTF-8（逗号分隔）”"},
+        {"nul_in_utf8", std::string("a,b\nc\0,d\n", 9),
+            "a|b\nerror, line 2: NUL byte (text in UTF-16 needs its byte-order mark): save",
+            "a|b\nerror, line 2: 含有 NUL 字节（UTF-16 文本须带字节顺序标记）：请在 Excel 中另存为"},
         {"tabs_only_where_the_header_has_them", "a,b\nc\td,e\n", "a|b\nc\td|e\n"},
         {"utf16_big_endian_tabs", Utf16(u"流量\t管径\n1\t2\n", true), "流量|管径\n1|2\n"},
     };
-    for (const Decoding& c : cases)
-        EXPECT_EQ(Records(c.bytes), c.records) << c.name;
+    for (const Decoding& c : cases) {
+        const bool fault = !c.chinese.empty();
+        // A fault's message is checked as far as the case gives it.
+        EXPECT_EQ(Records(c.bytes).substr(0, fault ? c.records.size() : std::string::npos), c.records) << c.name;
+        if (fault) {
+            EXPECT_EQ(Records(c.bytes, messages::Language::Chinese).substr(0, c.chinese.size()), c.chinese) << c.name;
+        }
+    }
 }
 
 struct Header {
@@ -89,24 +105,29 @@ struct Header {
     std::vector<std::string> cells;
     std::vector<int> known; // each cell's known column, -1 for the user's own
     const char* error;      // or ""
+    const char* chinese;
 };
 
 TEST(Columns, MatchesNamesAliasesAndUnitsAndCatchesSlips)
 {
     const std::vector<KnownColumn> known = {{"flow", {"流量"}}, {"diameter", {"管径"}}, {"roughness", {"粗糙度"}}};
     const Header cases[] = {
-        {"names_in_any_case", {"Flow", " DIAMETER "}, {0, 1}, ""},
-        {"aliases_and_units", {"流量(m³/h)", "管径（mm）", "roughness [mm]"}, {0, 1, 2}, ""},
-        {"own_columns", {"管段", "flow", "row", "note", "diameter"}, {-1, 0, -1, -1, 1}, ""},
-        {"slip", {"flow", "diamter"}, {}, "unknown column \"diamter\": did you mean \"diameter\"?"},
-        {"short_slip", {"flw"}, {}, "unknown column \"flw\": did you mean \"flow\"?"},
-        {"named_twice", {"flow", "流量"}, {}, "column \"flow\" appears twice (as \"flow\" and \"流量\")"},
+        {"names_in_any_case", {"Flow", " DIAMETER "}, {0, 1}, "", ""},
+        {"aliases_and_units", {"流量(m³/h)", "管径（mm）", "roughness [mm]"}, {0, 1, 2}, "", ""},
+        {"own_columns", {"管段", "flow", "row", "note", "diameter"}, {-1, 0, -1, -1, 1}, "", ""},
+        {"slip", {"flow", "diamter"}, {}, "unknown column \"diamter\": did you mean \"diameter\"?",
+            "无法识别的列“diamter”：是否应为“diameter”？"},
+        {"short_slip", {"flw"}, {}, "unknown column \"flw\": did you mean \"flow\"?",
+            "无法识别的列“flw”：是否应为“flow”？"},
+        {"named_twice", {"flow", "流量"}, {}, "column \"flow\" appears twice (as \"flow\" and \"流量\")",
+            "“flow”列出现了两次（“flow”和“流量”）"},
     };
     for (const Header& c : cases) {
         HeaderMatch match;
-        std::string error;
+        messages::Message error;
         EXPECT_EQ(MatchHeader(c.cells, known, match, error), *c.error == '\0') << c.name;
-        EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.name << ": " << error;
+        EXPECT_EQ(English(error).rfind(c.error, 0), 0u) << c.name << ": " << error;
+        EXPECT_EQ(Chinese(error).rfind(c.chinese, 0), 0u) << c.name << ": " << Chinese(error);
         if (*c.error == '\0') {
             EXPECT_EQ(match.known, c.known) << c.name;
         }
@@ -134,6 +155,7 @@ struct SeriesFile {
     const char* name;
     std::string text;
     const char* error; // the start of the message after the file's name, or "" for a series taken
+    const char* chinese;
 };
 
 // A user's series: a title, Chinese or English columns, bores by outside
@@ -146,28 +168,47 @@ TEST(UserLibrary, TakesSeriesFilesWholeOrNotAtAll)
         {"chinese_columns",
             "标题,本院无缝钢管\n来源,院标 2024\n管材,steel-open\n公称直径,外径,壁厚,最大流速\nDN200,219,6,2.5\n"
             "DN250,273,7,\n",
-            ""},
-        {"bores_given", "title,Mine\nnominal,inside\nA,10\nB,20\n", ""},
-        {"gbk", "\xB1\xEA\xCC\xE2,\xCE\xDE\xB7\xEC\xB8\xD6\xB9\xDC\nnominal,inside\nDN200,207\n", ""},
+            "", ""},
+        {"bores_given", "title,Mine\nnominal,inside\nA,10\nB,20\n", "", ""},
+        {"gbk", "\xB1\xEA\xCC\xE2,\xCE\xDE\xB7\xEC\xB8\xD6\xB9\xDC\nnominal,inside\nDN200,207\n", "", ""},
         {"bad_wall", "title,Mine\nnominal,outside,wall\nDN200,219,6\nDN250,273,x\n",
-            ", line 4, column 3: the wall \"x\" is not a positive number"},
+            ", line 4, column 3: wall: \"x\" is not a number", "，第 4 行第 3 列：壁厚：“x”不是数字"},
+        {"negative_wall", "title,Mine\nnominal,outside,wall\nDN200,219,-6\n",
+            ", line 3, column 3: wall: \"-6\" must be a positive number", "，第 3 行第 3 列：壁厚：“-6”须为正数"},
         {"bore_not_growing", "title,Mine\nnominal,inside\nA,20\nB,10\n",
-            ", line 4: B: the inner diameter 10 mm does not grow"},
-        {"no_title", "nominal,inside\nA,20\n", ": no title"},
-        {"unknown_material", "title,Mine\nmaterial,gold\nnominal,inside\nA,20\n", ": unknown material \"gold\""},
-        {"no_bores", "title,Mine\nnominal,wall\nA,2\n", ", line 2: the header needs nominal"},
+            ", line 4: B: the inner diameter 10 mm does not grow", "，第 4 行：B：内径 10 mm 不大于上一规格（20 mm）"},
+        {"bore_not_outside_less_walls", "title,Mine\nnominal,outside,wall,inside\nA,60,3,50\n",
+            ", line 3: A: the inner diameter 50 mm is not the outside diameter less twice the wall, 54 mm",
+            "，第 3 行：A：内径 50 mm 不等于外径减两倍壁厚（54 mm）"},
+        {"title_differs", "title,Mine\nnominal,inside,title\nA,20,Other\n",
+            ", line 3, column 3: title: \"Other\" differs from the one given before, \"Mine\"",
+            "，第 3 行第 3 列：标题：“Other”与前面给出的“Mine”不同"},
+        {"no_title", "nominal,inside\nA,20\n", ": no title", "：没有标题（在表头之前加一行“标题,…”）"},
+        {"unknown_material", "title,Mine\nmaterial,gold\nnominal,inside\nA,20\n", ": unknown material \"gold\"",
+            "：没有管材“gold”（可选："},
+        {"no_bores", "title,Mine\nnominal,wall\nA,2\n", ", line 2: the header needs nominal",
+            "，第 2 行：表头须有公称直径"},
+        {"not_there", "", "", ""},
     };
     for (const SeriesFile& c : cases) {
-        const std::string path = WriteFile(folder, "mine.csv", c.text);
+        const bool missing = std::string_view(c.name) == "not_there";
+        const std::string path = missing ? folder + "/none.csv" : WriteFile(folder, "mine.csv", c.text);
         UserLibrary library;
-        std::string error;
+        messages::Message error;
         const bool taken = AddSeriesFile(path, library, error);
-        EXPECT_EQ(taken, *c.error == '\0') << c.name << ": " << error;
-        EXPECT_EQ(error.rfind(*c.error == '\0' ? "" : path + c.error, 0), 0u) << c.name << ": " << error;
+        EXPECT_EQ(taken, *c.error == '\0' && !missing) << c.name << ": " << error;
+        if (missing) {
+            EXPECT_EQ(error.Id(), messages::MessageId::CannotOpen);
+            EXPECT_EQ(Chinese(error).rfind("无法打开 " + path + "：", 0), 0u) << Chinese(error);
+            continue;
+        }
+        EXPECT_EQ(English(error).rfind(*c.error == '\0' ? "" : path + c.error, 0), 0u) << c.name << ": " << error;
+        EXPECT_EQ(Chinese(error).rfind(*c.chinese == '\0' ? "" : path + c.chinese, 0), 0u)
+            << c.name << ": " << Chinese(error);
         EXPECT_EQ(library.series.size(), taken ? 5 : 4) << c.name;
     }
     UserLibrary library;
-    std::string error;
+    messages::Message error;
     ASSERT_TRUE(AddSeriesFile(WriteFile(folder, "mine.csv", cases[0].text), library, error)) << error;
     const design::PipeSeries& mine = *library.series.Find("mine");
     EXPECT_EQ(mine.name, "本院无缝钢管");
@@ -194,10 +235,9 @@ TEST(UserLibrary, LoadsTheUsersFolder)
     EXPECT_EQ(library.series.Find("mine")->material, "hdpe");
     EXPECT_EQ(library.series.Find("broken"), nullptr);
     ASSERT_EQ(library.warnings.size(), 1u);
-    EXPECT_EQ(library.warnings[0],
-        SeriesFolder(folder)
-            + "/broken.csv, line 3, column 2: the inner diameter \"x\" is "
-              "not a positive number");
+    EXPECT_EQ(English(library.warnings[0]),
+        SeriesFolder(folder) + "/broken.csv, line 3, column 2: inner diameter: \"x\" is not a number");
+    EXPECT_EQ(Chinese(library.warnings[0]), SeriesFolder(folder) + "/broken.csv，第 3 行第 2 列：内径：“x”不是数字");
     EXPECT_TRUE(LoadUserLibrary(folder + "/none").warnings.empty());
 }
 
@@ -207,15 +247,16 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
 {
     const design::SeriesCatalog series;
     const design::MaterialCatalog materials;
-    const auto read = [&](const std::string& bytes, CircuitTable& table) {
+    const auto read = [&](const std::string& bytes, CircuitTable& table,
+                          messages::Language language = messages::Language::English) {
         File in(std::tmpfile(), &std::fclose);
         std::fwrite(bytes.data(), 1, bytes.size(), in.get());
         std::rewind(in.get());
-        std::vector<std::string> problems;
+        std::vector<messages::Message> problems;
         ReadCircuitFile(in.get(), series.Default(), materials, table, problems);
         std::string text;
-        for (const std::string& problem : problems)
-            text += problem + "\n";
+        for (const messages::Message& problem : problems)
+            text += problem.Text(language) + "\n";
         return text;
     };
     CircuitTable table;
@@ -240,34 +281,62 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
     EXPECT_EQ(table.sections[1].flow, "");
     EXPECT_TRUE(table.sections[1].nominal.empty() && table.sections[1].diameter.empty());
 
-    const std::pair<const char*, const char*> broken[] = {
+    struct Broken {
+        const char* bytes;
+        const char* english; // the start of the problems
+        const char* chinese;
+    };
+    const Broken broken[] = {
         {"管段,起点,终点,流量,长度,管径,管件,设备阻力\nA,P,X,10,5,50,,\nA,X,Q,abc,-1,50,bend*2,x\n"
          "C,X,Q,,4,,elbow90*0,\n",
             "line 3, column 1 (管段): section \"A\" is also on line 2\n"
-            "line 3, column 4 (流量): \"abc\" is not a number (m³/h)\n"
+            "line 3, column 4 (流量): \"abc\" is not a number\n"
             "line 3, column 5 (长度): \"-1\" is below 0 m\n"
-            "line 3, column 7 (管件): \"bend*2\": unknown fitting"},
-        {"section,from,length\nA,P,5\n", "line 1: the header has no \"to\" column (终点)\n"},
+            "line 3, column 7 (管件): \"bend*2\": unknown fitting",
+            "第 3 行第 1 列（管段）：管段“A”与第 2 行重复\n"
+            "第 3 行第 4 列（流量）：“abc”不是数字\n"
+            "第 3 行第 5 列（长度）：“-1”小于 0 m\n"
+            "第 3 行第 7 列（管件）：没有管件“bend*2”"},
+        {"section,from,length\nA,P,5\n", "line 1: the header has no \"to\" column (终点)\n",
+            "第 1 行：表头中没有“终点”列（to）\n"},
         {"section,from,to,length,diameter,nominal\nA,P,Q,5,50,DN50\n",
-            "line 2, column 6 (nominal): give the inner diameter or the nominal size, not both\n"},
-        {"section,from,to,length,nominal\nA,P,Q,5,DN47\n", "line 2, column 5 (nominal): "},
+            "line 2, column 6 (nominal): give the inner diameter or the nominal size, not both\n",
+            "第 2 行第 6 列（nominal）：内径和公称直径只填一个\n"},
+        {"section,from,to,length,nominal\nA,P,Q,5,DN47\n", "line 2, column 5 (nominal): \"DN47\" is no size",
+            "第 2 行第 5 列（nominal）：“DN47”不是管道系列 sch40 的规格"},
+        {"section,from,to,length,temperature\nA,P,Q,5,120\n",
+            "line 2, column 5 (temperature): \"120\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n",
+            "第 2 行第 5 列（temperature）：“120”不在 0～100 °C 范围内（常压下液态水的温度）\n"},
+        {"section,from,to,length,diameter\nA,P,Q,5,50mm\n",
+            "line 2, column 5 (diameter): \"50mm\" is not a number (give the number alone, in mm)\n",
+            "第 2 行第 5 列（diameter）：“50mm”不是数字（只填数值，单位为 mm）\n"},
         {"水温,10\nviscosity,1.3\nsection,from,to,length\n",
-            "line 2: 运动粘滞系数(10⁻⁶ m²/s) and 水温(°C) cannot both be given; the other is on line 1\n"},
-        {"管道系列,sch40\n管道系列,gb3091\n", "line 2: 管道系列 is also given on line 1\n"},
+            "line 2: 运动粘滞系数(10⁻⁶ m²/s) and 水温(°C) cannot both be given; the other is on line 1\n",
+            "第 2 行：运动粘滞系数(10⁻⁶ m²/s)与水温(°C)只能给一个，水温(°C)在第 1 行\n"},
+        {"管道系列,sch40\n管道系列,gb3091\n", "line 2: 管道系列 is also given on line 1\n",
+            "第 2 行：管道系列已在第 1 行给出\n"},
+        {"section,from,to,length\nA,P,Q\n", "line 2: expected 4 fields, found 3\n",
+            "第 2 行：应有 4 个字段，实有 3 个\n"},
+        {"管道系列,sch40\n", "line 2: no header line: expected section, from, to and length (管段, 起点, 终点, 长度)\n",
+            "第 2 行：没有表头行：须有管段、起点、终点、长度四列（section、from、to、length）\n"},
+        {"section,from,to,length\n", "line 1: no sections after the header\n", "第 1 行：表头之后没有管段\n"},
     };
-    for (const auto& [bytes, problems] : broken) {
+    for (const Broken& b : broken) {
         CircuitTable refused;
-        EXPECT_EQ(read(bytes, refused).rfind(problems, 0), 0u) << read(bytes, refused);
+        EXPECT_EQ(read(b.bytes, refused).rfind(b.english, 0), 0u) << read(b.bytes, refused);
+        const std::string chinese = read(b.bytes, refused, messages::Language::Chinese);
+        EXPECT_EQ(chinese.rfind(b.chinese, 0), 0u) << chinese;
     }
     CircuitTable refused;
-    EXPECT_NE(read(broken[0].first, refused).find("line 4, column 7 (管件): \"elbow90*0\""), std::string::npos);
+    EXPECT_NE(read(broken[0].bytes, refused).find("line 4, column 7 (管件): \"elbow90*0\""), std::string::npos);
     // The window marks each cell and keeps the row in the network, its unreadable flow derived.
     ASSERT_EQ(refused.cellProblems.size(), 6u);
     EXPECT_EQ(refused.cellProblems[1].row, 1u);
     EXPECT_EQ(refused.cellProblems[1].cell, 3);
     EXPECT_EQ(refused.sections[1].flow, "");
-    EXPECT_EQ(refused.sections[1].problem, "管段: section \"A\" is also on line 2");
-    EXPECT_EQ(refused.sections[0].problem, "");
+    EXPECT_EQ(English(refused.sections[1].problem), "管段: section \"A\" is also on line 2");
+    EXPECT_EQ(Chinese(refused.sections[1].problem), "管段：管段“A”与第 2 行重复");
+    EXPECT_TRUE(refused.sections[0].problem.Empty());
 }
 
 } // namespace

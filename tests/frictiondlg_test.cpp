@@ -601,7 +601,7 @@ private slots:
         dlg->show();
         QTRY_VERIFY(!message.isEmpty());
         QFile::remove(m_userHome.filePath(QStringLiteral("data/vendrel/series/broken.csv")));
-        QVERIFY2(message.contains(QStringLiteral("broken.csv, line 3, column 2")), qPrintable(message));
+        QVERIFY2(message.contains(Utf8("broken.csv，第 3 行第 2 列：内径：“x”不是数字")), qPrintable(message));
         QVERIFY2(message.startsWith(Utf8("以下自定义管道系列或管材文件未能载入")), qPrintable(message));
     }
 

@@ -1,4 +1,5 @@
 #include "design/pipeseries.h"
+#include "tests/messagetext.h"
 
 #include "design/materials.h"
 #include "design/velocitylimits.h"
@@ -100,7 +101,7 @@ TEST(PipeSeries, EverySeriesIsConsistent)
     std::set<std::string> keys;
     for (const PipeSeries& series : SeriesCatalog()) {
         EXPECT_TRUE(keys.insert(series.key).second) << "duplicate key " << series.key;
-        EXPECT_EQ(SeriesProblem(series), "") << series.key;
+        EXPECT_TRUE(SeriesProblem(series).Empty()) << series.key << ": " << SeriesProblem(series);
         EXPECT_NE(series.source, "") << series.key;
         EXPECT_NE(materials.Find(series.material), nullptr) << series.key;
         for (const PipeSize& size : series)
@@ -115,19 +116,36 @@ TEST(PipeSeries, EverySeriesIsConsistent)
 TEST(PipeSeries, ProblemsNameTheSize)
 {
     const auto with = [](std::vector<PipeSize> sizes) { return PipeSeries{"mine", "我的", "", "", sizes, ""}; };
-    const std::pair<PipeSeries, const char*> broken[] = {
-        {with({}), "no sizes"},
-        {with({{"DN15", 21.3, 2.8, 15.7}, {"DN15", 26.9, 2.8, 21.3}}), "DN15: no nominal size, or one given twice"},
-        {with({{"DN15", 21.3, kNotGiven, 15.7}}), "DN15: an outside diameter needs its wall"},
-        {with({{"DN15", 21.3, 2.8, 16.0}}), "DN15: the inner diameter 16 mm is not the outside diameter less"},
-        {with({{"DN15", 21.3, 2.8, 15.7}, {"DN20", 21.3, 3.0, 15.3}}),
-            "DN20: the inner diameter 15.3 mm does not grow"},
-        {with({{"DN15", 21.3, -2.8, 26.9}}), "DN15: diameters and walls must be positive numbers"},
-        {with({{"DN15", kNotGiven, kNotGiven, 15.7, -1}}), "DN15: the velocity limit must be a positive number"},
+    struct Broken {
+        PipeSeries series;
+        const char* english;
+        const char* chinese;
     };
-    for (const auto& [series, problem] : broken)
-        EXPECT_EQ(SeriesProblem(series).rfind(problem, 0), 0u) << SeriesProblem(series);
-    EXPECT_EQ(SeriesProblem(with({{"DN15", 21.3, 2.8, 15.75}})), ""); // a bore rounded as tables print it
+    const Broken broken[] = {
+        {with({}), "no sizes", "没有规格"},
+        {PipeSeries{"", "我的", "", "", {{"DN15", 21.3, 2.8, 15.7}}, ""}, "no key or no title", "没有代号或标题"},
+        {with({{"", 21.3, 2.8, 15.7}}), "a size has no nominal size", "有一个规格未填公称直径"},
+        {with({{"DN15", 21.3, 2.8, 15.7}, {"DN15", 26.9, 2.8, 21.3}}), "DN15: the nominal size is given twice",
+            "DN15：公称直径重复"},
+        {with({{"DN15", 21.3, kNotGiven, 15.7}}), "DN15: an outside diameter needs its wall",
+            "DN15：外径和壁厚须同时给出"},
+        {with({{"DN15", 21.3, 2.8, 16.0}}),
+            "DN15: the inner diameter 16 mm is not the outside diameter less twice the wall, 15.7 mm",
+            "DN15：内径 16 mm 不等于外径减两倍壁厚（15.7 mm）"},
+        {with({{"DN15", 21.3, 2.8, 15.7}, {"DN20", 21.3, 3.0, 15.3}}),
+            "DN20: the inner diameter 15.3 mm does not grow from the size before (15.7 mm)",
+            "DN20：内径 15.3 mm 不大于上一规格（15.7 mm）"},
+        {with({{"DN15", 21.3, -2.8, 26.9}}), "DN15: diameters and walls must be positive numbers",
+            "DN15：管径和壁厚须为正数"},
+        {with({{"DN15", kNotGiven, kNotGiven, 15.7, -1}}), "DN15: the velocity limit must be a positive number",
+            "DN15：流速限值须为正数"},
+    };
+    for (const Broken& b : broken) {
+        const messages::Message problem = SeriesProblem(b.series);
+        EXPECT_EQ(English(problem).rfind(b.english, 0), 0u) << problem;
+        EXPECT_EQ(Chinese(problem), b.chinese);
+    }
+    EXPECT_TRUE(SeriesProblem(with({{"DN15", 21.3, 2.8, 15.75}})).Empty()); // a bore rounded as tables print it
 }
 
 // A key in any case finds a series; the user's own follow the built-in ones.

@@ -3,31 +3,28 @@
 #include "calc/numbertext.h"
 #include "design/circuittexts.h"
 #include "design/water.h"
+#include "messages/numbercheck.h"
 #include "ui/form/circuitdocument.h"
-#include "ui/form/circuitmessages.h"
+#include "ui/form/windowtext.h"
 
 #include <cmath>
 
 namespace vendrel::form {
 namespace {
 
+using messages::Message;
+using messages::MessageId;
 using Key = files::CircuitSettingKey;
 constexpr double kDefaultCelsius = 10;
 
-// A number typed in a setting, at least minimum (above it where strictly);
-// otherwise the reason, and fallback stands.
-double ReadSetting(const std::string& text, double minimum, bool strictly, double fallback, std::string& problem)
+// A number typed in a setting, as the rule wants it; otherwise the reason,
+// and fallback stands.
+double ReadSetting(const std::string& text, const messages::NumberRule& rule, double fallback, std::string& problem)
 {
     double value = 0;
-    if (!ParseWholeNumber(text, value) || !std::isfinite(value)) {
-        problem = "“" + text + "”不是数字";
-        return fallback;
-    }
-    if (strictly ? !(value > minimum) : value < minimum) {
-        problem = "“" + text + "”须" + (strictly ? "大于 " : "不小于 ") + ShortestText(minimum);
-        return fallback;
-    }
-    return value;
+    const Message wrong = messages::CheckNumber(text, rule, value);
+    problem = WindowText(wrong);
+    return wrong.Empty() ? value : fallback;
 }
 
 } // namespace
@@ -50,7 +47,8 @@ void CircuitDocument::ResolveSettings()
     const std::string& seriesKey = m_settings[At(Key::Series)];
     s.series = m_library.series.Find(seriesKey);
     if (s.series == nullptr) {
-        m_settingProblems[At(Key::Series)] = "没有管道系列“" + seriesKey + "”";
+        m_settingProblems[At(Key::Series)]
+            = WindowText(Message(MessageId::UnknownSeries, {{"text", messages::UserText(seriesKey)}}));
         s.series = &m_library.series.Default();
     }
     const design::Material* seriesMaterial = m_library.materials.Find(s.series->material);
@@ -62,12 +60,13 @@ void CircuitDocument::ResolveSettings()
     const std::string& roughness = m_settings[At(Key::Roughness)];
     if (!roughness.empty()) {
         std::string& problem = m_settingProblems[At(Key::Roughness)];
-        ReadSetting(roughness, 0, true, 0, problem);
+        ReadSetting(roughness, messages::Positive("mm"), 0, problem);
         s.roughness = problem.empty() ? roughness : "0.2";
     } else {
         const design::Material* material = materialKey.empty() ? seriesMaterial : m_library.materials.Find(materialKey);
         if (material == nullptr && !materialKey.empty())
-            m_settingProblems[At(Key::Material)] = "没有管材“" + materialKey + "”";
+            m_settingProblems[At(Key::Material)]
+                = WindowText(Message(MessageId::UnknownMaterial, {{"text", messages::UserText(materialKey)}}));
         if (material != nullptr)
             s.roughness = material->roughness;
         m_derivedRoughness = s.roughness;
@@ -80,35 +79,35 @@ void CircuitDocument::ResolveSettings()
     double celsius = kDefaultCelsius;
     if (!viscosity.empty()) {
         std::string& problem = m_settingProblems[At(Key::Viscosity)];
-        ReadSetting(viscosity, 0, true, 0, problem);
+        ReadSetting(viscosity, messages::Positive("10^-6 m²/s"), 0, problem);
         if (problem.empty())
             s.viscosity = viscosity;
     } else {
-        std::string& problem = m_settingProblems[At(Key::Temperature)];
-        if (!temperature.empty())
-            celsius = ReadSetting(temperature, 0, false, kDefaultCelsius, problem);
-        const std::optional<std::string> ofWater = design::KinematicViscosityText(celsius);
-        if (!ofWater) {
-            problem = "水温须在 0～100 °C 之间";
-            celsius = kDefaultCelsius;
+        if (!temperature.empty()) {
+            Message problem;
+            if (!design::ViscosityAtTemperature(temperature, celsius, problem)) {
+                m_settingProblems[At(Key::Temperature)] = WindowText(problem);
+                celsius = kDefaultCelsius;
+            }
         }
         s.viscosity = design::KinematicViscosityText(celsius).value_or(s.viscosity);
         m_derivedViscosity = s.viscosity;
     }
     s.density = design::WaterDensity(celsius);
 
-    const auto limit = [&](Key key, double minimum, bool strictly, double fallback) {
+    // As vendrel-calc takes the same settings from a circuit file.
+    const auto limit = [&](Key key, const messages::NumberRule& rule, double fallback) {
         const std::string& text = m_settings[At(key)];
-        return text.empty() ? fallback : ReadSetting(text, minimum, strictly, fallback, m_settingProblems[At(key)]);
+        return text.empty() ? fallback : ReadSetting(text, rule, fallback, m_settingProblems[At(key)]);
     };
-    s.maxPascalsPerMetre = limit(Key::MaxRate, 0, true, 300);
+    s.maxPascalsPerMetre = limit(Key::MaxRate, messages::Positive("Pa/m"), 300);
     if (!m_settings[At(Key::MaxVelocity)].empty()) {
-        const double velocity = limit(Key::MaxVelocity, 0, true, 0);
+        const double velocity = limit(Key::MaxVelocity, messages::Positive("m/s"), 0);
         if (velocity > 0)
             s.maxVelocity = velocity;
     }
-    s.headMargin = limit(Key::HeadMargin, 0, false, 10) / 100;
-    s.maxImbalance = limit(Key::MaxImbalance, 0, true, 15) / 100;
+    s.headMargin = limit(Key::HeadMargin, messages::Between(0, 1000, "%"), 10) / 100;
+    s.maxImbalance = limit(Key::MaxImbalance, messages::Positive("%"), 15) / 100;
 }
 
 void CircuitDocument::Calculate()
@@ -137,15 +136,15 @@ void CircuitDocument::Calculate()
     }
     if (table.cells.empty())
         return;
-    std::vector<std::string> problems;
+    std::vector<Message> problems;
     files::ReadCircuitRows(table, 0, *m_resolved.series, m_library.materials, problems);
     if (table.sections.size() != table.cells.size()) { // the header itself, from a file's own columns
-        m_networkProblems = problems;
+        m_networkProblems = std::move(problems);
         return;
     }
     for (const files::CellProblem& problem : table.cellProblems) {
         std::string& message = m_cellProblems[rowOf[problem.row]][static_cast<std::size_t>(problem.cell)];
-        message += (message.empty() ? "" : "\n") + problem.text;
+        message += (message.empty() ? "" : WindowText(Message(MessageId::ListSeparator))) + WindowText(problem.message);
     }
     // A section without a name or an end, or named twice, has no place in the network.
     for (std::size_t t = 0; t < table.sections.size(); ++t) {
@@ -158,9 +157,13 @@ void CircuitDocument::Calculate()
     }
     m_result = design::CalculateCircuit(m_sections, m_resolved);
     for (const design::NetworkProblem& problem : m_result.errors) {
+        if (problem.section < 0) {
+            m_networkProblems.push_back(problem.message);
+            continue;
+        }
+        const std::string& id = m_sections[static_cast<std::size_t>(problem.section)].id;
         m_networkProblems.push_back(
-            (problem.section >= 0 ? "管段“" + m_sections[static_cast<std::size_t>(problem.section)].id + "”：" : "")
-            + ChineseProblem(problem.text));
+            Message(MessageId::OfSection, {{"section", messages::UserText(id)}, {"problem", problem.message}}));
     }
     for (const design::CircuitPath& path : m_result.paths) {
         m_paths.push_back({design::PathText(path.sections, m_sections), design::KilopascalsText(path.total),

@@ -4,6 +4,7 @@
 #include "files/columns.h"
 
 #include "ui/form/circuitdocument.h"
+#include "ui/form/windowtext.h"
 #include <algorithm>
 
 namespace vendrel::form {
@@ -99,7 +100,8 @@ bool CircuitDocument::Paste(int row, int column, const std::string& text, std::s
 {
     std::vector<std::vector<std::string>> lines = SplitTabbed(text);
     if (lines.empty()) {
-        error = "剪贴板中没有文字";
+        error = WindowText(messages::Message(
+            messages::MessageId::PasteFailed, {{"reason", messages::Message(messages::MessageId::NoTextOnClipboard)}}));
         return false;
     }
     row = std::clamp(row, 0, RowCount());

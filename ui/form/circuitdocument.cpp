@@ -3,8 +3,8 @@
 #include "calc/zonenames.h"
 #include "design/circuittexts.h"
 #include "design/sizing.h"
-#include "ui/form/circuitmessages.h"
 #include "ui/form/entryaids.h"
+#include "ui/form/windowtext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,7 +78,7 @@ std::string CircuitDocument::CellText(int row, int column) const
     if (section < 0 || !kind || !typed.empty() || m_result.sections.empty())
         return typed;
     const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
-    const bool done = r.problem.empty();
+    const bool done = r.problem.Empty();
     using C = CircuitColumn;
     switch (*kind) {
     case C::Flow:
@@ -133,7 +133,7 @@ CellLook CircuitDocument::Look(int row, int column) const
             || (*kind == C::Diameter && !r.fields.m_strDiameter.empty());
     }
     // A section that could not be calculated for a reason none of its cells shows.
-    if (cell < 0 && !r.problem.empty() && m_sections[static_cast<std::size_t>(section)].problem.empty())
+    if (cell < 0 && !r.problem.Empty() && m_sections[static_cast<std::size_t>(section)].problem.Empty())
         look.problem = true;
     return look;
 }
@@ -143,21 +143,13 @@ std::string CircuitDocument::CellMessage(int row, int column) const
     if (row >= RowCount())
         return {};
     const int cell = CellIndex(column);
-    if (cell >= 0) { // each of the cell's problems, in the window's words
-        const std::string& problems = m_cellProblems[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)];
-        std::string message;
-        for (std::size_t at = 0; at < problems.size();) {
-            const std::size_t end = std::min(problems.find('\n', at), problems.size());
-            message += (message.empty() ? "" : "；") + ChineseProblem(problems.substr(at, end - at));
-            at = end + 1;
-        }
-        return message;
-    }
+    if (cell >= 0) // each of the cell's problems
+        return m_cellProblems[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)];
     // Why a section was not calculated, where none of its cells says so.
     const int section = m_sectionOfRow[static_cast<std::size_t>(row)];
-    if (section < 0 || m_result.sections.empty() || !m_sections[static_cast<std::size_t>(section)].problem.empty())
+    if (section < 0 || m_result.sections.empty() || !m_sections[static_cast<std::size_t>(section)].problem.Empty())
         return {};
-    return ChineseProblem(m_result.sections[static_cast<std::size_t>(section)].problem);
+    return WindowText(m_result.sections[static_cast<std::size_t>(section)].problem);
 }
 
 CircuitDocument::Snapshot CircuitDocument::Take() const
@@ -253,10 +245,10 @@ std::string CircuitDocument::StatusText(const std::string& focused) const
 {
     if (!focused.empty())
         return focused;
-    std::string text;
-    for (const std::string& problem : m_networkProblems)
-        text += (text.empty() ? kNetworkProblems : "；") + problem;
-    return text.empty() ? kReady : text;
+    if (m_networkProblems.empty())
+        return kReady;
+    return WindowText(messages::Message(
+        messages::MessageId::NetworkProblems, {{"problems", m_networkProblems, messages::MessageId::ListSeparator}}));
 }
 
 std::string CircuitDocument::Notes() const

@@ -89,7 +89,7 @@ public:
     std::string SummaryText() const;
     // Problems of the network as a whole (a node that does not balance…),
     // for the status bar; empty where it is a circuit.
-    const std::vector<std::string>& NetworkProblems() const { return m_networkProblems; }
+    const std::vector<messages::Message>& NetworkProblems() const { return m_networkProblems; }
     // The status bar: what the focus is on says why it cannot be used
     // (focused, a cell's or a setting's message), else the network's
     // problems, else kReady.
@@ -98,8 +98,9 @@ public:
     std::string Notes() const;
 
     // Files: the circuit file of vendrel-calc --circuit, any encoding in,
-    // UTF-8 with a byte-order mark out. False with error where it cannot;
-    // a file that cannot be opened leaves the document as it was.
+    // UTF-8 with a byte-order mark out. False with error, the whole message
+    // to show, where it cannot; a file that cannot be opened leaves the
+    // document as it was.
     void New();
     bool Open(const std::string& path, std::string& error);
     bool Save(const std::string& path, std::string& error);
@@ -116,7 +117,7 @@ public:
     // the table knows (a section list from a spreadsheet) becomes rows
     // inserted there, each column where its heading says; text without them
     // is written over the typed cells from there on, rows added as needed.
-    // False with error where it has nothing to paste.
+    // False with error, the message to show, where it has nothing to paste.
     bool Paste(int row, int column, const std::string& text, std::string& error);
 
     // Recently opened or saved files, newest first, from and to the one text
@@ -166,10 +167,10 @@ private:
     std::string m_derivedViscosity;
     std::vector<design::CircuitSection> m_sections;       // those in the network
     std::vector<int> m_sectionOfRow;                      // -1 for a row out of it
-    std::vector<std::vector<std::string>> m_cellProblems; // per row, per typed or extra cell
+    std::vector<std::vector<std::string>> m_cellProblems; // per row, per typed or extra cell, in Chinese
     design::CircuitResult m_result;
     std::vector<PathRow> m_paths;
-    std::vector<std::string> m_networkProblems;
+    std::vector<messages::Message> m_networkProblems;
 };
 
 } // namespace vendrel::form

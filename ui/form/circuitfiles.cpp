@@ -3,6 +3,7 @@
 #include "files/circuitwriter.h"
 #include "files/platform.h"
 #include "ui/form/circuitdocument.h"
+#include "ui/form/windowtext.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,14 +13,22 @@
 namespace vendrel::form {
 namespace {
 
+using messages::Message;
+using messages::MessageId;
 using Key = files::CircuitSettingKey;
 
-std::string Joined(const std::vector<std::string>& lines)
+// Why a file cannot be opened or saved, each problem on a line of its own.
+std::string FileFailed(MessageId failed, const std::string& path, const std::vector<Message>& reasons)
 {
     std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "\n") + line;
-    return text;
+    for (const Message& reason : reasons)
+        text += (text.empty() ? "" : "\n") + WindowText(reason);
+    return WindowText(Message(failed, {{"file", FileNameOf(path)}, {"reason", text}}));
+}
+
+std::string FileFailed(MessageId failed, const std::string& path, const std::string& reason)
+{
+    return FileFailed(failed, path, {Message(MessageId::Verbatim, {{"text", reason}})});
 }
 
 } // namespace
@@ -48,15 +57,15 @@ bool CircuitDocument::Open(const std::string& path, std::string& error)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(files::OpenForReading(path), &std::fclose);
     if (!in) {
-        error = std::strerror(errno);
+        error = FileFailed(MessageId::OpenFailed, path, std::strerror(errno));
         return false;
     }
     files::CircuitTable table;
-    std::vector<std::string> problems;
+    std::vector<Message> problems;
     files::HeaderMatch match;
     if (!files::ReadCircuitText(in.get(), table, problems)
         || !files::CheckCircuitHeader(table.header, table.headerLine, match, problems)) {
-        error = Joined(problems);
+        error = FileFailed(MessageId::OpenFailed, path, problems);
         return false;
     }
     New();
@@ -109,8 +118,11 @@ bool CircuitDocument::Save(const std::string& path, std::string& error)
         if (!Blank(row))
             rows.push_back(row);
     }
-    if (!files::WriteFileReplacing(path, files::CircuitFileText(settings, header, rows), error))
+    std::string reason;
+    if (!files::WriteFileReplacing(path, files::CircuitFileText(settings, header, rows), reason)) {
+        error = FileFailed(MessageId::SaveFailed, path, reason);
         return false;
+    }
     m_path = path;
     m_modified = false;
     return true;

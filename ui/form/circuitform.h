@@ -104,12 +104,7 @@ inline constexpr char kSavePrompt[] = "是否保存对“%1”的修改？";
 inline constexpr char kSaveButton[] = "保存(&S)";
 inline constexpr char kDiscardButton[] = "不保存(&N)";
 inline constexpr char kCancelButton2[] = "取消";
-inline constexpr char kOpenFailed[] = "无法打开“%1”：";
-inline constexpr char kSaveFailed[] = "无法保存“%1”：";
-inline constexpr char kPasteFailed[] = "无法粘贴：";
 inline constexpr char kReady[] = "就绪";
-// The status bar where the circuit cannot be calculated as a whole.
-inline constexpr char kNetworkProblems[] = "管网有误：";
 
 // What the window remembers for the user, the platform's way (QSettings,
 // the registry): its size in device-independent pixels ("900 600"), its

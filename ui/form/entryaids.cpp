@@ -9,6 +9,7 @@
 #include "design/sizing.h"
 #include "design/velocitylimits.h"
 #include "design/water.h"
+#include "ui/form/windowtext.h"
 
 #include <algorithm>
 
@@ -54,7 +55,7 @@ WaterTemperature ViscosityForTemperature(std::string_view celsiusText)
     if (viscosity)
         result.viscosity = *viscosity;
     else
-        result.error = "水温须为0～100℃之间的数（常压下的液态水）。";
+        result.error = WindowText(messages::Message(messages::MessageId::TemperatureAid));
     return result;
 }
 
@@ -66,7 +67,7 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
         {inputs.m_strRoughness, labels::kRoughness}, {inputs.m_strViscosity, labels::kViscosity}};
     for (const auto& [text, label] : needed) {
         if (!Usable(text)) {
-            table.error = std::string("请先在“") + label + "”中输入不小于0.000001的数。";
+            table.error = WindowText(messages::Message(messages::MessageId::TypeNumberFirst, {{"label", label}}));
             return table;
         }
     }

@@ -5,6 +5,7 @@
 #include "design/materials.h"
 #include "files/platform.h"
 #include "ui/form/frictionform.h"
+#include "ui/form/windowtext.h"
 
 #include <algorithm>
 #include <optional>
@@ -25,8 +26,8 @@ std::string FrictionDlgBase::LibraryWarnings() const
     if (m_library.warnings.empty())
         return {};
     std::string text = kLibraryWarning;
-    for (const std::string& warning : m_library.warnings)
-        text += "\n" + warning;
+    for (const messages::Message& warning : m_library.warnings)
+        text += "\n" + WindowText(warning);
     return text;
 }
 

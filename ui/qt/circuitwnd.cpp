@@ -229,7 +229,7 @@ void CCircuitWnd::onPaste()
     std::string error;
     if (!m_document->Paste(current.isValid() ? current.row() : 0, current.isValid() ? current.column() : 0,
             QGuiApplication::clipboard()->text().toStdString(), error)) {
-        QMessageBox::warning(this, Text(form::kCircuitCaption), Text(form::kPasteFailed) + Text(error));
+        QMessageBox::warning(this, Text(form::kCircuitCaption), Text(error));
         return;
     }
     changed();

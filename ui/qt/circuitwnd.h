@@ -49,7 +49,7 @@ protected:
 private:
     void createMenus();
     // After opening or saving: why it failed, or the file among the recent ones.
-    bool fileDone(bool done, const char* failed, const QString& path, const std::string& error);
+    bool fileDone(bool done, const QString& path, const std::string& error);
     void run(form::CircuitCommand command);
     void onOpen();
     bool onSave();

@@ -27,11 +27,10 @@ QString Text(const std::string& utf8)
 
 } // namespace
 
-bool CCircuitWnd::fileDone(bool done, const char* failed, const QString& path, const std::string& error)
+bool CCircuitWnd::fileDone(bool done, const QString& path, const std::string& error)
 {
     if (!done) {
-        QMessageBox::warning(this, Text(form::kCircuitCaption),
-            Text(form::WithName(failed, form::FileNameOf(path.toStdString()))) + QLatin1Char('\n') + Text(error));
+        QMessageBox::warning(this, Text(form::kCircuitCaption), Text(error));
         return false;
     }
     addRecentFile(path);
@@ -42,7 +41,7 @@ bool CCircuitWnd::fileDone(bool done, const char* failed, const QString& path, c
 bool CCircuitWnd::openFile(const QString& path)
 {
     std::string error;
-    if (!fileDone(m_document->Open(path.toStdString(), error), form::kOpenFailed, path, error))
+    if (!fileDone(m_document->Open(path.toStdString(), error), path, error))
         return false;
     m_table->setCurrentIndex(m_model->index(0, 0));
     return true;
@@ -51,7 +50,7 @@ bool CCircuitWnd::openFile(const QString& path)
 bool CCircuitWnd::saveFile(const QString& path)
 {
     std::string error;
-    return fileDone(m_document->Save(path.toStdString(), error), form::kSaveFailed, path, error);
+    return fileDone(m_document->Save(path.toStdString(), error), path, error);
 }
 
 bool CCircuitWnd::maybeSave()

@@ -1,3 +1,4 @@
+#include "messages/language.h"
 #include "ui/form/frictionapp.h"
 #include "ui/qt/qtchinese.h"
 #include "vendrel/version.h"
@@ -20,8 +21,16 @@ circuit (管路水力计算) instead, with FILE, a circuit file as vendrel-calc
 a terminal or a script use vendrel-calc (see 'vendrel-calc --help').
 )";
 
-const char kNeedsDesktop[] = "The calculator needs a graphical desktop session; in a terminal or a script use "
-                             "vendrel-calc (see 'vendrel-calc --help').\n";
+using vendrel::messages::Message;
+using vendrel::messages::MessageId;
+
+// What is said on a terminal before there is a window, in the locale's language.
+void Say(const Message& message)
+{
+    const vendrel::messages::Language language = vendrel::messages::LanguageOfLocale(
+        std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    std::fprintf(stderr, "vendrel: %s\n", message.Text(language).c_str());
+}
 
 // Answers --help and --version without a window. Returns the exit status, or
 // -1 to go on and open the dialog.
@@ -36,7 +45,7 @@ int AnswerWithoutWindow(int argc, char** argv)
         else
             std::printf("vendrel %s\n", VENDREL_VERSION);
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            std::fprintf(stderr, "vendrel: cannot write to standard output: %s\n", std::strerror(errno));
+            Say(Message(MessageId::CannotWriteOutput, {{"reason", std::strerror(errno)}}));
             return 1;
         }
         return 0;
@@ -62,7 +71,7 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
         return;
     }
-    std::fprintf(stderr, "vendrel: cannot open a window on this display. %s", kNeedsDesktop);
+    Say(Message(MessageId::DisplayUnusable));
     // Qt is half set up here: leave without running its destructors.
     std::fflush(nullptr);
     std::_Exit(1);
@@ -75,7 +84,7 @@ int main(int argc, char* argv[])
     if (const int status = AnswerWithoutWindow(argc, argv); status >= 0)
         return status;
     if (!HaveDisplay()) {
-        std::fprintf(stderr, "vendrel: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). %s", kNeedsDesktop);
+        Say(Message(MessageId::NoDisplay));
         return 1;
     }
     qInstallMessageHandler(StartupMessages);

@@ -152,7 +152,7 @@ void CCircuitWnd::OnPaste()
 {
     std::string error;
     if (!m_table.Paste(ClipboardText(m_hWnd), error))
-        ShowError(form::kPasteFailed + error);
+        ShowError(error);
 }
 
 } // namespace vendrel::ui

@@ -146,7 +146,7 @@ bool CCircuitWnd::OpenFile(const std::string& path)
     const auto shown = ShownColumns();
     std::string error;
     if (!m_document.Open(full, error)) {
-        ShowError(form::WithName(form::kOpenFailed, form::FileNameOf(full)) + error);
+        ShowError(error);
         return false;
     }
     m_table.ShowColumns(WidthsKeeping(shown));
@@ -172,7 +172,7 @@ bool CCircuitWnd::SaveTo(const std::string& path)
 {
     std::string error;
     if (!m_document.Save(path, error)) {
-        ShowError(form::WithName(form::kSaveFailed, form::FileNameOf(path)) + error);
+        ShowError(error);
         return false;
     }
     SetWindowTextW(m_hWnd, Utf16(m_document.Caption()).c_str());
