@@ -14,15 +14,10 @@
 namespace vendrel::files {
 namespace {
 
+using messages::AtLine;
 using messages::Message;
 using messages::MessageId;
 using messages::UserText;
-
-// A problem on a line of the file; the window's table, line 0, has none.
-Message OnLine(long line, Message problem)
-{
-    return line > 0 ? messages::AtLine(line, std::move(problem)) : problem;
-}
 
 enum Column {
     kSection,
@@ -130,18 +125,18 @@ bool CheckCircuitHeader(
     const std::size_t before = problems.size();
     Message error;
     if (!MatchHeader(header, kColumns, match, error)) {
-        problems.push_back(OnLine(headerLine, std::move(error)));
+        problems.push_back(AtLine(headerLine, std::move(error)));
         return false;
     }
     for (const Column required : {kSection, kFrom, kTo, kLength}) {
         if (match.cellOf[required] < 0)
-            problems.push_back(OnLine(headerLine,
+            problems.push_back(AtLine(headerLine,
                 Message(MessageId::CircuitLacksColumn,
                     {{"column", kColumns[required].name}, {"alias", kColumns[required].aliases[0]}})));
     }
     for (const auto& [a, b] : {std::pair{kRoughness, kMaterial}, std::pair{kViscosity, kTemperature}}) {
         if (match.cellOf[a] >= 0 && match.cellOf[b] >= 0)
-            problems.push_back(OnLine(headerLine,
+            problems.push_back(AtLine(headerLine,
                 Message(MessageId::ColumnsExclusive, {{"first", kColumns[a].name}, {"second", kColumns[b].name}})));
     }
     return problems.size() == before;
@@ -241,7 +236,7 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
         table.sections.push_back(std::move(section));
     }
     if (table.cells.empty())
-        problems.push_back(OnLine(headerLine, Message(MessageId::NoSectionsAfterHeader)));
+        problems.push_back(AtLine(headerLine, Message(MessageId::NoSectionsAfterHeader)));
     return problems.size() == before;
 }
 
@@ -266,11 +261,11 @@ bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<Message>& p
         case CsvReader::Result::Error:
             problems.push_back(reader.ReadError() != 0 ? Message(MessageId::CannotReadItAfterLine,
                                    {{"line", reader.LinesBeforeReadError()}, {"reason", reader.Error()}})
-                                                       : OnLine(reader.ErrorLine(), reader.Error()));
+                                                       : AtLine(reader.ErrorLine(), reader.Error()));
             return false;
         case CsvReader::Result::End:
             if (headerLine == 0) {
-                problems.push_back(OnLine(reader.Line(), Message(MessageId::CircuitNoHeader)));
+                problems.push_back(AtLine(reader.Line(), Message(MessageId::CircuitNoHeader)));
                 return false;
             }
             table.headerLine = headerLine;
@@ -282,7 +277,7 @@ bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<Message>& p
                 table.header = cells;
                 headerLine = reader.RecordLine();
             } else if (cells.size() != table.header.size()) {
-                problems.push_back(OnLine(reader.RecordLine(),
+                problems.push_back(AtLine(reader.RecordLine(),
                     Message(MessageId::FieldCount, {{"expected", table.header.size()}, {"found", cells.size()}})));
             } else {
                 table.cells.push_back(cells);

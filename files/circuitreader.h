@@ -98,8 +98,7 @@ struct CircuitTable {
 
 // Turns a header and its rows into sections. Every cell that cannot be read
 // is a problem naming its line and column ("line 4, column 6 (管径): …");
-// false where there is any. A headerLine of 0 is a table of no file (the
-// circuit window's), whose header's problems name no line.
+// false where there is any.
 bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
     const design::MaterialCatalog& materials, std::vector<messages::Message>& problems);
 

@@ -64,7 +64,7 @@ TEST(Fittings, GiveThePrintedK)
     double zeta = 0;
     EXPECT_FALSE(FittingsZeta(uses, 52.48, zeta, error));
     EXPECT_EQ(English(error), "butterfly: no K at DN50 (the table has none for this size)");
-    EXPECT_EQ(Chinese(error), "管件 butterfly 没有 DN50 的局部阻力系数（表中无此规格）");
+    EXPECT_EQ(Chinese(error), "管件“butterfly”在 DN50 时无局部阻力系数（表中无此规格的数据）");
     const std::tuple<const char*, const char*, const char*> bad[] = {
         {"elbow", "\"elbow\": unknown fitting (one of elbow90, ", "没有管件“elbow”（可选：elbow90, "},
         {"gate*0", "\"gate*0\": the count after \"*\" must be a whole number from 1 to 1000",
@@ -72,7 +72,7 @@ TEST(Fittings, GiveThePrintedK)
         {"expansion", "\"expansion\": give the ratio of the diameters, e.g. expansion:0.5",
             "“expansion”：须给出管径之比，如 expansion:0.5"},
         {"gate:0.5", "\"gate:0.5\": only expansion and contraction take a ratio",
-            "“gate:0.5”：只有突然扩大和突然缩小带管径之比"},
+            "“gate:0.5”：只有突然扩大和突然缩小才需给出管径之比"},
         {"contraction:1.2", "\"contraction:1.2\": the ratio of the smaller diameter to the larger is a number",
             "“contraction:1.2”：小管径与大管径之比须在 0 与 1 之间"},
     };
@@ -265,16 +265,17 @@ TEST(Circuit, RefusesWhatIsNoCircuit)
             "无管段流出的节点不止一个：“Q”、“R”；管路只能有一个终点（水泵入口）"},
         {{Section("a", "P", "X", "1"), Section("b", "X", "Y", "1"), Section("c", "Y", "X", "1"),
              Section("d", "Y", "Q", "1")},
-            "the sections form a cycle: b \"X\"→\"Y\", c \"Y\"→\"X\"", "管段构成回路：b（“X”→“Y”）、c（“Y”→“X”）"},
+            "the sections form a cycle: b \"X\"→\"Y\", c \"Y\"→\"X\"",
+            "管段首尾相接形成闭环：b（“X”→“Y”）、c（“Y”→“X”）"},
         {{Section("a", "P", "X", "3"), Section("b", "X", "Q", "1"), Section("c", "X", "Q", "1")},
             "node \"X\" does not balance: 3 m³/h enter it (a 3) and 2 m³/h leave it (b 1, c 1)",
             "节点“X”流量不平衡：流入 3 m³/h（a 3），流出 2 m³/h（b 1、c 1）"},
         {{Section("a", "P", "X", "3"), Section("b", "X", "Q", ""), Section("c", "X", "Q", "")},
             "at node \"X\" more than one flow is missing (entering: a 3; leaving: b ?, c ?): give all but one",
-            "节点“X”有不止一个管段未给流量（流入：a 3；流出：b ?、c ?），只能空一个"},
+            "节点“X”有不止一个管段未给流量（流入：a 3；流出：b ?、c ?），最多只能有一个管段不填流量"},
         {{Section("a", "P", "X", "1"), Section("b", "X", "Q", ""), Section("c", "X", "Q", "2")},
             "its flow, from the others at node \"X\", would be -1 m³/h: the flows given there do not add up",
-            "按节点“X”的其余流量推算，其流量为 -1 m³/h：该节点已给的流量对不上"},
+            "按节点“X”处其余管段的流量推算，本管段流量应为 -1 m³/h，该节点给定的流量不平衡"},
         {{Section("a", "P", "Q", "")}, "no flow given, and none to derive it from", "未给流量，也无从推算"},
         {{}, "no sections", "没有管段"},
     };

@@ -130,7 +130,8 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
         {"size chosen", 6, C::Nominal, "", 6, C::Nominal, true, "DN90", ""},
         {"unreadable flow", 5, C::Flow, "abc", 5, C::Flow, false, "abc", "“abc”不是数字"},
         {"unknown fitting", 6, C::Fittings, "bend", 6, C::Fittings, false, "bend", "没有管件“bend”（可选："},
-        {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47", "“DN47”不是管道系列 sch40 的规格（DN"},
+        {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47",
+            "“DN47”不是管道系列 sch40 的规格（可选：DN"},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(document.SetCell(c.row, Col(c.column), c.text)) << c.name;
@@ -170,8 +171,9 @@ TEST(CircuitDocument, SaysInChineseWhyANetworkIsNoCircuit)
         {"A\tP\tX\t3\t5\t50\nB\tX\tQ\t1\t5\t50\nC\tX\tQ\t1\t5\t50\n",
             "节点“X”流量不平衡：流入 3 m³/h（A 3），流出 2 m³/h（B 1、C 1）"},
         {"A\tP\tX\t3\t5\t50\nB\tX\tQ\t\t5\t50\nC\tX\tQ\t\t5\t50\n",
-            "节点“X”有不止一个管段未给流量（流入：A 3；流出：B ?、C ?），只能空一个"},
-        {"A\tP\tX\t1\t5\t50\nB\tX\tY\t1\t5\t50\nC\tY\tX\t1\t5\t50\nD\tY\tQ\t1\t5\t50\n", "管段“B”：管段构成回路："},
+            "节点“X”有不止一个管段未给流量（流入：A 3；流出：B ?、C ?），最多只能有一个管段不填流量"},
+        {"A\tP\tX\t1\t5\t50\nB\tX\tY\t1\t5\t50\nC\tY\tX\t1\t5\t50\nD\tY\tQ\t1\t5\t50\n",
+            "管段“B”：管段首尾相接形成闭环："},
     };
     for (const auto& [rows, chinese] : broken) {
         CircuitDocument document{files::UserLibrary()};

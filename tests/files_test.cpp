@@ -82,11 +82,11 @@ TEST(CsvReader, DecodesWhatSpreadsheetsSave)
                 + "冷\nerror, line 3: the text is neither UTF-8 nor GB18030 (GBK): save it from Excel as \"CSV UTF-8 "
                   "(Comma delimited)\" (CSV UTF-8（逗号分隔）)",
             longCell
-                + "冷\nerror, line 3: 文本既不是 UTF-8，也不是 GB18030（GBK）：请在 Excel 中另存为“CSV "
+                + "冷\nerror, line 3: 文本既不是 UTF-8，也不是 GB18030（GBK），请在 Excel 中另存为“CSV "
                   "UTF-8（逗号分隔）”"},
         {"nul_in_utf8", std::string("a,b\nc\0,d\n", 9),
             "a|b\nerror, line 2: NUL byte (text in UTF-16 needs its byte-order mark): save",
-            "a|b\nerror, line 2: 含有 NUL 字节（UTF-16 文本须带字节顺序标记）：请在 Excel 中另存为"},
+            "a|b\nerror, line 2: 含有 NUL 字节（UTF-16 文本须带字节顺序标记），请在 Excel 中另存为"},
         {"tabs_only_where_the_header_has_them", "a,b\nc\td,e\n", "a|b\nc\td|e\n"},
         {"utf16_big_endian_tabs", Utf16(u"流量\t管径\n1\t2\n", true), "流量|管径\n1|2\n"},
     };
@@ -120,7 +120,7 @@ TEST(Columns, MatchesNamesAliasesAndUnitsAndCatchesSlips)
         {"short_slip", {"flw"}, {}, "unknown column \"flw\": did you mean \"flow\"?",
             "无法识别的列“flw”：是否应为“flow”？"},
         {"named_twice", {"flow", "流量"}, {}, "column \"flow\" appears twice (as \"flow\" and \"流量\")",
-            "“flow”列出现了两次（“flow”和“流量”）"},
+            "“flow”列出现了两次（分别写作“flow”和“流量”）"},
     };
     for (const Header& c : cases) {
         HeaderMatch match;

@@ -58,6 +58,10 @@ TEST(Message, FillsItsArgumentsInEitherLanguage)
         JoinedText({Message(MessageId::NoNode), Message(MessageId::NoValue)}, Language::English), "no node; no value");
     // An argument not given shows its place, so that the fault shows too.
     EXPECT_EQ(English(Message(MessageId::GivenTwice)), "{option} given twice");
+    EXPECT_FALSE(HasEveryArgument(Message(MessageId::GivenTwice)));
+    EXPECT_FALSE(HasEveryArgument(Named("--flow", Message(MessageId::GivenTwice))));
+    EXPECT_TRUE(HasEveryArgument(nested));
+    EXPECT_TRUE(HasEveryArgument(list));
     EXPECT_EQ(English(Message()), "");
     Message replaced(MessageId::GivenTwice, {{"option", "--flow"}});
     replaced.Set({"option", "--csv"});
@@ -124,7 +128,7 @@ TEST(NumberCheck, SaysWhatIsWrongWithATypedNumber)
         {"50mm", AtLeast(0.000001, "mm"), "\"50mm\" is not a number (give the number alone, in mm)",
             "“50mm”不是数字（只填数值，单位为 mm）"},
         {"50mm", Positive(), "\"50mm\" is not a number", "“50mm”不是数字"},
-        {"1e999", AnyNumber(), "\"1e999\" is too large", "“1e999”太大，超出了数的范围"},
+        {"1e999", AnyNumber(), "\"1e999\" is too large", "“1e999”数值过大"},
         {"0", AtLeast(0.000001, "10^-6 m²/s"), "\"0\" is below 0.000001 ×10^-6 m²/s", "“0”小于 0.000001 ×10^-6 m²/s"},
         {"0.000001", AtLeast(0.000001, "mm"), "", ""},
         {"0", Positive("Pa/m"), "\"0\" must be a positive number", "“0”须为正数"},

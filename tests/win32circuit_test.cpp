@@ -184,7 +184,7 @@ TEST(Win32Circuit, PastesFromTheClipboard)
     };
     const Case cases[] = {
         {"sections", rows, 3, nullptr},
-        {"no_text", "", 3, kPasteFailed},
+        {"no_text", "", 3, "无法粘贴：剪贴板中没有文本"},
     };
     for (const Case& c : cases) {
         SetClipboardText(nullptr, c.clipboard);
