@@ -50,10 +50,15 @@ for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
+# The locale tests run the program under a comma-decimal locale, and the
+# Windows edition under Wine in a Chinese display language, which Wine takes
+# from a Chinese locale that is installed.
+test_locales=(de_DE zh_CN)
 need_locale=0
-# The locale tests run the program under a comma-decimal locale.
-if [ "$want_tests" = 1 ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  need_locale=1
+if [ "$want_tests" = 1 ]; then
+  for l in "${test_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8\$" || need_locale=1
+  done
 fi
 [ "${#missing[@]}" -gt 0 ] || [ "$need_locale" = 1 ] || exit 0
 
@@ -63,7 +68,7 @@ if [ "$(id -u)" = 0 ]; then
   sudo_cmd=()
   apt_cmd=(env DEBIAN_FRONTEND=noninteractive apt-get)
 else
-  needed="${missing[*]:-the de_DE.UTF-8 locale}"
+  needed="${missing[*]:-the de_DE.UTF-8 and zh_CN.UTF-8 locales}"
   if ! command -v sudo >/dev/null; then
     echo "install-deps.sh: $needed must be installed as root, and sudo is missing. Run this script as root." >&2
     exit 1
@@ -82,7 +87,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 if [ "$need_locale" = 1 ]; then
-  "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  for l in "${test_locales[@]}"; do
+    "${sudo_cmd[@]}" sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  done
   "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

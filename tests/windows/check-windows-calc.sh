@@ -104,6 +104,24 @@ schedule)
         run "circuit-$format.windows" "$wine" "$exe" "${args[@]}"
         compare "circuit-$format"
     done
+    # A bad schedule and a network that is no circuit: the messages in Chinese
+    # under a Chinese display language (Wine's, from the locale), in English
+    # under an English one, the very bytes of Linux's under the same locale.
+    printf 'flow,diameter\n10,50\n10,5o\n' >bad.csv
+    printf '管段,起点,终点,流量,长度,管径\nA,P,X,3,5,50\nB,X,Q,1,5,50\nC,X,Q,1,5,50\n' >unbalanced.csv
+    for input in bad unbalanced; do
+        args=(--csv bad.csv)
+        [ "$input" = unbalanced ] && args=(--circuit unbalanced.csv)
+        for lang in zh_CN.UTF-8 C.UTF-8; do
+            run "$input-$lang.linux" env -u LC_ALL LANG="$lang" "$linux_calc" "${args[@]}"
+            run "$input-$lang.windows" env -u LC_ALL LANG="$lang" "$wine" "$exe" "${args[@]}"
+            compare "$input-$lang"
+        done
+        grep -qE '不是数字|流量不平衡' "$input-zh_CN.UTF-8.windows.err" ||
+            { echo "$input: the messages are not Chinese in a Chinese display language"; exit 1; }
+        grep -qE 'is not a number|does not balance' "$input-C.UTF-8.windows.err" ||
+            { echo "$input: the messages are not English in an English display language"; exit 1; }
+    done
     ;;
 *)
     echo "check-windows-calc.sh: unknown check $1" >&2
