@@ -77,18 +77,6 @@ const Argument* Message::Find(std::string_view name) const
     return nullptr;
 }
 
-Message& Message::Set(Argument argument)
-{
-    for (Argument& given : m_arguments) {
-        if (std::string_view(given.name) == argument.name) {
-            given = std::move(argument);
-            return *this;
-        }
-    }
-    m_arguments.push_back(std::move(argument));
-    return *this;
-}
-
 std::string Message::Text(Language language) const
 {
     std::string text;

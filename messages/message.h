@@ -32,8 +32,6 @@ public:
     MessageId Id() const { return m_id; }
     // The argument of that name, or null.
     const Argument* Find(std::string_view name) const;
-    // Adds or replaces an argument.
-    Message& Set(Argument argument);
 
     // The catalogue's text in the language with every "{name}" filled in;
     // "" for no message.

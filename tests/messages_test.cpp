@@ -63,9 +63,6 @@ TEST(Message, FillsItsArgumentsInEitherLanguage)
     EXPECT_TRUE(HasEveryArgument(nested));
     EXPECT_TRUE(HasEveryArgument(list));
     EXPECT_EQ(English(Message()), "");
-    Message replaced(MessageId::GivenTwice, {{"option", "--flow"}});
-    replaced.Set({"option", "--csv"});
-    EXPECT_EQ(English(replaced), "--csv given twice");
     EXPECT_EQ(UserText(std::string(70, 'a')), std::string(59, 'a') + "…");
     EXPECT_EQ(UserText(std::string(58, 'a') + "流量"), std::string(58, 'a') + "流…"); // never half a character
 }
