@@ -454,9 +454,32 @@ TEST(VendrelCalc, SpeaksTheLocalesLanguage)
         EXPECT_EQ(byCircuit.status, 3) << c.name;
         EXPECT_EQ(byCircuit.err, c.chinese ? chineseCircuit : englishCircuit) << c.name;
     }
+    // The options' and the program's own messages, in Chinese.
     const std::vector<std::string> chinese = {"LANG=zh_CN.UTF-8"};
-    EXPECT_EQ(RunCalc({"--flow", "10"}, "/dev/null", "", &chinese).err,
-        "vendrel-calc: 须给出 --flow 和 --diameter\n用法见 vendrel-calc --help。\n");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--flow", "10"}, "vendrel-calc: 须给出 --flow 和 --diameter\n用法见 vendrel-calc --help。\n"},
+        {{"--flow", "10", "--diameter", "50", "--material", "gold"},
+            "vendrel-calc: --material：没有管材“gold”（可选：steel-closed, "},
+        {{"--size", "--flow", "40", "--series", "none"}, "vendrel-calc: --series：没有管道系列“none”（可选：sch40, "},
+        {{"--size", "--flow", "40", "--max-rate", "-1"}, "vendrel-calc: --max-rate：“-1”须为正数\n"},
+        {{"--circuit", circuit, "--head-margin", "2000"}, "vendrel-calc: --head-margin：“2000”不在 0～1000 % 范围内\n"},
+        {{"--table", "--min-rate", "300", "--max-rate", "100"}, "vendrel-calc: --min-rate 300 须小于 --max-rate 100\n"},
+        {{"--size", "--flow", "40", "--format", "xml"}, "vendrel-calc: --format：“xml”既不是 text 也不是 csv\n"},
+        {{"--flow", "10", "--diameter", "50", "--temperature", "101"},
+            "vendrel-calc: --temperature：“101”不在 0～100 °C 范围内（常压下液态水的温度）\n"},
+        {{"--csv", "/nonexistent/pipes.csv"}, "vendrel-calc: 无法打开 /nonexistent/pipes.csv："},
+        {{"--circuit", VENDREL_EXAMPLES "/circuit.csv"},
+            "vendrel-calc: " VENDREL_EXAMPLES
+            "/circuit.csv：环路 G1 T1 R0 与最不利环路的不平衡率为 25.1%，超过限值 15%\n"},
+    };
+    for (const auto& [args, err] : refused) {
+        const std::string shown = RunCalc(args, "/dev/null", "", &chinese).err;
+        EXPECT_EQ(shown.rfind(err, 0), 0u) << shown;
+    }
+    // A setting the circuit file gives is named by its line.
+    std::ofstream(circuit, std::ios::binary) << "水温(°C),150\n管段,起点,终点,流量,长度,管径\nA,P,Q,3,5,50\n";
+    EXPECT_EQ(RunCalc({"--circuit", circuit}, "/dev/null", "", &chinese).err,
+        "vendrel-calc: " + circuit + "，第 1 行（水温(°C)）：“150”不在 0～100 °C 范围内（常压下液态水的温度）\n");
     std::filesystem::remove(schedule);
     std::filesystem::remove(circuit);
 }
@@ -475,6 +498,8 @@ TEST(VendrelCalc, UsesTheUsersOwnSeries)
     ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
     const ProcessResult bySeries = RunCalc({"--size", "--flow", "800", "--series", "institute"});
     const ProcessResult listed = RunCalc({"--series-list"});
+    const std::vector<std::string> chinese = {"LANG=zh_CN.UTF-8"};
+    const ProcessResult inChinese = RunCalc({"--series-list"}, "/dev/null", "", &chinese);
     ::unsetenv("XDG_DATA_HOME");
     const ProcessResult byFile
         = RunCalc({"--size", "--flow", "800", "--series-file", folder + "/vendrel/series/institute.csv"});
@@ -491,6 +516,9 @@ TEST(VendrelCalc, UsesTheUsersOwnSeries)
                   0),
         0u)
         << bySeries.err;
+    EXPECT_EQ(inChinese.err,
+        "vendrel-calc: 警告：" + folder
+            + "/vendrel/series/broken.csv，第 3 行第 2 列：内径：“x”不是数字（已忽略此文件）\n");
     EXPECT_NE(listed.out.find("institute  本院无缝钢管"), std::string::npos) << listed.out;
 }
 

@@ -27,7 +27,8 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Runs the job on in, capturing what it writes to standard error, and to
 // standard output unless the test passes a stream of its own.
-JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false)
+JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false,
+    messages::Language language = messages::Language::English)
 {
     char* outData = nullptr;
     char* errData = nullptr;
@@ -38,6 +39,7 @@ JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false)
     JobOutput result;
     CsvJobSettings settings;
     settings.rowByRow = rowByRow;
+    settings.language = language;
     result.status = RunCsvJob(in, "pipes.csv", out != nullptr ? out : memoryOut.get(), err.get(), settings);
     memoryOut.reset();
     err.reset();
@@ -48,12 +50,12 @@ JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false)
     return result;
 }
 
-JobOutput RunJob(const std::string& input)
+JobOutput RunJob(const std::string& input, messages::Language language = messages::Language::English)
 {
     File in(std::tmpfile(), &std::fclose);
     std::fwrite(input.data(), 1, input.size(), in.get());
     std::rewind(in.get());
-    return RunJob(in.get());
+    return RunJob(in.get(), nullptr, false, language);
 }
 
 const std::string kHeader = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,"
@@ -81,6 +83,7 @@ struct GoodCase {
     // standard error, and make the exit status 1.
     const char* errors = "";
     const char* header = nullptr; // the output's, where it is not kHeader
+    const char* chinese = "";     // the errors in Chinese
 };
 
 void PrintTo(const GoodCase& row, std::ostream* os)
@@ -95,6 +98,7 @@ TEST_P(CsvSchedule, WritesOneResultRowPerInputRow)
     const JobOutput result = RunJob(GetParam().input);
     EXPECT_EQ(result.status, *GetParam().errors == '\0' ? 0 : 1) << result.err;
     EXPECT_EQ(result.err, GetParam().errors);
+    EXPECT_EQ(RunJob(GetParam().input, messages::Language::Chinese).err, GetParam().chinese);
     EXPECT_EQ(result.out, (GetParam().header != nullptr ? GetParam().header : kHeader) + GetParam().output);
 }
 
@@ -122,13 +126,22 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "vendrel-calc: pipes.csv, line 5: flow: \"10,5\" is not a number (use \".\" as the decimal point); "
             "diameter: \"50mm\" is not a number (give the number alone, in mm); viscosity: \"0\" is below "
             "0.000001 ×10^-6 m²/s\n"
-            "vendrel-calc: pipes.csv: 3 rows could not be calculated\n"},
+            "vendrel-calc: pipes.csv: 3 rows could not be calculated\n",
+            nullptr,
+            "vendrel-calc: pipes.csv，第 3 行：flow：未填写\n"
+            "vendrel-calc: pipes.csv，第 4 行：viscosity：“-1”小于 0.000001 ×10^-6 m²/s\n"
+            "vendrel-calc: pipes.csv，第 5 行：flow：“10,5”不是数字（小数点须用“.”）；"
+            "diameter：“50mm”不是数字（只填数值，单位为 mm）；viscosity：“0”小于 0.000001 ×10^-6 m²/s\n"
+            "vendrel-calc: pipes.csv：有 3 行未能计算\n"},
         // A temperature column gives the viscosity, shown in its column.
         GoodCase{"temperature_column", "flow,diameter,Temperature\n10,50,10\n10,50,200\n",
             kDn50Row + "10,50,0.2,,,数据有误,,,,,invalid,\n",
             "vendrel-calc: pipes.csv, line 3: temperature: \"200\" is outside 0 to 100 °C, the range of liquid water "
             "at "
-            "0.1 MPa\nvendrel-calc: pipes.csv: 1 row could not be calculated\n"},
+            "0.1 MPa\nvendrel-calc: pipes.csv: 1 row could not be calculated\n",
+            nullptr,
+            "vendrel-calc: pipes.csv，第 3 行：temperature：“200”不在 0～100 °C 范围内（常压下液态水的温度）\n"
+            "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
         // A material cell is trimmed as a number cell is; an unknown one hides no other mistake.
         GoodCase{"material_column", "flow,diameter,Material\n10,50, steel-new\nx,50,gold\n",
             "10,50,0.045,1.306,1.414711,54161,0.023473,47.902590,2.640413,过渡区：λ误差为0.024705^-6,transition,0."
@@ -136,12 +149,20 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "x,50,,1.306,,数据有误,,,,,invalid,\n",
             "vendrel-calc: pipes.csv, line 3: material: unknown material \"gold\" (see vendrel-calc --material-list); "
             "flow: \"x\" is not a number\n"
-            "vendrel-calc: pipes.csv: 1 row could not be calculated\n"},
+            "vendrel-calc: pipes.csv: 1 row could not be calculated\n",
+            nullptr,
+            "vendrel-calc: pipes.csv，第 3 行：material：没有管材“gold”（见 vendrel-calc --material-list）；"
+            "flow：“x”不是数字\n"
+            "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
         GoodCase{"iteration_failure", "flow,diameter,roughness\n3.2,50,2\n",
             "3.2,50,2,1.306,0.452707,17331,,,,迭代失败,failed,\n",
             "vendrel-calc: pipes.csv, line 2: no friction law's solution lies in its own zone (迭代失败); by the "
             "Colebrook–White law alone λ is 0.066072 and Rf 13.807461 mm/m\n"
-            "vendrel-calc: pipes.csv: 1 row could not be calculated\n"},
+            "vendrel-calc: pipes.csv: 1 row could not be calculated\n",
+            nullptr,
+            "vendrel-calc: pipes.csv，第 2 行：各流区摩阻公式的解都不在其适用范围内（迭代失败）；仅按 Colebrook–White "
+            "公式，λ 为 0.066072，比摩阻 Rf 为 13.807461 mm水柱/m\n"
+            "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
         // Schedules as spreadsheets write them: Chinese names, columns of
         // the user's own kept in their place, blank optional cells.
         GoodCase{"chinese_headers_and_own_columns", "管段,流量(m³/h),管径（mm）,备注\nA1,10,50,供水\n",
@@ -164,7 +185,11 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "10,1e200,0.2,1.306,0.000000,0,inf,nan,非紊流区,层流区,laminar,\n",
             "vendrel-calc: pipes.csv, line 2: the results are not finite numbers: check the units (flow in m³/h, "
             "diameter and roughness in mm, viscosity in 10^-6 m²/s)\n"
-            "vendrel-calc: pipes.csv: 1 row could not be calculated\n"}),
+            "vendrel-calc: pipes.csv: 1 row could not be calculated\n",
+            nullptr,
+            "vendrel-calc: pipes.csv，第 2 行：结果不是有限数，请检查单位（流量 m³/h，管径和粗糙度 mm，运动粘滞系数 "
+            "10^-6 m²/s）\n"
+            "vendrel-calc: pipes.csv：有 1 行未能计算\n"}),
     [](const testing::TestParamInfo<GoodCase>& info) { return std::string(info.param.name); });
 
 struct BadCase {
@@ -172,6 +197,7 @@ struct BadCase {
     std::string input;
     const char* message; // what stderr must say, including the line
     int rowsBefore;      // complete result rows written before stopping
+    const char* chinese; // the message in Chinese
 };
 
 void PrintTo(const BadCase& row, std::ostream* os)
@@ -187,6 +213,8 @@ TEST_P(MalformedCsv, StopsNamingTheLineAndKeepsEarlierRowsWhole)
     const JobOutput result = RunJob(c.input);
     EXPECT_EQ(result.status, 3);
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    const std::string chinese = RunJob(c.input, messages::Language::Chinese).err;
+    EXPECT_NE(chinese.find(c.chinese), std::string::npos) << chinese;
     if (c.rowsBefore < 0) {
         EXPECT_EQ(result.out, "");
         return;
@@ -198,44 +226,58 @@ TEST_P(MalformedCsv, StopsNamingTheLineAndKeepsEarlierRowsWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(CsvJob, MalformedCsv,
-    testing::Values(
-        BadCase{"unterminated_quote", "flow,diameter\n10,50\n10,\"50\n10,50\n", "line 3: unterminated quoted field", 1},
-        BadCase{"too_few_fields", "flow,diameter\n10,50\n10,50\n10\n", "line 4: expected 2 fields, found 1", 2},
-        BadCase{"too_many_fields", "flow,diameter\n10,50,0.2\n", "line 2: expected 2 fields, found 3", 0},
+    testing::Values(BadCase{"unterminated_quote", "flow,diameter\n10,50\n10,\"50\n10,50\n",
+                        "line 3: unterminated quoted field", 1, "pipes.csv，第 3 行：引号中的字段缺少结束引号"},
+        BadCase{"too_few_fields", "flow,diameter\n10,50\n10,50\n10\n", "line 4: expected 2 fields, found 1", 2,
+            "第 4 行：应有 2 个字段，实有 1 个"},
+        BadCase{"too_many_fields", "flow,diameter\n10,50,0.2\n", "line 2: expected 2 fields, found 3", 0,
+            "第 2 行：应有 2 个字段，实有 3 个"},
         BadCase{"line_over_one_mebibyte", "flow,diameter\n10,50\n10," + std::string(1 << 20, '5') + "\n",
-            "line 3: line longer than 1 MiB", 1},
+            "line 3: line longer than 1 MiB", 1, "第 3 行：行长度超过 1 MiB"},
         BadCase{"nul_byte",
             std::string("flow,diameter\n10,50\n10,5\0"
                         "0\n",
                 27),
-            "line 3: NUL byte", 1},
+            "line 3: NUL byte", 1, "第 3 行：含有 NUL 字节"},
         // Chinese in UTF-8 with a fault is UTF-8 with a fault, not GBK.
-        BadCase{"invalid_utf8", "流量,管径\n10,50\n10,\xC3\x28\n", "line 3: invalid UTF-8 in field 2", 1},
-        BadCase{"overlong_utf8", "流量,管径\n\xC0\xAE,50\n", "line 2: invalid UTF-8 in field 1", 0},
+        BadCase{"invalid_utf8", "流量,管径\n10,50\n10,\xC3\x28\n", "line 3: invalid UTF-8 in field 2", 1,
+            "第 3 行：第 2 个字段不是有效的 UTF-8（文件并非通篇 UTF-8），请在 Excel 中另存为“CSV UTF-8（逗号分隔）”"},
+        BadCase{"overlong_utf8", "流量,管径\n\xC0\xAE,50\n", "line 2: invalid UTF-8 in field 1", 0,
+            "第 2 行：第 1 个字段不是有效的 UTF-8"},
         BadCase{"neither_utf8_nor_gbk", "flow,diameter\n10,50\n10,\xFF\xFF\n",
-            "line 3: the text is neither UTF-8 nor GB18030 (GBK): save it from Excel as \"CSV UTF-8", 1},
+            "line 3: the text is neither UTF-8 nor GB18030 (GBK): save it from Excel as \"CSV UTF-8", 1,
+            "第 3 行：文本既不是 UTF-8，也不是 GB18030（GBK），请在 Excel 中另存为“CSV UTF-8（逗号分隔）”"},
         BadCase{"utf16_lone_surrogate",
             Utf16("\xFF\xFE", "flow,diameter\n10,50\n", false) + std::string("\x00\xD8,\x00", 4),
-            "line 3: a UTF-16 surrogate without its pair", 1},
-        BadCase{"utf16_without_its_mark", Utf16("", "flow,diameter\n", false), "line 1: NUL byte (text in UTF-16", -1},
-        BadCase{"text_after_closing_quote", "flow,diameter\n\"10\"x,50\n", "line 2: unexpected character", 0},
-        BadCase{"lone_carriage_return", "flow,diameter\n10,50\r10,50\n", "line 2: carriage return", 0},
+            "line 3: a UTF-16 surrogate without its pair", 1, "第 3 行：UTF-16 代理项不成对"},
+        BadCase{"utf16_without_its_mark", Utf16("", "flow,diameter\n", false), "line 1: NUL byte (text in UTF-16", -1,
+            "第 1 行：含有 NUL 字节（UTF-16 文本须带字节顺序标记）"},
+        BadCase{"text_after_closing_quote", "flow,diameter\n\"10\"x,50\n", "line 2: unexpected character", 0,
+            "第 2 行：结束引号后有多余的字符"},
+        BadCase{"lone_carriage_return", "flow,diameter\n10,50\r10,50\n", "line 2: carriage return", 0,
+            "第 2 行：回车符后没有换行符"},
         BadCase{"empty_input", "",
             "line 1: no header line: expected the columns flow and diameter (流量, 管径), and "
             "optionally roughness or material (粗糙度, 管材), viscosity or temperature",
-            -1},
+            -1, "第 1 行：没有表头行：须有流量、管径两列（flow、diameter）"},
         BadCase{"misspelt_column", "flow,diameter,roughnes\n",
-            "line 1: unknown column \"roughnes\": did you mean \"roughness\"?", -1},
-        BadCase{"misspelt_short_column", "Flw,diameter\n", "unknown column \"Flw\": did you mean \"flow\"?", -1},
+            "line 1: unknown column \"roughnes\": did you mean \"roughness\"?", -1,
+            "第 1 行：无法识别的列“roughnes”：是否应为“roughness”？"},
+        BadCase{"misspelt_short_column", "Flw,diameter\n", "unknown column \"Flw\": did you mean \"flow\"?", -1,
+            "无法识别的列“Flw”：是否应为“flow”？"},
         BadCase{"repeated_column", "flow,diameter,流量\n",
-            "line 1: column \"flow\" appears twice (as \"flow\" and \"流量\")", -1},
-        BadCase{"missing_diameter_column", "flow,roughness\n", "line 1: the header has no \"diameter\" column", -1},
+            "line 1: column \"flow\" appears twice (as \"flow\" and \"流量\")", -1,
+            "第 1 行：“flow”列出现了两次（分别写作“flow”和“流量”）"},
+        BadCase{"missing_diameter_column", "flow,roughness\n", "line 1: the header has no \"diameter\" column", -1,
+            "第 1 行：表头中没有“diameter”列"},
         // Header errors name the header's own line, past a byte order mark
         // on a line of its own and blank lines.
-        BadCase{"header_after_blank_lines", "\xEF\xBB\xBF\n\r\nflow\n", "line 3: the header has no \"diameter\"", -1},
+        BadCase{"header_after_blank_lines", "\xEF\xBB\xBF\n\r\nflow\n", "line 3: the header has no \"diameter\"", -1,
+            "第 3 行：表头中没有“diameter”列"},
         BadCase{"viscosity_and_temperature", "flow,diameter,viscosity,temperature\n",
-            "line 1: columns \"viscosity\" and \"temperature\" cannot both be given", -1},
-        BadCase{"only_blank_lines", "\n\n", "line 3: no header line", -1}),
+            "line 1: columns \"viscosity\" and \"temperature\" cannot both be given", -1,
+            "第 1 行：“viscosity”和“temperature”两列只能有一列"},
+        BadCase{"only_blank_lines", "\n\n", "line 3: no header line", -1, "第 3 行：没有表头行"}),
     [](const testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
 // A stream whose reads and writes the test controls, to give the job the
