@@ -112,6 +112,15 @@ private:
 
 } // namespace
 
+bool BlankRow(const std::vector<std::string>& cells)
+{
+    for (const std::string& cell : cells) {
+        if (cell.find_first_not_of(" \t") != std::string::npos)
+            return false;
+    }
+    return true;
+}
+
 int CircuitFieldOf(const std::string& heading)
 {
     HeaderMatch match;
@@ -271,7 +280,9 @@ bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<Message>& p
             table.headerLine = headerLine;
             return problems.size() == before;
         case CsvReader::Result::Record:
-            if (headerLine == 0 && CircuitSettingOf(cells) >= 0) {
+            if (BlankRow(cells)) {
+                // no section, whatever its number of cells
+            } else if (headerLine == 0 && CircuitSettingOf(cells) >= 0) {
                 AddCircuitSetting(table, cells, reader.RecordLine(), problems);
             } else if (headerLine == 0) {
                 table.header = cells;

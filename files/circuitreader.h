@@ -102,8 +102,12 @@ struct CircuitTable {
 bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
     const design::MaterialCatalog& materials, std::vector<messages::Message>& problems);
 
+// A row with nothing but blanks in its cells (Excel writes ",,,,," under a
+// table whose cells were once touched): no section, in a file or the window.
+bool BlankRow(const std::vector<std::string>& cells);
+
 // Reads a circuit file's settings, header and rows, in any encoding
-// CsvReader knows, without reading the rows' cells. False with problems
+// CsvReader knows, without reading the rows' cells; blank rows are left out. False with problems
 // where it cannot: a row of the wrong length, a setting given twice.
 bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<messages::Message>& problems);
 

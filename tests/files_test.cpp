@@ -261,15 +261,17 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
     };
     CircuitTable table;
     // Settings first, as a spreadsheet saves them: padded with empty cells.
-    ASSERT_EQ(read("管道系列,gb3091,,\n扬程余量(%), 20 ,\n"
+    // Rows of nothing but commas, as Excel writes under a table, are no sections.
+    ASSERT_EQ(read("管道系列,gb3091,,\n,,,\n扬程余量(%), 20 ,\n"
                    "管段,起点,终点,流量(m³/h),长度(m),公称直径,管件,设备阻力(kPa),水温,备注\n"
-                   "A,P,X,10,5,DN50,elbow90*2 闸阀,3,7,供水\nB,X,Q,,4,,,,,\n",
+                   "A,P,X,10,5,DN50,elbow90*2 闸阀,3,7,供水\n, ,,,,,,,,\nB,X,Q,,4,,,,,\n,,,,,,,,,\n,,\n",
                   table),
         "");
     ASSERT_EQ(table.settings.size(), 2u);
     EXPECT_EQ(table.settings[0].key, CircuitSettingKey::Series);
     EXPECT_EQ(table.settings[1].value, "20");
-    EXPECT_EQ(table.headerLine, 3);
+    EXPECT_EQ(table.headerLine, 4);
+    EXPECT_EQ(table.lines, (std::vector<long>{5, 7}));
     ASSERT_EQ(table.sections.size(), 2u);
     const design::CircuitSection& a = table.sections[0];
     EXPECT_EQ(a.nominal, "DN50");

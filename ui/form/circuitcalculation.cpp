@@ -29,15 +29,6 @@ double ReadSetting(const std::string& text, const messages::NumberRule& rule, do
 
 } // namespace
 
-bool CircuitDocument::Blank(const std::vector<std::string>& row)
-{
-    for (const std::string& cell : row) {
-        if (cell.find_first_not_of(" \t") != std::string::npos)
-            return false;
-    }
-    return true;
-}
-
 void CircuitDocument::ResolveSettings()
 {
     for (std::string& problem : m_settingProblems)
@@ -128,7 +119,7 @@ void CircuitDocument::Calculate()
         table.header.push_back(ColumnTitle(c));
     std::vector<std::size_t> rowOf;
     for (std::size_t r = 0; r < rows; ++r) {
-        if (Blank(m_rows[r]))
+        if (files::BlankRow(m_rows[r]))
             continue;
         table.cells.push_back(m_rows[r]);
         table.lines.push_back(static_cast<long>(r + 1));

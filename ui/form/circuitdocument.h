@@ -136,8 +136,6 @@ private:
     // A setting given, the other of its pair cleared; no undo, no calculation.
     void Put(files::CircuitSettingKey key, const std::string& text);
     static std::size_t At(files::CircuitSettingKey key) { return static_cast<std::size_t>(key); }
-    // A row with nothing but blanks: no section, left out of the circuit and its file.
-    static bool Blank(const std::vector<std::string>& row);
     int ExtraColumns() const { return static_cast<int>(m_extraTitles.size()); }
     // The column of the CircuitColumn at column, or nullopt for an extra one.
     std::optional<CircuitColumn> Kind(int column) const;

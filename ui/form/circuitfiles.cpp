@@ -115,7 +115,7 @@ bool CircuitDocument::Save(const std::string& path, std::string& error)
         header.push_back(ColumnTitle(c));
     std::vector<std::vector<std::string>> rows;
     for (const std::vector<std::string>& row : m_rows) {
-        if (!Blank(row))
+        if (!files::BlankRow(row))
             rows.push_back(row);
     }
     std::string reason;
