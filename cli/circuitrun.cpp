@@ -47,6 +47,13 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
     const design::CircuitResult& result, std::FILE* out)
 {
     std::fprintf(out, "管路水力计算 %s\n", file.c_str());
+    std::string project;
+    for (const files::ProjectLine& line : table.project) {
+        if (!line.value.empty())
+            project += (project.empty() ? "" : "，") + std::string(files::ProjectFieldTitle(line.field)) + "：" + line.value;
+    }
+    if (!project.empty())
+        std::fprintf(out, "%s\n", project.c_str());
     std::fprintf(out, "管道系列 %s (%s)，%s粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n",
         options.series->name.c_str(), options.series->key.c_str(),
         options.material != nullptr ? ("管材 " + options.material->name + "，").c_str() : "", options.roughness.c_str(),

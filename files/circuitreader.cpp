@@ -282,8 +282,8 @@ bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<Message>& p
         case CsvReader::Result::Record:
             if (BlankRow(cells)) {
                 // no section, whatever its number of cells
-            } else if (headerLine == 0 && CircuitSettingOf(cells) >= 0) {
-                AddCircuitSetting(table, cells, reader.RecordLine(), problems);
+            } else if (headerLine == 0 && IsNameValueLine(cells)) {
+                AddNameValueLine(table, cells, reader.RecordLine(), problems);
             } else if (headerLine == 0) {
                 table.header = cells;
                 headerLine = reader.RecordLine();

@@ -41,6 +41,21 @@ struct CircuitSetting {
     long line = 0;
 };
 
+// The project a circuit file belongs to, on lines of a name and a value
+// before its settings ("工程名称,某某大厦"), kept for the calculation's
+// headings and written back as they were.
+enum class ProjectField { Project, System, Designer, Checker, Approver, Date };
+inline constexpr int kProjectFieldCount = 6;
+
+struct ProjectLine {
+    ProjectField field;
+    std::string value; // as written, blanks around it trimmed
+    long line = 0;
+};
+
+// The name a project line is written under: "工程名称", "设计".
+std::string_view ProjectFieldTitle(ProjectField field);
+
 // The name a setting is written under, with its unit: "比摩阻限值(Pa/m)".
 std::string_view CircuitSettingTitle(CircuitSettingKey key);
 
@@ -87,6 +102,7 @@ struct CellProblem {
 };
 
 struct CircuitTable {
+    std::vector<ProjectLine> project;
     std::vector<CircuitSetting> settings;
     std::vector<std::string> header; // as given
     long headerLine = 0;
@@ -106,9 +122,11 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
 // table whose cells were once touched): no section, in a file or the window.
 bool BlankRow(const std::vector<std::string>& cells);
 
-// Reads a circuit file's settings, header and rows, in any encoding
-// CsvReader knows, without reading the rows' cells; blank rows are left out. False with problems
-// where it cannot: a row of the wrong length, a setting given twice.
+// Reads a circuit file's project lines, settings, header and rows, in any
+// encoding CsvReader knows, without reading the rows' cells; blank rows are
+// left out. False with problems where it cannot: a row of the wrong length,
+// a line before the header of a name that is no setting or project line,
+// one given twice.
 bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<messages::Message>& problems);
 
 // ReadCircuitText, then ReadCircuitRows with the series given.

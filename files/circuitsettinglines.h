@@ -8,13 +8,16 @@
 // How the circuit reader takes the settings lines before a header.
 namespace vendrel::files {
 
-// The setting a line before the header gives: a known name, then at most a
-// value (a spreadsheet pads the line with empty cells); -1 for the header.
-int CircuitSettingOf(const std::vector<std::string>& cells);
+// Whether a line before the header is one of a name and a value: nothing
+// in its cells after the second (a spreadsheet pads the line with empty
+// cells), and a setting's or a project line's name first, or anything but a
+// column of a circuit's header (which has four at least).
+bool IsNameValueLine(const std::vector<std::string>& cells);
 
-// Adds that line's setting to the table, or a problem where it, or another
-// of its sense, is there already.
-void AddCircuitSetting(
+// Adds a name-value line to the table: a setting or a project line; or a
+// problem where its name is neither, or it, or another of its sense, is
+// there already.
+void AddNameValueLine(
     CircuitTable& table, const std::vector<std::string>& cells, long line, std::vector<messages::Message>& problems);
 
 } // namespace vendrel::files

@@ -20,10 +20,12 @@ void AppendRow(std::string& text, const std::vector<std::string_view>& cells)
 
 } // namespace
 
-std::string CircuitFileText(const std::vector<CircuitSetting>& settings, const std::vector<std::string>& header,
-    const std::vector<std::vector<std::string>>& rows)
+std::string CircuitFileText(const std::vector<ProjectLine>& project, const std::vector<CircuitSetting>& settings,
+    const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
 {
     std::string text = "\xEF\xBB\xBF";
+    for (const ProjectLine& line : project)
+        AppendRow(text, {ProjectFieldTitle(line.field), line.value});
     for (const CircuitSetting& setting : settings)
         AppendRow(text, {CircuitSettingTitle(setting.key), setting.value});
     AppendRow(text, {header.begin(), header.end()});

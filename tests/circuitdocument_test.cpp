@@ -187,11 +187,11 @@ TEST(CircuitDocument, SaysInChineseWhyANetworkIsNoCircuit)
 }
 
 // A file's columns the window has none of (a row's own water, the user's
-// notes) are shown, used and saved back as they were.
+// notes) and its project lines are shown, used and saved back as they were.
 TEST(CircuitDocument, KeepsTheFilesOwnColumns)
 {
     const std::string path = TempFile("own.csv");
-    std::ofstream(path, std::ios::binary) << "管段,起点,终点,流量,长度,管径,水温(°C),图号\n"
+    std::ofstream(path, std::ios::binary) << "项目名称,某某大厦\n设计,张三\n管段,起点,终点,流量,长度,管径,水温(°C),图号\n"
                                              "A,P,Q,10,5,50,60,M-01\n";
     CircuitDocument document{files::UserLibrary()};
     std::string error;
@@ -204,6 +204,7 @@ TEST(CircuitDocument, KeepsTheFilesOwnColumns)
     ASSERT_TRUE(document.Save(path, error)) << error;
     const std::string text = Contents(path);
     EXPECT_NE(text.find("水温(°C),图号\r\nA,P,Q,10,5,,50,,,,,60,M-01\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBF工程名称,某某大厦\r\n设计,张三\r\n管道系列,", 0), 0u) << text;
     std::filesystem::remove(path);
 }
 

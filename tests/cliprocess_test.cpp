@@ -397,6 +397,10 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
           };
     const ProcessResult margin = runWith("扬程余量(%)", "20", {});
     EXPECT_NE(margin.out.find("水泵扬程：194.11 kPa（19.80 m 水柱），含 20% 余量"), std::string::npos) << margin.out;
+    // The project's lines head the calculation.
+    const ProcessResult project = runWith("管道系列", "sch40\n工程名称,某某大厦\n设计,张三", {});
+    EXPECT_EQ(project.out.rfind("管路水力计算 " + TempPath("circuit.csv") + "\n工程名称：某某大厦，设计：张三\n管道系列 ", 0), 0u)
+        << project.out;
     const ProcessResult overridden = runWith("扬程余量(%)", "20", {"--head-margin", "10"});
     EXPECT_NE(overridden.out.find("177.93 kPa"), std::string::npos) << overridden.out;
     const ProcessResult unknown = runWith("管道系列", "none", {});

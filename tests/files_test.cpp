@@ -262,7 +262,7 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
     CircuitTable table;
     // Settings first, as a spreadsheet saves them: padded with empty cells.
     // Rows of nothing but commas, as Excel writes under a table, are no sections.
-    ASSERT_EQ(read("管道系列,gb3091,,\n,,,\n扬程余量(%), 20 ,\n"
+    ASSERT_EQ(read("项目名称,某某大厦,,\nDesigner, 张三 \n管道系列,gb3091,,\n,,,\n扬程余量(%), 20 ,\n"
                    "管段,起点,终点,流量(m³/h),长度(m),公称直径,管件,设备阻力(kPa),水温,备注\n"
                    "A,P,X,10,5,DN50,elbow90*2 闸阀,3,7,供水\n, ,,,,,,,,\nB,X,Q,,4,,,,,\n,,,,,,,,,\n,,\n",
                   table),
@@ -270,8 +270,13 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
     ASSERT_EQ(table.settings.size(), 2u);
     EXPECT_EQ(table.settings[0].key, CircuitSettingKey::Series);
     EXPECT_EQ(table.settings[1].value, "20");
-    EXPECT_EQ(table.headerLine, 4);
-    EXPECT_EQ(table.lines, (std::vector<long>{5, 7}));
+    EXPECT_EQ(table.headerLine, 6);
+    EXPECT_EQ(table.lines, (std::vector<long>{7, 9}));
+    ASSERT_EQ(table.project.size(), 2u);
+    EXPECT_EQ(table.project[0].field, ProjectField::Project);
+    EXPECT_EQ(table.project[0].value, "某某大厦");
+    EXPECT_EQ(table.project[1].field, ProjectField::Designer);
+    EXPECT_EQ(table.project[1].value, "张三");
     ASSERT_EQ(table.sections.size(), 2u);
     const design::CircuitSection& a = table.sections[0];
     EXPECT_EQ(a.nominal, "DN50");
@@ -317,6 +322,11 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
             "第 2 行：运动粘滞系数(10⁻⁶ m²/s)与水温(°C)只能给一个，水温(°C)在第 1 行\n"},
         {"管道系列,sch40\n管道系列,gb3091\n", "line 2: 管道系列 is also given on line 1\n",
             "第 2 行：管道系列已在第 1 行给出\n"},
+        // Today's 项目名称 is 工程名称; a name that is neither a setting nor the project's is named.
+        {"工程名称,甲\n项目名称,乙\n", "line 2: 工程名称 is also given on line 1\n", "第 2 行：工程名称已在第 1 行给出\n"},
+        {"项目编号,某某大厦,,,,\nsection,from,to,length\nA,P,Q,5\n",
+            "line 1: \"项目编号\" names no setting or project line (one of 管道系列, 管材, ",
+            "第 1 行：“项目编号”不是设置项或工程信息项（可选：管道系列, 管材, "},
         {"section,from,to,length\nA,P,Q\n", "line 2: expected 4 fields, found 3\n",
             "第 2 行：应有 4 个字段，实有 3 个\n"},
         {"管道系列,sch40\n", "line 2: no header line: expected section, from, to and length (管段, 起点, 终点, 长度)\n",

@@ -152,6 +152,7 @@ private:
     files::UserLibrary m_library;
     std::string m_path;
     bool m_modified = false;
+    std::vector<files::ProjectLine> m_project;    // the file's, written back as they were
     std::vector<std::string> m_extraTitles;       // the file's other columns
     std::vector<std::vector<std::string>> m_rows; // typed, then extra cells
     std::array<std::string, files::kCircuitSettingCount> m_settings;

@@ -38,6 +38,7 @@ void CircuitDocument::New()
     m_path.clear();
     m_modified = false;
     m_extraTitles.clear();
+    m_project.clear();
     m_rows.clear();
     m_undo.clear();
     m_redo.clear();
@@ -88,6 +89,7 @@ bool CircuitDocument::Open(const std::string& path, std::string& error)
         for (std::size_t c = 0; c < cells.size(); ++c)
             row[static_cast<std::size_t>(columnOf[c])] = cells[c];
     }
+    m_project = table.project;
     for (const files::CircuitSetting& setting : table.settings) {
         Put(setting.key, setting.value); // a roughness or a viscosity stands for the default material or water
     }
@@ -119,7 +121,7 @@ bool CircuitDocument::Save(const std::string& path, std::string& error)
             rows.push_back(row);
     }
     std::string reason;
-    if (!files::WriteFileReplacing(path, files::CircuitFileText(settings, header, rows), reason)) {
+    if (!files::WriteFileReplacing(path, files::CircuitFileText(m_project, settings, header, rows), reason)) {
         error = FileFailed(MessageId::SaveFailed, path, reason);
         return false;
     }
