@@ -2,6 +2,7 @@
 
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
+#include "design/sizetext.h"
 #include "design/water.h"
 #include "files/circuitsettinglines.h"
 #include "files/columns.h"
@@ -110,6 +111,24 @@ private:
     Message m_first;
 };
 
+// The series' nominal size a text names, in any case ("dn50" is DN50); "" for none.
+std::string NominalOf(const design::PipeSeries& series, std::string_view text)
+{
+    for (const design::PipeSize& size : series) {
+        if (design::SameIgnoringCase(size.nominal, text))
+            return size.nominal;
+    }
+    return {};
+}
+
+std::string SizesOf(const design::PipeSeries& series)
+{
+    std::string sizes;
+    for (const design::PipeSize& size : series)
+        sizes += (sizes.empty() ? "" : " ") + size.nominal;
+    return sizes;
+}
+
 } // namespace
 
 bool BlankRow(const std::vector<std::string>& cells)
@@ -185,27 +204,41 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
                 section.flow = read.Text(kFlow);
         }
         section.length = read.Number(kLength, 0, std::nullopt, "m");
-        if (read.Has(kDiameter) && !read.Text(kDiameter).empty()) {
-            read.Number(kDiameter, kMinimumInput, std::nullopt, "mm");
-            section.diameter = read.Text(kDiameter);
-        }
-        if (read.Has(kNominal) && !read.Text(kNominal).empty()) {
-            section.nominal = read.Text(kNominal);
-            bool found = false;
-            std::string sizes;
-            for (const design::PipeSize& size : series) {
-                if (design::SameIgnoringCase(size.nominal, section.nominal)) {
-                    section.nominal = size.nominal;
-                    found = true;
-                }
-                sizes += (sizes.empty() ? "" : " ") + size.nominal;
+        // A bore, a size as drawings write it ("D219×6") or a nominal size,
+        // in either column; one of them.
+        const auto size = [&](Column column) {
+            const std::string text = read.Text(column);
+            Message wrong;
+            double bore = 0;
+            const bool number = ParseWholeNumber(text, bore);
+            if (column == kDiameter && number) {
+                read.Number(kDiameter, kMinimumInput, std::nullopt, "mm");
+                return std::pair(text, std::string());
             }
-            if (!found)
+            if (std::optional<std::string> ofSize = design::BoreOfSizeText(text, wrong))
+                return std::pair(*ofSize, std::string());
+            if (!wrong.Empty()) {
+                read.Fail(column, std::move(wrong));
+                return std::pair(text, std::string());
+            }
+            if (std::string nominal = NominalOf(series, text); !nominal.empty())
+                return std::pair(std::string(), nominal);
+            if (column == kDiameter)
+                read.Number(kDiameter, kMinimumInput, std::nullopt, "mm");
+            else
                 read.Fail(kNominal,
                     Message(MessageId::NotASizeOfSeries,
-                        {{"text", UserText(section.nominal)}, {"series", series.key}, {"sizes", sizes}}));
-            if (!section.diameter.empty())
+                        {{"text", UserText(text)}, {"series", series.key}, {"sizes", SizesOf(series)}}));
+            return std::pair(column == kDiameter ? text : std::string(), std::string());
+        };
+        for (const Column column : {kDiameter, kNominal}) {
+            if (!read.Has(column) || read.Text(column).empty())
+                continue;
+            auto [diameter, nominal] = size(column);
+            if (column == kNominal && (!section.diameter.empty() || !section.nominal.empty()))
                 read.Fail(kNominal, MessageId::DiameterOrNominal);
+            section.diameter = diameter.empty() ? section.diameter : diameter;
+            section.nominal = nominal.empty() ? section.nominal : nominal;
         }
         if (read.Has(kZeta))
             section.zeta = read.Number(kZeta, 0, 0.0, "");

@@ -145,5 +145,4 @@ void AddNameValueLine(
     AddCircuitSetting(table, static_cast<CircuitSettingKey>(setting), std::move(value), line, problems);
 }
 
-
 } // namespace vendrel::files

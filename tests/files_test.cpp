@@ -323,12 +323,17 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
         {"管道系列,sch40\n管道系列,gb3091\n", "line 2: 管道系列 is also given on line 1\n",
             "第 2 行：管道系列已在第 1 行给出\n"},
         // Today's 项目名称 is 工程名称; a name that is neither a setting nor the project's is named.
-        {"工程名称,甲\n项目名称,乙\n", "line 2: 工程名称 is also given on line 1\n", "第 2 行：工程名称已在第 1 行给出\n"},
+        {"工程名称,甲\n项目名称,乙\n", "line 2: 工程名称 is also given on line 1\n",
+            "第 2 行：工程名称已在第 1 行给出\n"},
         {"项目编号,某某大厦,,,,\nsection,from,to,length\nA,P,Q,5\n",
             "line 1: \"项目编号\" names no setting or project line (one of 管道系列, 管材, ",
             "第 1 行：“项目编号”不是设置项或工程信息项（可选：管道系列, 管材, "},
         {"section,from,to,length\nA,P,Q\n", "line 2: expected 4 fields, found 3\n",
             "第 2 行：应有 4 个字段，实有 3 个\n"},
+        {"section,from,to,length,diameter\nA,P,Q,5,D219×110\n",
+            "line 2, column 5 (diameter): \"D219×110\": a wall of 110 mm leaves no bore in an outside diameter of 219 "
+            "mm\n",
+            "第 2 行第 5 列（diameter）：“D219×110”：壁厚 110 mm 不小于外径 219 mm 的一半，没有内径\n"},
         {"管道系列,sch40\n", "line 2: no header line: expected section, from, to and length (管段, 起点, 终点, 长度)\n",
             "第 2 行：没有表头行：须有管段、起点、终点、长度四列（section、from、to、length）\n"},
         {"section,from,to,length\n", "line 1: no sections after the header\n", "第 1 行：表头之后没有管段\n"},
@@ -349,6 +354,43 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
     EXPECT_EQ(English(refused.sections[1].problem), "管段: section \"A\" is also on line 2");
     EXPECT_EQ(Chinese(refused.sections[1].problem), "管段：管段“A”与第 2 行重复");
     EXPECT_TRUE(refused.sections[0].problem.Empty());
+}
+
+// Sizes as Chinese drawings write them, outside diameter × wall, in either
+// column: the bore is D − 2δ, as a size of a series would give it.
+TEST(CircuitReader, TakesSizesAsDrawingsWriteThem)
+{
+    const design::SeriesCatalog series;
+    const design::MaterialCatalog materials;
+    struct Size {
+        const char* column;
+        const char* text;
+        const char* diameter;
+        const char* nominal;
+    };
+    const Size sizes[] = {
+        {"管径", "D219×6", "207", ""},
+        {"管径", " Φ219×6 ", "207", ""},
+        {"管径", "φ219x6", "207", ""},
+        {"管径", "219X6", "207", ""},
+        {"管径", "D219*6", "207", ""},
+        {"管径", "d114.3×6.02", "102.26", ""},
+        {"管径", "dn200", "", "DN200"},
+        {"管径", "52.48", "52.48", ""},
+        {"公称直径", "D219×6", "207", ""},
+        {"公称直径", "DN80", "", "DN80"},
+    };
+    for (const Size& size : sizes) {
+        const std::string bytes = std::string("管段,起点,终点,长度,") + size.column + "\nA,P,Q,5," + size.text + "\n";
+        File in(std::tmpfile(), &std::fclose);
+        std::fwrite(bytes.data(), 1, bytes.size(), in.get());
+        std::rewind(in.get());
+        CircuitTable table;
+        std::vector<messages::Message> problems;
+        ASSERT_TRUE(ReadCircuitFile(in.get(), series.Default(), materials, table, problems)) << size.text;
+        EXPECT_EQ(table.sections[0].diameter, size.diameter) << size.text;
+        EXPECT_EQ(table.sections[0].nominal, size.nominal) << size.text;
+    }
 }
 
 } // namespace

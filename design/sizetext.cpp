@@ -1,0 +1,59 @@
+#include "design/sizetext.h"
+
+#include "calc/numbertext.h"
+#include "design/sizing.h"
+
+#include <cmath>
+
+namespace vendrel::design {
+namespace {
+
+bool StartsWith(std::string_view text, std::string_view start)
+{
+    return text.substr(0, start.size()) == start;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+std::optional<std::string> BoreOfSizeText(std::string_view text, messages::Message& problem)
+{
+    problem = {};
+    std::string_view size = Trimmed(text);
+    // The signs drawings put before an outside diameter: D, Φ, φ and ϕ.
+    for (const std::string_view sign : {"D", "d", "Φ", "φ", "ϕ"}) {
+        if (StartsWith(size, sign)) {
+            size.remove_prefix(sign.size());
+            break;
+        }
+    }
+    std::size_t times = std::string_view::npos;
+    std::size_t width = 0;
+    for (const std::string_view sign : {"×", "x", "X", "*"}) {
+        if (const std::size_t at = size.find(sign); at != std::string_view::npos && at < times) {
+            times = at;
+            width = sign.size();
+        }
+    }
+    double outside = 0;
+    double wall = 0;
+    if (times == std::string_view::npos || !ParseWholeNumber(size.substr(0, times), outside)
+        || !ParseWholeNumber(size.substr(times + width), wall) || !(outside > 0) || !(wall > 0)
+        || !std::isfinite(outside) || !std::isfinite(wall))
+        return std::nullopt;
+    if (2 * wall >= outside) {
+        problem = messages::Message(messages::MessageId::WallTooThick,
+            {{"text", messages::UserText(text)}, {"wall", ShortestText(wall)}, {"outside", ShortestText(outside)}});
+        return std::nullopt;
+    }
+    return DiameterText(outside - 2 * wall);
+}
+
+} // namespace vendrel::design
