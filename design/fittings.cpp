@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <string_view>
+#include <utility>
 
 namespace vendrel::design {
 namespace {
@@ -108,9 +110,77 @@ std::size_t NearestSize(double inside)
     return nearest;
 }
 
+// The names engineers write besides the tables' own, and the key each is.
+const std::pair<std::string_view, std::string_view> kSynonyms[] = {
+    {"弯头", "elbow90"},
+    {"90°弯头", "elbow90"},
+    {"90度弯头", "elbow90"},
+    {"45°弯头", "elbow45"},
+    {"45度弯头", "elbow45"},
+    {"长半径弯头", "elbow90-long"},
+    {"逆止阀", "check"},
+    {"进口", "entrance"},
+    {"入口", "entrance"},
+    {"三通直流", "tee-run"},
+    {"三通(直流)", "tee-run"},
+    {"三通旁流", "tee-branch"},
+    {"三通(旁流)", "tee-branch"},
+};
+
 bool Matches(const FittingKind& kind, std::string_view text)
 {
-    return SameIgnoringCase(kind.key, text) || text == kind.name;
+    if (SameIgnoringCase(kind.key, text) || text == kind.name)
+        return true;
+    for (const auto& [synonym, key] : kSynonyms) {
+        if (text == synonym && key == kind.key)
+            return true;
+    }
+    return false;
+}
+
+// What separates the items of a list as engineers type them.
+constexpr std::string_view kSeparators[] = {" ", "\t", ",", "，", "、", ";", "；", "+"};
+
+// The next item of a list from at, and at moved past it; "" at the end.
+std::string_view NextItem(std::string_view text, std::size_t& at)
+{
+    const auto separatorAt = [&](std::size_t i) -> std::size_t {
+        for (const std::string_view separator : kSeparators) {
+            if (text.substr(i, separator.size()) == separator)
+                return separator.size();
+        }
+        return 0;
+    };
+    while (at < text.size()) {
+        const std::size_t width = separatorAt(at);
+        if (width == 0)
+            break;
+        at += width;
+    }
+    const std::size_t start = at;
+    while (at < text.size() && separatorAt(at) == 0)
+        ++at;
+    return text.substr(start, at - start);
+}
+
+// Where an item's count starts ("闸阀*2", "弯头×4", "elbow90x2"), and the
+// multiplier's width; npos where it has none. An "x" counts only before a
+// number, for "exit".
+std::size_t CountAt(std::string_view item, std::size_t& width)
+{
+    for (const std::string_view times : {"*", "×"}) {
+        if (const std::size_t at = item.find(times); at != std::string_view::npos) {
+            width = times.size();
+            return at;
+        }
+    }
+    const std::size_t x = item.find_last_of("xX");
+    double count = 0;
+    if (x != std::string_view::npos && x > 0 && ParseWholeNumber(item.substr(x + 1), count)) {
+        width = 1;
+        return x;
+    }
+    return std::string_view::npos;
 }
 
 // The K of one fitting in a bore, NaN where the tables give none.
@@ -157,18 +227,13 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, message
     using messages::MessageId;
     uses.clear();
     std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t start = text.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos)
-            break;
-        const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
-        std::string_view item = text.substr(start, end - start);
-        at = end;
+    for (std::string_view item = NextItem(text, at); !item.empty(); item = NextItem(text, at)) {
         const messages::Argument shown("item", messages::UserText(item));
         FittingUse use;
-        if (const std::size_t star = item.find('*'); star != std::string_view::npos) {
+        std::size_t width = 0;
+        if (const std::size_t star = CountAt(item, width); star != std::string_view::npos) {
             double count = 0;
-            if (!ParseWholeNumber(item.substr(star + 1), count) || count < 1 || count > 1000
+            if (!ParseWholeNumber(item.substr(star + width), count) || count < 1 || count > 1000
                 || count != std::floor(count)) {
                 error = Message(MessageId::FittingCount, {shown});
                 return false;
@@ -177,9 +242,12 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, message
             item = item.substr(0, star);
         }
         std::string_view ratio;
-        if (const std::size_t colon = item.find(':'); colon != std::string_view::npos) {
-            ratio = item.substr(colon + 1);
-            item = item.substr(0, colon);
+        for (const std::string_view colon : {":", "："}) {
+            if (const std::size_t at = item.find(colon); at != std::string_view::npos) {
+                ratio = item.substr(at + colon.size());
+                item = item.substr(0, at);
+                break;
+            }
         }
         const FittingKind* kind = nullptr;
         for (const FittingKind& known : FittingKinds()) {
@@ -189,7 +257,7 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, message
         if (kind == nullptr) {
             std::string keys;
             for (const FittingKind& known : FittingKinds())
-                keys += (keys.empty() ? "" : ", ") + std::string(known.key);
+                keys += (keys.empty() ? "" : ", ") + std::string(known.key) + " " + known.name;
             error = Message(MessageId::UnknownFitting, {shown, {"keys", keys}});
             return false;
         }

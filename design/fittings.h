@@ -27,9 +27,11 @@ struct FittingUse {
     double ratio = 0;
 };
 
-// Reads a section's fittings, items separated by blanks, each a key (or the
-// Chinese name) with "*N" for N of them and, for expansion and contraction,
-// ":β" for the diameter ratio: "elbow90*4 gate*2 tee-branch expansion:0.5".
+// Reads a section's fittings, items separated by blanks, ",", "，", "、",
+// ";", "；" or "+", each a key, its Chinese name or a name engineers use
+// for it (弯头, 逆止阀, 入口…) with "*N", "×N" or "xN" for N of them and, for
+// expansion and contraction, ":β" for the diameter ratio:
+// "elbow90*4 gate*2 tee-branch expansion:0.5", "弯头*2、闸阀".
 // False, with error naming the item, for one it cannot read.
 bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, messages::Message& error);
 

@@ -48,6 +48,10 @@ TEST(Fittings, GiveThePrintedK)
         {"contraction:0.5", 50, 0.375},       // 0.5·(1 − ¼)
         {"elbow90*4 gate*2", 52.48, 4.34},    // 4 × 1.00 + 2 × 0.17
         {"截止阀 标准弯头90°*2", 52.48, 8.9}, // Chinese names: 6.9 + 2 × 1.00
+        // As engineers write them: 2 × 1.00 + 0.17, then 2 × 1.00 + 2.3 + 0.5 + 1.0 + 0.30
+        {"弯头*2、闸阀", 52.48, 2.17},
+        {"90°弯头×2，逆止阀+入口;出口；45°弯头", 52.48, 6.1},
+        {"elbow90x2 exit 三通(直流) 突然扩大：0.5", 52.48, 4.4625}, // 2 × 1.00 + 1.0 + 0.90 + 0.5625
     };
     for (const Printed& p : printed) {
         std::vector<FittingUse> uses;
@@ -66,7 +70,9 @@ TEST(Fittings, GiveThePrintedK)
     EXPECT_EQ(English(error), "butterfly: no K at DN50 (the table has none for this size)");
     EXPECT_EQ(Chinese(error), "管件“butterfly”在 DN50 时无局部阻力系数（表中无此规格的数据）");
     const std::tuple<const char*, const char*, const char*> bad[] = {
-        {"elbow", "\"elbow\": unknown fitting (one of elbow90, ", "没有管件“elbow”（可选：elbow90, "},
+        {"elbow", "\"elbow\": unknown fitting (one of elbow90 标准弯头90°, elbow90-long 长半径弯头90°, ",
+            "没有管件“elbow”（可选：elbow90 标准弯头90°, elbow90-long 长半径弯头90°, "},
+        {"弯头*2、阀门", "\"阀门\": unknown fitting", "没有管件“阀门”（可选："},
         {"gate*0", "\"gate*0\": the count after \"*\" must be a whole number from 1 to 1000",
             "“gate*0”：“*”后的个数须为 1～1000 的整数"},
         {"expansion", "\"expansion\": give the ratio of the diameters, e.g. expansion:0.5",
