@@ -98,6 +98,18 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
     const std::string path = TempFile("typed.csv");
     ASSERT_TRUE(typed.Save(path, error)) << error;
     EXPECT_FALSE(typed.Modified());
+    // Changed and undone back to what was saved, it is as saved: closing asks nothing.
+    ASSERT_TRUE(typed.SetCell(0, Col(C::Length), "19"));
+    ASSERT_TRUE(typed.SetSetting(Key::HeadMargin, "30"));
+    EXPECT_TRUE(typed.Modified());
+    ASSERT_TRUE(typed.Undo());
+    EXPECT_TRUE(typed.Modified());
+    ASSERT_TRUE(typed.Undo());
+    EXPECT_FALSE(typed.Modified());
+    EXPECT_EQ(typed.Caption().find('*'), std::string::npos) << typed.Caption();
+    ASSERT_TRUE(typed.Redo());
+    EXPECT_TRUE(typed.Modified());
+    ASSERT_TRUE(typed.Undo());
     CircuitDocument again{files::UserLibrary()};
     ASSERT_TRUE(again.Open(path, error)) << error;
     EXPECT_EQ(again.CopyAll(), typed.CopyAll());

@@ -154,13 +154,14 @@ std::string CircuitDocument::CellMessage(int row, int column) const
 
 CircuitDocument::Snapshot CircuitDocument::Take() const
 {
-    return {m_rows, m_settings};
+    return {m_rows, m_settings, m_version};
 }
 
 void CircuitDocument::Restore(const Snapshot& snapshot)
 {
     m_rows = snapshot.rows;
     m_settings = snapshot.settings;
+    m_version = snapshot.version;
 }
 
 void CircuitDocument::Remember()
@@ -173,7 +174,7 @@ void CircuitDocument::Remember()
 
 void CircuitDocument::Changed()
 {
-    m_modified = true;
+    m_version = ++m_lastVersion;
     Calculate();
 }
 
@@ -217,7 +218,7 @@ bool CircuitDocument::Step(std::vector<Snapshot>& from, std::vector<Snapshot>& t
     to.push_back(Take());
     Restore(from.back());
     from.pop_back();
-    Changed();
+    Calculate();
     return true;
 }
 

@@ -105,8 +105,9 @@ public:
     bool Open(const std::string& path, std::string& error);
     bool Save(const std::string& path, std::string& error);
     const std::string& Path() const { return m_path; }
-    bool Modified() const { return m_modified; }
-    std::string Caption() const { return CircuitCaption(m_path, m_modified); }
+    // Changed since it was opened or saved: undone back to that, it is not.
+    bool Modified() const { return m_version != m_savedVersion; }
+    std::string Caption() const { return CircuitCaption(m_path, Modified()); }
 
     // The clipboard: the cells of rows top–bottom and columns left–right as
     // tab-separated text, with the headings above where asked; the whole
@@ -132,6 +133,7 @@ private:
     struct Snapshot {
         std::vector<std::vector<std::string>> rows;
         std::array<std::string, files::kCircuitSettingCount> settings;
+        unsigned long version = 0;
     };
     // A setting given, the other of its pair cleared; no undo, no calculation.
     void Put(files::CircuitSettingKey key, const std::string& text);
@@ -151,7 +153,10 @@ private:
 
     files::UserLibrary m_library;
     std::string m_path;
-    bool m_modified = false;
+    // Each edit makes a version of its own; undo and redo go back to theirs.
+    unsigned long m_version = 0;
+    unsigned long m_savedVersion = 0;
+    unsigned long m_lastVersion = 0;
     std::vector<files::ProjectLine> m_project;    // the file's, written back as they were
     std::vector<std::string> m_extraTitles;       // the file's other columns
     std::vector<std::vector<std::string>> m_rows; // typed, then extra cells

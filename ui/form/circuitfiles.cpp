@@ -36,7 +36,7 @@ std::string FileFailed(MessageId failed, const std::string& path, const std::str
 void CircuitDocument::New()
 {
     m_path.clear();
-    m_modified = false;
+    m_version = m_savedVersion = ++m_lastVersion;
     m_extraTitles.clear();
     m_project.clear();
     m_rows.clear();
@@ -126,7 +126,7 @@ bool CircuitDocument::Save(const std::string& path, std::string& error)
         return false;
     }
     m_path = path;
-    m_modified = false;
+    m_savedVersion = m_version;
     return true;
 }
 
