@@ -2,6 +2,7 @@
 
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
+#include "design/circuittexts.h"
 #include "design/sizing.h"
 #include "design/velocitylimits.h"
 #include "design/water.h"
@@ -17,17 +18,6 @@ bool Calculated(const CalculationOutcome& outcome)
     return outcome.zone != Zone::Invalid && outcome.zone != Zone::Failed && outcome.finite;
 }
 
-// A flow as typed would be, to six decimals, for one derived at the nodes.
-std::string DerivedFlowText(double flow)
-{
-    std::string text;
-    AppendFixed(text, flow);
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
-}
 
 // What every section of a circuit shares, made once: its roughness and
 // viscosity read, and the sizes and limits a section without a size is
@@ -133,6 +123,11 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     if (network) {
         result.start = graph.NodeName(graph.Start());
         result.end = graph.NodeName(graph.End());
+        result.pumpFlow = 0;
+        for (std::size_t s = 0; s < sections.size(); ++s) {
+            if (graph.From(static_cast<int>(s)) == graph.Start())
+                result.pumpFlow += flows[s];
+        }
     } else {
         derived.assign(sections.size(), false);
     }
@@ -147,7 +142,7 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     for (std::size_t s = 0; s < sections.size(); ++s) {
         SectionResult& section = result.sections[s];
         section.flowDerived = derived[s];
-        section.fields.m_strFlow = derived[s] ? DerivedFlowText(flows[s]) : sections[s].flow;
+        section.fields.m_strFlow = derived[s] ? FlowAsTyped(flows[s]) : sections[s].flow;
         if (!sections[s].problem.Empty())
             section.problem = sections[s].problem;
         else if (section.fields.m_strFlow.empty())

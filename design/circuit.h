@@ -97,6 +97,7 @@ struct CircuitResult {
     double indexTotal = kNoValue;  // Pa
     double headPascals = kNoValue; // with the margin
     double headMetres = kNoValue;  // of the circuit's water
+    double pumpFlow = kNoValue;    // m³/h: what leaves the pump's outlet
 };
 
 // Paths beyond this many are not listed; the index circuit is found all the same.

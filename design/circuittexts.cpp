@@ -56,12 +56,24 @@ std::string IndexCircuitText(const CircuitResult& result, const std::vector<Circ
         + "），总阻力 " + KilopascalsText(result.indexTotal) + " kPa";
 }
 
+std::string FlowAsTyped(double flow)
+{
+    std::string text;
+    AppendFixed(text, flow);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 std::string PumpHeadText(const CircuitResult& result, double headMargin)
 {
     if (std::isnan(result.headPascals))
         return {};
     return "水泵扬程：" + KilopascalsText(result.headPascals) + " kPa（" + FixedText(result.headMetres, 2)
-        + " m 水柱），含 " + ShortestText(headMargin * 100) + "% 余量";
+        + " m 水柱），含 " + ShortestText(headMargin * 100) + "% 余量；水泵流量：" + FlowAsTyped(result.pumpFlow)
+        + " m³/h";
 }
 
 } // namespace vendrel::design

@@ -24,6 +24,9 @@ struct SectionTexts {
 SectionTexts SectionTextsOf(const SectionResult& result);
 
 std::string PascalsTenthsText(double pascals);
+// A flow as it would be typed, to six decimals without trailing zeros: a
+// flow derived at the nodes, the pump's.
+std::string FlowAsTyped(double flow);
 std::string ZetaText(double zeta); // Σζ to 0.001, as short as it goes
 std::string KilopascalsText(double pascals);
 std::string PercentText(double fraction);
@@ -34,7 +37,8 @@ std::string PathText(const std::vector<int>& path, const std::vector<CircuitSect
 std::string PathNote(const CircuitPath& path, double maxImbalance);
 
 // "最不利环路：G1 … R0（P → Q），总阻力 161.76 kPa" and "水泵扬程：177.93 kPa
-// （18.15 m 水柱），含 10% 余量"; empty where some section was not calculated.
+// （18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h"; empty where some section
+// was not calculated.
 std::string IndexCircuitText(const CircuitResult& result, const std::vector<CircuitSection>& sections);
 std::string PumpHeadText(const CircuitResult& result, double headMargin);
 

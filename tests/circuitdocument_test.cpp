@@ -77,7 +77,7 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
         ASSERT_EQ(document->RowCount(), 12);
         EXPECT_EQ(document->SummaryText(),
             "最不利环路：G1 S1 S2 S3 T4 R3 R2 R1 R0（P → Q），总阻力 161.76 kPa；"
-            "水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量");
+            "水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h");
         EXPECT_EQ(document->CellText(0, Col(C::TotalLoss) + document->ColumnCount() - kCircuitColumnCount), "56767.9");
         ASSERT_EQ(document->Paths().size(), 4u);
         EXPECT_EQ(document->Paths()[3].imbalance, "25.1");
