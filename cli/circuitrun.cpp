@@ -125,19 +125,23 @@ void WriteCsv(
     }
     std::vector<std::string_view> header(table.header.begin(), table.header.end());
     for (const char* name : {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre",
-             "zone", "friction_loss", "zeta_total", "local_loss", "device_loss", "total_loss", "on_index"})
+             "zone", "friction_loss", "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity",
+             "density"})
         header.push_back(name);
     csv.Row(header);
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         const design::SectionResult& r = result.sections[s];
         const design::SectionTexts t = design::SectionTextsOf(r);
+        // The water each row used, as the heading names the circuit's.
+        const std::string density = std::isnan(r.density) ? std::string() : FixedText(r.density, 1);
         std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
         for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
                  std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),
                  std::string_view(t.frictionRate), std::string_view(t.pascalsPerMetre),
                  r.problem.Empty() ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(t.friction),
                  std::string_view(t.zeta), std::string_view(t.local), std::string_view(t.device),
-                 std::string_view(t.total), std::string_view(r.onIndex ? "yes" : "no")})
+                 std::string_view(t.total), std::string_view(r.onIndex ? "yes" : "no"),
+                 std::string_view(r.fields.m_strViscosity), std::string_view(density)})
             row.push_back(cell);
         csv.Row(row);
     }

@@ -37,6 +37,7 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
     const std::string& roughness = section.roughness.empty() ? settings.roughness : section.roughness;
     const std::string& viscosity = section.viscosity.empty() ? settings.viscosity : section.viscosity;
     const double density = section.celsius ? WaterDensity(*section.celsius) : settings.density;
+    result.density = density;
     FrictionFields& fields = result.fields;
     if (!section.diameter.empty()) {
         fields.m_strDiameter = section.diameter;

@@ -69,6 +69,7 @@ struct SectionResult {
     double zetaTotal = kNoValue;
     double localLoss = kNoValue; // Pa, Σζ·ρ·V²/2
     double deviceLoss = kNoValue;
+    double density = kNoValue; // kg/m³ of the section's water
     double totalLoss = kNoValue;
     bool onIndex = false;
     messages::Message problem; // why it could not be calculated; none where it was

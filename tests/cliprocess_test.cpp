@@ -397,6 +397,14 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
           };
     const ProcessResult margin = runWith("扬程余量(%)", "20", {});
     EXPECT_NE(margin.out.find("水泵扬程：194.11 kPa（19.80 m 水柱），含 20% 余量"), std::string::npos) << margin.out;
+    // Each row's water, its own where it gives a temperature, in the CSV.
+    const std::string water = TempPath("water.csv");
+    std::ofstream(water, std::ios::binary) << "管段,起点,终点,流量,长度,管径,水温\nA,P,X,3,5,50,60\nB,X,Q,3,5,50,\n";
+    const ProcessResult byRow = RunCalc({"--circuit", water, "--format", "csv"});
+    std::filesystem::remove(water);
+    EXPECT_NE(byRow.out.find(",on_index,viscosity,density\n"), std::string::npos) << byRow.out;
+    EXPECT_NE(byRow.out.find(",yes,0.474,983.2\nB,"), std::string::npos) << byRow.out;
+    EXPECT_NE(byRow.out.find(",yes,1.306,999.7\n"), std::string::npos) << byRow.out;
     // The project's lines head the calculation.
     const ProcessResult project = runWith("管道系列", "sch40\n工程名称,某某大厦\n设计,张三", {});
     EXPECT_EQ(project.out.rfind("管路水力计算 " + TempPath("circuit.csv") + "\n工程名称：某某大厦，设计：张三\n管道系列 ", 0), 0u)
