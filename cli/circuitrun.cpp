@@ -50,7 +50,8 @@ void WriteText(const std::string& file, const Options& options, const files::Cir
     std::string project;
     for (const files::ProjectLine& line : table.project) {
         if (!line.value.empty())
-            project += (project.empty() ? "" : "，") + std::string(files::ProjectFieldTitle(line.field)) + "：" + line.value;
+            project += (project.empty() ? "" : "，") + std::string(files::ProjectFieldTitle(line.field)) + "："
+                + line.value;
     }
     if (!project.empty())
         std::fprintf(out, "%s\n", project.c_str());
@@ -124,9 +125,9 @@ void WriteCsv(
         return;
     }
     std::vector<std::string_view> header(table.header.begin(), table.header.end());
-    for (const char* name : {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre",
-             "zone", "friction_loss", "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity",
-             "density"})
+    for (const char* name :
+        {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre", "zone", "friction_loss",
+            "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity", "density"})
         header.push_back(name);
     csv.Row(header);
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
@@ -286,6 +287,10 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         if (!result.sections[s].problem.Empty()) {
             Say(err, InSection(name, table, static_cast<int>(s), result.sections[s].problem), language);
+            status = kExitDataError;
+        }
+        for (const Message& warning : result.sections[s].warnings) {
+            Say(err, InSection(name, table, static_cast<int>(s), warning), language);
             status = kExitDataError;
         }
     }

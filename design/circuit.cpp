@@ -18,7 +18,6 @@ bool Calculated(const CalculationOutcome& outcome)
     return outcome.zone != Zone::Invalid && outcome.zone != Zone::Failed && outcome.finite;
 }
 
-
 // What every section of a circuit shares, made once: its roughness and
 // viscosity read, and the sizes and limits a section without a size is
 // chosen from.
@@ -93,6 +92,9 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
     result.localLoss = result.zetaTotal * density * velocity * velocity / 2;
     result.deviceLoss = section.device * 1000;
     result.totalLoss = result.frictionLoss + result.localLoss + result.deviceLoss;
+    if (velocity > kPlausibleVelocity)
+        result.warnings.push_back(messages::Message(messages::MessageId::ImplausibleVelocity,
+            {{"velocity", fields.m_strVelocity}, {"limit", ShortestText(kPlausibleVelocity)}}));
 }
 
 } // namespace

@@ -22,6 +22,8 @@
 namespace vendrel::design {
 
 inline constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// No water pipe carries more, m/s: a section faster has a flow or a size wrong.
+inline constexpr double kPlausibleVelocity = 10;
 
 // A section as its row gives it, its numbers read already.
 struct CircuitSection {
@@ -73,6 +75,8 @@ struct SectionResult {
     double totalLoss = kNoValue;
     bool onIndex = false;
     messages::Message problem; // why it could not be calculated; none where it was
+    // Figures a designer must look at again, calculated all the same.
+    std::vector<messages::Message> warnings;
 };
 
 struct CircuitPath {

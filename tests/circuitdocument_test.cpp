@@ -142,6 +142,8 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
         {"size chosen", 6, C::Nominal, "", 6, C::Nominal, true, "DN90", ""},
         {"unreadable flow", 5, C::Flow, "abc", 5, C::Flow, false, "abc", "“abc”不是数字"},
         {"unknown fitting", 6, C::Fittings, "bend", 6, C::Fittings, false, "bend", "没有管件“bend”（可选："},
+        {"implausible velocity", 4, C::Flow, "300", 4, C::Velocity, false, "17.475555",
+            "流速 17.475555 m/s 超出水管的合理范围（10 m/s），请检查流量和管径"},
         {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47",
             "“DN47”不是管道系列 sch40 的规格（可选：DN"},
     };
@@ -203,8 +205,9 @@ TEST(CircuitDocument, SaysInChineseWhyANetworkIsNoCircuit)
 TEST(CircuitDocument, KeepsTheFilesOwnColumns)
 {
     const std::string path = TempFile("own.csv");
-    std::ofstream(path, std::ios::binary) << "项目名称,某某大厦\n设计,张三\n管段,起点,终点,流量,长度,管径,水温(°C),图号\n"
-                                             "A,P,Q,10,5,50,60,M-01\n";
+    std::ofstream(path, std::ios::binary)
+        << "项目名称,某某大厦\n设计,张三\n管段,起点,终点,流量,长度,管径,水温(°C),图号\n"
+           "A,P,Q,10,5,50,60,M-01\n";
     CircuitDocument document{files::UserLibrary()};
     std::string error;
     ASSERT_TRUE(document.Open(path, error)) << error;

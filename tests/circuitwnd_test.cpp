@@ -109,7 +109,8 @@ private slots:
     {
         QVERIFY(m_wnd->openFile(QStringLiteral(VENDREL_EXAMPLES "/circuit.csv")));
         QCOMPARE(m_wnd->windowTitle(), Utf8("管路水力计算 - circuit.csv"));
-        QVERIFY(m_wnd->summary()->text().endsWith(Utf8("水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h")));
+        QVERIFY(m_wnd->summary()->text().endsWith(
+            Utf8("水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h")));
         QAbstractItemModel* paths = m_wnd->paths()->model();
         QCOMPARE(paths->rowCount(), 4);
         QCOMPARE(paths->index(3, 0).data().toString(), QStringLiteral("G1 T1 R0"));

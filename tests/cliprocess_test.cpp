@@ -397,6 +397,16 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
           };
     const ProcessResult margin = runWith("扬程余量(%)", "20", {});
     EXPECT_NE(margin.out.find("水泵扬程：194.11 kPa（19.80 m 水柱），含 20% 余量"), std::string::npos) << margin.out;
+    // A velocity no water pipe carries is named, and the status says so.
+    const std::string fast = TempPath("fast.csv");
+    std::ofstream(fast, std::ios::binary) << "管段,起点,终点,流量,长度,管径\nA,P,X,10,5,50\nB,X,Q,10,5,15\n";
+    const ProcessResult tooFast = RunCalc({"--circuit", fast});
+    std::filesystem::remove(fast);
+    EXPECT_EQ(tooFast.status, 1);
+    EXPECT_EQ(tooFast.err,
+        "vendrel-calc: " + fast
+            + ", line 3 (section \"B\"): its velocity of 15.719007 m/s is more than water pipes carry (10 m/s): "
+              "check its flow and size\n");
     // Each row's water, its own where it gives a temperature, in the CSV.
     const std::string water = TempPath("water.csv");
     std::ofstream(water, std::ios::binary) << "管段,起点,终点,流量,长度,管径,水温\nA,P,X,3,5,50,60\nB,X,Q,3,5,50,\n";
@@ -407,7 +417,9 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
     EXPECT_NE(byRow.out.find(",yes,1.306,999.7\n"), std::string::npos) << byRow.out;
     // The project's lines head the calculation.
     const ProcessResult project = runWith("管道系列", "sch40\n工程名称,某某大厦\n设计,张三", {});
-    EXPECT_EQ(project.out.rfind("管路水力计算 " + TempPath("circuit.csv") + "\n工程名称：某某大厦，设计：张三\n管道系列 ", 0), 0u)
+    EXPECT_EQ(
+        project.out.rfind("管路水力计算 " + TempPath("circuit.csv") + "\n工程名称：某某大厦，设计：张三\n管道系列 ", 0),
+        0u)
         << project.out;
     const ProcessResult overridden = runWith("扬程余量(%)", "20", {"--head-margin", "10"});
     EXPECT_NE(overridden.out.find("177.93 kPa"), std::string::npos) << overridden.out;

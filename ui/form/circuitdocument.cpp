@@ -135,6 +135,8 @@ CellLook CircuitDocument::Look(int row, int column) const
     // A section that could not be calculated for a reason none of its cells shows.
     if (cell < 0 && !r.problem.Empty() && m_sections[static_cast<std::size_t>(section)].problem.Empty())
         look.problem = true;
+    if (kind == CircuitColumn::Velocity && !r.warnings.empty())
+        look.problem = true;
     return look;
 }
 
@@ -149,7 +151,10 @@ std::string CircuitDocument::CellMessage(int row, int column) const
     const int section = m_sectionOfRow[static_cast<std::size_t>(row)];
     if (section < 0 || m_result.sections.empty() || !m_sections[static_cast<std::size_t>(section)].problem.Empty())
         return {};
-    return WindowText(m_result.sections[static_cast<std::size_t>(section)].problem);
+    const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
+    if (Kind(column) == CircuitColumn::Velocity && !r.warnings.empty())
+        return messages::JoinedText(r.warnings, messages::Language::Chinese);
+    return WindowText(r.problem);
 }
 
 CircuitDocument::Snapshot CircuitDocument::Take() const
