@@ -110,7 +110,31 @@ messages::Message SaveAsUtf8(messages::Message problem)
 
 CsvReader::Result CsvReader::Next(std::vector<std::string>& cells)
 {
-    const Result result = ReadRecord(cells);
+    Result result = StartRecord();
+    if (result == Result::Record) {
+        if (ReadPlainLine(m_plainCells)) {
+            cells.resize(m_plainCells.size());
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                cells[i].assign(m_plainCells[i]);
+        } else {
+            result = ReadRecord(cells);
+        }
+    }
+    return Checked(result);
+}
+
+CsvReader::Result CsvReader::Next(std::vector<std::string_view>& cells)
+{
+    Result result = StartRecord();
+    if (result == Result::Record && !ReadPlainLine(cells)) {
+        result = ReadRecord(m_cells);
+        cells.assign(m_cells.begin(), m_cells.end());
+    }
+    return Checked(result);
+}
+
+CsvReader::Result CsvReader::Checked(Result result)
+{
     // The record, or the end, that a failed read cut short is not trusted.
     if (m_readError != 0)
         return Fail(m_line, messages::Message(messages::MessageId::Verbatim, {{"text", std::strerror(m_readError)}}));
@@ -129,18 +153,8 @@ void CsvReader::ChooseSeparator()
         m_special[static_cast<unsigned char>(c)] = true;
 }
 
-CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
+CsvReader::Result CsvReader::StartRecord()
 {
-    std::size_t count = 0;
-    std::size_t bytes = 0;
-    auto startCell = [&]() -> std::string& {
-        if (count == cells.size())
-            cells.emplace_back();
-        std::string& cell = cells[count++];
-        cell.clear();
-        return cell;
-    };
-
     // Skip blank lines between records.
     for (;;) {
         const int c = Peek();
@@ -160,6 +174,57 @@ CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
     if (!m_separatorChosen)
         ChooseSeparator();
     m_recordLine = m_line;
+    return Result::Record;
+}
+
+// Nearly every line of a schedule is plain: no quote, NUL or carriage return
+// but the one before its line feed. Such a line, whole in the block, is split
+// in one pass; ReadRecord reads any other byte by byte, and names what is
+// wrong with it.
+bool CsvReader::ReadPlainLine(std::vector<std::string_view>& cells)
+{
+    const char* const first = m_text.data() + m_pos;
+    const auto* const lineFeed = static_cast<const char*>(std::memchr(first, '\n', m_text.size() - m_pos));
+    // A line near the size limit is left to the reading that counts its bytes.
+    if (lineFeed == nullptr || static_cast<std::size_t>(lineFeed - first) >= kMaxRecordBytes)
+        return false;
+    const char* const last = lineFeed != first && lineFeed[-1] == '\r' ? lineFeed - 1 : lineFeed;
+    cells.clear();
+    const char* cellStart = first;
+    unsigned bytesOr = 0; // with its top bit set where the cell is not ASCII
+    for (const char* p = first;; ++p) {
+        if (p == last || *p == m_separator) {
+            const std::string_view cell(cellStart, static_cast<std::size_t>(p - cellStart));
+            if ((bytesOr & 0x80u) != 0 && !IsValidUtf8(cell))
+                return false;
+            cells.push_back(cell);
+            if (p == last)
+                break;
+            cellStart = p + 1;
+            bytesOr = 0;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(*p);
+        if (m_special[c])
+            return false;
+        bytesOr |= c;
+    }
+    m_pos = static_cast<std::size_t>(lineFeed + 1 - m_text.data());
+    ++m_line;
+    return true;
+}
+
+CsvReader::Result CsvReader::ReadRecord(std::vector<std::string>& cells)
+{
+    std::size_t count = 0;
+    std::size_t bytes = 0;
+    auto startCell = [&]() -> std::string& {
+        if (count == cells.size())
+            cells.emplace_back();
+        std::string& cell = cells[count++];
+        cell.clear();
+        return cell;
+    };
     std::string* cell = &startCell();
     for (;;) {
         if (!AppendPlainRun(*cell, bytes))

@@ -32,6 +32,9 @@ public:
 
     // Reads the next record into cells (resized to its field count).
     Result Next(std::vector<std::string>& cells);
+    // The same with each cell a view of text the reader holds, valid until
+    // the next call: a long schedule's cells are not copied.
+    Result Next(std::vector<std::string_view>& cells);
 
     // Line on which the last record returned started.
     long RecordLine() const { return m_recordLine; }
@@ -53,7 +56,14 @@ private:
     int Get();
     int Peek();
     bool Fill();
+    // Skips blank lines to the next record; Record where there is one.
+    Result StartRecord();
+    // Splits a record that is one plain line whole in the block read; false,
+    // having read nothing, for any other.
+    bool ReadPlainLine(std::vector<std::string_view>& cells);
     Result ReadRecord(std::vector<std::string>& cells);
+    // The record's result, unless a failed read or decoding cut it short.
+    Result Checked(Result result);
     // Appends the bytes up to the next one that needs interpreting (separator,
     // quote, line end, NUL) straight from the buffer; false past the size limit.
     bool AppendPlainRun(std::string& cell, std::size_t& bytes);
@@ -77,6 +87,8 @@ private:
     long m_recordLine = 0;
     long m_errorLine = 0;
     messages::Message m_error;
+    std::vector<std::string> m_cells; // a record read byte by byte, for views of it
+    std::vector<std::string_view> m_plainCells;
 };
 
 // Writes one CSV cell at out, quoted when it holds a comma, quote or line end,

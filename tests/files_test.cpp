@@ -75,6 +75,8 @@ TEST(CsvReader, DecodesWhatSpreadsheetsSave)
         {"gb18030_four_bytes", "\x81\x30\x84\x36,\x95\x32\x82\x36\n", "¥|𠀀\n"},
 #endif
         {"utf8_cut_by_the_block", std::string(65535, 'a') + "冷水\n", std::string(65535, 'a') + "冷水\n"},
+        {"row_cut_by_the_block", std::string(65533, 'a') + "\n1,2,3\n", std::string(65533, 'a') + "\n1|2|3\n"},
+        {"crlf_cut_by_the_block", std::string(65535, 'a') + "\r\n1,2\r\n", std::string(65535, 'a') + "\n1|2\n"},
         {"utf16_pair_cut_by_the_block", Utf16(std::u16string(32766, u'a') + u"\U00020000\n", false),
             std::string(32766, 'a') + "𠀀\n"},
         {"gbk_fault_on_its_line", longCell + "\xC0\xE4\n\xFF\xFF\n",
