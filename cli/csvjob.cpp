@@ -70,8 +70,8 @@ public:
     int Run(std::FILE* in)
     {
         files::CsvReader reader(in, m_rowByRow);
-        std::vector<std::string> cells;
-        switch (reader.Next(cells)) {
+        std::vector<std::string> header;
+        switch (reader.Next(header)) {
         case files::CsvReader::Result::End:
             return Report(reader.Line(), Message(MessageId::ScheduleNoHeader));
         case files::CsvReader::Result::Error:
@@ -79,12 +79,14 @@ public:
         case files::CsvReader::Result::Record:
             break;
         }
-        if (const int status = ReadHeader(cells, reader.RecordLine()); status != kExitSuccess)
+        if (const int status = ReadHeader(header, reader.RecordLine()); status != kExitSuccess)
             return status;
+        std::vector<std::string_view> cells(header.begin(), header.end());
         WriteHeader(cells);
         if (m_rowByRow && !WritePending())
             return WriteFailed();
 
+        // The rows' cells are views of the reader's text, never copied.
         for (;;) {
             switch (reader.Next(cells)) {
             case files::CsvReader::Result::End:
@@ -138,7 +140,7 @@ private:
         return kExitSuccess;
     }
 
-    void WriteHeader(const std::vector<std::string>& cells)
+    void WriteHeader(const std::vector<std::string_view>& cells)
     {
         const std::array<std::string_view, 1> ours = {kResultHeader}; // no cell of it needs quoting
         AppendRow(cells, ours, false);
@@ -150,7 +152,7 @@ private:
     // speed of a copy.
     template <std::size_t N>
     void AppendRow(
-        const std::vector<std::string>& cells, const std::array<std::string_view, N>& ours, bool quote = true)
+        const std::vector<std::string_view>& cells, const std::array<std::string_view, N>& ours, bool quote = true)
     {
         std::size_t room = 2;
         for (const std::size_t cell : m_leading)
@@ -187,7 +189,7 @@ private:
 
     // An input's cell, or fallback where the row has none or leaves it blank
     // (an optional column's default); a required cell is taken as it is.
-    std::string_view InputText(const std::vector<std::string>& cells, Input input, std::string_view fallback) const
+    std::string_view InputText(const std::vector<std::string_view>& cells, Input input, std::string_view fallback) const
     {
         if (m_column[input] < 0)
             return fallback;
@@ -198,7 +200,7 @@ private:
         return optional && blank ? fallback : cell;
     }
 
-    void WriteRow(const std::vector<std::string>& cells, long line)
+    void WriteRow(const std::vector<std::string_view>& cells, long line)
     {
         FrictionFields& f = m_fields;
         m_problems.clear();
