@@ -165,8 +165,8 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
         // Schedules as spreadsheets write them: Chinese names, columns of
         // the user's own kept in their place, blank optional cells.
-        GoodCase{"chinese_headers_and_own_columns", "管段,流量(m³/h),管径（mm）,备注\nA1,10,50,供水\n",
-            "A1," + kDn50Row.substr(0, kDn50Row.size() - 1) + ",供水\n", "",
+        GoodCase{"chinese_headers_and_own_columns", "管段,流量(m³/h),管径（mm）,备注\nA1,10,50,\"供水,一层\"\n",
+            "A1," + kDn50Row.substr(0, kDn50Row.size() - 1) + ",\"供水,一层\"\n", "",
             "管段,flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status,zone,"
             "residual,备注\n"},
         GoodCase{"blank_optional_cells_take_the_defaults", "flow,diameter,roughness,temperature\n10,50,,\n10,50, ,10\n",
