@@ -63,8 +63,10 @@ public:
         , m_lineEnd(settings.bom ? "\r\n" : "\n")
         , m_materials(settings.materials != nullptr ? *settings.materials : m_builtIn)
     {
-        if (settings.bom)
-            m_pending = kByteOrderMark;
+        if (settings.bom) {
+            std::memcpy(Room(kByteOrderMark.size()), kByteOrderMark.data(), kByteOrderMark.size());
+            m_pendingSize = kByteOrderMark.size();
+        }
     }
 
     int Run(std::FILE* in)
@@ -102,7 +104,7 @@ public:
             }
             WriteRow(cells, reader.RecordLine());
             // Stop at the first failed write: the rest would go nowhere.
-            if ((m_rowByRow || m_pending.size() >= kWriteBlock) && !WritePending())
+            if ((m_rowByRow || m_pendingSize >= kWriteBlock) && !WritePending())
                 return WriteFailed();
         }
     }
@@ -161,9 +163,7 @@ private:
             room += 2 * cell.size() + 3;
         for (const std::size_t cell : m_trailing)
             room += 2 * cells[cell].size() + 3;
-        const std::size_t start = m_pending.size();
-        m_pending.resize(start + room);
-        char* out = &m_pending[start];
+        char* out = Room(room);
         for (const std::size_t cell : m_leading) {
             out = files::WriteCsvCell(out, cells[cell]);
             *out++ = ',';
@@ -184,7 +184,7 @@ private:
         --out; // the last separator
         for (const char c : m_lineEnd)
             *out++ = c;
-        m_pending.resize(static_cast<std::size_t>(out - m_pending.data()));
+        m_pendingSize = static_cast<std::size_t>(out - m_pending.data());
     }
 
     // An input's cell, or fallback where the row has none or leaves it blank
@@ -248,12 +248,21 @@ private:
             m_language);
     }
 
+    // Room for bytes more after the rows held back. The buffer only grows, so
+    // that a row is not first filled with zeros to be written over.
+    char* Room(std::size_t bytes)
+    {
+        if (m_pending.size() - m_pendingSize < bytes)
+            m_pending.resize(std::max(2 * m_pending.size(), m_pendingSize + bytes));
+        return m_pending.data() + m_pendingSize;
+    }
+
     // Writes the rows held back, in whole rows, so a stop leaves no partial row.
     bool WritePending()
     {
-        const bool written = std::fwrite(m_pending.data(), 1, m_pending.size(), m_out) == m_pending.size()
+        const bool written = std::fwrite(m_pending.data(), 1, m_pendingSize, m_out) == m_pendingSize
             && (!m_rowByRow || std::fflush(m_out) == 0);
-        m_pending.clear();
+        m_pendingSize = 0;
         return written;
     }
 
@@ -339,7 +348,8 @@ private:
     FrictionFields m_fields;
     std::vector<Message> m_problems;
     long m_rowsNotCalculated = 0;
-    std::string m_pending;
+    std::string m_pending; // rows held back in its first m_pendingSize bytes; the rest is room
+    std::size_t m_pendingSize = 0;
 };
 
 } // namespace
