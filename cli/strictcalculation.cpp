@@ -1,6 +1,7 @@
 #include "cli/strictcalculation.h"
 
 #include "calc/frictioncalc.h"
+#include "calc/numbertext.h"
 #include "design/water.h"
 #include "messages/numbercheck.h"
 
@@ -61,8 +62,11 @@ CalculationOutcome CalculateStrictly(FrictionFields& fields, const InputNames& n
     bool allNumbers = true;
     double values[kInputCount] = {};
     for (int input = 0; input < kInputCount; ++input) {
-        Message problem
-            = InputProblem(InputText(fields, input), kUnits[static_cast<std::size_t>(input)], values[input]);
+        // A good input, nearly every one, is read once and not looked at further.
+        const std::string& text = InputText(fields, input);
+        if (ParseWholeNumber(text, values[input]) && IsAcceptedInput(values[input]))
+            continue;
+        Message problem = InputProblem(text, kUnits[static_cast<std::size_t>(input)], values[input]);
         if (problem.Empty())
             continue;
         // A number outside the range is still calculated, as the form does.

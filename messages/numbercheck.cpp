@@ -26,13 +26,16 @@ Message CheckNumber(std::string_view text, const NumberRule& rule, double& value
             return Message(MessageId::NotANumberWithUnit, {shown, {"unit", rule.unit}});
         return Message(MessageId::NotANumber, {shown});
     }
-    const Argument shown("text", UserText(text));
-    if (std::isinf(value))
-        return Message(MessageId::TooLarge, {shown});
     const bool ranged = rule.highest != std::numeric_limits<double>::infinity();
     const bool low = rule.lower == NumberRule::Lower::AtLeast ? value < rule.lowest
         : rule.lower == NumberRule::Lower::Above              ? !(value > rule.lowest)
                                                               : false;
+    // Most numbers hold: their text is quoted only for a message.
+    if (!std::isinf(value) && !low && !(value > rule.highest))
+        return {};
+    const Argument shown("text", UserText(text));
+    if (std::isinf(value))
+        return Message(MessageId::TooLarge, {shown});
     if (ranged && rule.lower != NumberRule::Lower::None && (low || value > rule.highest))
         return Message(MessageId::OutsideRange,
             {shown, {"minimum", ShortestText(rule.lowest)}, {"maximum", LimitText(rule.highest, rule.unit)}});
