@@ -37,6 +37,17 @@ void AppendUtf8(std::string& out, unsigned codePoint)
     }
 }
 
+// Whether text has a byte of 0x80 or above. Every byte is looked at, with
+// no early exit, so that the compiler can take many at a time: an ASCII file
+// is scanned block after block until its encoding is decided.
+bool HasNonAscii(std::string_view text)
+{
+    unsigned char bytesOr = 0;
+    for (const char c : text)
+        bytesOr |= static_cast<unsigned char>(c);
+    return (bytesOr & 0x80u) != 0;
+}
+
 // The length of the well-formed UTF-8 sequence at the start of text, 0 for
 // none (a byte no sequence starts with, or one cut short).
 std::size_t SequenceLength(std::string_view text)
@@ -130,7 +141,7 @@ bool TextDecoder::Decode(std::string_view raw, bool last)
     case Encoding::Gb18030:
         return DecodeGb18030(data, last);
     case Encoding::Undecided:
-        if (std::any_of(data.begin(), data.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        if (HasNonAscii(data)) {
             // The first block with a non-ASCII byte decides.
             m_encoding = LooksLikeUtf8(data, last) ? Encoding::Utf8 : Encoding::Gb18030;
             if (m_encoding == Encoding::Gb18030)
