@@ -204,15 +204,18 @@ private:
     {
         FrictionFields& f = m_fields;
         m_problems.clear();
-        std::optional<std::string> viscosity(InputText(cells, kViscosity, labels::kDefaultViscosity));
-        if (const std::string_view temperature = InputText(cells, kTemperature, {}); !temperature.empty())
-            viscosity = ViscosityFromTemperature(temperature, "temperature", m_problems);
-        std::string_view roughness = InputText(cells, kRoughness, labels::kDefaultRoughness);
         // A temperature or material that gives no value is reported once,
         // and the other inputs are still checked.
         InputNames names = kInputNames;
-        if (!viscosity)
-            names[kViscosity] = "";
+        std::string_view viscosity = InputText(cells, kViscosity, labels::kDefaultViscosity);
+        std::optional<std::string> fromTemperature;
+        if (const std::string_view temperature = InputText(cells, kTemperature, {}); !temperature.empty()) {
+            fromTemperature = ViscosityFromTemperature(temperature, "temperature", m_problems);
+            viscosity = fromTemperature ? std::string_view(*fromTemperature) : std::string_view();
+            if (!fromTemperature)
+                names[kViscosity] = "";
+        }
+        std::string_view roughness = InputText(cells, kRoughness, labels::kDefaultRoughness);
         if (const std::string_view key = Trimmed(InputText(cells, kMaterial, {})); !key.empty()) {
             const design::Material* material = m_materials.Find(key);
             roughness = material != nullptr ? std::string_view(material->roughness) : std::string_view();
@@ -222,16 +225,17 @@ private:
                 names[kRoughness] = "";
             }
         }
-        SetInputs(f, InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}), roughness, viscosity.value_or(""));
-        const CalculationOutcome outcome = CalculateStrictly(f, names, m_problems);
+        // The texts are calculated and written where they are, not copied into f.
+        const InputTexts inputs = {InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}), roughness, viscosity};
+        const CalculationOutcome outcome = CalculateStrictly(f, inputs, names, m_problems);
         if (!m_problems.empty())
             ReportRow(line);
 
         const std::string_view zone = ZoneKey(outcome.zone);
         const std::string_view residual = StatusResidual(f.m_strStatus);
-        const std::array<std::string_view, 12> ours
-            = {f.m_strFlow, f.m_strDiameter, f.m_strRoughness, f.m_strViscosity, f.m_strVelocity, f.m_strReynolds,
-                f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus, zone, residual};
+        const std::array<std::string_view, 12> ours = {inputs[kFlow], inputs[kDiameter], inputs[kRoughness],
+            inputs[kViscosity], f.m_strVelocity, f.m_strReynolds, f.m_strLambda, f.m_strFrictionRate,
+            f.m_strRoughReynolds, f.m_strStatus, zone, residual};
         AppendRow(cells, ours);
     }
 

@@ -14,20 +14,6 @@ using messages::MessageId;
 enum Input { kFlow, kDiameter, kRoughness, kViscosity, kInputCount };
 constexpr std::array<std::string_view, kInputCount> kUnits = {"m³/h", "mm", "mm", "10^-6 m²/s"};
 
-const std::string& InputText(const FrictionFields& fields, int input)
-{
-    switch (input) {
-    case kFlow:
-        return fields.m_strFlow;
-    case kDiameter:
-        return fields.m_strDiameter;
-    case kRoughness:
-        return fields.m_strRoughness;
-    default:
-        return fields.m_strViscosity;
-    }
-}
-
 // What is wrong with an input text, none for nothing; value is the number read.
 Message InputProblem(std::string_view text, std::string_view unit, double& value)
 {
@@ -59,11 +45,22 @@ bool CheckInput(
 
 CalculationOutcome CalculateStrictly(FrictionFields& fields, const InputNames& names, std::vector<Message>& problems)
 {
+    return CalculateStrictly(fields,
+        {fields.m_strFlow, fields.m_strDiameter, fields.m_strRoughness, fields.m_strViscosity}, names, problems);
+}
+
+CalculationOutcome CalculateStrictly(
+    FrictionFields& fields, const InputTexts& texts, const InputNames& names, std::vector<Message>& problems)
+{
+    // Nothing of an earlier calculation shows through, as after SetInputs.
+    for (std::string* result : {&fields.m_strVelocity, &fields.m_strReynolds, &fields.m_strLambda,
+             &fields.m_strFrictionRate, &fields.m_strRoughReynolds, &fields.m_strStatus})
+        result->clear();
     bool allNumbers = true;
     double values[kInputCount] = {};
     for (int input = 0; input < kInputCount; ++input) {
         // A good input, nearly every one, is read once and not looked at further.
-        const std::string& text = InputText(fields, input);
+        const std::string_view text = texts[static_cast<std::size_t>(input)];
         if (ParseWholeNumber(text, values[input]) && IsAcceptedInput(values[input]))
             continue;
         Message problem = InputProblem(text, kUnits[static_cast<std::size_t>(input)], values[input]);

@@ -15,6 +15,8 @@ namespace vendrel::cli {
 // What each front end of vendrel-calc calls the four inputs, in the order
 // flow, diameter, roughness, viscosity ("--flow" or the CSV column "flow").
 using InputNames = std::array<std::string_view, 4>;
+// The four input texts, in the same order.
+using InputTexts = std::array<std::string_view, 4>;
 
 // One calculation as scripts need it. The form reads "10,5" as 10 and "50mm"
 // as 50; here an input text must be wholly a number, else the form shows the
@@ -26,6 +28,12 @@ using InputNames = std::array<std::string_view, 4>;
 // material that gave none): the others are still checked.
 CalculationOutcome CalculateStrictly(
     FrictionFields& fields, const InputNames& names, std::vector<messages::Message>& problems);
+
+// The same for input texts held elsewhere, which need not be copied into
+// fields: its six results are emptied and written, its input texts left as
+// they are.
+CalculationOutcome CalculateStrictly(
+    FrictionFields& fields, const InputTexts& texts, const InputNames& names, std::vector<messages::Message>& problems);
 
 // Checks one input text as a calculation does: wholly a number, at least
 // 0.000001 and finite. Returns false with a problem appended, naming name
