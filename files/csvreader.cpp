@@ -294,22 +294,41 @@ bool HasByteBelowFirstPlain(std::uint64_t word)
     return ((word - kEachByte * kFirstPlain) & ~word & kHighBits) != 0;
 }
 
-// Copies cell to out eight bytes at a time while none is below kFirstPlain;
-// false, with out partly written, where one is.
+// Copies cell to out a word at a time while no byte is below kFirstPlain;
+// false, with out partly written, where one is. The last word overlaps the
+// one before it, and a cell of four to seven bytes is two overlapping halves,
+// so that no byte outside the cell is read or written.
 bool CopyPlainCell(char* out, std::string_view cell)
 {
-    std::size_t i = 0;
-    for (; i + sizeof(std::uint64_t) <= cell.size(); i += sizeof(std::uint64_t)) {
-        std::uint64_t word;
-        std::memcpy(&word, cell.data() + i, sizeof word);
-        if (HasByteBelowFirstPlain(word))
-            return false;
-        std::memcpy(out + i, &word, sizeof word);
+    const char* const in = cell.data();
+    const std::size_t size = cell.size();
+    if (size >= sizeof(std::uint64_t)) {
+        for (std::size_t i = 0;; i += sizeof(std::uint64_t)) {
+            const std::size_t at = std::min(i, size - sizeof(std::uint64_t));
+            std::uint64_t word;
+            std::memcpy(&word, in + at, sizeof word);
+            if (HasByteBelowFirstPlain(word))
+                return false;
+            std::memcpy(out + at, &word, sizeof word);
+            if (at == size - sizeof(std::uint64_t))
+                return true;
+        }
     }
-    for (; i < cell.size(); ++i) {
-        if (static_cast<unsigned char>(cell[i]) < kFirstPlain)
+    if (size >= sizeof(std::uint32_t)) {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::memcpy(&first, in, sizeof first);
+        std::memcpy(&last, in + size - sizeof last, sizeof last);
+        if (HasByteBelowFirstPlain(first | std::uint64_t{last} << 32))
             return false;
-        out[i] = cell[i];
+        std::memcpy(out, &first, sizeof first);
+        std::memcpy(out + size - sizeof last, &last, sizeof last);
+        return true;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(in[i]) < kFirstPlain)
+            return false;
+        out[i] = in[i];
     }
     return true;
 }
