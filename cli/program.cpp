@@ -63,11 +63,11 @@ int RunSingle(const cli::Options& options)
 
 int RunCsv(const cli::CommandLine& command, const cli::Options& options)
 {
-    static char outputBuffer[1 << 16];
-    // Someone watching a terminal sees each row as it is calculated.
+    // Someone watching a terminal sees each row as it is calculated. Else
+    // the job writes blocks of its own, which a buffer would only copy.
     const bool rowByRow = cli::StandardOutputIsTerminal();
     if (!rowByRow)
-        std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
     const cli::CsvJobSettings settings{&options.library.materials, options.bom, rowByRow, options.language};
     if (command.csvFile.empty()) {
         const std::string name = Message(MessageId::StandardInput).Text(options.language);
