@@ -37,8 +37,10 @@ const std::vector<files::KnownColumn> kColumns = {
     {"temperature", {"水温", "温度"}},
     {"material", {"管材", "材质"}},
 };
-constexpr char kResultHeader[] = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,"
-                                 "rough_reynolds,status,zone,residual";
+// A row's cells from the four inputs on, and the names of their columns.
+using ResultCells = std::array<std::string_view, 12>;
+constexpr ResultCells kResultColumns = {"flow", "diameter", "roughness", "viscosity", "velocity", "reynolds", "lambda",
+    "friction_rate", "rough_reynolds", "status", "zone", "residual"};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kWriteBlock = 64 * 1024;
 // Rows reported one by one; beyond this, only their number.
@@ -84,7 +86,7 @@ public:
         if (const int status = ReadHeader(header, reader.RecordLine()); status != kExitSuccess)
             return status;
         std::vector<std::string_view> cells(header.begin(), header.end());
-        WriteHeader(cells);
+        AppendRow(cells, kResultColumns);
         if (m_rowByRow && !WritePending())
             return WriteFailed();
 
@@ -142,19 +144,10 @@ private:
         return kExitSuccess;
     }
 
-    void WriteHeader(const std::vector<std::string_view>& cells)
-    {
-        const std::array<std::string_view, 1> ours = {kResultHeader}; // no cell of it needs quoting
-        AppendRow(cells, ours, false);
-    }
-
     // Appends a row: the user's cells before ours, ours, the user's after
-    // them, each quoted where it must be (ours only where quote says).
-    // Filled in place in room for every cell quoted: a row is written at the
-    // speed of a copy.
-    template <std::size_t N>
-    void AppendRow(
-        const std::vector<std::string_view>& cells, const std::array<std::string_view, N>& ours, bool quote = true)
+    // them, each quoted where it must be. Filled in place in room for every
+    // cell quoted: a row is written at the speed of a copy.
+    void AppendRow(const std::vector<std::string_view>& cells, const ResultCells& ours)
     {
         std::size_t room = 2;
         for (const std::size_t cell : m_leading)
@@ -168,20 +161,11 @@ private:
             out = files::WriteCsvCell(out, cells[cell]);
             *out++ = ',';
         }
-        for (const std::string_view cell : ours) {
-            if (quote) {
-                out = files::WriteCsvCell(out, cell);
-            } else {
-                std::memcpy(out, cell.data(), cell.size());
-                out += cell.size();
-            }
-            *out++ = ',';
-        }
+        out = files::WriteCsvCells(out, ours.data(), ours.size());
         for (const std::size_t cell : m_trailing) {
-            out = files::WriteCsvCell(out, cells[cell]);
             *out++ = ',';
+            out = files::WriteCsvCell(out, cells[cell]);
         }
-        --out; // the last separator
         for (const char c : m_lineEnd)
             *out++ = c;
         m_pendingSize = static_cast<std::size_t>(out - m_pending.data());
@@ -233,9 +217,9 @@ private:
 
         const std::string_view zone = ZoneKey(outcome.zone);
         const std::string_view residual = StatusResidual(f.m_strStatus);
-        const std::array<std::string_view, 12> ours = {inputs[kFlow], inputs[kDiameter], inputs[kRoughness],
-            inputs[kViscosity], f.m_strVelocity, f.m_strReynolds, f.m_strLambda, f.m_strFrictionRate,
-            f.m_strRoughReynolds, f.m_strStatus, zone, residual};
+        const ResultCells ours = {inputs[kFlow], inputs[kDiameter], inputs[kRoughness], inputs[kViscosity],
+            f.m_strVelocity, f.m_strReynolds, f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus,
+            zone, residual};
         AppendRow(cells, ours);
     }
 

@@ -297,8 +297,9 @@ bool HasByteBelowFirstPlain(std::uint64_t word)
 // Copies cell to out a word at a time while no byte is below kFirstPlain;
 // false, with out partly written, where one is. The last word overlaps the
 // one before it, and a cell of four to seven bytes is two overlapping halves,
-// so that no byte outside the cell is read or written.
-bool CopyPlainCell(char* out, std::string_view cell)
+// so that no byte outside the cell is read or written. Inline, so that a
+// row's loop has it in place: no call per cell.
+inline bool CopyPlainCell(char* out, std::string_view cell)
 {
     const char* const in = cell.data();
     const std::size_t size = cell.size();
@@ -333,17 +334,14 @@ bool CopyPlainCell(char* out, std::string_view cell)
     return true;
 }
 
-} // namespace
-
-char* WriteCsvCell(char* out, std::string_view cell)
+// A cell with a byte below kFirstPlain: quoted only if that byte is a comma,
+// quote or line end.
+char* WriteUnusualCell(char* out, std::string_view cell)
 {
-    if (CopyPlainCell(out, cell))
-        return out + cell.size();
     // A plain loop: find_first_of scans the set once per character.
     const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
     if (std::none_of(cell.begin(), cell.end(), special)) {
-        if (!cell.empty())
-            std::memcpy(out, cell.data(), cell.size());
+        std::memcpy(out, cell.data(), cell.size());
         return out + cell.size();
     }
     *out++ = '"';
@@ -353,6 +351,23 @@ char* WriteCsvCell(char* out, std::string_view cell)
         *out++ = c;
     }
     *out++ = '"';
+    return out;
+}
+
+} // namespace
+
+char* WriteCsvCell(char* out, std::string_view cell)
+{
+    return WriteCsvCells(out, &cell, 1);
+}
+
+char* WriteCsvCells(char* out, const std::string_view* cells, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            *out++ = ',';
+        out = CopyPlainCell(out, cells[i]) ? out + cells[i].size() : WriteUnusualCell(out, cells[i]);
+    }
     return out;
 }
 
