@@ -191,24 +191,20 @@ bool CsvReader::ReadPlainLine(std::vector<std::string_view>& cells)
         return false;
     const char* const last = lineFeed != first && lineFeed[-1] == '\r' ? lineFeed - 1 : lineFeed;
     cells.clear();
-    const char* cellStart = first;
-    unsigned bytesOr = 0; // with its top bit set where the cell is not ASCII
     for (const char* p = first;; ++p) {
-        if (p == last || *p == m_separator) {
-            const std::string_view cell(cellStart, static_cast<std::size_t>(p - cellStart));
-            if ((bytesOr & 0x80u) != 0 && !IsValidUtf8(cell))
-                return false;
-            cells.push_back(cell);
-            if (p == last)
-                break;
-            cellStart = p + 1;
-            bytesOr = 0;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(*p);
-        if (m_special[c])
+        // A cell runs to the next special byte, at the latest the line feed.
+        const char* const cellStart = p;
+        unsigned bytesOr = 0; // with its top bit set where the cell is not ASCII
+        for (; !m_special[static_cast<unsigned char>(*p)]; ++p)
+            bytesOr |= static_cast<unsigned char>(*p);
+        if (p != last && *p != m_separator)
+            return false; // a quote, NUL or carriage return
+        const std::string_view cell(cellStart, static_cast<std::size_t>(p - cellStart));
+        if ((bytesOr & 0x80u) != 0 && !IsValidUtf8(cell))
             return false;
-        bytesOr |= c;
+        cells.push_back(cell);
+        if (p == last)
+            break;
     }
     m_pos = static_cast<std::size_t>(lineFeed + 1 - m_text.data());
     ++m_line;
