@@ -211,7 +211,9 @@ private:
         }
         // The texts are calculated and written where they are, not copied into f.
         const InputTexts inputs = {InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}), roughness, viscosity};
-        const CalculationOutcome outcome = CalculateStrictly(f, inputs, names, m_problems);
+        // Past the rows reported one by one, a row's problems are only counted.
+        const bool shown = m_rowsNotCalculated < kMaxRowReports;
+        const CalculationOutcome outcome = CalculateStrictly(f, inputs, names, m_problems, shown);
         if (!m_problems.empty())
             ReportRow(line);
 

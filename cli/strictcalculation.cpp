@@ -49,8 +49,8 @@ CalculationOutcome CalculateStrictly(FrictionFields& fields, const InputNames& n
         {fields.m_strFlow, fields.m_strDiameter, fields.m_strRoughness, fields.m_strViscosity}, names, problems);
 }
 
-CalculationOutcome CalculateStrictly(
-    FrictionFields& fields, const InputTexts& texts, const InputNames& names, std::vector<Message>& problems)
+CalculationOutcome CalculateStrictly(FrictionFields& fields, const InputTexts& texts, const InputNames& names,
+    std::vector<Message>& problems, bool shown)
 {
     // Nothing of an earlier calculation shows through, as after SetInputs.
     for (std::string* result : {&fields.m_strVelocity, &fields.m_strReynolds, &fields.m_strLambda,
@@ -81,10 +81,11 @@ CalculationOutcome CalculateStrictly(
     const InputValues inputs{values[kFlow], values[kDiameter], values[kRoughness], values[kViscosity]};
     const CalculationOutcome outcome = Calculate(fields, inputs);
     if (outcome.zone == CalculationOutcome::Zone::Failed) {
-        // What the design aids take instead, for the engineer to judge.
+        // What the design aids take instead, for the engineer to judge: a
+        // second calculation, only for a message that is shown.
         FrictionFields fallback;
         const bool colebrook
-            = CalculateColebrookWhite(fallback, inputs).zone == CalculationOutcome::Zone::ColebrookWhite;
+            = shown && CalculateColebrookWhite(fallback, inputs).zone == CalculationOutcome::Zone::ColebrookWhite;
         problems.push_back(colebrook ? Message(MessageId::IterationFailedColebrook,
                                {{"lambda", fallback.m_strLambda}, {"rate", fallback.m_strFrictionRate}})
                                      : Message(MessageId::IterationFailed));

@@ -31,9 +31,11 @@ CalculationOutcome CalculateStrictly(
 
 // The same for input texts held elsewhere, which need not be copied into
 // fields: its six results are emptied and written, its input texts left as
-// they are.
-CalculationOutcome CalculateStrictly(
-    FrictionFields& fields, const InputTexts& texts, const InputNames& names, std::vector<messages::Message>& problems);
+// they are. A failed solver's problem tells what the Colebrook–White law
+// alone gives, a second calculation, only where shown says the problems
+// will be shown.
+CalculationOutcome CalculateStrictly(FrictionFields& fields, const InputTexts& texts, const InputNames& names,
+    std::vector<messages::Message>& problems, bool shown = true);
 
 // Checks one input text as a calculation does: wholly a number, at least
 // 0.000001 and finite. Returns false with a problem appended, naming name
