@@ -210,6 +210,19 @@ double ParseLeadingNumber(std::string_view text, const char*& end)
     return negative ? -value : value;
 }
 
+// ParseWholeNumber for an ASCII text.
+bool ParseWholeAscii(std::string_view text, double& value)
+{
+    const char* end = nullptr;
+    value = ParseLeadingNumber(text, end);
+    if (end == text.data())
+        return false;
+    const char* const last = text.data() + text.size();
+    while (end != last && IsSpace(*end))
+        ++end;
+    return end == last;
+}
+
 } // namespace
 
 double ParseNumber(std::string_view text)
@@ -223,19 +236,10 @@ double ParseNumber(std::string_view text)
 
 bool ParseWholeNumber(std::string_view text, double& value)
 {
-    std::string narrowed;
-    if (HasFullWidthForms(text)) {
-        narrowed = NarrowFullWidthForms(text);
-        text = narrowed;
-    }
-    const char* end = nullptr;
-    value = ParseLeadingNumber(text, end);
-    if (end == text.data())
-        return false;
-    const char* const last = text.data() + text.size();
-    while (end != last && IsSpace(*end))
-        ++end;
-    return end == last;
+    // As ParseNumber: no string of its own for the common ASCII text.
+    if (HasFullWidthForms(text))
+        return ParseWholeAscii(NarrowFullWidthForms(text), value);
+    return ParseWholeAscii(text, value);
 }
 
 std::size_t FormatFixed(double value, char* out)
