@@ -134,7 +134,8 @@ CsvReader::Result CsvReader::Next(std::vector<std::string_view>& cells)
     return Checked(result);
 }
 
-CsvReader::Result CsvReader::Checked(Result result)
+// Inline, as StartRecord: both are on every record's way.
+inline CsvReader::Result CsvReader::Checked(Result result)
 {
     // The record, or the end, that a failed read cut short is not trusted.
     if (m_readError != 0)
@@ -154,7 +155,7 @@ void CsvReader::ChooseSeparator()
         m_special[static_cast<unsigned char>(c)] = true;
 }
 
-CsvReader::Result CsvReader::StartRecord()
+inline CsvReader::Result CsvReader::StartRecord()
 {
     // Skip blank lines between records.
     for (;;) {
