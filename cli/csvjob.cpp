@@ -178,10 +178,14 @@ private:
         if (m_column[input] < 0)
             return fallback;
         const std::string_view cell = cells[static_cast<std::size_t>(m_column[input])];
-        const bool optional = input != kFlow && input != kDiameter;
+        if (input == kFlow || input == kDiameter)
+            return cell;
         // Most cells start with their number: the blank test ends at once.
-        const bool blank = std::all_of(cell.begin(), cell.end(), [](char c) { return c == ' ' || c == '\t'; });
-        return optional && blank ? fallback : cell;
+        for (const char c : cell) {
+            if (c != ' ' && c != '\t')
+                return cell;
+        }
+        return fallback;
     }
 
     void WriteRow(const std::vector<std::string_view>& cells, long line)
