@@ -8,6 +8,7 @@
 #include "cli/strictcalculation.h"
 #include "design/materials.h"
 #include "files/columns.h"
+#include "files/csvcells.h"
 #include "files/csvreader.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "cli/tablewriter.h"
 
-#include "files/csvreader.h"
+#include "files/csvcells.h"
 
 #include <algorithm>
 #include <numeric>

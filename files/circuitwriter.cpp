@@ -1,6 +1,6 @@
 #include "files/circuitwriter.h"
 
-#include "files/csvreader.h"
+#include "files/csvcells.h"
 
 namespace vendrel::files {
 namespace {
