@@ -1,0 +1,120 @@
+#include "cli/circuittables.h"
+
+#include "calc/numbertext.h"
+#include "calc/zonenames.h"
+#include "cli/options.h"
+#include "cli/tablewriter.h"
+#include "design/circuittexts.h"
+#include "design/sizing.h"
+#include "design/velocitylimits.h"
+
+#include <cmath>
+
+namespace vendrel::cli {
+
+void WriteCircuitText(const std::string& file, const Options& options, const files::CircuitTable& table,
+    const design::CircuitResult& result, std::FILE* out)
+{
+    std::fprintf(out, "管路水力计算 %s\n", file.c_str());
+    std::string project;
+    for (const files::ProjectLine& line : table.project) {
+        if (!line.value.empty())
+            project += (project.empty() ? "" : "，") + std::string(files::ProjectFieldTitle(line.field)) + "："
+                + line.value;
+    }
+    if (!project.empty())
+        std::fprintf(out, "%s\n", project.c_str());
+    std::fprintf(out, "管道系列 %s (%s)，%s粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n",
+        options.series->name.c_str(), options.series->key.c_str(),
+        options.material != nullptr ? ("管材 " + options.material->name + "，").c_str() : "", options.roughness.c_str(),
+        options.viscosity.c_str(), FixedText(options.density, 1).c_str());
+    std::fprintf(out, "未给管径的管段：比摩阻不超过 %s Pa/m，%s\n\n", ShortestText(options.maxRate).c_str(),
+        design::VelocityLimitsText(*options.series, options.seriesPlastic, options.maxVelocity).c_str());
+
+    std::vector<std::vector<std::string>> cells;
+    bool derived = false;
+    bool sized = false;
+    bool colebrook = false;
+    for (std::size_t s = 0; s < result.sections.size(); ++s) {
+        const design::SectionResult& r = result.sections[s];
+        const design::CircuitSection& in = table.sections[s];
+        derived = derived || r.flowDerived;
+        sized = sized || r.sized;
+        colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
+        design::SectionTexts t = design::SectionTextsOf(r);
+        cells.push_back({in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""),
+            r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length), std::move(t.velocity),
+            std::move(t.frictionRate), std::move(t.pascalsPerMetre),
+            r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
+            std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
+    }
+    std::vector<std::vector<std::string_view>> rows
+        = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)", "长度(m)", "流速(m/s)", "比摩阻(mm水柱/m)",
+            "比摩阻(Pa/m)", "流区", "沿程阻力(Pa)", "Σζ", "局部阻力(Pa)", "设备阻力(Pa)", "总阻力(Pa)", "最不利环路"}};
+    for (const auto& row : cells)
+        rows.emplace_back(row.begin(), row.end());
+    WriteAligned(out, rows);
+    if (derived)
+        std::fprintf(out, "%s\n", design::kDerivedFlowNote);
+    if (sized)
+        std::fprintf(out, "%s\n", design::kSizedNote);
+    if (colebrook)
+        std::fprintf(out, "%s\n", kColebrookWhiteNote);
+
+    std::vector<std::vector<std::string>> pathCells;
+    for (const design::CircuitPath& path : result.paths)
+        pathCells.push_back({design::PathText(path.sections, table.sections), design::KilopascalsText(path.total),
+            design::PercentText(path.imbalance), design::PathNote(path, options.maxImbalance)});
+    std::vector<std::vector<std::string_view>> pathRows = {{"环路", "总阻力(kPa)", "不平衡率(%)", ""}};
+    for (const auto& row : pathCells)
+        pathRows.emplace_back(row.begin(), row.end());
+    std::fprintf(out, "\n");
+    WriteAligned(out, pathRows);
+    if (!result.allPathsListed)
+        std::fprintf(out, "（环路多于 %zu 条，未全部列出）\n", design::kMaxListedPaths);
+    std::fprintf(out, "\n");
+    if (std::isnan(result.indexTotal)) {
+        std::fprintf(out, "%s\n", design::kNoIndexNote);
+        return;
+    }
+    std::fprintf(out, "%s\n%s\n", design::IndexCircuitText(result, table.sections).c_str(),
+        design::PumpHeadText(result, options.headMargin).c_str());
+}
+
+void WriteCircuitCsv(
+    const Options& options, const files::CircuitTable& table, const design::CircuitResult& result, std::FILE* out)
+{
+    CsvWriter csv(out, options.bom);
+    if (options.paths) {
+        csv.Row({"path", "total_loss", "imbalance", "index"});
+        for (const design::CircuitPath& path : result.paths) {
+            csv.Row({design::PathText(path.sections, table.sections), design::PascalsTenthsText(path.total),
+                design::PercentText(path.imbalance), path.index ? "yes" : "no"});
+        }
+        return;
+    }
+    std::vector<std::string_view> header(table.header.begin(), table.header.end());
+    for (const char* name :
+        {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre", "zone", "friction_loss",
+            "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity", "density"})
+        header.push_back(name);
+    csv.Row(header);
+    for (std::size_t s = 0; s < result.sections.size(); ++s) {
+        const design::SectionResult& r = result.sections[s];
+        const design::SectionTexts t = design::SectionTextsOf(r);
+        // The water each row used, as the heading names the circuit's.
+        const std::string density = std::isnan(r.density) ? std::string() : FixedText(r.density, 1);
+        std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
+        for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
+                 std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),
+                 std::string_view(t.frictionRate), std::string_view(t.pascalsPerMetre),
+                 r.problem.Empty() ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(t.friction),
+                 std::string_view(t.zeta), std::string_view(t.local), std::string_view(t.device),
+                 std::string_view(t.total), std::string_view(r.onIndex ? "yes" : "no"),
+                 std::string_view(r.fields.m_strViscosity), std::string_view(density)})
+            row.push_back(cell);
+        csv.Row(row);
+    }
+}
+
+} // namespace vendrel::cli
