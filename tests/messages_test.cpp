@@ -7,20 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <regex>
 #include <set>
 #include <string>
 
 namespace vendrel::messages {
 namespace {
 
+// The names of a text's "{name}" places.
 std::set<std::string> Places(std::string_view text)
 {
     std::set<std::string> places;
-    const std::string whole(text);
-    const std::regex place(R"(\{(\w+)\})");
-    for (auto it = std::sregex_iterator(whole.begin(), whole.end(), place); it != std::sregex_iterator(); ++it)
-        places.insert((*it)[1]);
+    for (std::size_t open = text.find('{'); open != std::string_view::npos; open = text.find('{', open + 1)) {
+        const std::size_t close = text.find('}', open);
+        if (close != std::string_view::npos)
+            places.insert(std::string(text.substr(open + 1, close - open - 1)));
+    }
     return places;
 }
 
