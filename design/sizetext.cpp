@@ -3,33 +3,18 @@
 #include "calc/numbertext.h"
 #include "design/sizing.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vendrel::design {
-namespace {
-
-bool StartsWith(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-} // namespace
-
 std::optional<std::string> BoreOfSizeText(std::string_view text, messages::Message& problem)
 {
     problem = {};
-    std::string_view size = Trimmed(text);
+    // Blanks after the number are the number reader's to skip.
+    std::string_view size = text.substr(std::min(text.find_first_not_of(" \t"), text.size()));
     // The signs drawings put before an outside diameter: D, Φ, φ and ϕ.
     for (const std::string_view sign : {"D", "d", "Φ", "φ", "ϕ"}) {
-        if (StartsWith(size, sign)) {
+        if (size.substr(0, sign.size()) == sign) {
             size.remove_prefix(sign.size());
             break;
         }
