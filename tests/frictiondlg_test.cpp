@@ -537,7 +537,11 @@ private slots:
             }
             offered = useK != nullptr && useK->isVisible();
             if (useK != nullptr) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+                // A mnemonic only fires in the application's active window,
+                // which on a busy machine follows the X server's focus late.
+                window->activateWindow();
+                QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), window, 20000);
+                QTest::keyClick(window, Qt::Key_K, Qt::AltModifier);
                 QTRY_VERIFY(!useK->isVisible()); // K is now copper's (a mnemonic clicks after a moment)
             }
             written = field(IDC_ROUGHNESS)->text();
