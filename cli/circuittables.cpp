@@ -28,13 +28,14 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
         options.series->name.c_str(), options.series->key.c_str(),
         options.material != nullptr ? ("管材 " + options.material->name + "，").c_str() : "", options.roughness.c_str(),
         options.viscosity.c_str(), FixedText(options.density, 1).c_str());
-    std::fprintf(out, "未给管径的管段：比摩阻不超过 %s Pa/m，%s\n\n", ShortestText(options.maxRate).c_str(),
+    std::fprintf(out, "限值：比摩阻不超过 %s Pa/m，%s\n\n", ShortestText(options.maxRate).c_str(),
         design::VelocityLimitsText(*options.series, options.seriesPlastic, options.maxVelocity).c_str());
 
     std::vector<std::vector<std::string>> cells;
     bool derived = false;
     bool sized = false;
     bool colebrook = false;
+    bool over = false;
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         const design::SectionResult& r = result.sections[s];
         const design::CircuitSection& in = table.sections[s];
@@ -42,11 +43,13 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
         sized = sized || r.sized;
         colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
         design::SectionTexts t = design::SectionTextsOf(r);
-        cells.push_back({in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""),
-            r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length), std::move(t.velocity),
-            std::move(t.frictionRate), std::move(t.pascalsPerMetre),
-            r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
-            std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
+        over = over || r.OverLimits();
+        cells.push_back(
+            {in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""), r.nominal + (r.sized ? "*" : ""),
+                r.fields.m_strDiameter, ShortestText(in.length), std::move(t.velocity) + (r.overVelocity ? "!" : ""),
+                std::move(t.frictionRate), std::move(t.pascalsPerMetre) + (r.overRate ? "!" : ""),
+                r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction),
+                std::move(t.zeta), std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
     }
     std::vector<std::vector<std::string_view>> rows
         = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)", "长度(m)", "流速(m/s)", "比摩阻(mm水柱/m)",
@@ -60,6 +63,8 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
         std::fprintf(out, "%s\n", design::kSizedNote);
     if (colebrook)
         std::fprintf(out, "%s\n", kColebrookWhiteNote);
+    if (over)
+        std::fprintf(out, "%s\n", design::kOverLimitsNote);
 
     std::vector<std::vector<std::string>> pathCells;
     for (const design::CircuitPath& path : result.paths)
@@ -96,7 +101,7 @@ void WriteCircuitCsv(
     std::vector<std::string_view> header(table.header.begin(), table.header.end());
     for (const char* name :
         {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre", "zone", "friction_loss",
-            "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity", "density"})
+            "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity", "density", "over_limits"})
         header.push_back(name);
     csv.Row(header);
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
@@ -111,7 +116,8 @@ void WriteCircuitCsv(
                  r.problem.Empty() ? ZoneKey(r.outcome.zone) : std::string_view(), std::string_view(t.friction),
                  std::string_view(t.zeta), std::string_view(t.local), std::string_view(t.device),
                  std::string_view(t.total), std::string_view(r.onIndex ? "yes" : "no"),
-                 std::string_view(r.fields.m_strViscosity), std::string_view(density)})
+                 std::string_view(r.fields.m_strViscosity), std::string_view(density),
+                 std::string_view(r.OverLimits() ? "yes" : "no")})
             row.push_back(cell);
         csv.Row(row);
     }

@@ -48,11 +48,11 @@ Friction loss of water flowing full in a round pipe.
   --series-file FILE  a series of your own from a CSV file (see the manual)
   --material-file FILE  materials of your own from a CSV file
   --min-rate PA     the smallest loss for --table, Pa/m (default 100)
-  --max-rate PA     the largest loss for --size and --table, Pa/m (default
-                    300); losses are judged as listed, to 0.1 Pa/m
-  --max-velocity V  the largest velocity for --size, m/s, for every size
-                    (default by size: 1.2 m/s up to 50 mm bore, then 3 m/s, or
-                    1.5 m/s for plastic pipe)
+  --max-rate PA     the largest loss for --size, --table and --circuit, Pa/m
+                    (default 300); losses are judged as listed, to 0.1 Pa/m
+  --max-velocity V  the largest velocity for --size and --circuit, m/s, for
+                    every size (default by size: 1.2 m/s up to 50 mm bore,
+                    then 3 m/s, or 1.5 m/s for plastic pipe)
   --format FORMAT   text (aligned, the default) or csv, for --size and --table
   --csv [FILE]      calculate every row of a CSV file (standard input when no
                     FILE or FILE is -), in UTF-8, UTF-16 with a byte-order mark

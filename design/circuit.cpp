@@ -28,6 +28,22 @@ struct CircuitContext {
     SizingLimits limits;
 };
 
+// The velocity a section of a given size may carry, m/s: its series size's
+// own, else the one for every size, else the default for its bore.
+double VelocityLimitOf(const CircuitSection& section, const CircuitSettings& settings, const CircuitContext& circuit)
+{
+    if (!section.nominal.empty() && section.diameter.empty()) {
+        for (const SizeChoice& size : circuit.sizes) {
+            if (size.nominal == section.nominal)
+                return size.maxVelocity;
+        }
+    }
+    if (settings.maxVelocity)
+        return *settings.maxVelocity;
+    const double bore = ParseNumber(section.diameter);
+    return std::isnan(bore) ? std::numeric_limits<double>::infinity() : DefaultMaxVelocity(bore, settings.plastic);
+}
+
 // The size and the calculator's results of one section, its losses in Pa.
 // flow is the section's flow text read, where it was typed, or NaN.
 void CalculateSection(const CircuitSection& section, const CircuitSettings& settings, const CircuitContext& circuit,
@@ -50,20 +66,30 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
     fields.m_strRoughness = roughness;
     fields.m_strViscosity = viscosity;
     double bore = kNoValue;
+    double velocityLimit = VelocityLimitOf(section, settings, circuit);
     if (fields.m_strDiameter.empty()) {
         // Sized as a size list recommends, with its Colebrook–White answers.
         Sizing sizing = SizeForFlow(circuit.sizes, fields.m_strFlow, roughness, viscosity, density, circuit.limits);
-        if (sizing.recommended < 0) {
+        // Beyond the series the largest size is taken, so that the circuit
+        // still has a head; the designer is told to give the size.
+        int chosen = sizing.recommended;
+        if (chosen < 0 && !sizing.pipes.empty() && Calculated(sizing.pipes.back().outcome)) {
+            chosen = static_cast<int>(sizing.pipes.size()) - 1;
+            result.warnings.push_back(
+                messages::Message(messages::MessageId::LargestSizeTaken, {{"nominal", sizing.pipes.back().nominal}}));
+        }
+        if (chosen < 0) {
             result.problem = messages::Message(messages::MessageId::NoSizeWithinLimits);
             return;
         }
-        SizedPipe& pipe = sizing.pipes[static_cast<std::size_t>(sizing.recommended)];
+        SizedPipe& pipe = sizing.pipes[static_cast<std::size_t>(chosen)];
         result.nominal = std::move(pipe.nominal);
         result.sized = true;
         fields = std::move(pipe.fields);
         result.outcome = pipe.outcome;
         result.pascalsPerMetre = pipe.pascalsPerMetre;
         bore = ParseNumber(fields.m_strDiameter);
+        velocityLimit = pipe.maxVelocity;
     } else {
         // One bore, as a size list would show it.
         bore = ParseNumber(fields.m_strDiameter);
@@ -95,6 +121,16 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
     if (velocity > kPlausibleVelocity)
         result.warnings.push_back(messages::Message(messages::MessageId::ImplausibleVelocity,
             {{"velocity", fields.m_strVelocity}, {"limit", ShortestText(kPlausibleVelocity)}}));
+    // Judged on the figures as shown, as a size list judges them.
+    const std::string rate = PascalsText(result.pascalsPerMetre);
+    result.overRate = ParseNumber(rate) > settings.maxPascalsPerMetre;
+    result.overVelocity = velocity > velocityLimit;
+    if (result.overRate)
+        result.warnings.push_back(messages::Message(messages::MessageId::OverRateLimit,
+            {{"rate", rate}, {"limit", ShortestText(settings.maxPascalsPerMetre)}}));
+    if (result.overVelocity)
+        result.warnings.push_back(messages::Message(messages::MessageId::OverVelocityLimit,
+            {{"velocity", fields.m_strVelocity}, {"limit", ShortestText(velocityLimit)}}));
 }
 
 } // namespace

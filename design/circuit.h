@@ -75,8 +75,14 @@ struct SectionResult {
     double totalLoss = kNoValue;
     bool onIndex = false;
     messages::Message problem; // why it could not be calculated; none where it was
+    // Over the circuit's Pa/m limit or its size's velocity limit: a size
+    // typed, or the series' largest where none keeps within them.
+    bool overRate = false;
+    bool overVelocity = false;
     // Figures a designer must look at again, calculated all the same.
     std::vector<messages::Message> warnings;
+
+    bool OverLimits() const { return overRate || overVelocity; }
 };
 
 struct CircuitPath {

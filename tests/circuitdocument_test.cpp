@@ -144,6 +144,10 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
         {"unknown fitting", 6, C::Fittings, "bend", 6, C::Fittings, false, "bend", "没有管件“bend”（可选："},
         {"implausible velocity", 4, C::Flow, "300", 4, C::Velocity, false, "17.475555",
             "流速 17.475555 m/s 超出水管的合理范围（10 m/s），请检查流量和管径"},
+        {"given size over its velocity limit", 4, C::Nominal, "DN40", 4, C::Velocity, false, "5.275358",
+            "流速 5.275358 m/s 超过该管径的限值 1.2 m/s"},
+        {"given size over the Pa/m limit", 4, C::Zeta, "0.5", 4, C::PascalsPerMetre, false, "363.0",
+            "比摩阻 363.0 Pa/m 超过限值 300 Pa/m"},
         {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47",
             "“DN47”不是管道系列 sch40 的规格（可选：DN"},
     };
@@ -162,6 +166,19 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
     EXPECT_FALSE(document.CanUndo());
     EXPECT_TRUE(document.Redo());
     EXPECT_EQ(document.CellText(6, Col(C::Nominal)), "DN47");
+    ASSERT_TRUE(document.Undo());
+    // Beyond the series the largest size is taken, and its cell says so.
+    ASSERT_TRUE(document.SetCell(6, Col(C::Nominal), ""));
+    ASSERT_TRUE(document.SetSetting(Key::MaxVelocity, "0.01"));
+    EXPECT_EQ(document.CellText(6, Col(C::Nominal)), "DN600");
+    EXPECT_TRUE(document.Look(6, Col(C::Nominal)).problem);
+    EXPECT_EQ(
+        document.CellMessage(6, Col(C::Nominal)).rfind("系列中没有管径能满足比摩阻和流速限值，已取最大管径 DN600", 0),
+        0u)
+        << document.CellMessage(6, Col(C::Nominal));
+    EXPECT_EQ(document.StatusText(""), "12 个管段超过限值或数值不合理，已在表中标出");
+    ASSERT_TRUE(document.Undo());
+    ASSERT_TRUE(document.Undo());
 
     // A section being added: the network is no circuit yet, its sections still show their figures.
     ASSERT_TRUE(document.SetCell(document.RowCount(), Col(C::Section), "X1"));

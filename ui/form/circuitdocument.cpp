@@ -15,6 +15,22 @@ namespace {
 using Key = files::CircuitSettingKey;
 constexpr std::size_t kUndoLevels = 200;
 
+// The warnings a section's cell in that column shows: each beside the figure it is about.
+std::vector<messages::Message> WarningsIn(const design::SectionResult& r, std::optional<CircuitColumn> kind)
+{
+    using messages::MessageId;
+    std::vector<messages::Message> shown;
+    for (const messages::Message& warning : r.warnings) {
+        const MessageId id = warning.Id();
+        const CircuitColumn column = id == MessageId::OverRateLimit ? CircuitColumn::PascalsPerMetre
+            : id == MessageId::LargestSizeTaken                     ? CircuitColumn::Nominal
+                                                                    : CircuitColumn::Velocity;
+        if (kind == column)
+            shown.push_back(warning);
+    }
+    return shown;
+}
+
 } // namespace
 
 CircuitDocument::CircuitDocument(files::UserLibrary library)
@@ -135,7 +151,7 @@ CellLook CircuitDocument::Look(int row, int column) const
     // A section that could not be calculated for a reason none of its cells shows.
     if (cell < 0 && !r.problem.Empty() && m_sections[static_cast<std::size_t>(section)].problem.Empty())
         look.problem = true;
-    if (kind == CircuitColumn::Velocity && !r.warnings.empty())
+    if (!WarningsIn(r, kind).empty())
         look.problem = true;
     return look;
 }
@@ -145,16 +161,19 @@ std::string CircuitDocument::CellMessage(int row, int column) const
     if (row >= RowCount())
         return {};
     const int cell = CellIndex(column);
-    if (cell >= 0) // each of the cell's problems
-        return m_cellProblems[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)];
+    if (cell >= 0) { // each of the cell's problems
+        const std::string& problems = m_cellProblems[static_cast<std::size_t>(row)][static_cast<std::size_t>(cell)];
+        if (!problems.empty())
+            return problems;
+    }
     // Why a section was not calculated, where none of its cells says so.
     const int section = m_sectionOfRow[static_cast<std::size_t>(row)];
     if (section < 0 || m_result.sections.empty() || !m_sections[static_cast<std::size_t>(section)].problem.Empty())
         return {};
     const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
-    if (Kind(column) == CircuitColumn::Velocity && !r.warnings.empty())
-        return messages::JoinedText(r.warnings, messages::Language::Chinese);
-    return WindowText(r.problem);
+    if (const std::vector<messages::Message> warnings = WarningsIn(r, Kind(column)); !warnings.empty())
+        return messages::JoinedText(warnings, messages::Language::Chinese);
+    return cell >= 0 ? std::string() : WindowText(r.problem);
 }
 
 CircuitDocument::Snapshot CircuitDocument::Take() const
@@ -251,8 +270,12 @@ std::string CircuitDocument::StatusText(const std::string& focused) const
 {
     if (!focused.empty())
         return focused;
-    if (m_networkProblems.empty())
-        return kReady;
+    if (m_networkProblems.empty()) {
+        const auto over = std::count_if(m_result.sections.begin(), m_result.sections.end(),
+            [](const design::SectionResult& r) { return !r.warnings.empty(); });
+        return over == 0 ? kReady
+                         : WindowText(messages::Message(messages::MessageId::SectionsToLookAt, {{"count", over}}));
+    }
     return WindowText(messages::Message(
         messages::MessageId::NetworkProblems, {{"problems", m_networkProblems, messages::MessageId::ListSeparator}}));
 }
