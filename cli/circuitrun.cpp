@@ -110,6 +110,9 @@ bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err,
         case Key::HeadMargin:
             take(command.headMargin, "--head-margin");
             break;
+        case Key::StaticHead:
+            take(command.staticHead, "--static-head");
+            break;
         case Key::MaxImbalance:
             take(command.maxImbalance, "--max-imbalance");
             break;
@@ -159,6 +162,7 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
     settings.maxPascalsPerMetre = options.maxRate;
     settings.maxVelocity = options.maxVelocity;
     settings.headMargin = options.headMargin;
+    settings.staticHead = options.staticHead;
     settings.maxImbalance = options.maxImbalance;
     const design::CircuitResult result = design::CalculateCircuit(table.sections, settings);
     if (!result.errors.empty()) {

@@ -32,12 +32,13 @@ enum Value {
     kSeriesFile,
     kMaterialFile,
     kHeadMargin,
+    kStaticHead,
     kMaxImbalance,
     kValueCount
 };
 constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
     "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format", "--series-file",
-    "--material-file", "--head-margin", "--max-imbalance"};
+    "--material-file", "--head-margin", "--static-head", "--max-imbalance"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
 constexpr std::array<std::string_view, 4> kModeNames = {"--size", "--table", "--material-list", "--series-list"};
 constexpr CommandLine::Mode kModes[] = {
@@ -76,6 +77,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.seriesFile = values[kSeriesFile];
         result.materialFile = values[kMaterialFile];
         result.headMargin = values[kHeadMargin];
+        result.staticHead = values[kStaticHead];
         result.maxImbalance = values[kMaxImbalance];
     };
     bool bom = false;
@@ -177,7 +179,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::BomNeedsCsv);
     if (paths && !(mode == "--circuit" && values[kFormat] == "csv"))
         return failWith(MessageId::PathsNeedCircuitCsv);
-    if ((given(kHeadMargin) || given(kMaxImbalance)) && mode != "--circuit")
+    if (anyGiven({kHeadMargin, kStaticHead, kMaxImbalance}) && mode != "--circuit")
         return failWith(MessageId::CircuitOnlyOptions);
 
     const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});

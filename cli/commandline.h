@@ -37,6 +37,7 @@ struct CommandLine {
     // --circuit: the head margin and the imbalance limit, in %, and CSV of
     // the paths instead of the sections.
     std::optional<std::string> headMargin;
+    std::optional<std::string> staticHead;
     std::optional<std::string> maxImbalance;
     bool paths = false;
     // CSV or --circuit: the file to read, or empty for standard input.

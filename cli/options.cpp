@@ -142,6 +142,7 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
     double maxImbalance = 15;
     // Percentages; a margin of 0 is the user's to choose.
     if (!ReadNumber(command.headMargin, "--head-margin", messages::Between(0, 1000, "%"), headMargin, error)
+        || !ReadNumber(command.staticHead, "--static-head", messages::Between(0, 1000, "m"), options.staticHead, error)
         || !ReadNumber(command.maxImbalance, "--max-imbalance", messages::Positive(), maxImbalance, error))
         return false;
     options.headMargin = headMargin / 100;

@@ -50,6 +50,7 @@ struct Options {
     // The hydraulic calculation of a circuit, as fractions: the head margin
     // and the imbalance allowed between parallel paths.
     double headMargin = 0.10;
+    double staticHead = 0; // m of the circuit's water, added after the margin
     double maxImbalance = 0.15;
     bool paths = false;
     // A value an input option was given that cannot be calculated with, one

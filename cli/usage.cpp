@@ -15,7 +15,8 @@ const char kUsage[] = R"(Usage:
   vendrel-calc --csv [FILE] [--bom]
   vendrel-calc --circuit FILE [--series NAME | --series-file FILE]
                [--max-rate PA] [--max-velocity V] [--head-margin PERCENT]
-               [--max-imbalance PERCENT] [--roughness K | --material NAME]
+               [--static-head H] [--max-imbalance PERCENT]
+               [--roughness K | --material NAME]
                [--viscosity NU | --temperature T] [--format text|csv [--paths]]
   vendrel-calc --material-list | --series-list [--series-file FILE]
 Each form also takes --material-file FILE.
@@ -81,6 +82,8 @@ Friction loss of water flowing full in a round pipe.
                     index circuit (最不利环路) and the pump head (see the manual)
   --head-margin P   the margin on the index circuit for the pump head, %
                     (default 10)
+  --static-head H   the static lift an open system's pump adds to the head, m
+                    (default 0), after the margin
   --max-imbalance P the imbalance allowed between parallel paths, % (15)
   --paths           with --circuit --format csv: one row per path
   --bom             CSV output with a UTF-8 byte-order mark and CRLF line

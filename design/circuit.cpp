@@ -204,8 +204,11 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
             result.sections[static_cast<std::size_t>(s)].onIndex = true;
             result.indexTotal += totals[static_cast<std::size_t>(s)];
         }
-        result.headPascals = result.indexTotal * (1 + settings.headMargin);
-        result.headMetres = result.headPascals / (settings.density * 9.807);
+        // The lift of an open system takes no margin: it is known exactly.
+        result.frictionHeadPascals = result.indexTotal * (1 + settings.headMargin);
+        result.staticHeadMetres = settings.staticHead;
+        result.headPascals = result.frictionHeadPascals + settings.staticHead * settings.density * kGravity;
+        result.headMetres = result.headPascals / (settings.density * kGravity);
     }
     result.paths.reserve(paths.size());
     for (std::vector<int>& sectionsOfPath : paths) {

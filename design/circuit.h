@@ -54,6 +54,7 @@ struct CircuitSettings {
     double maxPascalsPerMetre = 300;
     std::optional<double> maxVelocity; // for every size; else by size
     double headMargin = 0.10;
+    double staticHead = 0; // m of the circuit's water: the lift of an open system, added after the margin
     double maxImbalance = 0.15;
 };
 
@@ -106,9 +107,11 @@ struct CircuitResult {
     std::vector<int> indexPath;    // the index circuit's sections in flow order, where every section was calculated
     int index = -1;                // the index circuit in paths, where it is listed
     double indexTotal = kNoValue;  // Pa
-    double headPascals = kNoValue; // with the margin
+    double headPascals = kNoValue; // with the margin and the static lift
     double headMetres = kNoValue;  // of the circuit's water
-    double pumpFlow = kNoValue;    // m³/h: what leaves the pump's outlet
+    double frictionHeadPascals = kNoValue; // the index circuit's with the margin
+    double staticHeadMetres = 0;
+    double pumpFlow = kNoValue; // m³/h: what leaves the pump's outlet
 };
 
 // Paths beyond this many are not listed; the index circuit is found all the same.

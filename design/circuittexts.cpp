@@ -71,9 +71,14 @@ std::string PumpHeadText(const CircuitResult& result, double headMargin)
 {
     if (std::isnan(result.headPascals))
         return {};
+    const std::string margin = "含 " + ShortestText(headMargin * 100) + "% 余量";
+    // With a static lift both parts are named, the lift taking no margin.
+    const std::string parts = result.staticHeadMetres > 0
+        ? margin + "的管路阻力 " + KilopascalsText(result.frictionHeadPascals) + " kPa 加静水高差 "
+            + ShortestText(result.staticHeadMetres) + " m"
+        : margin;
     return "水泵扬程：" + KilopascalsText(result.headPascals) + " kPa（" + FixedText(result.headMetres, 2)
-        + " m 水柱），含 " + ShortestText(headMargin * 100) + "% 余量；水泵流量：" + FlowAsTyped(result.pumpFlow)
-        + " m³/h";
+        + " m 水柱），" + parts + "；水泵流量：" + FlowAsTyped(result.pumpFlow) + " m³/h";
 }
 
 } // namespace vendrel::design

@@ -37,8 +37,9 @@ std::string PathText(const std::vector<int>& path, const std::vector<CircuitSect
 std::string PathNote(const CircuitPath& path, double maxImbalance);
 
 // "最不利环路：G1 … R0（P → Q），总阻力 161.76 kPa" and "水泵扬程：177.93 kPa
-// （18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h"; empty where some section
-// was not calculated.
+// （18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h", with a static lift "…含 10%
+// 余量的管路阻力 177.93 kPa 加静水高差 3 m；…"; empty where some section was
+// not calculated.
 std::string IndexCircuitText(const CircuitResult& result, const std::vector<CircuitSection>& sections);
 std::string PumpHeadText(const CircuitResult& result, double headMargin);
 

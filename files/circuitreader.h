@@ -31,9 +31,10 @@ enum class CircuitSettingKey {
     MaxRate,
     MaxVelocity,
     HeadMargin,
+    StaticHead,
     MaxImbalance,
 };
-inline constexpr int kCircuitSettingCount = 9;
+inline constexpr int kCircuitSettingCount = 10;
 
 struct CircuitSetting {
     CircuitSettingKey key;

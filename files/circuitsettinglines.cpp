@@ -19,10 +19,11 @@ const std::vector<KnownColumn> kSettings = {
     {"max_rate", {"比摩阻限值"}},
     {"max_velocity", {"流速限值"}},
     {"head_margin", {"扬程余量"}},
+    {"static_head", {"静水高差"}},
     {"max_imbalance", {"不平衡率限值"}},
 };
 constexpr std::string_view kSettingTitles[kCircuitSettingCount] = {"管道系列", "管材", "粗糙度(mm)", "水温(°C)",
-    "运动粘滞系数(10⁻⁶ m²/s)", "比摩阻限值(Pa/m)", "流速限值(m/s)", "扬程余量(%)", "不平衡率限值(%)"};
+    "运动粘滞系数(10⁻⁶ m²/s)", "比摩阻限值(Pa/m)", "流速限值(m/s)", "扬程余量(%)", "静水高差(m)", "不平衡率限值(%)"};
 // The title first, written back; 项目名称 is what many institutes call 工程名称.
 const std::vector<KnownColumn> kProjectFields = {
     {"project", {"工程名称", "项目名称"}},

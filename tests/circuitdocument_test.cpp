@@ -95,6 +95,7 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
 
     // Saved, it opens again the same, settings and all, as a file for Excel.
     ASSERT_TRUE(typed.SetSetting(Key::HeadMargin, "20"));
+    ASSERT_TRUE(typed.SetSetting(Key::StaticHead, "3"));
     const std::string path = TempFile("typed.csv");
     ASSERT_TRUE(typed.Save(path, error)) << error;
     EXPECT_FALSE(typed.Modified());
@@ -113,7 +114,8 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
     CircuitDocument again{files::UserLibrary()};
     ASSERT_TRUE(again.Open(path, error)) << error;
     EXPECT_EQ(again.CopyAll(), typed.CopyAll());
-    EXPECT_NE(again.SummaryText().find("含 20% 余量"), std::string::npos) << again.SummaryText();
+    EXPECT_NE(again.SummaryText().find("含 20% 余量的管路阻力 194.11 kPa 加静水高差 3 m；"), std::string::npos)
+        << again.SummaryText();
     EXPECT_EQ(Contents(path).rfind("\xEF\xBB\xBF管道系列,sch40\r\n", 0), 0u);
     std::filesystem::remove(path);
 }
@@ -256,6 +258,8 @@ TEST(CircuitDocument, SettingsStandInPairsAndSayWhatIsWrong)
     EXPECT_EQ(document.SettingMessage(Key::Temperature), "“120”不在 0～100 °C 范围内（常压下液态水的温度）");
     ASSERT_TRUE(document.SetSetting(Key::MaxRate, "-5"));
     EXPECT_EQ(document.SettingMessage(Key::MaxRate), "“-5”须为正数");
+    ASSERT_TRUE(document.SetSetting(Key::StaticHead, "-3"));
+    EXPECT_EQ(document.SettingMessage(Key::StaticHead), "“-3”不在 0～1000 m 范围内");
     ASSERT_TRUE(document.ChooseSeries(document.SeriesCount() - 1));
     EXPECT_EQ(document.SettingText(Key::Roughness), "0.5"); // typed, so the series' material does not take over
 

@@ -359,7 +359,7 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"circuit_with_a_flow", {"--circuit", VENDREL_EXAMPLES "/circuit.csv", "--flow", "10"}, 2, "",
             "vendrel-calc: --circuit reads flows and sizes from its file", "wrong usage"},
         ExitCase{"head_margin_without_circuit", {"--size", "--flow", "10", "--head-margin", "5"}, 2, "",
-            "vendrel-calc: --head-margin and --max-imbalance go with --circuit", "wrong usage"},
+            "vendrel-calc: --head-margin, --static-head and --max-imbalance go with --circuit", "wrong usage"},
         ExitCase{"circuit_empty", {"--circuit", "-"}, 3, "", "vendrel-calc: standard input, line 1: no header line",
             "a circuit file that cannot be read"},
         ExitCase{"circuit_missing", {"--circuit", "/nonexistent/c.csv"}, 3, "",
@@ -398,7 +398,18 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
               return run;
           };
     const ProcessResult margin = runWith("扬程余量(%)", "20", {});
-    EXPECT_NE(margin.out.find("水泵扬程：194.11 kPa（19.80 m 水柱），含 20% 余量"), std::string::npos) << margin.out;
+    EXPECT_NE(margin.out.find("水泵扬程：194.11 kPa（19.80 m 水柱），含 20% 余量；"), std::string::npos) << margin.out;
+    // An open system's lift is added after the margin, from the file or the option.
+    const std::pair<std::vector<std::string>, const char*> lifts[] = {
+        {{}, "水泵扬程：207.34 kPa（21.15 m 水柱），含 10% 余量的管路阻力 177.93 kPa 加静水高差 3 m；"},
+        {{"--static-head", "0"}, "水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；"},
+        {{"--static-head", "12.5", "--head-margin", "0"},
+            "水泵扬程：284.31 kPa（29.00 m 水柱），含 0% 余量的管路阻力 161.76 kPa 加静水高差 12.5 m；"},
+    };
+    for (const auto& [options, head] : lifts) {
+        const ProcessResult lifted = runWith("扬程余量(%)", "10\n静水高差(m),3", options);
+        EXPECT_NE(lifted.out.find(head), std::string::npos) << lifted.out;
+    }
     // Figures a designer must look at again: named with their limits, marked
     // in the table and the CSV, and the status says so.
     struct Warned {

@@ -98,6 +98,7 @@ void CircuitDocument::ResolveSettings()
             s.maxVelocity = velocity;
     }
     s.headMargin = limit(Key::HeadMargin, messages::Between(0, 1000, "%"), 10) / 100;
+    s.staticHead = limit(Key::StaticHead, messages::Between(0, 1000, "m"), 0);
     s.maxImbalance = limit(Key::MaxImbalance, messages::Positive("%"), 15) / 100;
 }
 

@@ -45,6 +45,7 @@ const std::array<CircuitSettingInfo, files::kCircuitSettingCount>& CircuitSettin
         {K::MaxRate, "比摩阻限值(Pa/m)：", 5, 2},
         {K::MaxVelocity, "流速限值(m/s)：", 5, 2},
         {K::HeadMargin, "扬程余量(%)：", 4, 2},
+        {K::StaticHead, "静水高差(m)：", 4, 2},
         {K::MaxImbalance, "不平衡率限值(%)：", 4, 2},
     }};
     return settings;
