@@ -40,9 +40,10 @@ constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness
     "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format", "--series-file",
     "--material-file", "--head-margin", "--static-head", "--max-imbalance"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
-constexpr std::array<std::string_view, 4> kModeNames = {"--size", "--table", "--material-list", "--series-list"};
-constexpr CommandLine::Mode kModes[] = {
-    CommandLine::Mode::Size, CommandLine::Mode::Table, CommandLine::Mode::MaterialList, CommandLine::Mode::SeriesList};
+constexpr std::array<std::string_view, 5> kModeNames
+    = {"--size", "--table", "--material-list", "--series-list", "--fittings-list"};
+constexpr CommandLine::Mode kModes[] = {CommandLine::Mode::Size, CommandLine::Mode::Table,
+    CommandLine::Mode::MaterialList, CommandLine::Mode::SeriesList, CommandLine::Mode::FittingsList};
 
 } // namespace
 
@@ -183,6 +184,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::CircuitOnlyOptions);
 
     const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});
+    if (mode == "--fittings-list") {
+        for (int v = 0; v < kValueCount; ++v) {
+            if (values[static_cast<std::size_t>(v)])
+                return failWith(MessageId::FittingsListOptions);
+        }
+        return true;
+    }
     if (mode == "--csv" || mode == "--material-list" || mode == "--series-list") {
         // The user's own materials and series may be read in, to use or to see.
         const auto allowed = [&](int v) { return v == kMaterialFile || (mode == "--series-list" && v == kSeriesFile); };

@@ -9,7 +9,7 @@
 namespace vendrel::cli {
 
 struct CommandLine {
-    enum class Mode { Single, Csv, Size, Table, Circuit, MaterialList, SeriesList, Help, Version };
+    enum class Mode { Single, Csv, Size, Table, Circuit, MaterialList, SeriesList, FittingsList, Help, Version };
     Mode mode = Mode::Single;
     // Single calculation: the texts exactly as given, read as the form reads them.
     std::string flow;

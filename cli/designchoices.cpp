@@ -1,7 +1,12 @@
 #include "cli/designchoices.h"
 
+#include "calc/numbertext.h"
+#include "design/fittings.h"
 #include "design/materials.h"
 #include "design/pipeseries.h"
+
+#include <cmath>
+#include <string>
 
 namespace vendrel::cli {
 namespace {
@@ -18,7 +23,50 @@ void PrintSeries(const design::PipeSeries& series, std::FILE* out)
     std::fprintf(out, "\n");
 }
 
+// What a sudden expansion or contraction's K is, where it sits and which
+// velocity it is referred to.
+constexpr const char* kChangeOfBoreK[] = {
+    "在小管末端 K = (1 − β²)²，在大管始端 K = (1/β² − 1)²",
+    "在小管始端 K = 0.5(1 − β²)，在大管末端 K = 0.5(1 − β²)/β⁴",
+};
+constexpr char kChangeOfBoreNote[]
+    = "均按所在管段的流速；β = 小管内径/大管内径，取节点两侧管段的内径（一进一出），或写 :β，如 %s:0.5";
+
 } // namespace
+
+void PrintFittingsList(std::FILE* out)
+{
+    const std::vector<design::FittingSize> sizes = design::FittingSizes();
+    for (const design::FittingKind& kind : design::FittingKinds()) {
+        std::string names = kind.name;
+        for (const std::string_view synonym : design::FittingSynonyms(kind.key))
+            names += "、" + std::string(synonym);
+        std::fprintf(out, "%-20s %s\n  %s\n ", kind.key, names.c_str(), kind.source);
+        const std::string key = kind.key;
+        if (key == "expansion" || key == "contraction") {
+            std::fprintf(out, " %s；", kChangeOfBoreK[key == "contraction"]);
+            std::fprintf(out, kChangeOfBoreNote, kind.key);
+            std::fprintf(out, "\n");
+            continue;
+        }
+        std::string bySize;
+        double first = std::nan("");
+        bool same = true;
+        for (const design::FittingSize& size : sizes) {
+            double k = 0;
+            messages::Message none;
+            if (!design::FittingsZeta({{key, 1, 0}}, size.inside, k, none))
+                continue;
+            same = same && (std::isnan(first) || k == first);
+            first = std::isnan(first) ? k : first;
+            bySize += std::string(" ") + size.nominal + " " + ShortestText(k);
+        }
+        if (same)
+            std::fprintf(out, " K %s，各管径相同\n", ShortestText(first).c_str());
+        else
+            std::fprintf(out, "%s\n", bySize.c_str());
+    }
+}
 
 void PrintMaterialList(const design::MaterialCatalog& materials, std::FILE* out)
 {

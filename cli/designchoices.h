@@ -15,5 +15,9 @@ namespace vendrel::cli {
 // series of --series-file last.
 void PrintMaterialList(const design::MaterialCatalog& materials, std::FILE* out);
 void PrintSeriesList(const design::SeriesCatalog& series, const design::PipeSeries* fileSeries, std::FILE* out);
+// --fittings-list: every fitting's key, Chinese name and the other names it
+// is typed by, its K by size or by formula with the velocity it is
+// referred to, and the source.
+void PrintFittingsList(std::FILE* out);
 
 } // namespace vendrel::cli

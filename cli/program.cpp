@@ -127,6 +127,9 @@ int Run(const std::vector<std::string>& args, messages::Language language)
     case cli::CommandLine::Mode::MaterialList:
         cli::PrintMaterialList(options.library.materials, stdout);
         return cli::kExitSuccess;
+    case cli::CommandLine::Mode::FittingsList:
+        cli::PrintFittingsList(stdout);
+        return cli::kExitSuccess;
     case cli::CommandLine::Mode::SeriesList:
         cli::PrintSeriesList(options.library.series, options.fileSeries ? &*options.fileSeries : nullptr, stdout);
         return cli::kExitSuccess;

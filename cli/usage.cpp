@@ -19,6 +19,7 @@ const char kUsage[] = R"(Usage:
                [--roughness K | --material NAME]
                [--viscosity NU | --temperature T] [--format text|csv [--paths]]
   vendrel-calc --material-list | --series-list [--series-file FILE]
+  vendrel-calc --fittings-list
 Each form also takes --material-file FILE.
 
 Friction loss of water flowing full in a round pipe.
@@ -88,6 +89,7 @@ Friction loss of water flowing full in a round pipe.
   --paths           with --circuit --format csv: one row per path
   --bom             CSV output with a UTF-8 byte-order mark and CRLF line
                     ends, so that Excel on a Chinese Windows shows it right
+  --fittings-list   the fittings of --circuit: keys, Chinese names, K by size
   --material-list   the pipe materials and their roughness, with sources
   --series-list     the pipe series and their sizes, with sources
   --help            show this help

@@ -8,6 +8,10 @@
 #include "design/water.h"
 
 #include <cmath>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
 
 namespace vendrel::design {
 namespace {
@@ -28,6 +32,30 @@ struct CircuitContext {
     SizingLimits limits;
 };
 
+// The bores across each section's nodes, where one section alone enters
+// its start and one alone leaves its end: NaN where that is not so, or the
+// section there was not calculated.
+std::vector<NeighbourBores> NeighboursOf(const std::vector<CircuitSection>& sections, const std::vector<double>& bores)
+{
+    std::unordered_map<std::string_view, std::pair<std::vector<int>, std::vector<int>>> nodes; // entering, leaving
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        nodes[sections[s].to].first.push_back(static_cast<int>(s));
+        nodes[sections[s].from].second.push_back(static_cast<int>(s));
+    }
+    const auto across = [&](const std::vector<int>& ours, const std::vector<int>& theirs) {
+        return ours.size() == 1 && theirs.size() == 1 ? bores[static_cast<std::size_t>(theirs.front())] : kNoValue;
+    };
+    std::vector<NeighbourBores> neighbours(sections.size());
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        if (sections[s].fittings.empty())
+            continue; // only fittings ask, and most sections have none of these
+        const auto& start = nodes[sections[s].from];
+        const auto& end = nodes[sections[s].to];
+        neighbours[s] = {across(start.second, start.first), across(end.first, end.second)};
+    }
+    return neighbours;
+}
+
 // The velocity a section of a given size may carry, m/s: its series size's
 // own, else the one for every size, else the default for its bore.
 double VelocityLimitOf(const CircuitSection& section, const CircuitSettings& settings, const CircuitContext& circuit)
@@ -44,11 +72,14 @@ double VelocityLimitOf(const CircuitSection& section, const CircuitSettings& set
     return std::isnan(bore) ? std::numeric_limits<double>::infinity() : DefaultMaxVelocity(bore, settings.plastic);
 }
 
-// The size and the calculator's results of one section, its losses in Pa.
-// flow is the section's flow text read, where it was typed, or NaN.
-void CalculateSection(const CircuitSection& section, const CircuitSettings& settings, const CircuitContext& circuit,
-    double flow, SectionResult& result)
+// The size and the calculator's results of one section, before its losses.
+// flow is the section's flow text read, where it was typed, or NaN. Returns
+// the bore and the velocity limit it is judged by; a NaN bore where it was
+// not calculated.
+std::pair<double, double> CalculateSection(const CircuitSection& section, const CircuitSettings& settings,
+    const CircuitContext& circuit, double flow, SectionResult& result)
 {
+    constexpr std::pair<double, double> kNotCalculated{kNoValue, kNoValue};
     const std::string& roughness = section.roughness.empty() ? settings.roughness : section.roughness;
     const std::string& viscosity = section.viscosity.empty() ? settings.viscosity : section.viscosity;
     const double density = section.celsius ? WaterDensity(*section.celsius) : settings.density;
@@ -80,7 +111,7 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
         }
         if (chosen < 0) {
             result.problem = messages::Message(messages::MessageId::NoSizeWithinLimits);
-            return;
+            return kNotCalculated;
         }
         SizedPipe& pipe = sizing.pipes[static_cast<std::size_t>(chosen)];
         result.nominal = std::move(pipe.nominal);
@@ -107,10 +138,20 @@ void CalculateSection(const CircuitSection& section, const CircuitSettings& sett
                 ? MessageId::SectionInputsInvalid
                 : result.outcome.finite ? MessageId::NoFrictionLaw
                                         : MessageId::SectionNotFinite);
-        return;
+        return kNotCalculated;
     }
+    return {bore, velocityLimit};
+}
+
+// A section's losses, its fittings' K placed by the bores next to it, and
+// what a designer must look at again.
+void FinishSection(const CircuitSection& section, const CircuitSettings& settings, double bore, double velocityLimit,
+    const NeighbourBores& neighbours, SectionResult& result)
+{
+    const FrictionFields& fields = result.fields;
+    const double density = result.density;
     double fittings = 0;
-    if (!section.fittings.empty() && !FittingsZeta(section.fittings, bore, fittings, result.problem))
+    if (!section.fittings.empty() && !FittingsZeta(section.fittings, bore, fittings, result.problem, neighbours))
         return;
     const double velocity = ParseNumber(fields.m_strVelocity);
     result.frictionLoss = result.pascalsPerMetre * section.length;
@@ -178,6 +219,8 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     if (settings.series != nullptr)
         circuit.sizes = SizeChoices(*settings.series, settings.plastic, settings.maxVelocity);
     circuit.limits.maxPascalsPerMetre = settings.maxPascalsPerMetre;
+    std::vector<double> bores(sections.size(), kNoValue);
+    std::vector<double> velocityLimits(sections.size(), kNoValue);
     for (std::size_t s = 0; s < sections.size(); ++s) {
         SectionResult& section = result.sections[s];
         section.flowDerived = derived[s];
@@ -187,7 +230,16 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
         else if (section.fields.m_strFlow.empty())
             section.problem = messages::Message(messages::MessageId::FlowNotDerivable);
         else
-            CalculateSection(sections[s], settings, circuit, derived[s] ? kNoValue : flows[s], section);
+            std::tie(bores[s], velocityLimits[s])
+                = CalculateSection(sections[s], settings, circuit, derived[s] ? kNoValue : flows[s], section);
+    }
+    // The losses once every bore is known: an expansion or a contraction is
+    // placed by the bores on either side of it.
+    const std::vector<NeighbourBores> neighbours = NeighboursOf(sections, bores);
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        SectionResult& section = result.sections[s];
+        if (!std::isnan(bores[s]))
+            FinishSection(sections[s], settings, bores[s], velocityLimits[s], neighbours[s], section);
         totals[s] = section.totalLoss;
         complete = complete && !std::isnan(section.totalLoss);
     }

@@ -42,37 +42,37 @@ struct SizedKind {
 };
 const SizedKind kSized[] = {
     // Table 3.8: regular screwed ½–2, regular flanged 2½–24.
-    {{"elbow90", "标准弯头90°"},
+    {{"elbow90", "标准弯头90°", "HVAC Pump Handbook, 2nd ed., Table 3.8"},
         {2.10, 1.70, 1.50, 1.30, 1.20, 1.00, 0.35, 0.33, 0.32, 0.29, 0.27, 0.25, 0.24, 0.23, 0.23, 0.22, 0.22, 0.21}},
     // Table 3.8: long-radius screwed ¾–2, long-radius flanged 2½–20.
-    {{"elbow90-long", "长半径弯头90°"},
+    {{"elbow90-long", "长半径弯头90°", "HVAC Pump Handbook, 2nd ed., Table 3.8"},
         {X,    0.85, 0.76, 0.65, 0.53, 0.43, 0.27, 0.25, 0.22, 0.18, 0.15, 0.14, 0.13, 0.12, 0.11, 0.10, 0.09, X}},
     // Table 3.9: regular screwed ½–2, long-radius flanged 2½–16.
-    {{"elbow45", "弯头45°"},
+    {{"elbow45", "弯头45°", "HVAC Pump Handbook, 2nd ed., Table 3.9"},
         {0.36, 0.35, 0.33, 0.32, 0.31, 0.30, 0.15, 0.14, 0.14, 0.13, 0.12, 0.11, 0.10, 0.09, 0.08, X,    X,    X}},
     // Table 3.10: line flow, screwed 0.90 (its note) ½–2, flanged 2½–20.
-    {{"tee-run", "三通（直流）"},
+    {{"tee-run", "三通（直流）", "HVAC Pump Handbook, 2nd ed., Table 3.10"},
         {0.90, 0.90, 0.90, 0.90, 0.90, 0.90, 0.18, 0.17, 0.15, 0.12, 0.10, 0.09, 0.09, 0.08, 0.08, 0.07, 0.07, X}},
     // Table 3.10: branch flow, screwed ½–2, flanged 2½–20.
-    {{"tee-branch", "三通（旁流）"},
+    {{"tee-branch", "三通（旁流）", "HVAC Pump Handbook, 2nd ed., Table 3.10"},
         {2.40, 2.10, 1.90, 1.70, 1.60, 1.40, 0.80, 0.75, 0.70, 0.61, 0.58, 0.54, 0.52, 0.51, 0.47, 0.44, 0.42, X}},
     // Table 3.11: gate, screwed ½–2½ (no flanged figure at 2½), flanged 3–20.
-    {{"gate", "闸阀"},
+    {{"gate", "闸阀", "HVAC Pump Handbook, 2nd ed., Table 3.11"},
         {0.32, 0.28, 0.24, 0.22, 0.20, 0.17, 0.15, 0.22, 0.16, 0.11, 0.08, 0.06, 0.05, 0.05, 0.05, 0.04, 0.03, X}},
     // Table 3.11: globe, screwed ½–2, flanged 2½–20.
-    {{"globe", "截止阀"},
+    {{"globe", "截止阀", "HVAC Pump Handbook, 2nd ed., Table 3.11"},
         {14.0, 10.0, 8.7,  8.0,  7.5,  6.9,  7.9,  7.0,  6.4,  5.9,  5.7,  5.7,  5.6,  5.6,  5.6,  5.6,  5.6,  X}},
     // Table 3.12: butterfly, 2½–16 only.
-    {{"butterfly", "蝶阀"},
+    {{"butterfly", "蝶阀", "HVAC Pump Handbook, 2nd ed., Table 3.12"},
         {X,    X,    X,    X,    X,    X,    3.5,  3.0,  1.5,  1.0,  0.8,  0.7,  0.7,  0.6,  0.6,  X,    X,    X}},
     // Table 3.12: ball, ¾–16.
-    {{"ball", "球阀"},
+    {{"ball", "球阀", "HVAC Pump Handbook, 2nd ed., Table 3.12"},
         {X,    0.11, 0.10, 0.09, 0.09, 0.08, 0.07, 0.07, 0.06, 0.05, 0.05, 0.05, 0.04, 0.04, 0.04, X,    X,    X}},
     // Table 3.12: check, screwed ½–2, flanged 2.0 (its note) from 2½.
-    {{"check", "止回阀"},
+    {{"check", "止回阀", "HVAC Pump Handbook, 2nd ed., Table 3.12"},
         {5.6,  3.7,  3.0,  2.7,  2.5,  2.3,  2.0,  2.0,  2.0,  2.0,  2.0,  2.0,  2.0,  2.0,  2.0,  2.0,  2.0,  2.0}},
     // Table 3.12: angle, screwed ¾–2, flanged 2½–20.
-    {{"angle", "角阀"},
+    {{"angle", "角阀", "HVAC Pump Handbook, 2nd ed., Table 3.12"},
         {X,    5.5,  4.7,  3.8,  3.0,  2.2,  2.3,  2.2,  2.2,  2.1,  2.1,  2.1,  2.1,  2.1,  2.1,  2.1,  2.1,  X}},
 };
 // clang-format on
@@ -87,18 +87,19 @@ struct FixedKind {
     double k;
 };
 const FixedKind kFixed[] = {
-    {{"entrance", "进口（直角）"}, 0.50},
-    {{"entrance-bellmouth", "进口（喇叭口）"}, 0.05},
-    {{"exit", "出口"}, 1.0},
+    {{"entrance", "进口（直角）", "HVAC Pump Handbook, 2nd ed., Table 3.7"}, 0.50},
+    {{"entrance-bellmouth", "进口（喇叭口）", "HVAC Pump Handbook, 2nd ed., Table 3.7"}, 0.05},
+    {{"exit", "出口", "Crane TP-410, K factor table"}, 1.0},
 };
 
 // By the ratio β of the smaller diameter to the larger, referred to the
-// smaller pipe's velocity, which is the section's: a sudden expansion at its
-// end loses (1 − β²)² (Borda–Carnot; Crane TP-410's enlargement at θ = 180°),
-// a sudden contraction at its start 0.5·(1 − β²) (Crane's contraction at
-// θ = 180°).
-const FittingKind kExpansion = {"expansion", "突然扩大"};
-const FittingKind kContraction = {"contraction", "突然缩小"};
+// smaller pipe's velocity: a sudden expansion loses (1 − β²)² (Borda–Carnot;
+// Crane TP-410's enlargement at θ = 180°), a sudden contraction 0.5·(1 − β²)
+// (Crane's contraction at θ = 180°). Written on the larger pipe, the same
+// losses are referred to its velocity, V² smaller by β⁴: (1/β² − 1)² and
+// 0.5·(1 − β²)/β⁴.
+const FittingKind kExpansion = {"expansion", "突然扩大", "Borda–Carnot; Crane TP-410, θ = 180°"};
+const FittingKind kContraction = {"contraction", "突然缩小", "Crane TP-410, θ = 180°"};
 
 std::size_t NearestSize(double inside)
 {
@@ -183,8 +184,30 @@ std::size_t CountAt(std::string_view item, std::size_t& width)
     return std::string_view::npos;
 }
 
+// The K of a sudden expansion or contraction in a bore, referred to its
+// velocity; NaN where neither its ratio nor the bores next to it tell it.
+double ChangeOfBoreK(const FittingUse& use, double inside, const NeighbourBores& neighbours)
+{
+    const bool expansion = use.key == kExpansion.key;
+    // An expansion's larger pipe follows it, a contraction's comes before.
+    const double larger = expansion ? neighbours.downstream : neighbours.upstream;
+    const double smaller = expansion ? neighbours.upstream : neighbours.downstream;
+    const auto smallPipeK = [expansion](double beta) {
+        const double area = beta * beta;
+        return expansion ? (1 - area) * (1 - area) : 0.5 * (1 - area);
+    };
+    if (larger > inside) // the section is the smaller pipe
+        return smallPipeK(use.ratio > 0 ? use.ratio : inside / larger);
+    if (smaller < inside) { // the larger: the same loss at its own velocity
+        const double beta = use.ratio > 0 ? use.ratio : smaller / inside;
+        return smallPipeK(beta) / (beta * beta * beta * beta);
+    }
+    // Where the bores do not tell, a ratio given is taken on the section as the smaller pipe.
+    return use.ratio > 0 ? smallPipeK(use.ratio) : X;
+}
+
 // The K of one fitting in a bore, NaN where the tables give none.
-double KOf(const FittingUse& use, double inside, bool& known)
+double KOf(const FittingUse& use, double inside, const NeighbourBores& neighbours, bool& known)
 {
     known = true;
     for (const SizedKind& sized : kSized) {
@@ -195,11 +218,8 @@ double KOf(const FittingUse& use, double inside, bool& known)
         if (use.key == fixed.kind.key)
             return fixed.k;
     }
-    const double area = use.ratio * use.ratio;
-    if (use.key == kExpansion.key)
-        return (1 - area) * (1 - area);
-    if (use.key == kContraction.key)
-        return 0.5 * (1 - area);
+    if (use.key == kExpansion.key || use.key == kContraction.key)
+        return ChangeOfBoreK(use, inside, neighbours);
     known = false;
     return X;
 }
@@ -263,12 +283,11 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, message
         }
         use.key = kind->key;
         const bool byRatio = use.key == kExpansion.key || use.key == kContraction.key;
-        if (byRatio != !ratio.empty()) {
-            error = byRatio ? Message(MessageId::FittingNeedsRatio, {shown, {"example", use.key + ":0.5"}})
-                            : Message(MessageId::FittingTakesNoRatio, {shown});
+        if (!byRatio && !ratio.empty()) {
+            error = Message(MessageId::FittingTakesNoRatio, {shown});
             return false;
         }
-        if (byRatio && (!ParseWholeNumber(ratio, use.ratio) || !(use.ratio > 0 && use.ratio < 1))) {
+        if (!ratio.empty() && (!ParseWholeNumber(ratio, use.ratio) || !(use.ratio > 0 && use.ratio < 1))) {
             error = Message(MessageId::FittingRatioRange, {shown});
             return false;
         }
@@ -277,18 +296,41 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, message
     return true;
 }
 
+std::vector<std::string_view> FittingSynonyms(std::string_view key)
+{
+    std::vector<std::string_view> names;
+    for (const auto& [synonym, of] : kSynonyms) {
+        if (of == key)
+            names.push_back(synonym);
+    }
+    return names;
+}
+
+std::vector<FittingSize> FittingSizes()
+{
+    std::vector<FittingSize> sizes;
+    for (std::size_t i = 0; i < kSizes; ++i)
+        sizes.push_back({kNominal[i], kBore[i]});
+    return sizes;
+}
+
 std::string FittingSizeFor(double insideMillimetres)
 {
     return kNominal[NearestSize(insideMillimetres)];
 }
 
-bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, messages::Message& error)
+bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, messages::Message& error,
+    const NeighbourBores& neighbours)
 {
     using messages::MessageId;
     zeta = 0;
     for (const FittingUse& use : uses) {
         bool known = false;
-        const double k = KOf(use, insideMillimetres, known);
+        const double k = KOf(use, insideMillimetres, neighbours, known);
+        if (std::isnan(k) && (use.key == kExpansion.key || use.key == kContraction.key)) {
+            error = messages::Message(MessageId::FittingNeedsRatio, {{"item", use.key}, {"example", use.key + ":0.5"}});
+            return false;
+        }
         if (std::isnan(k)) {
             error = known ? messages::Message(
                         MessageId::NoKAtSize, {{"fitting", use.key}, {"size", FittingSizeFor(insideMillimetres)}})

@@ -74,8 +74,6 @@ TEST(Fittings, GiveThePrintedK)
         {"弯头*2、阀门", "\"阀门\": unknown fitting", "没有管件“阀门”（可选："},
         {"gate*0", "\"gate*0\": the count after \"*\" must be a whole number from 1 to 1000",
             "“gate*0”：“*”后的个数须为 1～1000 的整数"},
-        {"expansion", "\"expansion\": give the ratio of the diameters, e.g. expansion:0.5",
-            "“expansion”：须给出管径之比，如 expansion:0.5"},
         {"gate:0.5", "\"gate:0.5\": only expansion and contraction take a ratio",
             "“gate:0.5”：只有突然扩大和突然缩小才需给出管径之比"},
         {"contraction:1.2", "\"contraction:1.2\": the ratio of the smaller diameter to the larger is a number",
@@ -202,6 +200,70 @@ TEST(Circuit, FindsPathsIndexAndFlows)
         EXPECT_DOUBLE_EQ(result.headPascals, result.indexTotal * 1.1) << n.name;
         EXPECT_DOUBLE_EQ(result.headMetres, result.headPascals / (999.6996 * 9.807)) << n.name;
     }
+}
+
+// A sudden expansion or contraction sits where the bore changes: written
+// on the smaller pipe or on the larger, it is one loss, referred to the
+// section's own velocity; its ratio the bores', unless given.
+TEST(Fittings, ChangesOfBoreSitWhereTheBoreChanges)
+{
+    constexpr double X = std::numeric_limits<double>::quiet_NaN();
+    struct Placed {
+        const char* fittings;
+        double inside, upstream, downstream; // mm
+        double zeta;
+    };
+    const Placed placed[] = {
+        {"expansion", 50, X, 100, 0.5625},     // at the small pipe's end: (1 − ¼)²
+        {"expansion", 100, 50, X, 9},          // at the large pipe's start: (4 − 1)²
+        {"contraction", 50, 100, X, 0.375},    // at the small pipe's start: 0.5·(1 − ¼)
+        {"contraction", 100, X, 50, 6},        // at the large pipe's end: 0.375 × 16
+        {"expansion:0.4", 50, X, 100, 0.7056}, // a ratio given is taken: (1 − 0.16)²
+        {"突然缩小:0.5", 100, 100, 50, 6},     // placed by the bores all the same
+        {"expansion:0.5", 50, X, X, 0.5625},   // no bores to tell: on the smaller pipe
+        {"expansion:0.5 elbow90", 52.48, 52.48, 52.48, 1.5625},
+    };
+    for (const Placed& p : placed) {
+        std::vector<FittingUse> uses;
+        messages::Message error;
+        ASSERT_TRUE(ParseFittings(p.fittings, uses, error)) << p.fittings << ": " << error;
+        double zeta = 0;
+        ASSERT_TRUE(FittingsZeta(uses, p.inside, zeta, error, {p.upstream, p.downstream}))
+            << p.fittings << ": " << error;
+        EXPECT_NEAR(zeta, p.zeta, 1e-12) << p.fittings << " in " << p.inside << " mm";
+    }
+    const std::pair<double, double> untold[] = {{X, X}, {50, 50}, {100, X}};
+    for (const auto& [upstream, downstream] : untold) {
+        std::vector<FittingUse> uses;
+        messages::Message error;
+        ASSERT_TRUE(ParseFittings("expansion", uses, error));
+        double zeta = 0;
+        EXPECT_FALSE(FittingsZeta(uses, 50, zeta, error, {upstream, downstream}));
+        EXPECT_EQ(English(error).rfind("\"expansion\": the bores on either side do not tell the ratio", 0), 0u)
+            << error;
+        EXPECT_EQ(Chinese(error),
+            "“expansion”：两侧管径定不出管径之比（须在一进一出、管径不同的节点处），请给出，如 expansion:0.5");
+    }
+    // In a circuit the bores across the node place it: the loss in Pa is the
+    // same whichever of the two pipes carries it.
+    double loss[2] = {};
+    for (int onLarger = 0; onLarger < 2; ++onLarger) {
+        std::vector<CircuitSection> sections
+            = {Section("a", "P", "X", "10", "40.94"), Section("b", "X", "Q", "10", "102.26")};
+        messages::Message error;
+        ASSERT_TRUE(ParseFittings("expansion", sections[static_cast<std::size_t>(onLarger)].fittings, error));
+        const CircuitResult result = CalculateCircuit(sections, Settings());
+        ASSERT_TRUE(result.sections[static_cast<std::size_t>(onLarger)].problem.Empty());
+        loss[onLarger] = result.sections[static_cast<std::size_t>(onLarger)].localLoss;
+    }
+    EXPECT_NEAR(loss[1], loss[0], loss[0] * 1e-5); // the two velocities as rounded by the calculator
+    EXPECT_GT(loss[0], 0);
+    // At a tee the bore after it is not one: the ratio must be given.
+    std::vector<CircuitSection> tee = {Section("a", "P", "X", "10", "40.94"), Section("b", "X", "Q", "5", "102.26"),
+        Section("c", "X", "Q", "5", "102.26")};
+    messages::Message error;
+    ASSERT_TRUE(ParseFittings("expansion", tee[0].fittings, error));
+    EXPECT_EQ(CalculateCircuit(tee, Settings()).sections[0].problem.Id(), messages::MessageId::FittingNeedsRatio);
 }
 
 // A section's losses from the calculator's texts: ρ·g·Rf/1000 Pa/m over its

@@ -366,9 +366,18 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
             "vendrel-calc: cannot open /nonexistent/c.csv", "the input could not be opened"},
         // The lists, help and version.
         ExitCase{"material_list", {"--material-list"}, 0, "steel-closed", "", "every result"},
+        ExitCase{"fittings_list", {"--fittings-list"}, 0,
+            "elbow90              标准弯头90°、弯头、90°弯头、90度弯头\n  HVAC Pump Handbook, 2nd ed., Table 3.8\n  "
+            "DN15 2.1 "
+            "DN20 1.7 ",
+            "", "every result"},
+        ExitCase{"fittings_list_with_options", {"--fittings-list", "--series", "sch40"}, 2, "",
+            "vendrel-calc: --fittings-list takes no other options", "wrong usage"},
         ExitCase{"series_list_with_options", {"--series-list", "--flow", "10"}, 2, "",
             "vendrel-calc: --series-list takes no other options", "an unknown or repeated option"},
         ExitCase{"series_list_to_full_disk", {"--series-list"}, 3, "", "vendrel-calc: cannot write the results",
+            "the output could not be written", "/dev/null", "/dev/full"},
+        ExitCase{"fittings_list_to_full_disk", {"--fittings-list"}, 3, "", "vendrel-calc: cannot write the results",
             "the output could not be written", "/dev/null", "/dev/full"},
         ExitCase{"help", {"--help"}, 0, "Usage:", "", "every result"},
         ExitCase{"version", {"--version"}, 0, "vendrel-calc 1.0.0.1\n", "", "every result"},
