@@ -7,6 +7,7 @@
 #include "cli/messageout.h"
 #include "cli/strictcalculation.h"
 #include "design/materials.h"
+#include "design/sizetext.h"
 #include "files/columns.h"
 #include "files/csvcells.h"
 #include "files/csvreader.h"
@@ -26,6 +27,9 @@ namespace {
 using messages::Message;
 using messages::MessageId;
 
+// A byte of the signs a size text has and a number has not: D, ×, x, *,
+// and the lead bytes of Φ, φ and ϕ.
+constexpr char kSizeTextBytes[] = "DdxX*\xC3\xCE\xCF";
 enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kMaterial, kColumnCount };
 constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
 // The names Vendrel writes, and those a spreadsheet's header may use; the
@@ -214,8 +218,20 @@ private:
                 names[kRoughness] = "";
             }
         }
+        // A size as drawings write it, D219×6, is calculated, and written, as its bore.
+        std::string_view diameter = InputText(cells, kDiameter, {});
+        if (diameter.find_first_of(kSizeTextBytes) != std::string_view::npos) {
+            messages::Message wrong;
+            if (std::optional<std::string> bore = design::BoreOfSizeText(diameter, wrong)) {
+                m_bore = std::move(*bore);
+                diameter = m_bore;
+            } else if (!wrong.Empty()) {
+                m_problems.push_back(messages::Named("diameter", std::move(wrong)));
+                names[kDiameter] = "";
+            }
+        }
         // The texts are calculated and written where they are, not copied into f.
-        const InputTexts inputs = {InputText(cells, kFlow, {}), InputText(cells, kDiameter, {}), roughness, viscosity};
+        const InputTexts inputs = {InputText(cells, kFlow, {}), diameter, roughness, viscosity};
         // Past the rows reported one by one, a row's problems are only counted.
         const bool shown = m_rowsNotCalculated < kMaxRowReports;
         const CalculationOutcome outcome = CalculateStrictly(f, inputs, names, m_problems, shown);
@@ -341,6 +357,7 @@ private:
     std::vector<std::size_t> m_trailing;
     std::size_t m_columnCount = 0;
     FrictionFields m_fields;
+    std::string m_bore; // of a size text, for the row being written
     std::vector<Message> m_problems;
     long m_rowsNotCalculated = 0;
     std::string m_pending; // rows held back in its first m_pendingSize bytes; the rest is room

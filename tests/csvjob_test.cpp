@@ -181,6 +181,14 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "residual,备注\n"},
         GoodCase{"utf16_little_endian_with_tabs", Utf16("\xFF\xFE", "flow\tdiameter\r\n10\t50\r\n", false), kDn50Row},
         GoodCase{"utf16_big_endian", Utf16("\xFE\xFF", "flow,diameter\n10,50\n", true), kDn50Row},
+        // Outside diameter × wall as drawings write it: the bore, D − 2δ, calculated and written.
+        GoodCase{"sizes_as_drawings_write_them", "flow,diameter\n10,D57×3.5\n10, φ57x3.5\n10,Φ10×5\n",
+            kDn50Row + kDn50Row + "10,Φ10×5,0.2,1.306,,数据有误,,,,,invalid,\n",
+            "vendrel-calc: pipes.csv, line 4: diameter: \"Φ10×5\": a wall of 5 mm leaves no bore in an outside "
+            "diameter of 10 mm\nvendrel-calc: pipes.csv: 1 row could not be calculated\n",
+            nullptr,
+            "vendrel-calc: pipes.csv，第 4 行：diameter：“Φ10×5”：壁厚 5 mm 不小于外径 10 mm 的一半，没有内径\n"
+            "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
         GoodCase{"results_not_finite", "flow,diameter\n10,1e200\n",
             "10,1e200,0.2,1.306,0.000000,0,inf,nan,非紊流区,层流区,laminar,\n",
             "vendrel-calc: pipes.csv, line 2: the results are not finite numbers: check the units (flow in m³/h, "
