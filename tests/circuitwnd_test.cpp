@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QBrush>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -118,6 +119,28 @@ private slots:
         QVERIFY(!paths->index(1, 0).data(Qt::ForegroundRole).isValid());
         QVERIFY(model()->index(0, 0).data(Qt::BackgroundRole).isValid());  // G1, on the index circuit
         QVERIFY(!model()->index(4, 0).data(Qt::BackgroundRole).isValid()); // T1, not
+
+        // A click on a heading sorts the paths, a second the other way; Ctrl+C
+        // in the path table copies it as shown.
+        QHeaderView* headings = m_wnd->paths()->horizontalHeader();
+        const auto column = [&](int c) {
+            QStringList texts;
+            for (int row = 0; row < paths->rowCount(); ++row)
+                texts << paths->index(row, c).data().toString();
+            return texts.join(QLatin1Char(' '));
+        };
+        const std::pair<int, const char*> clicks[] = {{2, " 8.3 11.0 25.1"}, {2, "25.1 11.0 8.3 "},
+            {1, "138.58 153.24 154.56 161.76"}, {1, "161.76 154.56 153.24 138.58"}};
+        for (const auto& [section, shown] : clicks) {
+            QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
+                QPoint(headings->sectionViewportPosition(section) + 5, headings->height() / 2));
+            QCOMPARE(column(section == 2 ? 2 : 1), QString::fromUtf8(shown));
+        }
+        m_wnd->paths()->setFocus();
+        m_wnd->paths()->clearSelection();
+        QTest::keyClick(m_wnd->paths(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().section(QStringLiteral("\r\n"), 0, 1),
+            Utf8("环路\t总阻力(kPa)\t不平衡率(%)\t\r\nG1 S1 S2 S3 T4 R3 R2 R1 R0\t161.76\t\t最不利环路"));
     }
 
     // A circuit typed in, saved, and calculated by vendrel-calc from that file: the same figures.

@@ -3,6 +3,7 @@
 // back, the colours they are drawn in included.
 #include "tests/win32circuitdriver.h"
 #include "ui/form/circuitdocument.h"
+#include "ui/form/pathorder.h"
 #include "ui/win32/circuitids.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/registry.h"
@@ -39,7 +40,7 @@ TEST(Win32Circuit, StartsOnTheFileGiven)
         EXPECT_EQ(CircuitDocument::RecentFiles(ReadSetting(kRecentFilesSetting)).at(0), Utf8(WindowsPath(kExample)));
         EXPECT_EQ(circuit.Rows(), 13);
         EXPECT_EQ(Text(circuit.control(kSummaryId)), expected.SummaryText());
-        EXPECT_EQ(Text(circuit.control(kStatusId)), kReady);
+        EXPECT_EQ(Text(circuit.control(kStatusId)), expected.StatusText(""));
         const int total = Col(CircuitColumn::TotalLoss, expected.ColumnCount() - kCircuitColumnCount);
         EXPECT_EQ(circuit.Cell(4, total), expected.CellText(4, total));
         // G1 is the current row, drawn as selected; T4 is on the index circuit, T1 not.
@@ -55,6 +56,12 @@ TEST(Win32Circuit, StartsOnTheFileGiven)
                 << expected.Paths()[path].sections;
             EXPECT_EQ(circuit.Drawn(kPathsId, path, 0).second == kIndexBackground, path == 0);
         }
+        // Ctrl+C in the path table copies the paths.
+        const HWND paths = circuit.control(kPathsId);
+        program.Focus(paths);
+        SetClipboardText(nullptr, "");
+        program.Key(paths, 'C', [] { return !ClipboardText(nullptr).empty(); });
+        EXPECT_EQ(ClipboardText(nullptr), PathsText(expected.Paths(), {0, 1, 2, 3}));
     }
     {
         Running program(L"--circuit \"" + WindowsPath(TempPath("vendrel-none.csv")) + L"\"");

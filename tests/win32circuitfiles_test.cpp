@@ -72,7 +72,7 @@ TEST(Win32Circuit, TakesSettings)
             EXPECT_EQ(circuit.Drawn(kPathsId, 3, 0).first == kUnbalancedText, expected.Paths()[3].unbalanced) << c.name;
         }
         // Why a setting cannot be used, in the status bar while it has the focus.
-        const std::string status = c.said ? expected.SettingMessage(c.key) : std::string(kReady);
+        const std::string status = c.said ? expected.SettingMessage(c.key) : expected.StatusText("");
         EXPECT_NE(status, "") << c.name;
         Eventually([&] { return Text(circuit.control(kStatusId)) == status; });
         EXPECT_EQ(Text(circuit.control(kStatusId)), status) << c.name;

@@ -160,7 +160,7 @@ void CircuitDocument::Calculate()
     for (const design::CircuitPath& path : m_result.paths) {
         m_paths.push_back({design::PathText(path.sections, m_sections), design::KilopascalsText(path.total),
             design::PercentText(path.imbalance), design::PathNote(path, m_resolved.maxImbalance), path.index,
-            path.unbalanced});
+            path.unbalanced, path.total, path.imbalance});
     }
 }
 

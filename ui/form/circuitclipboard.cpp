@@ -4,23 +4,13 @@
 #include "files/columns.h"
 
 #include "ui/form/circuitdocument.h"
+#include "ui/form/pathorder.h"
 #include "ui/form/windowtext.h"
+
 #include <algorithm>
 
 namespace vendrel::form {
 namespace {
-
-void AppendCell(std::string& text, const std::string& cell)
-{
-    if (cell.find_first_of("\t\"\r\n") == std::string::npos) {
-        text += cell;
-        return;
-    }
-    text += '"';
-    for (const char c : cell)
-        text += c == '"' ? std::string("\"\"") : std::string(1, c);
-    text += '"';
-}
 
 // Splits text copied from a spreadsheet into rows of cells; a last line end
 // makes no empty row.
@@ -73,6 +63,18 @@ void DropShownBore(std::vector<std::string>& row, const design::PipeSeries& seri
 
 } // namespace
 
+void AppendClipboardCell(std::string& text, const std::string& cell)
+{
+    if (cell.find_first_of("\t\"\r\n") == std::string::npos) {
+        text += cell;
+        return;
+    }
+    text += '"';
+    for (const char c : cell)
+        text += c == '"' ? std::string("\"\"") : std::string(1, c);
+    text += '"';
+}
+
 std::string CircuitDocument::CopyText(int top, int left, int bottom, int right, bool headings) const
 {
     std::string text;
@@ -80,7 +82,7 @@ std::string CircuitDocument::CopyText(int top, int left, int bottom, int right, 
         for (int c = left; c <= right; ++c) {
             if (c > left)
                 text += '\t';
-            AppendCell(text, cellText(c));
+            AppendClipboardCell(text, cellText(c));
         }
         text += "\r\n";
     };

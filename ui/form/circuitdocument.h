@@ -30,7 +30,9 @@ struct PathRow {
     std::string imbalance;
     std::string note; // "最不利环路", "超过 15%"
     bool index = false;
-    bool unbalanced = false; // shown in red
+    bool unbalanced = false;      // shown in red
+    double totalPascals = 0;      // to sort by
+    double imbalanceFraction = 0; // to sort by; NaN on the index circuit
 };
 
 class CircuitDocument {

@@ -130,6 +130,7 @@ PathModel::PathModel(const form::CircuitDocument& document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document)
     , m_rows(static_cast<int>(document.Paths().size()))
+    , m_order(form::PathOrder(document.Paths(), m_sort, m_descending))
 { }
 
 int PathModel::rowCount(const QModelIndex& parent) const
@@ -144,7 +145,7 @@ int PathModel::columnCount(const QModelIndex& parent) const
 
 QVariant PathModel::data(const QModelIndex& index, int role) const
 {
-    const form::PathRow& path = m_document.Paths()[static_cast<std::size_t>(index.row())];
+    const form::PathRow& path = m_document.Paths()[static_cast<std::size_t>(pathOfRow(index.row()))];
     switch (role) {
     case Qt::DisplayRole: {
         const std::string* texts[] = {&path.sections, &path.total, &path.imbalance, &path.note};
@@ -169,10 +170,20 @@ QVariant PathModel::headerData(int section, Qt::Orientation orientation, int rol
     return QString::fromUtf8(form::kPathColumns[static_cast<std::size_t>(section)]);
 }
 
+void PathModel::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged();
+    m_sort = form::PathSortOfColumn(column);
+    m_descending = order == Qt::DescendingOrder;
+    m_order = form::PathOrder(m_document.Paths(), m_sort, m_descending);
+    emit layoutChanged();
+}
+
 void PathModel::refresh()
 {
     // As many paths as before, as after most edits: their texts shown again, the view kept.
     const int rows = static_cast<int>(m_document.Paths().size());
+    m_order = form::PathOrder(m_document.Paths(), m_sort, m_descending);
     if (rows == m_rows) {
         if (rows > 0)
             emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));

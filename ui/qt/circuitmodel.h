@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form/circuitdocument.h"
+#include "ui/form/pathorder.h"
 
 #include <QAbstractTableModel>
 
@@ -47,12 +48,19 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // A click on a heading: by total or imbalance, else as found.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     void refresh();
+    // The document's path shown in a row of the view.
+    int pathOfRow(int row) const { return m_order[static_cast<std::size_t>(row)]; }
 
 private:
     const form::CircuitDocument& m_document;
     int m_rows = 0;
+    form::PathSort m_sort = form::PathSort::AsFound;
+    bool m_descending = false;
+    std::vector<int> m_order;
 };
 
 } // namespace vendrel::ui

@@ -75,6 +75,9 @@ CCircuitWnd::CCircuitWnd(QWidget* parent)
     m_paths->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_paths->verticalHeader()->hide();
     m_paths->horizontalHeader()->setStretchLastSection(true);
+    // Sorted by total or imbalance at a click on the heading; as found until then.
+    m_paths->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_paths->setSortingEnabled(true);
     belowLayout->addWidget(m_summary);
     belowLayout->addWidget(m_notes);
     belowLayout->addWidget(m_paths, 1);
@@ -201,6 +204,17 @@ void CCircuitWnd::showStatus()
 
 void CCircuitWnd::onCopy()
 {
+    // The path table copies its selected paths, or all, as it shows them.
+    if (m_paths->hasFocus()) {
+        std::vector<int> rows;
+        const QModelIndexList selected = m_paths->selectionModel()->selectedRows();
+        for (int row = 0; row < m_pathModel->rowCount(); ++row) {
+            if (selected.isEmpty() || m_paths->selectionModel()->isRowSelected(row))
+                rows.push_back(m_pathModel->pathOfRow(row));
+        }
+        QGuiApplication::clipboard()->setText(Text(form::PathsText(m_document->Paths(), rows)));
+        return;
+    }
     const QItemSelection selection = m_table->selectionModel()->selection();
     std::string text;
     if (selection.isEmpty()) {

@@ -145,7 +145,8 @@ void CCircuitWnd::RunCommand(CircuitCommand command)
 
 void CCircuitWnd::OnCopy()
 {
-    SetClipboardText(m_hWnd, m_table.CopyText());
+    // The table with the focus is the one copied.
+    SetClipboardText(m_hWnd, GetFocus() == m_paths.hwnd() ? m_paths.CopyText() : m_table.CopyText());
 }
 
 void CCircuitWnd::OnPaste()

@@ -11,7 +11,7 @@ namespace vendrel::ui {
 void CPathTable::Create(HWND parent, int id)
 {
     m_list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, nullptr,
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER, 0, 0, 0, 0, parent,
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL, 0, 0, 0, 0, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     ListView_SetExtendedListViewStyle(m_list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (std::size_t column = 0; column < form::kPathColumns.size(); ++column) {
@@ -38,10 +38,16 @@ void CPathTable::SetFonts(const WindowFonts& fonts)
 void CPathTable::Show(const std::vector<form::PathRow>& paths)
 {
     m_paths = paths;
+    Fill();
+}
+
+void CPathTable::Fill()
+{
+    m_order = form::PathOrder(m_paths, form::PathSortOfColumn(m_sortColumn), m_descending);
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(m_list);
-    for (int row = 0; row < static_cast<int>(m_paths.size()); ++row) {
-        const form::PathRow& path = m_paths[static_cast<std::size_t>(row)];
+    for (int row = 0; row < static_cast<int>(m_order.size()); ++row) {
+        const form::PathRow& path = m_paths[static_cast<std::size_t>(m_order[static_cast<std::size_t>(row)])];
         const std::string* const texts[] = {&path.sections, &path.total, &path.imbalance, &path.note};
         for (int column = 0; column < static_cast<int>(std::size(texts)); ++column)
             SetListCell(m_list, row, column, *texts[column]);
@@ -49,6 +55,32 @@ void CPathTable::Show(const std::vector<form::PathRow>& paths)
     FitColumns();
     SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_list, nullptr, TRUE);
+}
+
+void CPathTable::SortBy(int column)
+{
+    m_descending = column == m_sortColumn && !m_descending;
+    m_sortColumn = column;
+    // The heading's arrow, as Explorer shows it.
+    const HWND header = ListView_GetHeader(m_list);
+    for (int c = 0; c < static_cast<int>(form::kPathColumns.size()); ++c) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(header, c, &item);
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (c == column)
+            item.fmt |= m_descending ? HDF_SORTDOWN : HDF_SORTUP;
+        Header_SetItem(header, c, &item);
+    }
+    Fill();
+}
+
+std::string CPathTable::CopyText() const
+{
+    const int selected = ListView_GetNextItem(m_list, -1, LVNI_SELECTED);
+    if (selected >= 0 && selected < static_cast<int>(m_order.size()))
+        return form::PathsText(m_paths, {m_order[static_cast<std::size_t>(selected)]});
+    return form::PathsText(m_paths, m_order);
 }
 
 int CPathTable::TextWidth(HDC dc, HFONT font, const std::string& text) const
@@ -90,10 +122,16 @@ void CPathTable::FitColumns()
 
 bool CPathTable::OnNotify(const NMHDR& notice, LRESULT& result)
 {
+    if (notice.hwndFrom == m_list && notice.code == LVN_COLUMNCLICK) {
+        SortBy(reinterpret_cast<const NMLISTVIEW&>(notice).iSubItem);
+        result = 0;
+        return true;
+    }
     if (notice.hwndFrom != m_list || notice.code != NM_CUSTOMDRAW)
         return false;
     auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(notice));
-    const auto row = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
+    const auto shown = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
+    const auto row = shown < m_order.size() ? static_cast<std::size_t>(m_order[shown]) : m_paths.size();
     switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         result = CDRF_NOTIFYITEMDRAW;
@@ -105,8 +143,9 @@ bool CPathTable::OnNotify(const NMHDR& notice, LRESULT& result)
         // Selection drawn as the sections' is, so the red stays red.
         draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
         draw.clrText = m_paths[row].unbalanced ? kUnbalancedText : GetSysColor(COLOR_WINDOWTEXT);
-        draw.clrTextBk = ListView_GetItemState(m_list, static_cast<int>(row), LVIS_SELECTED) != 0 ? kSelectedBackground
-            : m_paths[row].index                                                                  ? kIndexBackground
+        draw.clrTextBk = ListView_GetItemState(m_list, static_cast<int>(shown), LVIS_SELECTED) != 0
+            ? kSelectedBackground
+            : m_paths[row].index ? kIndexBackground
                                  : GetSysColor(COLOR_WINDOW);
         SelectObject(draw.nmcd.hdc, m_paths[row].index ? m_bold : m_font);
         result = CDRF_NEWFONT;

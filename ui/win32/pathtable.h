@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form/circuitdocument.h"
+#include "ui/form/pathorder.h"
 #include "ui/win32/windowfont.h"
 
 #include <windows.h>
@@ -14,7 +15,8 @@ namespace vendrel::ui {
 
 // The table of paths under the sections: each path from the pump round to
 // it, its total and imbalance; those out of balance in red, the index
-// circuit in bold on the index circuit's colour.
+// circuit in bold on the index circuit's colour. A click on a heading sorts
+// by total or imbalance, a second the other way.
 class CPathTable {
 public:
     CPathTable() = default;
@@ -28,9 +30,13 @@ public:
     bool OnNotify(const NMHDR& notice, LRESULT& result);
     // Fits the columns to their texts and the list's width.
     void FitColumns();
+    // The selected path, or all, as shown, for the clipboard.
+    std::string CopyText() const;
 
 private:
     int TextWidth(HDC dc, HFONT font, const std::string& text) const;
+    void Fill();
+    void SortBy(int column);
 
     HWND m_list = nullptr;
     HFONT m_font = nullptr;
@@ -38,6 +44,9 @@ private:
     int m_charWidth = 0;
     UniqueImageList m_rowHeight;
     std::vector<form::PathRow> m_paths;
+    std::vector<int> m_order; // the path in each row
+    int m_sortColumn = -1;
+    bool m_descending = false;
 };
 
 } // namespace vendrel::ui
