@@ -48,12 +48,23 @@ std::string PathNote(const CircuitPath& path, double maxImbalance)
     return path.index ? "最不利环路" : path.unbalanced ? "超过 " + ShortestText(maxImbalance * 100) + "%" : "";
 }
 
-std::string IndexCircuitText(const CircuitResult& result, const std::vector<CircuitSection>& sections)
+std::string IndexCircuitText(
+    const CircuitResult& result, const std::vector<CircuitSection>& sections, std::size_t shownSections)
 {
     if (std::isnan(result.indexTotal))
         return {};
-    return "最不利环路：" + PathText(result.indexPath, sections) + "（" + result.start + " → " + result.end
-        + "），总阻力 " + KilopascalsText(result.indexTotal) + " kPa";
+    std::string path;
+    const std::vector<int>& index = result.indexPath;
+    if (index.size() > shownSections) {
+        // Its start and its end, where the sections leave the pump and come back.
+        const auto half = static_cast<std::ptrdiff_t>(shownSections / 2);
+        path = PathText(std::vector<int>(index.begin(), index.begin() + half), sections) + " … "
+            + PathText(std::vector<int>(index.end() - half, index.end()), sections);
+    } else {
+        path = PathText(index, sections);
+    }
+    return "最不利环路：" + path + "（" + result.start + " → " + result.end + "），总阻力 "
+        + KilopascalsText(result.indexTotal) + " kPa";
 }
 
 std::string FlowAsTyped(double flow)

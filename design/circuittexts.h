@@ -2,6 +2,8 @@
 
 #include "design/circuit.h"
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -39,8 +41,10 @@ std::string PathNote(const CircuitPath& path, double maxImbalance);
 // "最不利环路：G1 … R0（P → Q），总阻力 161.76 kPa" and "水泵扬程：177.93 kPa
 // （18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h", with a static lift "…含 10%
 // 余量的管路阻力 177.93 kPa 加静水高差 3 m；…"; empty where some section was
-// not calculated.
-std::string IndexCircuitText(const CircuitResult& result, const std::vector<CircuitSection>& sections);
+// not calculated. Beyond shownSections sections the path shows its first
+// and last halves of them, "G1 S1 … R1 R0".
+std::string IndexCircuitText(const CircuitResult& result, const std::vector<CircuitSection>& sections,
+    std::size_t shownSections = std::numeric_limits<std::size_t>::max());
 std::string PumpHeadText(const CircuitResult& result, double headMargin);
 
 // The notes a table needs under it, for what its cells mark with "*".

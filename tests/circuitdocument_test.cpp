@@ -194,6 +194,25 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
         "流量须按节点流量平衡推算，但管网有误，无从推算");
 }
 
+// A long index circuit shows its ends in the summary, the whole on asking.
+TEST(CircuitDocument, SummaryKeepsToItsHeight)
+{
+    std::string rows = "管段\t起点\t终点\t流量\t长度\t管径\n";
+    for (int s = 1; s <= 40; ++s)
+        rows += "A" + std::to_string(s) + "\t" + (s == 1 ? "P" : "N" + std::to_string(s - 1)) + "\t"
+            + (s == 40 ? "Q" : "N" + std::to_string(s)) + "\t10\t5\t80\n";
+    CircuitDocument document{files::UserLibrary()};
+    std::string error;
+    ASSERT_TRUE(document.Paste(0, 0, rows, error)) << error;
+    EXPECT_EQ(document.SummaryText().rfind(
+                  "最不利环路：A1 A2 A3 A4 A5 A6 A7 A8 … A33 A34 A35 A36 A37 A38 A39 A40（P → Q）", 0),
+        0u)
+        << document.SummaryText();
+    EXPECT_NE(document.SummaryText(true).find("A8 A9 A10"), std::string::npos);
+    EXPECT_EQ(document.SummaryText(true).substr(document.SummaryText(true).find("（P → Q）")),
+        document.SummaryText().substr(document.SummaryText().find("（P → Q）")));
+}
+
 // A network that is no circuit says why in the window's words.
 TEST(CircuitDocument, SaysInChineseWhyANetworkIsNoCircuit)
 {

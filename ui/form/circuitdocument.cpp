@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vendrel::form {
 namespace {
@@ -256,14 +257,17 @@ bool CircuitDocument::Redo()
     return Step(m_redo, m_undo);
 }
 
-std::string CircuitDocument::SummaryText() const
+std::string CircuitDocument::SummaryText(bool whole) const
 {
     if (!m_networkProblems.empty() || m_sections.empty())
         return {};
     if (std::isnan(m_result.indexTotal))
         return design::kNoIndexNote;
-    return design::IndexCircuitText(m_result, m_sections) + "；"
-        + design::PumpHeadText(m_result, m_resolved.headMargin);
+    // A long index circuit would take the window's height: its ends, the whole in the path table.
+    constexpr std::size_t kShownSections = 16;
+    return design::IndexCircuitText(
+               m_result, m_sections, whole ? std::numeric_limits<std::size_t>::max() : kShownSections)
+        + "；" + design::PumpHeadText(m_result, m_resolved.headMargin);
 }
 
 std::string CircuitDocument::StatusText(const std::string& focused) const

@@ -88,7 +88,8 @@ public:
     // The summary under the table.
     const std::vector<PathRow>& Paths() const { return m_paths; }
     // The index circuit and the pump head, or why there are none.
-    std::string SummaryText() const;
+    // Beyond 16 sections the index circuit shows its ends, unless whole.
+    std::string SummaryText(bool whole = false) const;
     // Problems of the network as a whole (a node that does not balance…),
     // for the status bar; empty where it is a circuit.
     const std::vector<messages::Message>& NetworkProblems() const { return m_networkProblems; }
