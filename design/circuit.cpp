@@ -151,7 +151,8 @@ void FinishSection(const CircuitSection& section, const CircuitSettings& setting
     const FrictionFields& fields = result.fields;
     const double density = result.density;
     double fittings = 0;
-    if (!section.fittings.empty() && !FittingsZeta(section.fittings, bore, fittings, result.problem, neighbours))
+    if (!section.fittings.empty()
+        && !FittingsZeta(section.fittings, bore, fittings, result.problem, neighbours, &result.fittingNotes))
         return;
     const double velocity = ParseNumber(fields.m_strVelocity);
     result.frictionLoss = result.pascalsPerMetre * section.length;

@@ -82,6 +82,8 @@ struct SectionResult {
     bool overVelocity = false;
     // Figures a designer must look at again, calculated all the same.
     std::vector<messages::Message> warnings;
+    // Where each sudden expansion or contraction sits, and its K.
+    std::vector<messages::Message> fittingNotes;
 
     bool OverLimits() const { return overRate || overVelocity; }
 };

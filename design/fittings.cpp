@@ -1,6 +1,7 @@
 #include "design/fittings.h"
 
 #include "calc/numbertext.h"
+#include "design/circuittexts.h"
 #include "design/materials.h"
 
 #include <cmath>
@@ -186,8 +187,9 @@ std::size_t CountAt(std::string_view item, std::size_t& width)
 
 // The K of a sudden expansion or contraction in a bore, referred to its
 // velocity; NaN where neither its ratio nor the bores next to it tell it.
-double ChangeOfBoreK(const FittingUse& use, double inside, const NeighbourBores& neighbours)
+double ChangeOfBoreK(const FittingUse& use, double inside, const NeighbourBores& neighbours, bool& onLarger)
 {
+    onLarger = false;
     const bool expansion = use.key == kExpansion.key;
     // An expansion's larger pipe follows it, a contraction's comes before.
     const double larger = expansion ? neighbours.downstream : neighbours.upstream;
@@ -199,6 +201,7 @@ double ChangeOfBoreK(const FittingUse& use, double inside, const NeighbourBores&
     if (larger > inside) // the section is the smaller pipe
         return smallPipeK(use.ratio > 0 ? use.ratio : inside / larger);
     if (smaller < inside) { // the larger: the same loss at its own velocity
+        onLarger = true;
         const double beta = use.ratio > 0 ? use.ratio : smaller / inside;
         return smallPipeK(beta) / (beta * beta * beta * beta);
     }
@@ -207,7 +210,7 @@ double ChangeOfBoreK(const FittingUse& use, double inside, const NeighbourBores&
 }
 
 // The K of one fitting in a bore, NaN where the tables give none.
-double KOf(const FittingUse& use, double inside, const NeighbourBores& neighbours, bool& known)
+double KOf(const FittingUse& use, double inside, const NeighbourBores& neighbours, bool& known, bool& onLarger)
 {
     known = true;
     for (const SizedKind& sized : kSized) {
@@ -219,7 +222,7 @@ double KOf(const FittingUse& use, double inside, const NeighbourBores& neighbour
             return fixed.k;
     }
     if (use.key == kExpansion.key || use.key == kContraction.key)
-        return ChangeOfBoreK(use, inside, neighbours);
+        return ChangeOfBoreK(use, inside, neighbours, onLarger);
     known = false;
     return X;
 }
@@ -320,16 +323,25 @@ std::string FittingSizeFor(double insideMillimetres)
 }
 
 bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, messages::Message& error,
-    const NeighbourBores& neighbours)
+    const NeighbourBores& neighbours, std::vector<messages::Message>* placed)
 {
     using messages::MessageId;
     zeta = 0;
     for (const FittingUse& use : uses) {
         bool known = false;
-        const double k = KOf(use, insideMillimetres, neighbours, known);
-        if (std::isnan(k) && (use.key == kExpansion.key || use.key == kContraction.key)) {
+        bool onLarger = false;
+        const double k = KOf(use, insideMillimetres, neighbours, known, onLarger);
+        const bool expansion = use.key == kExpansion.key;
+        if (std::isnan(k) && (expansion || use.key == kContraction.key)) {
             error = messages::Message(MessageId::FittingNeedsRatio, {{"item", use.key}, {"example", use.key + ":0.5"}});
             return false;
+        }
+        if (placed != nullptr && (expansion || use.key == kContraction.key)) {
+            const MessageId place = expansion ? (onLarger ? MessageId::AtLargePipesStart : MessageId::AtSmallPipesEnd)
+                                              : (onLarger ? MessageId::AtLargePipesEnd : MessageId::AtSmallPipesStart);
+            placed->push_back(messages::Message(MessageId::ChangeOfBorePlaced,
+                {{"fitting", expansion ? kExpansion.name : kContraction.name}, {"k", ZetaText(k)},
+                    {"place", messages::Message(place)}}));
         }
         if (std::isnan(k)) {
             error = known ? messages::Message(

@@ -50,11 +50,12 @@ struct NeighbourBores {
 // section's velocity. A sudden expansion or contraction sits where the bore
 // changes: at the end of the smaller pipe or at the start of the larger, its
 // K referred to the section's own velocity either way; its ratio is the
-// bores' unless given. False, with error naming the fitting and the size,
-// where the tables give no K for it, or naming an expansion or contraction
-// whose ratio the bores do not tell.
+// bores' unless given; placed, where given, gets where each sits and its K.
+// False, with error naming the fitting and the size, where the tables give
+// no K for it, or naming an expansion or contraction whose ratio the bores
+// do not tell.
 bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, messages::Message& error,
-    const NeighbourBores& neighbours = {});
+    const NeighbourBores& neighbours = {}, std::vector<messages::Message>* placed = nullptr);
 
 // The other names a fitting is typed by, as engineers write them ("弯头").
 std::vector<std::string_view> FittingSynonyms(std::string_view key);

@@ -212,25 +212,29 @@ TEST(Fittings, ChangesOfBoreSitWhereTheBoreChanges)
         const char* fittings;
         double inside, upstream, downstream; // mm
         double zeta;
+        const char* place; // as the window says it
     };
     const Placed placed[] = {
-        {"expansion", 50, X, 100, 0.5625},     // at the small pipe's end: (1 − ¼)²
-        {"expansion", 100, 50, X, 9},          // at the large pipe's start: (4 − 1)²
-        {"contraction", 50, 100, X, 0.375},    // at the small pipe's start: 0.5·(1 − ¼)
-        {"contraction", 100, X, 50, 6},        // at the large pipe's end: 0.375 × 16
-        {"expansion:0.4", 50, X, 100, 0.7056}, // a ratio given is taken: (1 − 0.16)²
-        {"突然缩小:0.5", 100, 100, 50, 6},     // placed by the bores all the same
-        {"expansion:0.5", 50, X, X, 0.5625},   // no bores to tell: on the smaller pipe
-        {"expansion:0.5 elbow90", 52.48, 52.48, 52.48, 1.5625},
+        {"expansion", 50, X, 100, 0.5625, "突然扩大：K 0.563，在小管末端，按本管段流速"},     // (1 − ¼)²
+        {"expansion", 100, 50, X, 9, "突然扩大：K 9，在大管始端，按本管段流速"},          // (4 − 1)²
+        {"contraction", 50, 100, X, 0.375, "突然缩小：K 0.375，在小管始端，按本管段流速"},    // 0.5·(1 − ¼)
+        {"contraction", 100, X, 50, 6, "突然缩小：K 6，在大管末端，按本管段流速"},        // 0.375 × 16
+        {"expansion:0.4", 50, X, 100, 0.7056, "突然扩大：K 0.706，在小管末端，按本管段流速"}, // a ratio given is taken
+        {"突然缩小:0.5", 100, 100, 50, 6, "突然缩小：K 6，在大管末端，按本管段流速"},     // placed by the bores
+        {"expansion:0.5", 50, X, X, 0.5625, "突然扩大：K 0.563，在小管末端，按本管段流速"},   // no bores: the smaller
+        {"expansion:0.5 elbow90", 52.48, 52.48, 52.48, 1.5625, "突然扩大：K 0.563，在小管末端，按本管段流速"},
     };
     for (const Placed& p : placed) {
         std::vector<FittingUse> uses;
         messages::Message error;
         ASSERT_TRUE(ParseFittings(p.fittings, uses, error)) << p.fittings << ": " << error;
         double zeta = 0;
-        ASSERT_TRUE(FittingsZeta(uses, p.inside, zeta, error, {p.upstream, p.downstream}))
+        std::vector<messages::Message> where;
+        ASSERT_TRUE(FittingsZeta(uses, p.inside, zeta, error, {p.upstream, p.downstream}, &where))
             << p.fittings << ": " << error;
         EXPECT_NEAR(zeta, p.zeta, 1e-12) << p.fittings << " in " << p.inside << " mm";
+        ASSERT_EQ(where.size(), 1u) << p.fittings;
+        EXPECT_EQ(Chinese(where[0]), p.place);
     }
     const std::pair<double, double> untold[] = {{X, X}, {50, 50}, {100, X}};
     for (const auto& [upstream, downstream] : untold) {

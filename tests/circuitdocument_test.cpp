@@ -169,6 +169,11 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
     EXPECT_TRUE(document.Redo());
     EXPECT_EQ(document.CellText(6, Col(C::Nominal)), "DN47");
     ASSERT_TRUE(document.Undo());
+    // Where an expansion sits and which velocity its K refers to, as the fittings cell's message.
+    ASSERT_TRUE(document.SetCell(6, Col(C::Fittings), "突然扩大:0.5"));
+    EXPECT_FALSE(document.Look(6, Col(C::Fittings)).problem);
+    EXPECT_EQ(document.CellMessage(6, Col(C::Fittings)), "突然扩大：K 0.563，在小管末端，按本管段流速");
+    ASSERT_TRUE(document.Undo());
     // Beyond the series the largest size is taken, and its cell says so.
     ASSERT_TRUE(document.SetCell(6, Col(C::Nominal), ""));
     ASSERT_TRUE(document.SetSetting(Key::MaxVelocity, "0.01"));

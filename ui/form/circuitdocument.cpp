@@ -174,6 +174,8 @@ std::string CircuitDocument::CellMessage(int row, int column) const
     const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
     if (const std::vector<messages::Message> warnings = WarningsIn(r, Kind(column)); !warnings.empty())
         return messages::JoinedText(warnings, messages::Language::Chinese);
+    if (Kind(column) == CircuitColumn::Fittings && !r.fittingNotes.empty())
+        return messages::JoinedText(r.fittingNotes, messages::Language::Chinese);
     return cell >= 0 ? std::string() : WindowText(r.problem);
 }
 
