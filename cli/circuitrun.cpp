@@ -185,7 +185,7 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
             Say(err, InSection(name, table, static_cast<int>(s), result.sections[s].problem), language);
             status = kExitDataError;
         }
-        for (const Message& warning : result.sections[s].warnings) {
+        for (const Message& warning : result.sections[s].Warnings()) {
             Say(err, InSection(name, table, static_cast<int>(s), warning), language);
             status = kExitDataError;
         }

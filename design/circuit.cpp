@@ -7,6 +7,7 @@
 #include "design/velocitylimits.h"
 #include "design/water.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <tuple>
@@ -37,6 +38,14 @@ struct CircuitContext {
 // section there was not calculated.
 std::vector<NeighbourBores> NeighboursOf(const std::vector<CircuitSection>& sections, const std::vector<double>& bores)
 {
+    std::vector<NeighbourBores> neighbours(sections.size());
+    // Only an expansion or a contraction asks, and most circuits have none.
+    const bool asked = std::any_of(sections.begin(), sections.end(), [](const CircuitSection& section) {
+        return std::any_of(section.fittings.begin(), section.fittings.end(),
+            [](const FittingUse& use) { return use.key == "expansion" || use.key == "contraction"; });
+    });
+    if (!asked)
+        return neighbours;
     std::unordered_map<std::string_view, std::pair<std::vector<int>, std::vector<int>>> nodes; // entering, leaving
     for (std::size_t s = 0; s < sections.size(); ++s) {
         nodes[sections[s].to].first.push_back(static_cast<int>(s));
@@ -45,15 +54,23 @@ std::vector<NeighbourBores> NeighboursOf(const std::vector<CircuitSection>& sect
     const auto across = [&](const std::vector<int>& ours, const std::vector<int>& theirs) {
         return ours.size() == 1 && theirs.size() == 1 ? bores[static_cast<std::size_t>(theirs.front())] : kNoValue;
     };
-    std::vector<NeighbourBores> neighbours(sections.size());
     for (std::size_t s = 0; s < sections.size(); ++s) {
         if (sections[s].fittings.empty())
-            continue; // only fittings ask, and most sections have none of these
+            continue;
         const auto& start = nodes[sections[s].from];
         const auto& end = nodes[sections[s].to];
         neighbours[s] = {across(start.second, start.first), across(end.first, end.second)};
     }
     return neighbours;
+}
+
+// Whether a loss as shown, to 0.1 Pa/m, is over the limit: the text is
+// written only where rounding could decide it.
+bool RateOver(double pascalsPerMetre, double limit)
+{
+    if (std::fabs(pascalsPerMetre - limit) > 0.1)
+        return pascalsPerMetre > limit;
+    return ParseNumber(PascalsText(pascalsPerMetre)) > limit;
 }
 
 // The velocity a section of a given size may carry, m/s: its series size's
@@ -106,8 +123,7 @@ std::pair<double, double> CalculateSection(const CircuitSection& section, const 
         int chosen = sizing.recommended;
         if (chosen < 0 && !sizing.pipes.empty() && Calculated(sizing.pipes.back().outcome)) {
             chosen = static_cast<int>(sizing.pipes.size()) - 1;
-            result.warnings.push_back(
-                messages::Message(messages::MessageId::LargestSizeTaken, {{"nominal", sizing.pipes.back().nominal}}));
+            result.largestTaken = true;
         }
         if (chosen < 0) {
             result.problem = messages::Message(messages::MessageId::NoSizeWithinLimits);
@@ -160,22 +176,35 @@ void FinishSection(const CircuitSection& section, const CircuitSettings& setting
     result.localLoss = result.zetaTotal * density * velocity * velocity / 2;
     result.deviceLoss = section.device * 1000;
     result.totalLoss = result.frictionLoss + result.localLoss + result.deviceLoss;
-    if (velocity > kPlausibleVelocity)
-        result.warnings.push_back(messages::Message(messages::MessageId::ImplausibleVelocity,
-            {{"velocity", fields.m_strVelocity}, {"limit", ShortestText(kPlausibleVelocity)}}));
-    // Judged on the figures as shown, as a size list judges them.
-    const std::string rate = PascalsText(result.pascalsPerMetre);
-    result.overRate = ParseNumber(rate) > settings.maxPascalsPerMetre;
+    // Judged on the figures as shown, as a size list judges them; the
+    // messages are made only where they are shown.
+    result.implausible = velocity > kPlausibleVelocity;
+    result.overRate = RateOver(result.pascalsPerMetre, settings.maxPascalsPerMetre);
     result.overVelocity = velocity > velocityLimit;
-    if (result.overRate)
-        result.warnings.push_back(messages::Message(messages::MessageId::OverRateLimit,
-            {{"rate", rate}, {"limit", ShortestText(settings.maxPascalsPerMetre)}}));
-    if (result.overVelocity)
-        result.warnings.push_back(messages::Message(messages::MessageId::OverVelocityLimit,
-            {{"velocity", fields.m_strVelocity}, {"limit", ShortestText(velocityLimit)}}));
+    result.rateLimit = settings.maxPascalsPerMetre;
+    result.velocityLimit = velocityLimit;
 }
 
 } // namespace
+
+std::vector<messages::Message> SectionResult::Warnings() const
+{
+    using messages::Message;
+    using messages::MessageId;
+    std::vector<Message> warnings;
+    if (largestTaken)
+        warnings.push_back(Message(MessageId::LargestSizeTaken, {{"nominal", nominal}}));
+    if (implausible)
+        warnings.push_back(Message(MessageId::ImplausibleVelocity,
+            {{"velocity", fields.m_strVelocity}, {"limit", ShortestText(kPlausibleVelocity)}}));
+    if (overRate)
+        warnings.push_back(Message(
+            MessageId::OverRateLimit, {{"rate", PascalsText(pascalsPerMetre)}, {"limit", ShortestText(rateLimit)}}));
+    if (overVelocity)
+        warnings.push_back(Message(MessageId::OverVelocityLimit,
+            {{"velocity", fields.m_strVelocity}, {"limit", ShortestText(velocityLimit)}}));
+    return warnings;
+}
 
 CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, const CircuitSettings& settings)
 {

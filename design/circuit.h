@@ -80,12 +80,18 @@ struct SectionResult {
     // typed, or the series' largest where none keeps within them.
     bool overRate = false;
     bool overVelocity = false;
-    // Figures a designer must look at again, calculated all the same.
-    std::vector<messages::Message> warnings;
+    bool largestTaken = false; // no size of the series kept within them
+    bool implausible = false;  // faster than water pipes carry
+    double rateLimit = kNoValue;
+    double velocityLimit = kNoValue;
     // Where each sudden expansion or contraction sits, and its K.
     std::vector<messages::Message> fittingNotes;
 
     bool OverLimits() const { return overRate || overVelocity; }
+    bool HasWarnings() const { return overRate || overVelocity || largestTaken || implausible; }
+    // Figures a designer must look at again, calculated all the same, each
+    // with its figure and limit.
+    std::vector<messages::Message> Warnings() const;
 };
 
 struct CircuitPath {

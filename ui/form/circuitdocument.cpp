@@ -21,7 +21,9 @@ std::vector<messages::Message> WarningsIn(const design::SectionResult& r, std::o
 {
     using messages::MessageId;
     std::vector<messages::Message> shown;
-    for (const messages::Message& warning : r.warnings) {
+    if (!r.HasWarnings())
+        return shown;
+    for (const messages::Message& warning : r.Warnings()) {
         const MessageId id = warning.Id();
         const CircuitColumn column = id == MessageId::OverRateLimit ? CircuitColumn::PascalsPerMetre
             : id == MessageId::LargestSizeTaken                     ? CircuitColumn::Nominal
@@ -278,7 +280,7 @@ std::string CircuitDocument::StatusText(const std::string& focused) const
         return focused;
     if (m_networkProblems.empty()) {
         const auto over = std::count_if(m_result.sections.begin(), m_result.sections.end(),
-            [](const design::SectionResult& r) { return !r.warnings.empty(); });
+            [](const design::SectionResult& r) { return r.HasWarnings(); });
         return over == 0 ? kReady
                          : WindowText(messages::Message(messages::MessageId::SectionsToLookAt, {{"count", over}}));
     }
