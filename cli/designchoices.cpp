@@ -43,7 +43,7 @@ void PrintFittingsList(std::FILE* out)
             names += "、" + std::string(synonym);
         std::fprintf(out, "%-20s %s\n  %s\n ", kind.key, names.c_str(), kind.source);
         const std::string key = kind.key;
-        if (key == "expansion" || key == "contraction") {
+        if (design::ChangesBore(key)) {
             std::fprintf(out, " %s；", kChangeOfBoreK[key == "contraction"]);
             std::fprintf(out, kChangeOfBoreNote, kind.key);
             std::fprintf(out, "\n");

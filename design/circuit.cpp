@@ -42,7 +42,7 @@ std::vector<NeighbourBores> NeighboursOf(const std::vector<CircuitSection>& sect
     // Only an expansion or a contraction asks, and most circuits have none.
     const bool asked = std::any_of(sections.begin(), sections.end(), [](const CircuitSection& section) {
         return std::any_of(section.fittings.begin(), section.fittings.end(),
-            [](const FittingUse& use) { return use.key == "expansion" || use.key == "contraction"; });
+            [](const FittingUse& use) { return ChangesBore(use.key); });
     });
     if (!asked)
         return neighbours;

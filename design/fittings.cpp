@@ -221,7 +221,7 @@ double KOf(const FittingUse& use, double inside, const NeighbourBores& neighbour
         if (use.key == fixed.kind.key)
             return fixed.k;
     }
-    if (use.key == kExpansion.key || use.key == kContraction.key)
+    if (ChangesBore(use.key))
         return ChangeOfBoreK(use, inside, neighbours, onLarger);
     known = false;
     return X;
@@ -285,7 +285,7 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, message
             return false;
         }
         use.key = kind->key;
-        const bool byRatio = use.key == kExpansion.key || use.key == kContraction.key;
+        const bool byRatio = ChangesBore(use.key);
         if (!byRatio && !ratio.empty()) {
             error = Message(MessageId::FittingTakesNoRatio, {shown});
             return false;
@@ -297,6 +297,11 @@ bool ParseFittings(std::string_view text, std::vector<FittingUse>& uses, message
         uses.push_back(std::move(use));
     }
     return true;
+}
+
+bool ChangesBore(std::string_view key)
+{
+    return key == kExpansion.key || key == kContraction.key;
 }
 
 std::vector<std::string_view> FittingSynonyms(std::string_view key)
@@ -332,11 +337,11 @@ bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres,
         bool onLarger = false;
         const double k = KOf(use, insideMillimetres, neighbours, known, onLarger);
         const bool expansion = use.key == kExpansion.key;
-        if (std::isnan(k) && (expansion || use.key == kContraction.key)) {
+        if (std::isnan(k) && ChangesBore(use.key)) {
             error = messages::Message(MessageId::FittingNeedsRatio, {{"item", use.key}, {"example", use.key + ":0.5"}});
             return false;
         }
-        if (placed != nullptr && (expansion || use.key == kContraction.key)) {
+        if (placed != nullptr && ChangesBore(use.key)) {
             const MessageId place = expansion ? (onLarger ? MessageId::AtLargePipesStart : MessageId::AtSmallPipesEnd)
                                               : (onLarger ? MessageId::AtLargePipesEnd : MessageId::AtSmallPipesStart);
             placed->push_back(messages::Message(MessageId::ChangeOfBorePlaced,

@@ -57,6 +57,9 @@ struct NeighbourBores {
 bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres, double& zeta, messages::Message& error,
     const NeighbourBores& neighbours = {}, std::vector<messages::Message>* placed = nullptr);
 
+// A sudden expansion or contraction, whose K depends on the bores on either side.
+bool ChangesBore(std::string_view key);
+
 // The other names a fitting is typed by, as engineers write them ("弯头").
 std::vector<std::string_view> FittingSynonyms(std::string_view key);
 
