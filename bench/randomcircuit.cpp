@@ -1,6 +1,7 @@
 #include "bench/randomcircuit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -35,6 +36,45 @@ std::vector<design::CircuitSection> RandomCircuit(int terminals)
                 static_cast<double>(20 + random() % 40));
     }
     add("h", "R0", "Q", "", 5);
+    return sections;
+}
+
+std::vector<design::CircuitSection> DirectReturnCircuit(int terminals)
+{
+    std::mt19937 random(20261210);
+    std::vector<int> tenths(static_cast<std::size_t>(std::max(terminals, 0)));
+    for (int& flow : tenths)
+        flow = 1 + static_cast<int>(random() % 9);
+    // Each main's bore keeps it near 2 m/s for the terminals beyond it.
+    std::vector<double> beyond(tenths.size() + 1, 0);
+    for (std::size_t k = tenths.size(); k-- > 0;)
+        beyond[k] = beyond[k + 1] + tenths[k] / 10.0;
+    const auto mainBore = [&](std::size_t k) {
+        return std::to_string(
+            std::max(26, static_cast<int>(std::sqrt(4 * beyond[k] / 3600 / (3.14159 * 2)) * 1000) + 1));
+    };
+    std::vector<design::CircuitSection> sections;
+    const auto add = [&](std::string id, std::string from, std::string to, std::string flow, std::string bore) {
+        design::CircuitSection section;
+        section.id = std::move(id);
+        section.from = std::move(from);
+        section.to = std::move(to);
+        section.flow = std::move(flow);
+        section.length = 3 + static_cast<double>(random() % 50) / 10;
+        section.diameter = std::move(bore);
+        sections.push_back(std::move(section));
+    };
+    add("g", "P", "S0", "", mainBore(0));
+    for (std::size_t k = 0; k < tenths.size(); ++k) {
+        const std::string n = std::to_string(k);
+        if (k > 0) {
+            const std::string before = std::to_string(k - 1);
+            add("s" + n, "S" + before, "S" + n, "", mainBore(k));
+            add("r" + n, "R" + n, "R" + before, "", mainBore(k));
+        }
+        add("t" + n, "S" + n, "R" + n, "0." + std::to_string(tenths[k]), "20.64");
+    }
+    add("h", "R0", "Q", "", mainBore(0));
     return sections;
 }
 

@@ -200,7 +200,7 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
                     {{"file", name},
                         {"problem",
                             Message(MessageId::PathOutOfBalance,
-                                {{"path", design::PathText(path.sections, table.sections)},
+                                {{"path", design::PathName(path, result, table.sections)},
                                     {"imbalance", design::PercentText(path.imbalance)},
                                     {"limit", ShortestText(options.maxImbalance * 100)}})}}),
                 language);

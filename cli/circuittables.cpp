@@ -68,9 +68,11 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
 
     std::vector<std::vector<std::string>> pathCells;
     for (const design::CircuitPath& path : result.paths)
-        pathCells.push_back({design::PathText(path.sections, table.sections), design::KilopascalsText(path.total),
-            design::PercentText(path.imbalance), design::PathNote(path, options.maxImbalance)});
-    std::vector<std::vector<std::string_view>> pathRows = {{"环路", "总阻力(kPa)", "不平衡率(%)", ""}};
+        pathCells.push_back({design::PathName(path, result, table.sections), path.leaves, path.rejoins,
+            design::KilopascalsText(path.total), design::PercentText(path.imbalance),
+            design::PathNote(path, options.maxImbalance)});
+    std::vector<std::vector<std::string_view>> pathRows
+        = {{"环路", "分流点", "汇流点", "总阻力(kPa)", "不平衡率(%)", ""}};
     for (const auto& row : pathCells)
         pathRows.emplace_back(row.begin(), row.end());
     std::fprintf(out, "\n");
@@ -91,10 +93,11 @@ void WriteCircuitCsv(
 {
     CsvWriter csv(out, options.bom);
     if (options.paths) {
-        csv.Row({"path", "total_loss", "imbalance", "index"});
+        csv.Row({"path", "total_loss", "imbalance", "index", "leaves", "rejoins"});
         for (const design::CircuitPath& path : result.paths) {
-            csv.Row({design::PathText(path.sections, table.sections), design::PascalsTenthsText(path.total),
-                design::PercentText(path.imbalance), path.index ? "yes" : "no"});
+            csv.Row({design::PathText(design::SectionsOf(path, result.indexPath), table.sections),
+                design::PascalsTenthsText(path.total), design::PercentText(path.imbalance), path.index ? "yes" : "no",
+                path.leaves, path.rejoins});
         }
         return;
     }

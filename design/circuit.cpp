@@ -206,6 +206,14 @@ std::vector<messages::Message> SectionResult::Warnings() const
     return warnings;
 }
 
+std::vector<int> SectionsOf(const CircuitPath& path, const std::vector<int>& indexPath)
+{
+    std::vector<int> sections(indexPath.begin(), indexPath.begin() + static_cast<std::ptrdiff_t>(path.before));
+    sections.insert(sections.end(), path.own.begin(), path.own.end());
+    sections.insert(sections.end(), indexPath.end() - static_cast<std::ptrdiff_t>(path.after), indexPath.end());
+    return sections;
+}
+
 CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, const CircuitSettings& settings)
 {
     CircuitResult result;
@@ -276,8 +284,6 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
 
     if (!network)
         return result;
-    std::vector<std::vector<int>> paths;
-    result.allPathsListed = graph.AllPaths(kMaxListedPaths, paths);
     std::vector<int>& index = result.indexPath;
     if (complete) {
         index = graph.LongestPath(totals);
@@ -291,25 +297,35 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
         result.staticHeadMetres = settings.staticHead;
         result.headPascals = result.frictionHeadPascals + settings.staticHead * settings.density * kGravity;
         result.headMetres = result.headPascals / (settings.density * kGravity);
+    } else {
+        std::vector<double> known = totals;
+        for (double& total : known)
+            total = std::isnan(total) ? 0 : total;
+        index = graph.LongestPath(known);
     }
-    result.paths.reserve(paths.size());
-    for (std::vector<int>& sectionsOfPath : paths) {
+    result.allPathsListed = graph.ForEachPath(kMaxListedPaths, [&](const std::vector<int>& sectionsOfPath) {
         CircuitPath path;
         path.total = 0;
         for (const int s : sectionsOfPath)
             path.total += totals[static_cast<std::size_t>(s)];
+        const SharedEnds shared = SharedWith(sectionsOfPath, index);
+        path.before = shared.before;
+        path.after = shared.after;
+        path.own.assign(sectionsOfPath.begin() + static_cast<std::ptrdiff_t>(shared.before),
+            sectionsOfPath.end() - static_cast<std::ptrdiff_t>(shared.after));
         if (complete) {
-            path.index = sectionsOfPath == index;
+            path.index = path.own.empty();
             if (path.index) {
                 result.index = static_cast<int>(result.paths.size());
             } else {
-                path.imbalance = Imbalance(sectionsOfPath, index, totals);
+                path.imbalance = Imbalance(sectionsOfPath, index, shared, totals);
                 path.unbalanced = path.imbalance > settings.maxImbalance;
+                path.leaves = graph.NodeName(graph.From(path.own.front()));
+                path.rejoins = graph.NodeName(graph.To(path.own.back()));
             }
         }
-        path.sections = std::move(sectionsOfPath);
         result.paths.push_back(std::move(path));
-    }
+    });
     return result;
 }
 

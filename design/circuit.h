@@ -94,8 +94,16 @@ struct SectionResult {
     std::vector<messages::Message> Warnings() const;
 };
 
+// A path from the pump's outlet to its inlet, kept by its own part: the
+// circuit's indexPath's first `before` sections, then own, then its last
+// `after`. Paths share the mains, so this keeps their memory linear in
+// sections where their section lists would take its square.
 struct CircuitPath {
-    std::vector<int> sections;   // in flow order
+    std::size_t before = 0;
+    std::vector<int> own; // in flow order
+    std::size_t after = 0;
+    std::string leaves;          // the node where it leaves the index circuit; "" on it or where there is none
+    std::string rejoins;         // where it rejoins it for good
     double total = kNoValue;     // Pa
     double imbalance = kNoValue; // against the index circuit; NaN on it
     bool index = false;
@@ -110,13 +118,16 @@ struct CircuitResult {
     std::vector<SectionResult> sections;
     std::vector<CircuitPath> paths;
     bool allPathsListed = true;
-    std::string start;             // the pump's outlet node
-    std::string end;               // its inlet
-    std::vector<int> indexPath;    // the index circuit's sections in flow order, where every section was calculated
-    int index = -1;                // the index circuit in paths, where it is listed
-    double indexTotal = kNoValue;  // Pa
-    double headPascals = kNoValue; // with the margin and the static lift
-    double headMetres = kNoValue;  // of the circuit's water
+    std::string start; // the pump's outlet node
+    std::string end;   // its inlet
+    // The index circuit's sections in flow order; where some section was not
+    // calculated, the longest path by the losses that were, what the paths
+    // are kept against.
+    std::vector<int> indexPath;
+    int index = -1;                        // the index circuit in paths, where it is listed
+    double indexTotal = kNoValue;          // Pa
+    double headPascals = kNoValue;         // with the margin and the static lift
+    double headMetres = kNoValue;          // of the circuit's water
     double frictionHeadPascals = kNoValue; // the index circuit's with the margin
     double staticHeadMetres = 0;
     double pumpFlow = kNoValue; // m³/h: what leaves the pump's outlet
@@ -124,6 +135,9 @@ struct CircuitResult {
 
 // Paths beyond this many are not listed; the index circuit is found all the same.
 inline constexpr std::size_t kMaxListedPaths = 100000;
+
+// A path's sections in flow order.
+std::vector<int> SectionsOf(const CircuitPath& path, const std::vector<int>& indexPath);
 
 CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, const CircuitSettings& settings);
 

@@ -2,6 +2,8 @@
 
 #include "messages/message.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,9 +48,11 @@ public:
     // order: longest path in a directed acyclic graph, in linear time.
     std::vector<int> LongestPath(const std::vector<double>& weights) const;
 
-    // Every path from start to end, as sections in flow order, up to limit
-    // of them; false where there are more.
-    bool AllPaths(std::size_t limit, std::vector<std::vector<int>>& paths) const;
+    // Every path from start to end, up to limit of them, each handed to visit
+    // as its sections in flow order, which hold only during the call: the
+    // paths themselves would take memory as the square of the sections in a
+    // direct-return circuit. False where there are more.
+    bool ForEachPath(std::size_t limit, const std::function<void(const std::vector<int>&)>& visit) const;
 
 private:
     // The sections at a node, each with its flow, for messages.
@@ -66,11 +70,22 @@ private:
     int m_end = -1;
 };
 
+// How a path shares the index circuit: the index's first `before` sections
+// begin it, up to the node where it leaves the index, and its last `after`
+// end it, from the node where it rejoins it for good. The sections between
+// are its own part.
+struct SharedEnds {
+    std::size_t before = 0;
+    std::size_t after = 0;
+};
+SharedEnds SharedWith(const std::vector<int>& path, const std::vector<int>& index);
+
 // The imbalance of a path against the index circuit: with d the node where
 // the path leaves it and c the node where it rejoins it for good,
 // (ΔP of the index between d and c − ΔP of the path there) ÷ the first; 0
 // for the index itself or a path that never leaves it. Never below 0, the
 // index being the longest path for these weights.
-double Imbalance(const std::vector<int>& path, const std::vector<int>& index, const std::vector<double>& weights);
+double Imbalance(const std::vector<int>& path, const std::vector<int>& index, const SharedEnds& shared,
+    const std::vector<double>& weights);
 
 } // namespace vendrel::design

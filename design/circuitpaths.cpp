@@ -31,21 +31,22 @@ std::vector<int> CircuitGraph::LongestPath(const std::vector<double>& weights) c
     return path;
 }
 
-bool CircuitGraph::AllPaths(std::size_t limit, std::vector<std::vector<int>>& paths) const
+bool CircuitGraph::ForEachPath(std::size_t limit, const std::function<void(const std::vector<int>&)>& visit) const
 {
-    paths.clear();
     // Depth first, with the sections of the current path on a stack and the
     // next section to try at each node.
     std::vector<int> path;
     std::vector<std::size_t> next(m_names.size(), 0);
+    std::size_t found = 0;
     int at = m_start;
     for (;;) {
         auto& tried = next[static_cast<std::size_t>(at)];
         const auto& out = m_out[static_cast<std::size_t>(at)];
         if (at == m_end) {
-            if (paths.size() == limit)
+            if (found == limit)
                 return false;
-            paths.push_back(path);
+            ++found;
+            visit(path);
         }
         if (at != m_end && tried < out.size()) {
             const int s = out[tried++];
@@ -61,21 +62,25 @@ bool CircuitGraph::AllPaths(std::size_t limit, std::vector<std::vector<int>>& pa
     }
 }
 
-double Imbalance(const std::vector<int>& path, const std::vector<int>& index, const std::vector<double>& weights)
+SharedEnds SharedWith(const std::vector<int>& path, const std::vector<int>& index)
 {
-    // The sections both begin with, and those both end with.
-    std::size_t prefix = 0;
-    while (prefix < path.size() && prefix < index.size() && path[prefix] == index[prefix])
-        ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < path.size() - prefix && suffix < index.size() - prefix
-        && path[path.size() - 1 - suffix] == index[index.size() - 1 - suffix])
-        ++suffix;
-    if (prefix == path.size())
+    SharedEnds shared;
+    while (shared.before < path.size() && shared.before < index.size() && path[shared.before] == index[shared.before])
+        ++shared.before;
+    while (shared.after < path.size() - shared.before && shared.after < index.size() - shared.before
+        && path[path.size() - 1 - shared.after] == index[index.size() - 1 - shared.after])
+        ++shared.after;
+    return shared;
+}
+
+double Imbalance(const std::vector<int>& path, const std::vector<int>& index, const SharedEnds& shared,
+    const std::vector<double>& weights)
+{
+    if (shared.before == path.size())
         return 0;
     const auto between = [&](const std::vector<int>& sections) {
         double total = 0;
-        for (std::size_t i = prefix; i < sections.size() - suffix; ++i)
+        for (std::size_t i = shared.before; i < sections.size() - shared.after; ++i)
             total += weights[static_cast<std::size_t>(sections[i])];
         return total;
     };

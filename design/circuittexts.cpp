@@ -43,6 +43,39 @@ std::string PathText(const std::vector<int>& path, const std::vector<CircuitSect
     return text;
 }
 
+namespace {
+
+// The names of a run of sections, beyond shown its first and last halves.
+std::string RunText(const int* begin, const int* end, const std::vector<CircuitSection>& sections, std::size_t shown)
+{
+    const auto count = static_cast<std::size_t>(end - begin);
+    if (count <= shown)
+        return PathText(std::vector<int>(begin, end), sections);
+    // Its start and its end, where the sections leave the pump and come back.
+    const auto half = static_cast<std::ptrdiff_t>(shown / 2);
+    return PathText(std::vector<int>(begin, begin + half), sections) + " … "
+        + PathText(std::vector<int>(end - half, end), sections);
+}
+
+} // namespace
+
+std::string PathName(const CircuitPath& path, const CircuitResult& result, const std::vector<CircuitSection>& sections,
+    std::size_t shownSections)
+{
+    const std::vector<int>& index = result.indexPath;
+    if (path.index || path.leaves.empty()) {
+        const std::vector<int> whole = SectionsOf(path, index);
+        return RunText(whole.data(), whole.data() + whole.size(), sections, shownSections);
+    }
+    std::string text;
+    if (path.before > 0)
+        text = sections[static_cast<std::size_t>(index.front())].id + (path.before > 1 ? " … " : " ");
+    text += RunText(path.own.data(), path.own.data() + path.own.size(), sections, shownSections);
+    if (path.after > 0)
+        text += (path.after > 1 ? " … " : " ") + sections[static_cast<std::size_t>(index.back())].id;
+    return text;
+}
+
 std::string PathNote(const CircuitPath& path, double maxImbalance)
 {
     return path.index ? "最不利环路" : path.unbalanced ? "超过 " + ShortestText(maxImbalance * 100) + "%" : "";
@@ -53,16 +86,8 @@ std::string IndexCircuitText(
 {
     if (std::isnan(result.indexTotal))
         return {};
-    std::string path;
     const std::vector<int>& index = result.indexPath;
-    if (index.size() > shownSections) {
-        // Its start and its end, where the sections leave the pump and come back.
-        const auto half = static_cast<std::ptrdiff_t>(shownSections / 2);
-        path = PathText(std::vector<int>(index.begin(), index.begin() + half), sections) + " … "
-            + PathText(std::vector<int>(index.end() - half, index.end()), sections);
-    } else {
-        path = PathText(index, sections);
-    }
+    const std::string path = RunText(index.data(), index.data() + index.size(), sections, shownSections);
     return "最不利环路：" + path + "（" + result.start + " → " + result.end + "），总阻力 "
         + KilopascalsText(result.indexTotal) + " kPa";
 }

@@ -33,8 +33,18 @@ std::string ZetaText(double zeta); // Σζ to 0.001, as short as it goes
 std::string KilopascalsText(double pascals);
 std::string PercentText(double fraction);
 
+// As many sections as a path table's cell shows of a run.
+inline constexpr std::size_t kShownPathSections = 16;
+
 // A path as its sections' names in flow order: "G1 S1 T1 R0".
 std::string PathText(const std::vector<int>& path, const std::vector<CircuitSection>& sections);
+// A path as the path table names it: its own part, the sections it does
+// not share with the index circuit, between the circuit's first and last
+// sections, "G1 … T1 … R0"; the index circuit, and every path where there is
+// none, as its sections. Beyond shownSections sections a run shows its first
+// and last halves of them, "G1 S1 … R1 R0".
+std::string PathName(const CircuitPath& path, const CircuitResult& result, const std::vector<CircuitSection>& sections,
+    std::size_t shownSections = kShownPathSections);
 // What the path table says beside a path: "最不利环路", "超过 15%" or nothing.
 std::string PathNote(const CircuitPath& path, double maxImbalance);
 

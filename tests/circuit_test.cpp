@@ -1,4 +1,5 @@
 #include "design/circuit.h"
+#include "design/circuittexts.h"
 #include "tests/messagetext.h"
 
 #include "calc/frictioncalc.h"
@@ -127,9 +128,10 @@ struct Network {
     std::vector<std::string> paths; // in the order listed
     std::string index;
     std::map<std::string, std::string> flows; // derived ones
-    // Each other path, and the index's sections between where it leaves
-    // the index and where it rejoins it for good.
-    std::map<std::string, std::string> between;
+    // Each other path: the index's sections between where it leaves the
+    // index and where it rejoins it for good, and the path as the path table
+    // names it, with those nodes.
+    std::map<std::string, std::pair<std::string, std::string>> between;
 };
 
 // Hand-made networks: a chain, a tree, direct and reverse return, a branch
@@ -143,30 +145,42 @@ TEST(Circuit, FindsPathsIndexAndFlows)
         {"direct_return",
             {Section("g", "P", "N1", "10"), Section("s", "N1", "N2", ""), Section("t1", "N1", "M1", "5", "52.48", 40),
                 Section("t2", "N2", "M2", "5", "52.48", 40), Section("r", "M2", "M1", ""), Section("h", "M1", "Q", "")},
-            {"g s t2 r h", "g t1 h"}, "g s t2 r h", {{"s", "5"}, {"r", "5"}, {"h", "10"}}, {{"g t1 h", "s t2 r"}}},
+            {"g s t2 r h", "g t1 h"}, "g s t2 r h", {{"s", "5"}, {"r", "5"}, {"h", "10"}},
+            {{"g t1 h", {"s t2 r", "g t1 h N1 → M1"}}}},
+        {"three_floors",
+            {Section("g", "P", "N1", "15"), Section("s1", "N1", "N2", ""), Section("s2", "N2", "N3", ""),
+                Section("t1", "N1", "M1", "5", "52.48", 40), Section("t2", "N2", "M2", "5", "52.48", 40),
+                Section("t3", "N3", "M3", "5", "52.48", 40), Section("r2", "M3", "M2", ""),
+                Section("r1", "M2", "M1", ""), Section("h", "M1", "Q", "")},
+            {"g s1 s2 t3 r2 r1 h", "g s1 t2 r1 h", "g t1 h"}, "g s1 s2 t3 r2 r1 h",
+            {{"s1", "10"}, {"s2", "5"}, {"r2", "5"}, {"r1", "10"}, {"h", "15"}},
+            {{"g s1 t2 r1 h", {"s2 t3 r2", "g … t2 … h N2 → M2"}}, {"g t1 h", {"s1 s2 t3 r2 r1", "g t1 h N1 → M1"}}}},
         // Reverse return: the first terminal supplied is the last returned.
         {"reverse_return",
             {Section("g", "P", "N1", "10"), Section("s", "N1", "N2", "5"), Section("t1", "N1", "M1", "5", "52.48", 40),
                 Section("t2", "N2", "M2", "", "52.48", 40), Section("r", "M1", "M2", "5"), Section("h", "M2", "Q", "")},
-            {"g s t2 h", "g t1 r h"}, "g s t2 h", {{"t2", "5"}, {"h", "10"}}, {{"g t1 r h", "s t2"}}},
+            {"g s t2 h", "g t1 r h"}, "g s t2 h", {{"t2", "5"}, {"h", "10"}},
+            {{"g t1 r h", {"s t2", "g t1 r h N1 → M2"}}}},
         // A branch off a branch; the larger device on the shorter path makes it the index.
         {"branch_of_a_branch",
             {Section("g", "P", "A", "9"), Section("b1", "A", "B", "6"), Section("t1", "A", "M", "3", "52.48", 90),
                 Section("t2", "B", "M", "2.5"), Section("t3", "B", "C", "3.5"), Section("t4", "C", "M", ""),
                 Section("h", "M", "Q", "")},
             {"g b1 t2 h", "g b1 t3 t4 h", "g t1 h"}, "g t1 h", {{"t4", "3.5"}, {"h", "9"}},
-            {{"g b1 t2 h", "t1"}, {"g b1 t3 t4 h", "t1"}}},
+            {{"g b1 t2 h", {"t1", "g b1 t2 h A → M"}}, {"g b1 t3 t4 h", {"t1", "g b1 t3 t4 h A → M"}}}},
     };
     for (const Network& n : networks) {
         const CircuitResult result = CalculateCircuit(n.sections, Settings());
         ASSERT_TRUE(result.errors.empty()) << n.name << ": " << result.errors.front().message;
         std::vector<std::string> paths;
         for (const CircuitPath& path : result.paths)
-            paths.push_back(Ids(n.sections, path.sections));
+            paths.push_back(Ids(n.sections, SectionsOf(path, result.indexPath)));
         std::sort(paths.begin(), paths.end());
         EXPECT_EQ(paths, n.paths) << n.name;
         ASSERT_GE(result.index, 0) << n.name;
-        EXPECT_EQ(Ids(n.sections, result.paths[static_cast<std::size_t>(result.index)].sections), n.index) << n.name;
+        EXPECT_EQ(Ids(n.sections, SectionsOf(result.paths[static_cast<std::size_t>(result.index)], result.indexPath)),
+            n.index)
+            << n.name;
         for (const auto& [id, flow] : n.flows) {
             for (std::size_t s = 0; s < n.sections.size(); ++s) {
                 if (n.sections[s].id == id) {
@@ -190,11 +204,13 @@ TEST(Circuit, FindsPathsIndexAndFlows)
             return total;
         };
         for (const CircuitPath& path : result.paths) {
-            const std::string ids = Ids(n.sections, path.sections);
+            const std::string ids = Ids(n.sections, SectionsOf(path, result.indexPath));
             if (path.index)
                 continue;
-            const double indexPart = sum(n.between.at(ids), false);
+            const auto& [indexBetween, named] = n.between.at(ids);
+            const double indexPart = sum(indexBetween, false);
             EXPECT_DOUBLE_EQ(path.imbalance, (indexPart - sum(ids, true)) / indexPart) << n.name << ": " << ids;
+            EXPECT_EQ(PathName(path, result, n.sections) + " " + path.leaves + " → " + path.rejoins, named);
         }
         // The head: the index total with 10 %, in metres of the circuit's water.
         EXPECT_DOUBLE_EQ(result.headPascals, result.indexTotal * 1.1) << n.name;
@@ -362,6 +378,31 @@ TEST(Circuit, RefusesWhatIsNoCircuit)
 // calculator's digits, every path total is the sum of its sections, the
 // index total is the largest, every imbalance is at least 0, and the
 // derived flows balance at every node.
+// A direct-return system's paths share all but their terminal with the
+// index circuit: each keeps that one section, not its mains.
+TEST(Circuit, PathsKeepOnlyTheirOwnPart)
+{
+    constexpr int kTerminals = 3000;
+    std::vector<CircuitSection> sections = {Section("g", "P", "S0", "")};
+    for (int k = 0; k < kTerminals; ++k) {
+        const std::string n = std::to_string(k);
+        if (k > 0) {
+            const std::string before = std::to_string(k - 1);
+            sections.push_back(Section("s" + n, "S" + before, "S" + n, "", "154.08"));
+            sections.push_back(Section("r" + n, "R" + n, "R" + before, "", "154.08"));
+        }
+        sections.push_back(Section("t" + n, "S" + n, "R" + n, "1"));
+    }
+    sections.push_back(Section("h", "R0", "Q", ""));
+    const CircuitResult result = CalculateCircuit(sections, Settings());
+    ASSERT_EQ(result.paths.size(), static_cast<std::size_t>(kTerminals));
+    std::size_t kept = 0;
+    for (const CircuitPath& path : result.paths)
+        kept += path.own.size();
+    EXPECT_EQ(kept, static_cast<std::size_t>(kTerminals - 1));
+    EXPECT_EQ(result.paths[1].leaves + " " + result.paths[1].rejoins, "S1 R1");
+}
+
 TEST(Circuit, RandomTreesKeepTheirInvariants)
 {
     std::mt19937 random(15);
@@ -408,12 +449,12 @@ TEST(Circuit, RandomTreesKeepTheirInvariants)
         double largest = 0;
         for (const CircuitPath& path : result.paths) {
             double sum = 0;
-            for (const int s : path.sections)
+            for (const int s : SectionsOf(path, result.indexPath))
                 sum += result.sections[static_cast<std::size_t>(s)].totalLoss;
             ASSERT_DOUBLE_EQ(path.total, sum);
             largest = std::max(largest, path.total);
             if (!path.index) {
-                ASSERT_GE(path.imbalance, 0) << Ids(sections, path.sections);
+                ASSERT_GE(path.imbalance, 0) << Ids(sections, SectionsOf(path, result.indexPath));
             }
         }
         ASSERT_DOUBLE_EQ(result.indexTotal, largest) << round;

@@ -115,6 +115,10 @@ private slots:
         QAbstractItemModel* paths = m_wnd->paths()->model();
         QCOMPARE(paths->rowCount(), 4);
         QCOMPARE(paths->index(3, 0).data().toString(), QStringLiteral("G1 T1 R0"));
+        // A path by its own part, with where it leaves the index circuit and rejoins it.
+        QCOMPARE(paths->index(1, 0).data().toString() + paths->index(1, 1).data().toString()
+                + paths->index(1, 2).data().toString(),
+            Utf8("G1 … T3 … R0N3M3"));
         QCOMPARE(paths->index(3, 0).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0xc0, 0, 0));
         QVERIFY(!paths->index(1, 0).data(Qt::ForegroundRole).isValid());
         QVERIFY(model()->index(0, 0).data(Qt::BackgroundRole).isValid());  // G1, on the index circuit
@@ -129,18 +133,19 @@ private slots:
                 texts << paths->index(row, c).data().toString();
             return texts.join(QLatin1Char(' '));
         };
-        const std::pair<int, const char*> clicks[] = {{2, " 8.3 11.0 25.1"}, {2, "25.1 11.0 8.3 "},
-            {1, "138.58 153.24 154.56 161.76"}, {1, "161.76 154.56 153.24 138.58"}};
+        const std::pair<int, const char*> clicks[] = {{4, " 8.3 11.0 25.1"}, {4, "25.1 11.0 8.3 "},
+            {3, "138.58 153.24 154.56 161.76"}, {3, "161.76 154.56 153.24 138.58"}};
         for (const auto& [section, shown] : clicks) {
             QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
                 QPoint(headings->sectionViewportPosition(section) + 5, headings->height() / 2));
-            QCOMPARE(column(section == 2 ? 2 : 1), QString::fromUtf8(shown));
+            QCOMPARE(column(section), QString::fromUtf8(shown));
         }
         m_wnd->paths()->setFocus();
         m_wnd->paths()->clearSelection();
         QTest::keyClick(m_wnd->paths(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text().section(QStringLiteral("\r\n"), 0, 1),
-            Utf8("环路\t总阻力(kPa)\t不平衡率(%)\t\r\nG1 S1 S2 S3 T4 R3 R2 R1 R0\t161.76\t\t最不利环路"));
+            Utf8("环路\t分流点\t汇流点\t总阻力(kPa)\t不平衡率(%)\t\r\nG1 S1 S2 S3 T4 R3 R2 R1 "
+                 "R0\t\t\t161.76\t\t最不利环路"));
     }
 
     // A circuit typed in, saved, and calculated by vendrel-calc from that file: the same figures.
@@ -264,7 +269,8 @@ private slots:
         enter();
         QCOMPARE(cell(4, Column(CircuitColumn::Device)), QStringLiteral("65"));
         QCOMPARE(table()->currentIndex().row(), 5); // Enter went down a row
-        QCOMPARE(m_wnd->paths()->model()->index(3, 2).data().toString(), QStringLiteral("19.7"));
+        QCOMPARE(m_wnd->paths()->model()->index(3, vendrel::form::kPathImbalanceColumn).data().toString(),
+            QStringLiteral("19.7"));
 
         type(5, Column(CircuitColumn::Length), QStringLiteral("x"));
         const QModelIndex bad = model()->index(5, Column(CircuitColumn::Length));

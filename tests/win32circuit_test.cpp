@@ -52,6 +52,7 @@ TEST(Win32Circuit, StartsOnTheFileGiven)
         ASSERT_EQ(circuit.Rows(kPathsId), 4);
         for (int path = 0; path < 4; ++path) {
             EXPECT_EQ(circuit.Cell(path, 0, kPathsId), expected.Paths()[path].sections);
+            EXPECT_EQ(circuit.Cell(path, 2, kPathsId), expected.Paths()[path].rejoins);
             EXPECT_EQ(circuit.Drawn(kPathsId, path, 0).first == kUnbalancedText, path == 3)
                 << expected.Paths()[path].sections;
             EXPECT_EQ(circuit.Drawn(kPathsId, path, 0).second == kIndexBackground, path == 0);

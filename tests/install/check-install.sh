@@ -75,7 +75,7 @@ MANWIDTH=80 man -l "$stage/usr/share/man/man1/vendrel.1.gz" 2>/dev/null | grep -
 # status 1, for the path out of balance).
 "$stage/usr/bin/vendrel-calc" --circuit "$stage/usr/share/doc/vendrel/examples/circuit.csv" --format csv --paths \
     >"$work/paths.csv" 2>/dev/null || [ $? -eq 1 ]
-grep -qx 'G1 T1 R0,138580.4,25.1,no' "$work/paths.csv" || fail "the installed example circuit does not give the manual's paths"
+grep -qx 'G1 T1 R0,138580.4,25.1,no,N1,M1' "$work/paths.csv" || fail "the installed example circuit does not give the manual's paths"
 zcat "$stage/usr/share/doc/vendrel/changelog.Debian.gz" >"$work/changelog" || true
 changelog_version=$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>/dev/null || true)
 [ "$changelog_version" = "$version" ] || fail "the Debian changelog's last entry is $changelog_version, not $version"

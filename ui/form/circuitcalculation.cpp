@@ -158,9 +158,9 @@ void CircuitDocument::Calculate()
             Message(MessageId::OfSection, {{"section", messages::UserText(id)}, {"problem", problem.message}}));
     }
     for (const design::CircuitPath& path : m_result.paths) {
-        m_paths.push_back({design::PathText(path.sections, m_sections), design::KilopascalsText(path.total),
-            design::PercentText(path.imbalance), design::PathNote(path, m_resolved.maxImbalance), path.index,
-            path.unbalanced, path.total, path.imbalance});
+        m_paths.push_back({design::PathName(path, m_result, m_sections), path.leaves, path.rejoins,
+            design::KilopascalsText(path.total), design::PercentText(path.imbalance),
+            design::PathNote(path, m_resolved.maxImbalance), path.index, path.unbalanced, path.total, path.imbalance});
     }
 }
 

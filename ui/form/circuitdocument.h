@@ -25,8 +25,10 @@ struct CellLook {
 
 // A row of the path table.
 struct PathRow {
-    std::string sections; // "G1 S1 T1 R0"
-    std::string total;    // kPa
+    std::string sections; // its own part, "G1 … T1 … R0"
+    std::string leaves;   // the nodes where it leaves the index circuit and rejoins it
+    std::string rejoins;
+    std::string total; // kPa
     std::string imbalance;
     std::string note; // "最不利环路", "超过 15%"
     bool index = false;

@@ -93,7 +93,11 @@ inline constexpr char kOpenCircuitItem[] = "管路水力计算…";
 inline constexpr char kCircuitCaption[] = "管路水力计算";
 inline constexpr char kUntitled[] = "未命名";
 inline constexpr char kPathsTitle[] = "环路";
-inline constexpr std::array<const char*, 4> kPathColumns = {"环路", "总阻力(kPa)", "不平衡率(%)", ""};
+// A path by its own part, where it leaves the index circuit and rejoins it, its figures and its note.
+inline constexpr std::array<const char*, 6> kPathColumns
+    = {"环路", "分流点", "汇流点", "总阻力(kPa)", "不平衡率(%)", ""};
+inline constexpr int kPathTotalColumn = 3;
+inline constexpr int kPathImbalanceColumn = 4;
 inline constexpr char kCustomRoughnessItem[] = "（按粗糙度）";
 inline constexpr char kMarkedCellsNote[] = "灰色斜体：按节点流量平衡推算的流量、按限值选定的管径";
 inline constexpr char kFileFilter[] = "管路文件 (*.csv);;所有文件 (*)";

@@ -4,14 +4,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <numeric>
 
 namespace vendrel::form {
 
+const std::string& PathCell(const PathRow& path, std::size_t column)
+{
+    const std::string* const cells[]
+        = {&path.sections, &path.leaves, &path.rejoins, &path.total, &path.imbalance, &path.note};
+    static_assert(std::size(cells) == kPathColumns.size());
+    return *cells[column];
+}
+
 PathSort PathSortOfColumn(int column)
 {
-    return column == 1 ? PathSort::Total : column == 2 ? PathSort::Imbalance : PathSort::AsFound;
+    return column == kPathTotalColumn    ? PathSort::Total
+        : column == kPathImbalanceColumn ? PathSort::Imbalance
+                                         : PathSort::AsFound;
 }
 
 std::vector<int> PathOrder(const std::vector<PathRow>& paths, PathSort sort, bool descending)
@@ -38,8 +49,12 @@ std::string PathsText(const std::vector<PathRow>& paths, const std::vector<int>&
     text += "\r\n";
     for (const int row : rows) {
         const PathRow& path = paths[static_cast<std::size_t>(row)];
-        AppendClipboardCell(text, path.sections);
-        text += "\t" + path.total + "\t" + path.imbalance + "\t" + path.note + "\r\n";
+        for (std::size_t column = 0; column < kPathColumns.size(); ++column) {
+            if (column > 0)
+                text += '\t';
+            AppendClipboardCell(text, PathCell(path, column));
+        }
+        text += "\r\n";
     }
     return text;
 }

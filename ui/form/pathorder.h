@@ -12,6 +12,9 @@ namespace vendrel::form {
 // What the path table is sorted by: as the paths were found, or a figure.
 enum class PathSort { AsFound, Total, Imbalance };
 
+// The text of a column of the path table, as kPathColumns heads them.
+const std::string& PathCell(const PathRow& path, std::size_t column);
+
 // The sort a click on a column of the path table asks for.
 PathSort PathSortOfColumn(int column);
 

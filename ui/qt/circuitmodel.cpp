@@ -148,12 +148,13 @@ QVariant PathModel::data(const QModelIndex& index, int role) const
     const form::PathRow& path = m_document.Paths()[static_cast<std::size_t>(pathOfRow(index.row()))];
     switch (role) {
     case Qt::DisplayRole: {
-        const std::string* texts[] = {&path.sections, &path.total, &path.imbalance, &path.note};
-        return QString::fromStdString(*texts[index.column()]);
+        return QString::fromStdString(form::PathCell(path, static_cast<std::size_t>(index.column())));
     }
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(
-            Qt::AlignVCenter | (index.column() == 1 || index.column() == 2 ? Qt::AlignRight : Qt::AlignLeft));
+        return QVariant::fromValue(Qt::AlignVCenter
+            | (index.column() == form::kPathTotalColumn || index.column() == form::kPathImbalanceColumn
+                    ? Qt::AlignRight
+                    : Qt::AlignLeft));
     case Qt::ForegroundRole:
         return path.unbalanced ? QVariant(QBrush(kUnbalancedText)) : QVariant();
     case Qt::BackgroundRole:

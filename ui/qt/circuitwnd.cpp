@@ -290,8 +290,9 @@ void CCircuitWnd::restoreLayout()
         m_table->setColumnWidth(c, remembered ? widths[static_cast<std::size_t>(c)] : fitted);
     }
     m_paths->setColumnWidth(0, metrics.averageCharWidth() * 48);
-    m_paths->setColumnWidth(1, headings.horizontalAdvance(Text(form::kPathColumns[1])) + 24);
-    m_paths->setColumnWidth(2, headings.horizontalAdvance(Text(form::kPathColumns[2])) + 24);
+    for (int c = 1; c < static_cast<int>(form::kPathColumns.size()) - 1; ++c)
+        m_paths->setColumnWidth(
+            c, headings.horizontalAdvance(Text(form::kPathColumns[static_cast<std::size_t>(c)])) + 24);
 }
 
 void CCircuitWnd::saveLayout()

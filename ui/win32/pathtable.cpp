@@ -19,7 +19,10 @@ void CPathTable::Create(HWND parent, int id)
         LVCOLUMNW header{};
         header.mask = LVCF_TEXT | LVCF_FMT;
         // The sections and the note are read as words, the figures down their columns.
-        header.fmt = column == 1 || column == 2 ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        header.fmt = static_cast<int>(column) == form::kPathTotalColumn
+                || static_cast<int>(column) == form::kPathImbalanceColumn
+            ? LVCFMT_RIGHT
+            : LVCFMT_LEFT;
         header.pszText = title.data();
         ListView_InsertColumn(m_list, static_cast<int>(column), &header);
     }
@@ -48,9 +51,8 @@ void CPathTable::Fill()
     ListView_DeleteAllItems(m_list);
     for (int row = 0; row < static_cast<int>(m_order.size()); ++row) {
         const form::PathRow& path = m_paths[static_cast<std::size_t>(m_order[static_cast<std::size_t>(row)])];
-        const std::string* const texts[] = {&path.sections, &path.total, &path.imbalance, &path.note};
-        for (int column = 0; column < static_cast<int>(std::size(texts)); ++column)
-            SetListCell(m_list, row, column, *texts[column]);
+        for (std::size_t column = 0; column < form::kPathColumns.size(); ++column)
+            SetListCell(m_list, row, static_cast<int>(column), form::PathCell(path, column));
     }
     FitColumns();
     SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
@@ -104,8 +106,8 @@ void CPathTable::FitColumns()
     for (int column = 0; column < columns; ++column) {
         int width = TextWidth(dc, m_font, form::kPathColumns[static_cast<std::size_t>(column)]);
         for (const form::PathRow& path : m_paths) {
-            const std::string* const texts[] = {&path.sections, &path.total, &path.imbalance, &path.note};
-            width = std::max(width, TextWidth(dc, path.index ? m_bold : m_font, *texts[column]));
+            width = std::max(width,
+                TextWidth(dc, path.index ? m_bold : m_font, form::PathCell(path, static_cast<std::size_t>(column))));
         }
         width += 3 * m_charWidth;
         if (column == columns - 1) {
