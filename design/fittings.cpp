@@ -63,8 +63,8 @@ const SizedKind kSized[] = {
     // Table 3.11: globe, screwed ½–2, flanged 2½–20.
     {{"globe", "截止阀", "HVAC Pump Handbook, 2nd ed., Table 3.11"},
         {14.0, 10.0, 8.7,  8.0,  7.5,  6.9,  7.9,  7.0,  6.4,  5.9,  5.7,  5.7,  5.6,  5.6,  5.6,  5.6,  5.6,  X}},
-    // Table 3.12: butterfly, 2½–16 only.
-    {{"butterfly", "蝶阀", "HVAC Pump Handbook, 2nd ed., Table 3.12"},
+    // Table 3.12: butterfly, 2½–16 only; Crane's n·f_T below, at 2 in and from 18 in.
+    {{"butterfly", "蝶阀", "HVAC Pump Handbook, 2nd ed., Table 3.12; DN50 and DN450–DN600 Crane TP-410, K = n·f_T"},
         {X,    X,    X,    X,    X,    X,    3.5,  3.0,  1.5,  1.0,  0.8,  0.7,  0.7,  0.6,  0.6,  X,    X,    X}},
     // Table 3.12: ball, ¾–16.
     {{"ball", "球阀", "HVAC Pump Handbook, 2nd ed., Table 3.12"},
@@ -75,6 +75,24 @@ const SizedKind kSized[] = {
     // Table 3.12: angle, screwed ¾–2, flanged 2½–20.
     {{"angle", "角阀", "HVAC Pump Handbook, 2nd ed., Table 3.12"},
         {X,    5.5,  4.7,  3.8,  3.0,  2.2,  2.3,  2.2,  2.2,  2.1,  2.1,  2.1,  2.1,  2.1,  2.1,  2.1,  2.1,  X}},
+};
+// clang-format on
+
+// Where the Handbook prints no figure, Crane's TP-410 gives some fittings as
+// K = n·f_T, f_T the friction factor of clean commercial steel pipe in full
+// turbulence, by size (½ to 24 in as above), from its page A-26 as the
+// editions before 2009 print it (the 2009 edition recomputed them).
+constexpr double kCraneFt[kSizes] = {0.027, 0.025, 0.023, 0.022, 0.021, 0.019, 0.018, 0.018, 0.017, 0.015, 0.014, 0.014,
+    0.013, 0.013, 0.013, 0.012, 0.012, 0.012};
+// n by size, from Crane's K factor table: butterfly valves 2–8 in 45 f_T,
+// 10–14 in 35 f_T, 16–24 in 25 f_T.
+struct CraneKind {
+    std::string_view key;
+    double n[kSizes];
+};
+// clang-format off
+const CraneKind kCrane[] = {
+    {"butterfly", {X, X, X, X, X, 45, 45, 45, 45, 45, 45, 35, 35, 35, 25, 25, 25, 25}},
 };
 // clang-format on
 
@@ -209,13 +227,31 @@ double ChangeOfBoreK(const FittingUse& use, double inside, const NeighbourBores&
     return use.ratio > 0 ? smallPipeK(use.ratio) : X;
 }
 
-// The K of one fitting in a bore, NaN where the tables give none.
-double KOf(const FittingUse& use, double inside, const NeighbourBores& neighbours, bool& known, bool& onLarger)
+// Crane's n at a size for a fitting, NaN where it gives none.
+double CraneMultiple(std::string_view key, std::size_t size)
+{
+    for (const CraneKind& crane : kCrane) {
+        if (crane.key == key)
+            return crane.n[size];
+    }
+    return X;
+}
+
+// The K of one fitting in a bore, NaN where the tables give none; crane,
+// Crane's n where its K is n·f_T.
+double KOf(
+    const FittingUse& use, double inside, const NeighbourBores& neighbours, bool& known, bool& onLarger, double& crane)
 {
     known = true;
+    crane = X;
     for (const SizedKind& sized : kSized) {
-        if (use.key == sized.kind.key)
-            return sized.k[NearestSize(inside)];
+        if (use.key != sized.kind.key)
+            continue;
+        const std::size_t size = NearestSize(inside);
+        if (!std::isnan(sized.k[size]))
+            return sized.k[size];
+        crane = CraneMultiple(use.key, size);
+        return crane * kCraneFt[size];
     }
     for (const FixedKind& fixed : kFixed) {
         if (use.key == fixed.kind.key)
@@ -225,6 +261,31 @@ double KOf(const FittingUse& use, double inside, const NeighbourBores& neighbour
         return ChangeOfBoreK(use, inside, neighbours, onLarger);
     known = false;
     return X;
+}
+
+// The sizes a fitting has a K at, as runs: "DN20–DN400".
+std::string SizesWithK(std::string_view key)
+{
+    std::string runs;
+    for (std::size_t i = 0; i < kSizes;) {
+        bool known = false;
+        bool onLarger = false;
+        double crane = X;
+        const auto has = [&](std::size_t size) {
+            return !std::isnan(KOf({std::string(key), 1, 0}, kBore[size], {}, known, onLarger, crane));
+        };
+        if (!has(i)) {
+            ++i;
+            continue;
+        }
+        std::size_t last = i;
+        while (last + 1 < kSizes && has(last + 1))
+            ++last;
+        runs += (runs.empty() ? "" : "、") + std::string(kNominal[i])
+            + (last > i ? "–" + std::string(kNominal[last]) : "");
+        i = last + 1;
+    }
+    return runs;
 }
 
 } // namespace
@@ -335,7 +396,8 @@ bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres,
     for (const FittingUse& use : uses) {
         bool known = false;
         bool onLarger = false;
-        const double k = KOf(use, insideMillimetres, neighbours, known, onLarger);
+        double crane = X;
+        const double k = KOf(use, insideMillimetres, neighbours, known, onLarger, crane);
         const bool expansion = use.key == kExpansion.key;
         if (std::isnan(k) && ChangesBore(use.key)) {
             error = messages::Message(MessageId::FittingNeedsRatio, {{"item", use.key}, {"example", use.key + ":0.5"}});
@@ -349,10 +411,16 @@ bool FittingsZeta(const std::vector<FittingUse>& uses, double insideMillimetres,
                     {"place", messages::Message(place)}}));
         }
         if (std::isnan(k)) {
-            error = known ? messages::Message(
-                        MessageId::NoKAtSize, {{"fitting", use.key}, {"size", FittingSizeFor(insideMillimetres)}})
-                          : messages::Message(MessageId::UnknownFittingKey, {{"fitting", use.key}});
+            error = known
+                ? messages::Message(MessageId::NoKAtSize,
+                    {{"fitting", use.key}, {"size", FittingSizeFor(insideMillimetres)}, {"sizes", SizesWithK(use.key)}})
+                : messages::Message(MessageId::UnknownFittingKey, {{"fitting", use.key}});
             return false;
+        }
+        if (placed != nullptr && !std::isnan(crane)) {
+            placed->push_back(messages::Message(MessageId::CraneKTaken,
+                {{"fitting", use.key}, {"size", FittingSizeFor(insideMillimetres)}, {"n", ShortestText(crane)},
+                    {"k", ZetaText(k)}}));
         }
         zeta += use.count * k;
     }

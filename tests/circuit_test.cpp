@@ -23,8 +23,9 @@
 namespace vendrel::design {
 namespace {
 
-// K as the HVAC Pump Handbook's Tables 3.8–3.12 print them, Crane's exit
-// and the Borda–Carnot expansion, for bores of schedule 40 pipe.
+// K as the HVAC Pump Handbook's Tables 3.8–3.12 print them, Crane's exit,
+// Crane's n·f_T where the Handbook has no figure, and the Borda–Carnot
+// expansion, for bores of schedule 40 pipe.
 TEST(Fittings, GiveThePrintedK)
 {
     struct Printed {
@@ -42,6 +43,8 @@ TEST(Fittings, GiveThePrintedK)
         {"gate", 62.68, 0.15},                // 2½ in: only screwed is printed
         {"globe", 303.18, 5.6},               // 12 in, flanged
         {"butterfly", 77.92, 3.0},            // 3 in
+        {"butterfly", 52.48, 45 * 0.019},     // 2 in: Crane's 45 f_T
+        {"蝶阀", 575.04, 25 * 0.012},         // 24 in: 25 f_T
         {"ball", 40.94, 0.09},                // 1½ in
         {"check", 254.46, 2.0},               // flanged, any size
         {"exit entrance", 50, 1.5},           // 1.0 and square-edged 0.5
@@ -64,11 +67,19 @@ TEST(Fittings, GiveThePrintedK)
     // What the tables do not print is refused, not guessed; what cannot be read, named.
     std::vector<FittingUse> uses;
     messages::Message error;
-    ASSERT_TRUE(ParseFittings("butterfly", uses, error));
+    ASSERT_TRUE(ParseFittings("ball", uses, error));
     double zeta = 0;
-    EXPECT_FALSE(FittingsZeta(uses, 52.48, zeta, error));
-    EXPECT_EQ(English(error), "butterfly: no K at DN50 (the table has none for this size)");
-    EXPECT_EQ(Chinese(error), "管件“butterfly”在 DN50 时无局部阻力系数（表中无此规格的数据）");
+    EXPECT_FALSE(FittingsZeta(uses, 15.76, zeta, error));
+    EXPECT_EQ(English(error),
+        "ball: no K at DN15: the tables have it at DN20–DN400; type its ζ in zeta (局部阻力系数) instead");
+    EXPECT_EQ(Chinese(error),
+        "管件“ball”在 DN15 时无局部阻力系数（表中只有 DN20–DN400 的数据），请在“局部阻力系数”栏填写其 ζ");
+    // Crane's K is cited where it is taken.
+    ASSERT_TRUE(ParseFittings("butterfly", uses, error));
+    std::vector<messages::Message> notes;
+    ASSERT_TRUE(FittingsZeta(uses, 52.48, zeta, error, {}, &notes));
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(Chinese(notes[0]), "butterfly：DN50 时按 Crane TP-410 取 K = 45 f_T = 0.855（表中无此规格的数据）");
     const std::tuple<const char*, const char*, const char*> bad[] = {
         {"elbow", "\"elbow\": unknown fitting (one of elbow90 标准弯头90°, elbow90-long 长半径弯头90°, ",
             "没有管件“elbow”（可选：elbow90 标准弯头90°, elbow90-long 长半径弯头90°, "},
