@@ -193,7 +193,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     }
     if (mode == "--csv" || mode == "--material-list" || mode == "--series-list") {
         // The user's own materials and series may be read in, to use or to see.
-        const auto allowed = [&](int v) { return v == kMaterialFile || (mode == "--series-list" && v == kSeriesFile); };
+        const auto allowed = [&](int v) {
+            return v == kMaterialFile || (mode == "--series-list" && v == kSeriesFile)
+                || (mode == "--csv" && (v == kSeries || v == kSeriesFile));
+        };
         for (int v = 0; v < kValueCount; ++v) {
             if (values[static_cast<std::size_t>(v)] && !allowed(v))
                 return failWith(mode == "--csv"   ? MessageId::CsvOptions

@@ -59,6 +59,13 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// "DN50" in any case: a nominal size, not a number gone wrong.
+bool IsNominalText(std::string_view text)
+{
+    const std::string_view size = Trimmed(text);
+    return size.size() > 2 && (size[0] == 'D' || size[0] == 'd') && (size[1] == 'N' || size[1] == 'n');
+}
+
 class CsvJob {
 public:
     CsvJob(const char* inputName, std::FILE* out, std::FILE* err, const CsvJobSettings& settings)
@@ -69,6 +76,7 @@ public:
         , m_language(settings.language)
         , m_lineEnd(settings.bom ? "\r\n" : "\n")
         , m_materials(settings.materials != nullptr ? *settings.materials : m_builtIn)
+        , m_series(settings.series)
     {
         if (settings.bom) {
             std::memcpy(Room(kByteOrderMark.size()), kByteOrderMark.data(), kByteOrderMark.size());
@@ -218,7 +226,8 @@ private:
                 names[kRoughness] = "";
             }
         }
-        // A size as drawings write it, D219×6, is calculated, and written, as its bore.
+        // A size as drawings write it, D219×6, or a nominal size of the
+        // series, DN50, is calculated, and written, as its bore.
         std::string_view diameter = InputText(cells, kDiameter, {});
         if (diameter.find_first_of(kSizeTextBytes) != std::string_view::npos) {
             messages::Message wrong;
@@ -228,6 +237,17 @@ private:
             } else if (!wrong.Empty()) {
                 m_problems.push_back(messages::Named("diameter", std::move(wrong)));
                 names[kDiameter] = "";
+            } else if (m_series != nullptr && IsNominalText(diameter)) {
+                m_bore = design::BoreOfNominal(*m_series, diameter);
+                if (!m_bore.empty()) {
+                    diameter = m_bore;
+                } else {
+                    m_problems.push_back(messages::Named("diameter",
+                        Message(MessageId::NotASizeOfSeries,
+                            {{"text", messages::UserText(Trimmed(diameter))}, {"series", m_series->key},
+                                {"sizes", design::SizesOf(*m_series)}})));
+                    names[kDiameter] = "";
+                }
             }
         }
         // The texts are calculated and written where they are, not copied into f.
@@ -352,6 +372,7 @@ private:
     std::string_view m_lineEnd;
     design::MaterialCatalog m_builtIn;
     const design::MaterialCatalog& m_materials;
+    const design::PipeSeries* m_series;
     std::array<int, kColumnCount> m_column{};
     std::vector<std::size_t> m_leading; // the user's columns before ours, by cell
     std::vector<std::size_t> m_trailing;

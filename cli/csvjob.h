@@ -6,13 +6,17 @@
 
 namespace vendrel::design {
 class MaterialCatalog;
-}
+struct PipeSeries;
+} // namespace vendrel::design
 
 namespace vendrel::cli {
 
 struct CsvJobSettings {
     // The materials a "material" column may name; the built-in ones where null.
     const design::MaterialCatalog* materials = nullptr;
+    // The series a nominal size in the diameter column ("DN50") is of; where
+    // null, the column takes bores and drawings' sizes only.
+    const design::PipeSeries* series = nullptr;
     // A UTF-8 byte-order mark first and CRLF line ends, for Excel.
     bool bom = false;
     // Each row written as soon as it is calculated, for someone watching.

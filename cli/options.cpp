@@ -108,7 +108,8 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
     }
     if (command.seriesFile && !ReadFileSeries(*command.seriesFile, options, error))
         return false;
-    if (sizing && !ReadSeries(command, options, error))
+    // A schedule's nominal sizes are of a series too.
+    if ((sizing || command.mode == Mode::Csv) && !ReadSeries(command, options, error))
         return false;
     options.bom = command.bom;
 

@@ -68,7 +68,8 @@ int RunCsv(const cli::CommandLine& command, const cli::Options& options)
     const bool rowByRow = cli::StandardOutputIsTerminal();
     if (!rowByRow)
         std::setvbuf(stdout, nullptr, _IONBF, 0);
-    const cli::CsvJobSettings settings{&options.library.materials, options.bom, rowByRow, options.language};
+    const cli::CsvJobSettings settings{
+        &options.library.materials, options.series, options.bom, rowByRow, options.language};
     if (command.csvFile.empty()) {
         const std::string name = Message(MessageId::StandardInput).Text(options.language);
         return cli::RunCsvJob(stdin, name.c_str(), stdout, stderr, settings);

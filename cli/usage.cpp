@@ -12,7 +12,7 @@ const char kUsage[] = R"(Usage:
   vendrel-calc --table [--series NAME | --series-file FILE] [--min-rate PA]
                [--max-rate PA] [--roughness K | --material NAME]
                [--viscosity NU | --temperature T] [--format text|csv] [--bom]
-  vendrel-calc --csv [FILE] [--bom]
+  vendrel-calc --csv [FILE] [--series NAME | --series-file FILE] [--bom]
   vendrel-calc --circuit FILE [--series NAME | --series-file FILE]
                [--max-rate PA] [--max-velocity V] [--head-margin PERCENT]
                [--static-head H] [--max-imbalance PERCENT]
@@ -63,8 +63,10 @@ Friction loss of water flowing full in a round pipe.
                     columns in English in any case or in Chinese: flow (流量)
                     and diameter (管径), optionally roughness (粗糙度) or
                     material (管材), and viscosity (运动粘滞系数) or
-                    temperature (水温); a unit in brackets after a name is
-                    allowed, an empty optional cell takes the default, other
+                    temperature (水温); a diameter is a bore in mm, a size as
+                    drawings write it (D219×6) or a size of --series (DN50); a
+                    unit in brackets after a name is allowed, an empty
+                    optional cell takes the default, other
                     columns are your own and carried through. The output is
                     CSV with the four inputs, then velocity, reynolds, lambda,
                     friction_rate, rough_reynolds, status, zone (laminar,

@@ -1,6 +1,7 @@
 #include "design/sizetext.h"
 
 #include "calc/numbertext.h"
+#include "design/materials.h"
 #include "design/sizing.h"
 
 #include <algorithm>
@@ -39,6 +40,37 @@ std::optional<std::string> BoreOfSizeText(std::string_view text, messages::Messa
         return std::nullopt;
     }
     return DiameterText(outside - 2 * wall);
+}
+
+std::string NominalOf(const PipeSeries& series, std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    for (const PipeSize& size : series) {
+        if (SameIgnoringCase(size.nominal, text))
+            return size.nominal;
+    }
+    return {};
+}
+
+std::string BoreOfNominal(const PipeSeries& series, std::string_view text)
+{
+    const std::string nominal = NominalOf(series, text);
+    for (const PipeSize& size : series) {
+        if (!nominal.empty() && size.nominal == nominal)
+            return DiameterText(size.Inside());
+    }
+    return {};
+}
+
+std::string SizesOf(const PipeSeries& series)
+{
+    std::string sizes;
+    for (const PipeSize& size : series)
+        sizes += (sizes.empty() ? "" : " ") + size.nominal;
+    return sizes;
 }
 
 } // namespace vendrel::design

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/pipeseries.h"
 #include "messages/message.h"
 
 #include <optional>
@@ -14,5 +15,13 @@ namespace vendrel::design {
 // D − 2δ), or nothing where the text is no such size; with problem where it
 // is one whose wall leaves no bore (half the diameter or more).
 std::optional<std::string> BoreOfSizeText(std::string_view text, messages::Message& problem);
+
+// The series' nominal size a text names, in any case ("dn50" is DN50), blanks
+// around it allowed; "" for none.
+std::string NominalOf(const PipeSeries& series, std::string_view text);
+// The bore of that size as the calculator takes it; "" for none.
+std::string BoreOfNominal(const PipeSeries& series, std::string_view text);
+// Its sizes, for messages: "DN15 DN20 …".
+std::string SizesOf(const PipeSeries& series);
 
 } // namespace vendrel::design

@@ -111,24 +111,6 @@ private:
     Message m_first;
 };
 
-// The series' nominal size a text names, in any case ("dn50" is DN50); "" for none.
-std::string NominalOf(const design::PipeSeries& series, std::string_view text)
-{
-    for (const design::PipeSize& size : series) {
-        if (design::SameIgnoringCase(size.nominal, text))
-            return size.nominal;
-    }
-    return {};
-}
-
-std::string SizesOf(const design::PipeSeries& series)
-{
-    std::string sizes;
-    for (const design::PipeSize& size : series)
-        sizes += (sizes.empty() ? "" : " ") + size.nominal;
-    return sizes;
-}
-
 } // namespace
 
 int CircuitFieldOf(const std::string& heading)
@@ -212,14 +194,14 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
                 read.Fail(column, std::move(wrong));
                 return std::pair(text, std::string());
             }
-            if (std::string nominal = NominalOf(series, text); !nominal.empty())
+            if (std::string nominal = design::NominalOf(series, text); !nominal.empty())
                 return std::pair(std::string(), nominal);
             if (column == kDiameter)
                 read.Number(kDiameter, kMinimumInput, std::nullopt, "mm");
             else
                 read.Fail(kNominal,
                     Message(MessageId::NotASizeOfSeries,
-                        {{"text", UserText(text)}, {"series", series.key}, {"sizes", SizesOf(series)}}));
+                        {{"text", UserText(text)}, {"series", series.key}, {"sizes", design::SizesOf(series)}}));
             return std::pair(column == kDiameter ? text : std::string(), std::string());
         };
         for (const Column column : {kDiameter, kNominal}) {

@@ -1,4 +1,5 @@
 #include "cli/csvjob.h"
+#include "design/pipeseries.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,9 @@ JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false,
     File memoryOut(open_memstream(&outData, &outSize), &std::fclose);
     File err(open_memstream(&errData, &errSize), &std::fclose);
     JobOutput result;
+    static const design::SeriesCatalog series;
     CsvJobSettings settings;
+    settings.series = &series.Default(); // as vendrel-calc gives it
     settings.rowByRow = rowByRow;
     settings.language = language;
     result.status = RunCsvJob(in, "pipes.csv", out != nullptr ? out : memoryOut.get(), err.get(), settings);
@@ -63,6 +66,9 @@ const std::string kHeader = "flow,diameter,roughness,viscosity,velocity,reynolds
 const std::string kDn50Results
     = "1.414711,54161,0.030320,61.875887,13.337383,过渡区：λ误差为-0.029784^-6,transition,-0.029784";
 const std::string kDn50Row = "10,50,0.2,1.306," + kDn50Results + "\n";
+// DN50 of schedule 40, 52.48 mm.
+const std::string kSch40Dn50Row = "10,52.48,0.2,1.306,1.284162,51602,0.030068,48.170962,12.056312,过渡区：λ误差为0."
+                                  "039069^-6,transition,0.039069\n";
 
 // ASCII text as UTF-16 after a byte-order mark.
 std::string Utf16(const char* mark, std::string_view text, bool bigEndian)
@@ -188,6 +194,16 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "diameter of 10 mm\nvendrel-calc: pipes.csv: 1 row could not be calculated\n",
             nullptr,
             "vendrel-calc: pipes.csv，第 4 行：diameter：“Φ10×5”：壁厚 5 mm 不小于外径 10 mm 的一半，没有内径\n"
+            "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
+        // A nominal size of the series, in any case: its bore, calculated and written.
+        GoodCase{"nominal_sizes_of_the_series", "flow,diameter\n10,DN50\n10, dn50\n10,DN51\n",
+            kSch40Dn50Row + kSch40Dn50Row + "10,DN51,0.2,1.306,,数据有误,,,,,invalid,\n",
+            "vendrel-calc: pipes.csv, line 4: diameter: \"DN51\" is no size of the series sch40 (DN15 DN20 DN25 DN32 "
+            "DN40 DN50 DN65 DN80 DN90 DN100 DN125 DN150 DN200 DN250 DN300 DN350 DN400 DN450 DN500 DN600)\n"
+            "vendrel-calc: pipes.csv: 1 row could not be calculated\n",
+            nullptr,
+            "vendrel-calc: pipes.csv，第 4 行：diameter：“DN51”不是管道系列 sch40 的规格（可选：DN15 DN20 DN25 DN32 "
+            "DN40 DN50 DN65 DN80 DN90 DN100 DN125 DN150 DN200 DN250 DN300 DN350 DN400 DN450 DN500 DN600）\n"
             "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
         GoodCase{"results_not_finite", "flow,diameter\n10,1e200\n",
             "10,1e200,0.2,1.306,0.000000,0,inf,nan,非紊流区,层流区,laminar,\n",
