@@ -9,7 +9,8 @@
 # takes Colebrook–White (docs/screenshot-sizes-colebrook.png). With
 # "circuit", the circuit window on the example circuit of res/examples
 # (docs/screenshot-circuit.png).
-#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook|circuit]
+# "circuit" takes another circuit file as a fourth argument.
+#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook|circuit] [circuit.csv]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/ui/qt/vendrel}
@@ -22,8 +23,9 @@ output=${2:-$default_output}
 caption='^计算空调水管比摩阻\(迭代\)$' # a regular expression
 arguments=()
 if [ "$scene" = circuit ]; then
-    caption='^管路水力计算 - circuit.csv$'
-    arguments=(--circuit res/examples/circuit.csv)
+    circuit=${4:-res/examples/circuit.csv}
+    caption="^管路水力计算 - $(basename "$circuit")\$"
+    arguments=(--circuit "$circuit")
     xvfb_screen=1920x1000x24
 fi
 

@@ -186,9 +186,10 @@ void CCircuitWnd::changed()
     m_model->refresh();
     m_pathModel->refresh();
     m_settings->refresh();
-    m_summary->setText(Text(m_document->SummaryText()));
+    const std::string shown = m_document->SummaryText();
     const std::string whole = m_document->SummaryText(true);
-    m_summary->setToolTip(whole.size() != m_document->SummaryText().size() ? Text(whole) : QString());
+    m_summary->setText(Text(shown));
+    m_summary->setToolTip(whole != shown ? Text(whole) : QString());
     m_notes->setText(Text(m_document->Notes()));
     m_notes->setVisible(!m_document->Notes().empty());
     setWindowTitle(Text(m_document->Caption()));
