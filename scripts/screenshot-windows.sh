@@ -9,7 +9,8 @@
 # With "circuit", the circuit window alone (vendrel.exe --circuit) on the
 # example circuit, at the size it takes when it remembers none
 # (docs/screenshot-circuit-windows.png).
-#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes|colebrook|circuit]
+# "circuit" takes another circuit file as a fourth argument.
+#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes|colebrook|circuit] [circuit.csv]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build-windows/ui/win32/vendrel.exe}")
@@ -40,7 +41,7 @@ stop_wine() { wineserver -k 2>/dev/null || true; xvfb_stop; }
 trap stop_wine EXIT
 # Wine's own desktop window draws Windows' title bars, as a user sees them.
 if [ "$scene" = circuit ]; then
-    wine explorer /desktop=vendrel,1760x800 "$program" --circuit res/examples/circuit.csv &
+    wine explorer /desktop=vendrel,1760x800 "$program" --circuit "${4:-res/examples/circuit.csv}" &
 else
     wine explorer /desktop=vendrel,1440x640 "$program" &
 fi
