@@ -5,9 +5,10 @@
 #include "calc/zonenames.h"
 #include "cli/exitcodes.h"
 #include "cli/messageout.h"
+#include "cli/rowbuffer.h"
+#include "cli/schedulesizes.h"
 #include "cli/strictcalculation.h"
 #include "design/materials.h"
-#include "design/sizetext.h"
 #include "files/columns.h"
 #include "files/csvcells.h"
 #include "files/csvreader.h"
@@ -27,9 +28,6 @@ namespace {
 using messages::Message;
 using messages::MessageId;
 
-// A byte of the signs a size text has and a number has not: D, ×, x, *,
-// and the lead bytes of Φ, φ and ϕ.
-constexpr char kSizeTextBytes[] = "DdxX*\xC3\xCE\xCF";
 enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kMaterial, kColumnCount };
 constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
 // The names Vendrel writes, and those a spreadsheet's header may use; the
@@ -59,13 +57,6 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// "DN50" in any case: a nominal size, not a number gone wrong.
-bool IsNominalText(std::string_view text)
-{
-    const std::string_view size = Trimmed(text);
-    return size.size() > 2 && (size[0] == 'D' || size[0] == 'd') && (size[1] == 'N' || size[1] == 'n');
-}
-
 class CsvJob {
 public:
     CsvJob(const char* inputName, std::FILE* out, std::FILE* err, const CsvJobSettings& settings)
@@ -77,10 +68,12 @@ public:
         , m_lineEnd(settings.bom ? "\r\n" : "\n")
         , m_materials(settings.materials != nullptr ? *settings.materials : m_builtIn)
         , m_series(settings.series)
+        , m_rows(out, settings.rowByRow)
     {
         if (settings.bom) {
-            std::memcpy(Room(kByteOrderMark.size()), kByteOrderMark.data(), kByteOrderMark.size());
-            m_pendingSize = kByteOrderMark.size();
+            char* room = m_rows.Room(kByteOrderMark.size());
+            std::memcpy(room, kByteOrderMark.data(), kByteOrderMark.size());
+            m_rows.Hold(room + kByteOrderMark.size());
         }
     }
 
@@ -100,7 +93,7 @@ public:
             return status;
         std::vector<std::string_view> cells(header.begin(), header.end());
         AppendRow(cells, kResultColumns);
-        if (m_rowByRow && !WritePending())
+        if (m_rowByRow && !m_rows.Write())
             return WriteFailed();
 
         // The rows' cells are views of the reader's text, never copied.
@@ -119,7 +112,7 @@ public:
             }
             WriteRow(cells, reader.RecordLine());
             // Stop at the first failed write: the rest would go nowhere.
-            if ((m_rowByRow || m_pendingSize >= kWriteBlock) && !WritePending())
+            if ((m_rowByRow || m_rows.Size() >= kWriteBlock) && !m_rows.Write())
                 return WriteFailed();
         }
     }
@@ -169,7 +162,7 @@ private:
             room += 2 * cell.size() + 3;
         for (const std::size_t cell : m_trailing)
             room += 2 * cells[cell].size() + 3;
-        char* out = Room(room);
+        char* out = m_rows.Room(room);
         for (const std::size_t cell : m_leading) {
             out = files::WriteCsvCell(out, cells[cell]);
             *out++ = ',';
@@ -181,7 +174,7 @@ private:
         }
         for (const char c : m_lineEnd)
             *out++ = c;
-        m_pendingSize = static_cast<std::size_t>(out - m_pending.data());
+        m_rows.Hold(out);
     }
 
     // An input's cell, or fallback where the row has none or leaves it blank
@@ -228,28 +221,11 @@ private:
         }
         // A size as drawings write it, D219×6, or a nominal size of the
         // series, DN50, is calculated, and written, as its bore.
-        std::string_view diameter = InputText(cells, kDiameter, {});
-        if (diameter.find_first_of(kSizeTextBytes) != std::string_view::npos) {
-            messages::Message wrong;
-            if (std::optional<std::string> bore = design::BoreOfSizeText(diameter, wrong)) {
-                m_bore = std::move(*bore);
-                diameter = m_bore;
-            } else if (!wrong.Empty()) {
-                m_problems.push_back(messages::Named("diameter", std::move(wrong)));
-                names[kDiameter] = "";
-            } else if (m_series != nullptr && IsNominalText(diameter)) {
-                m_bore = design::BoreOfNominal(*m_series, diameter);
-                if (!m_bore.empty()) {
-                    diameter = m_bore;
-                } else {
-                    m_problems.push_back(messages::Named("diameter",
-                        Message(MessageId::NotASizeOfSeries,
-                            {{"text", messages::UserText(Trimmed(diameter))}, {"series", m_series->key},
-                                {"sizes", design::SizesOf(*m_series)}})));
-                    names[kDiameter] = "";
-                }
-            }
-        }
+        bool unusable = false;
+        const std::string_view diameter
+            = DiameterOfCell(InputText(cells, kDiameter, {}), m_series, m_bore, m_problems, unusable);
+        if (unusable)
+            names[kDiameter] = "";
         // The texts are calculated and written where they are, not copied into f.
         const InputTexts inputs = {InputText(cells, kFlow, {}), diameter, roughness, viscosity};
         // Past the rows reported one by one, a row's problems are only counted.
@@ -279,24 +255,6 @@ private:
             m_language);
     }
 
-    // Room for bytes more after the rows held back. The buffer only grows, so
-    // that a row is not first filled with zeros to be written over.
-    char* Room(std::size_t bytes)
-    {
-        if (m_pending.size() - m_pendingSize < bytes)
-            m_pending.resize(std::max(2 * m_pending.size(), m_pendingSize + bytes));
-        return m_pending.data() + m_pendingSize;
-    }
-
-    // Writes the rows held back, in whole rows, so a stop leaves no partial row.
-    bool WritePending()
-    {
-        const bool written = std::fwrite(m_pending.data(), 1, m_pendingSize, m_out) == m_pendingSize
-            && (!m_rowByRow || std::fflush(m_out) == 0);
-        m_pendingSize = 0;
-        return written;
-    }
-
     int WriteFailed()
     {
         Say(m_err, Message(MessageId::CannotWriteResults, {{"reason", std::strerror(errno)}}), m_language);
@@ -305,7 +263,7 @@ private:
 
     int Finish()
     {
-        if (!WritePending() || std::fflush(m_out) != 0 || std::ferror(m_out))
+        if (!m_rows.Write() || std::fflush(m_out) != 0 || std::ferror(m_out))
             return WriteFailed();
         ReportCount();
         return m_rowsNotCalculated == 0 ? kExitSuccess : kExitDataError;
@@ -352,7 +310,7 @@ private:
     // stopped, and also when those rows could not be written.
     template <typename Say> int Stop(const Say& say)
     {
-        const bool written = WritePending() && std::fflush(m_out) == 0;
+        const bool written = m_rows.Write() && std::fflush(m_out) == 0;
         const int writeError = errno;
         say();
         // The rows before the stop are written; what of them is missing too.
@@ -381,8 +339,7 @@ private:
     std::string m_bore; // of a size text, for the row being written
     std::vector<Message> m_problems;
     long m_rowsNotCalculated = 0;
-    std::string m_pending; // rows held back in its first m_pendingSize bytes; the rest is room
-    std::size_t m_pendingSize = 0;
+    RowBuffer m_rows;
 };
 
 } // namespace

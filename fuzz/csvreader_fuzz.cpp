@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the CSV schedule job: it must either finish or stop
 // with a message, and every row it wrote must be whole.
 #include "cli/csvjob.h"
+#include "design/pipeseries.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     std::fwrite(data, 1, size, in.get());
     std::rewind(in.get());
-    const int status = vendrel::cli::RunCsvJob(in.get(), "fuzz", out.get(), err.get());
+    // The default series, as vendrel-calc gives it, for the DN sizes.
+    static const vendrel::design::SeriesCatalog series;
+    vendrel::cli::CsvJobSettings settings;
+    settings.series = &series.Default();
+    const int status = vendrel::cli::RunCsvJob(in.get(), "fuzz", out.get(), err.get(), settings);
 
     const long written = std::ftell(out.get());
     const long reported = std::ftell(err.get());
