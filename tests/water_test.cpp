@@ -1,3 +1,4 @@
+#include "design/fluids.h"
 #include "design/water.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace vendrel::design {
 namespace {
@@ -56,6 +59,92 @@ TEST(Water, KinematicViscosityIsTheCalculatorsText)
     EXPECT_EQ(KinematicViscosityText(100), "0.294");
     for (const double outside : {-0.1, 100.1, std::numeric_limits<double>::quiet_NaN(), 1e300})
         EXPECT_EQ(KinematicViscosityText(outside), std::nullopt) << outside;
+}
+
+} // namespace
+} // namespace vendrel::design
+
+namespace vendrel::design {
+namespace {
+
+// The brines against the values NREL's SecondaryCoolantProps tests print for
+// Melinder's correlations (tests/test_ethlylene_glycol.py and
+// test_propylene_glycol.py, to five figures), and water's specific heat
+// against NIST's table.
+TEST(Fluids, ReproduceThePrintedValues)
+{
+    struct Printed {
+        FluidKind kind;
+        double percent, celsius;
+        double viscosity, density, heat; // mPa·s, kg/m³, J/(kg·K)
+    };
+    const Printed printed[] = {
+        {FluidKind::EthyleneGlycol, 20, 5, 2.6594, 1028.1, 3869.5},
+        {FluidKind::EthyleneGlycol, 20, 40, 1.0133, 1016.4, 3932.8},
+        {FluidKind::EthyleneGlycol, 40, 5, 4.7569, 1058.5, 3455.9},
+        {FluidKind::EthyleneGlycol, 40, 20, 2.8191, 1051.9, 3519.0},
+        {FluidKind::EthyleneGlycol, 0, 20, 1.0078, 997.35, 4186.2},
+        {FluidKind::PropyleneGlycol, 20, 5, 3.4941, 1019.1, 3945.9},
+        {FluidKind::PropyleneGlycol, 20, 20, 2.0301, 1014.8, 3976.8},
+        {FluidKind::PropyleneGlycol, 40, 5, 8.9817, 1040.1, 3658.0},
+        {FluidKind::PropyleneGlycol, 40, 40, 2.1408, 1020.1, 3770.8},
+    };
+    for (const Printed& p : printed) {
+        messages::Message problem;
+        const std::optional<FluidProperties> at = PropertiesAt({p.kind, p.percent}, p.celsius, problem);
+        ASSERT_TRUE(at) << FluidKey(p.kind) << " " << p.percent << " %, " << p.celsius
+                        << " °C: " << problem.Text(messages::Language::English);
+        EXPECT_NEAR(at->dynamicViscosity, p.viscosity, p.viscosity * 1e-4) << FluidKey(p.kind) << " " << p.percent;
+        EXPECT_NEAR(at->density, p.density, 0.05) << FluidKey(p.kind) << " " << p.percent << " %, " << p.celsius;
+        EXPECT_NEAR(at->specificHeat * 1000, p.heat, 0.5) << FluidKey(p.kind) << " " << p.percent;
+        EXPECT_NEAR(at->kinematicViscosity, at->dynamicViscosity / at->density * 1000, 1e-12);
+    }
+    // Freezing points, °C, as printed to 0.001.
+    const std::tuple<FluidKind, double, double> freezing[]
+        = {{FluidKind::EthyleneGlycol, 10, -3.357}, {FluidKind::EthyleneGlycol, 30, -14.576},
+            {FluidKind::EthyleneGlycol, 40, -23.813}, {FluidKind::EthyleneGlycol, 60, -51.201},
+            {FluidKind::PropyleneGlycol, 20, -7.173}, {FluidKind::PropyleneGlycol, 50, -32.193}};
+    for (const auto& [kind, percent, point] : freezing)
+        EXPECT_NEAR(FreezingPoint({kind, percent}), point, 0.005) << FluidKey(kind) << " " << percent;
+    // Water: NIST's c_p at 20 and 90 °C, and midway between 10 and 20 °C.
+    messages::Message problem;
+    for (const auto& [celsius, heat] : {std::pair{20.0, 4.1844}, {90.0, 4.2053}, {15.0, (4.1955 + 4.1844) / 2}})
+        EXPECT_NEAR(PropertiesAt({}, celsius, problem)->specificHeat, heat, 1e-12) << celsius;
+    EXPECT_EQ(ViscosityText(*PropertiesAt({}, 10, problem)), "1.306"); // as 按水温计算 writes it
+}
+
+// What the correlations do not hold for is refused, naming the freezing
+// point or the range; close to freezing, a warning.
+TEST(Fluids, RefuseWhatTheCorrelationsDoNotHold)
+{
+    struct Refused {
+        Fluid fluid;
+        double celsius;
+        const char* problem; // in English; "" for none
+        const char* warning;
+    };
+    const Refused refused[] = {
+        {{FluidKind::EthyleneGlycol, 40}, -30,
+            "\"-30\" °C is outside -23.8 to 100 °C: 乙二醇水溶液 40%（质量） freezes at -23.8 °C", ""},
+        {{FluidKind::PropyleneGlycol, 30}, 101,
+            "\"101\" °C is outside -12.8 to 100 °C: 丙二醇水溶液 30%（质量） freezes at -12.8 °C", ""},
+        {{FluidKind::EthyleneGlycol, 61}, 10,
+            "\"61\" is outside 0 to 60 % glycol by mass, where the brine's "
+            "correlations hold",
+            ""},
+        {{FluidKind::EthyleneGlycol, 30}, -13, "",
+            "乙二醇水溶液 30%（质量） freezes at -14.6 °C, less than 3 K below \"-13\" °C"},
+        {{FluidKind::EthyleneGlycol, 30}, -11, "", ""},
+        {{}, -1, "\"-1\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa", ""},
+    };
+    for (const Refused& r : refused) {
+        messages::Message problem;
+        messages::Message warning;
+        const std::optional<FluidProperties> at = PropertiesAt(r.fluid, r.celsius, problem, &warning);
+        EXPECT_EQ(at.has_value(), *r.problem == '\0') << r.celsius;
+        EXPECT_EQ(problem.Text(messages::Language::English), r.problem);
+        EXPECT_EQ(warning.Text(messages::Language::English), r.warning);
+    }
 }
 
 } // namespace

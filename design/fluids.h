@@ -1,0 +1,55 @@
+#pragma once
+
+#include "messages/message.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The fluids a circuit may carry: water, and aqueous solutions of ethylene
+// or propylene glycol (brines of ice storage, ground-source heat pumps and
+// freeze-protected coils), each at a temperature: density, viscosity,
+// specific heat and freezing point.
+namespace vendrel::design {
+
+enum class FluidKind { Water, EthyleneGlycol, PropyleneGlycol };
+
+// The most glycol the correlations hold for, % by mass.
+inline constexpr double kMaxGlycolPercent = 60;
+// Closer than this to its freezing point, in K, a brine is warned of.
+inline constexpr double kFreezingMargin = 3;
+
+struct Fluid {
+    FluidKind kind = FluidKind::Water;
+    double massPercent = 0; // glycol, % by mass; 0 for water
+};
+
+struct FluidProperties {
+    double density = 0;            // kg/m³
+    double dynamicViscosity = 0;   // mPa·s
+    double kinematicViscosity = 0; // 10⁻⁶ m²/s, the calculator's unit
+    double specificHeat = 0;       // kJ/(kg·K)
+    double freezingPoint = 0;      // °C
+};
+
+// "water", "eg", "pg" or their Chinese names 水, 乙二醇, 丙二醇, in any case.
+std::optional<FluidKind> FluidOfName(std::string_view text);
+const char* FluidKey(FluidKind kind);     // "eg"
+const char* FluidChinese(FluidKind kind); // "乙二醇"
+// As headings name it: "水", "乙二醇水溶液 30%（质量）".
+std::string FluidTitle(const Fluid& fluid);
+
+// The freezing point of the fluid, °C.
+double FreezingPoint(const Fluid& fluid);
+
+// The properties at t °C. Nothing, with problem naming the range or the
+// freezing point, for water outside 0–100 °C, a glycol share outside 0–60 %,
+// or a brine at or below its freezing point or above 100 °C; warning, where
+// given, says so of a brine within 3 K of its freezing point.
+std::optional<FluidProperties> PropertiesAt(
+    const Fluid& fluid, double celsius, messages::Message& problem, messages::Message* warning = nullptr);
+
+// The kinematic viscosity as the text the calculator takes, three decimals.
+std::string ViscosityText(const FluidProperties& properties);
+
+} // namespace vendrel::design
