@@ -24,10 +24,10 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     }
     if (!project.empty())
         std::fprintf(out, "%s\n", project.c_str());
-    std::fprintf(out, "管道系列 %s (%s)，%s粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n",
+    std::fprintf(out, "管道系列 %s (%s)，%s粗糙度 K %s mm，%s运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n",
         options.series->name.c_str(), options.series->key.c_str(),
         options.material != nullptr ? ("管材 " + options.material->name + "，").c_str() : "", options.roughness.c_str(),
-        options.viscosity.c_str(), FixedText(options.density, 1).c_str());
+        FluidHeading(options).c_str(), options.viscosity.c_str(), FixedText(options.density, 1).c_str());
     std::fprintf(out, "限值：比摩阻不超过 %s Pa/m，%s\n\n", ShortestText(options.maxRate).c_str(),
         design::VelocityLimitsText(*options.series, options.seriesPlastic, options.maxVelocity).c_str());
 

@@ -34,11 +34,13 @@ enum Value {
     kHeadMargin,
     kStaticHead,
     kMaxImbalance,
+    kFluid,
+    kConcentration,
     kValueCount
 };
 constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
     "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format", "--series-file",
-    "--material-file", "--head-margin", "--static-head", "--max-imbalance"};
+    "--material-file", "--head-margin", "--static-head", "--max-imbalance", "--fluid", "--concentration"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
 constexpr std::array<std::string_view, 5> kModeNames
     = {"--size", "--table", "--material-list", "--series-list", "--fittings-list"};
@@ -80,6 +82,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.headMargin = values[kHeadMargin];
         result.staticHead = values[kStaticHead];
         result.maxImbalance = values[kMaxImbalance];
+        result.fluid = values[kFluid];
+        result.concentration = values[kConcentration];
     };
     bool bom = false;
     bool paths = false;
@@ -170,6 +174,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::MaterialOrRoughness);
     if (given(kSeries) && given(kSeriesFile))
         return failWith(MessageId::SeriesOrSeriesFile);
+    if (given(kFluid) && given(kViscosity))
+        return failWith(MessageId::FluidOrViscosity);
+    if (given(kConcentration) && !given(kFluid))
+        return failWith(MessageId::ConcentrationNeedsFluid);
 
     fill();
     result.bom = bom;
@@ -182,6 +190,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::PathsNeedCircuitCsv);
     if (anyGiven({kHeadMargin, kStaticHead, kMaxImbalance}) && mode != "--circuit")
         return failWith(MessageId::CircuitOnlyOptions);
+    if (anyGiven({kFluid, kConcentration}) && mode == "--circuit")
+        return failWith(MessageId::FluidNotForCircuits);
 
     const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});
     if (mode == "--fittings-list") {

@@ -22,6 +22,10 @@ struct CommandLine {
     // and --material, which gives the roughness.
     std::optional<std::string> temperature;
     std::optional<std::string> material;
+    // --fluid, water or a glycol brine, and --concentration, its glycol, %
+    // by mass: with --temperature, the fluid's viscosity and density.
+    std::optional<std::string> fluid;
+    std::optional<std::string> concentration;
     // --size and --table: the series of pipe sizes, the limits and the
     // output format.
     std::optional<std::string> series;

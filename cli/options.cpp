@@ -81,7 +81,71 @@ bool ReadSeries(const CommandLine& command, Options& options, Message& error)
     return true;
 }
 
+// --fluid and --concentration: a brine needs both and --temperature; water
+// takes no concentration.
+bool ReadFluid(const CommandLine& command, Options& options, Message& error)
+{
+    if (!command.fluid)
+        return true;
+    const std::optional<design::FluidKind> kind = design::FluidOfName(Trimmed(*command.fluid));
+    if (!kind) {
+        error = Named("--fluid", Message(MessageId::UnknownFluid, {{"text", UserText(*command.fluid)}}));
+        return false;
+    }
+    options.fluid.kind = *kind;
+    if (*kind == design::FluidKind::Water) {
+        if (command.concentration)
+            error = Message(MessageId::WaterTakesNoConcentration);
+        return !command.concentration;
+    }
+    const std::string_view key = design::FluidKey(*kind);
+    if (!command.concentration) {
+        error = Message(MessageId::BrineNeedsConcentration, {{"fluid", key}});
+        return false;
+    }
+    if (!command.temperature) {
+        error = Message(MessageId::BrineNeedsTemperature, {{"fluid", key}});
+        return false;
+    }
+    return ReadNumber(command.concentration, "--concentration", messages::Between(0, design::kMaxGlycolPercent, "%"),
+        options.fluid.massPercent, error);
+}
+
+// A brine at --temperature: its viscosity, density and freezing point, or
+// the problem with the temperature.
+void ReadBrine(const std::string& temperature, Options& options)
+{
+    double celsius = 0;
+    Message problem = messages::CheckNumber(temperature, messages::AnyNumber("°C"), celsius);
+    Message warning;
+    std::optional<design::FluidProperties> properties;
+    if (problem.Empty())
+        properties = design::PropertiesAt(options.fluid, celsius, problem, &warning);
+    options.freezingPoint = design::FreezingPoint(options.fluid);
+    if (!properties) {
+        options.problems.push_back(Named("--temperature", std::move(problem)));
+        options.viscosity.clear();
+        options.density = 1000; // what a Pa/m is never shown with
+        return;
+    }
+    if (!warning.Empty())
+        options.warnings.push_back(std::move(warning));
+    options.celsius = celsius;
+    options.viscosity = design::ViscosityText(*properties);
+    options.density = properties->density;
+}
+
 } // namespace
+
+std::string FluidHeading(const Options& options)
+{
+    if (!options.celsius)
+        return {};
+    std::string text = design::FluidTitle(options.fluid) + " " + ShortestText(*options.celsius) + " °C，";
+    if (options.fluid.kind != design::FluidKind::Water)
+        text += "冰点 " + FixedText(options.freezingPoint, 1) + " °C，";
+    return text;
+}
 
 bool ReadOptions(const CommandLine& command, Options& options, Message& error)
 {
@@ -117,7 +181,11 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
     // viscosity; a viscosity typed is of water of unknown temperature.
     options.viscosity = command.viscosity;
     options.temperatureGiven = command.temperature.has_value();
-    if (command.temperature) {
+    if (!ReadFluid(command, options, error))
+        return false;
+    if (options.fluid.kind != design::FluidKind::Water) {
+        ReadBrine(*command.temperature, options);
+    } else if (command.temperature) {
         std::optional<std::string> viscosity
             = ViscosityFromTemperature(*command.temperature, "--temperature", options.problems);
         options.viscosity = viscosity.value_or("");
@@ -126,7 +194,8 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
     } else if (!command.viscosityGiven) {
         options.celsius = kDefaultCelsius;
     }
-    options.density = design::WaterDensity(options.celsius.value_or(kDefaultCelsius));
+    if (options.fluid.kind == design::FluidKind::Water)
+        options.density = design::WaterDensity(options.celsius.value_or(kDefaultCelsius));
 
     if (!sizing)
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/commandline.h"
+#include "design/fluids.h"
 #include "design/pipeseries.h"
 #include "files/userlibrary.h"
 #include "messages/message.h"
@@ -38,7 +39,10 @@ struct Options {
     // where not known), for Pa/m.
     std::optional<double> celsius;
     double density = 0;
-    bool temperatureGiven = false; // the viscosity is that of water at --temperature
+    bool temperatureGiven = false; // the viscosity is that of the fluid at --temperature
+    // What flows: water unless --fluid names a brine; its freezing point.
+    design::Fluid fluid;
+    double freezingPoint = 0;
     // Sizing and the selection table.
     const design::PipeSeries* series = nullptr;
     bool seriesPlastic = false; // the series' pipes are plastic: their velocity limit
@@ -57,6 +61,8 @@ struct Options {
     // message per option ("--flow: \"abc\" is not a number"). The single
     // calculation shows them as its results' problems; sizing cannot start.
     std::vector<messages::Message> problems;
+    // What the user is told and may go on with: a brine near its freezing point.
+    std::vector<messages::Message> warnings;
     // The language of every message: the user's.
     messages::Language language = messages::Language::English;
 };
@@ -67,5 +73,9 @@ struct Options {
 // an unknown format. Warnings about files in the user's folder are in
 // options.library.warnings.
 bool ReadOptions(const CommandLine& command, Options& options, messages::Message& error);
+
+// The fluid as a heading names it, with a comma after: "水 10 °C，",
+// "乙二醇水溶液 30%（质量） -5 °C，冰点 -14.6 °C，"; "" for a viscosity typed.
+std::string FluidHeading(const Options& options);
 
 } // namespace vendrel::cli

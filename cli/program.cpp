@@ -112,6 +112,8 @@ int Run(const std::vector<std::string>& args, messages::Language language)
     const bool read = cli::ReadOptions(command, options, error);
     for (const Message& warning : options.library.warnings)
         cli::Say(stderr, Message(MessageId::LibraryFileLeftOut, {{"problem", warning}}), language);
+    for (const Message& warning : options.warnings)
+        cli::Say(stderr, warning, language);
     if (!read) {
         cli::Say(stderr, cli::OptionFromFile(circuit, error), language);
         return cli::kExitUsage;

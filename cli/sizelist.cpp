@@ -55,8 +55,9 @@ void WriteHeading(const Options& options, const std::string& first, std::FILE* o
 {
     std::fprintf(out, "%s (%s)\n", options.series->name.c_str(), options.series->key.c_str());
     const std::string material = options.material != nullptr ? "管材 " + options.material->name + "，" : "";
-    std::fprintf(out, "%s，%s粗糙度 K %s mm，运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n", first.c_str(),
-        material.c_str(), options.roughness.c_str(), options.viscosity.c_str(), FixedText(options.density, 1).c_str());
+    std::fprintf(out, "%s，%s粗糙度 K %s mm，%s运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n", first.c_str(),
+        material.c_str(), options.roughness.c_str(), FluidHeading(options).c_str(), options.viscosity.c_str(),
+        FixedText(options.density, 1).c_str());
 }
 
 } // namespace

@@ -4,7 +4,8 @@ namespace vendrel::cli {
 
 const char kUsage[] = R"(Usage:
   vendrel-calc --flow W --diameter D [--roughness K | --material NAME]
-               [--viscosity NU | --temperature T]
+               [--viscosity NU | --temperature T [--fluid NAME
+               [--concentration PERCENT]]]
   vendrel-calc --size --flow W [--series NAME | --series-file FILE]
                [--max-rate PA] [--max-velocity V]
                [--roughness K | --material NAME] [--viscosity NU | --temperature T]
@@ -20,7 +21,8 @@ const char kUsage[] = R"(Usage:
                [--viscosity NU | --temperature T] [--format text|csv [--paths]]
   vendrel-calc --material-list | --series-list [--series-file FILE]
   vendrel-calc --fittings-list
-Each form also takes --material-file FILE.
+Each form also takes --material-file FILE; the first three, --fluid and
+--concentration with --temperature.
 
 Friction loss of water flowing full in a round pipe.
 
@@ -34,6 +36,11 @@ Friction loss of water flowing full in a round pipe.
   --temperature T   water temperature, °C (0 to 100), instead of --viscosity:
                     the viscosity of water at T and 0.1 MPa (IAPWS 2008 with
                     Kell's density), with three decimals, is used and shown
+  --fluid NAME      water (水, the default), eg (乙二醇) or pg (丙二醇), a
+                    glycol brine by Melinder's correlations, at --temperature:
+                    its viscosity and density, for the single calculation,
+                    --size and --table
+  --concentration PERCENT  a brine's glycol, % by mass (0 to 60)
   --size            every size of a pipe series for the flow: inner diameter,
                     velocity, loss in mm of water column and in Pa per metre
                     (ρ·g·Rf/1000, g = 9.807, ρ of water at the temperature,

@@ -113,11 +113,19 @@ const char* FluidChinese(FluidKind kind)
     return kind == FluidKind::Water ? "水" : kind == FluidKind::EthyleneGlycol ? "乙二醇" : "丙二醇";
 }
 
+messages::Message FluidName(const Fluid& fluid)
+{
+    using messages::MessageId;
+    if (fluid.kind == FluidKind::Water)
+        return messages::Message(MessageId::Water);
+    return messages::Message(
+        fluid.kind == FluidKind::EthyleneGlycol ? MessageId::EthyleneGlycolBrine : MessageId::PropyleneGlycolBrine,
+        {{"percent", ShortestText(fluid.massPercent)}});
+}
+
 std::string FluidTitle(const Fluid& fluid)
 {
-    if (fluid.kind == FluidKind::Water)
-        return FluidChinese(fluid.kind);
-    return std::string(FluidChinese(fluid.kind)) + "水溶液 " + ShortestText(fluid.massPercent) + "%（质量）";
+    return FluidName(fluid).Text(messages::Language::Chinese);
 }
 
 double FreezingPoint(const Fluid& fluid)
@@ -157,7 +165,7 @@ std::optional<FluidProperties> PropertiesAt(
     FluidProperties brine;
     brine.freezingPoint = FreezingPoint(fluid);
     const std::string freezing = FixedText(brine.freezingPoint, 1);
-    const messages::Argument name("fluid", FluidTitle(fluid));
+    const messages::Argument name("fluid", FluidName(fluid));
     if (!(celsius > brine.freezingPoint && celsius <= kMaxCelsius)) {
         problem = Message(MessageId::BrineTemperatureRange, {{"text", temperature}, name, {"freezing", freezing}});
         return std::nullopt;

@@ -36,7 +36,9 @@ struct FluidProperties {
 std::optional<FluidKind> FluidOfName(std::string_view text);
 const char* FluidKey(FluidKind kind);     // "eg"
 const char* FluidChinese(FluidKind kind); // "乙二醇"
-// As headings name it: "水", "乙二醇水溶液 30%（质量）".
+// As messages name it: "乙二醇水溶液 30%（质量）", "ethylene glycol brine
+// of 30 % by mass"; FluidTitle the Chinese, as headings name it.
+messages::Message FluidName(const Fluid& fluid);
 std::string FluidTitle(const Fluid& fluid);
 
 // The freezing point of the fluid, °C.

@@ -125,15 +125,15 @@ TEST(Fluids, RefuseWhatTheCorrelationsDoNotHold)
     };
     const Refused refused[] = {
         {{FluidKind::EthyleneGlycol, 40}, -30,
-            "\"-30\" °C is outside -23.8 to 100 °C: 乙二醇水溶液 40%（质量） freezes at -23.8 °C", ""},
+            "\"-30\" °C is outside -23.8 to 100 °C: ethylene glycol brine of 40 % by mass freezes at -23.8 °C", ""},
         {{FluidKind::PropyleneGlycol, 30}, 101,
-            "\"101\" °C is outside -12.8 to 100 °C: 丙二醇水溶液 30%（质量） freezes at -12.8 °C", ""},
+            "\"101\" °C is outside -12.8 to 100 °C: propylene glycol brine of 30 % by mass freezes at -12.8 °C", ""},
         {{FluidKind::EthyleneGlycol, 61}, 10,
             "\"61\" is outside 0 to 60 % glycol by mass, where the brine's "
             "correlations hold",
             ""},
         {{FluidKind::EthyleneGlycol, 30}, -13, "",
-            "乙二醇水溶液 30%（质量） freezes at -14.6 °C, less than 3 K below \"-13\" °C"},
+            "ethylene glycol brine of 30 % by mass freezes at -14.6 °C, less than 3 K below \"-13\" °C"},
         {{FluidKind::EthyleneGlycol, 30}, -11, "", ""},
         {{}, -1, "\"-1\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa", ""},
     };
