@@ -36,11 +36,14 @@ enum Value {
     kMaxImbalance,
     kFluid,
     kConcentration,
+    kLoad,
+    kDeltaT,
     kValueCount
 };
-constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
-    "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format", "--series-file",
-    "--material-file", "--head-margin", "--static-head", "--max-imbalance", "--fluid", "--concentration"};
+constexpr std::string_view kValueNames[]
+    = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature", "--material", "--series", "--min-rate",
+        "--max-rate", "--max-velocity", "--format", "--series-file", "--material-file", "--head-margin",
+        "--static-head", "--max-imbalance", "--fluid", "--concentration", "--load", "--delta-t"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
 constexpr std::array<std::string_view, 5> kModeNames
     = {"--size", "--table", "--material-list", "--series-list", "--fittings-list"};
@@ -84,6 +87,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.maxImbalance = values[kMaxImbalance];
         result.fluid = values[kFluid];
         result.concentration = values[kConcentration];
+        result.load = values[kLoad];
+        result.deltaT = values[kDeltaT];
     };
     bool bom = false;
     bool paths = false;
@@ -178,6 +183,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::FluidOrViscosity);
     if (given(kConcentration) && !given(kFluid))
         return failWith(MessageId::ConcentrationNeedsFluid);
+    if (given(kLoad) != given(kDeltaT))
+        return failWith(MessageId::LoadNeedsDeltaT);
+    if (given(kLoad) && given(kFlow))
+        return failWith(MessageId::LoadOrFlow);
 
     fill();
     result.bom = bom;
@@ -192,6 +201,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::CircuitOnlyOptions);
     if (anyGiven({kFluid, kConcentration}) && mode == "--circuit")
         return failWith(MessageId::FluidNotForCircuits);
+    if (given(kLoad) && (mode == "--table" || mode == "--circuit"))
+        return failWith(MessageId::LoadForOnePipe);
 
     const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});
     if (mode == "--fittings-list") {
@@ -225,7 +236,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
             return failWith(MessageId::SizeChoosesDiameter);
         if (given(kMinRate))
             return failWith(MessageId::MinRateGoesWithTable);
-        if (!given(kFlow))
+        if (!given(kFlow) && !given(kLoad))
             return failWith(MessageId::SizeNeedsFlow);
         return true;
     }
@@ -244,7 +255,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
     }
     if (sizeOptions || given(kMinRate))
         return failWith(MessageId::SizingOptions);
-    if (!given(kFlow) || !given(kDiameter))
+    if ((!given(kFlow) && !given(kLoad)) || !given(kDiameter))
         return failWith(MessageId::FlowAndDiameterRequired);
     return true;
 }

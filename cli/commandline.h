@@ -26,6 +26,10 @@ struct CommandLine {
     // by mass: with --temperature, the fluid's viscosity and density.
     std::optional<std::string> fluid;
     std::optional<std::string> concentration;
+    // --load, kW, and --delta-t, K, instead of --flow: the flow that carries
+    // the load at that temperature difference.
+    std::optional<std::string> load;
+    std::optional<std::string> deltaT;
     // --size and --table: the series of pipe sizes, the limits and the
     // output format.
     std::optional<std::string> series;

@@ -135,6 +135,23 @@ void ReadBrine(const std::string& temperature, Options& options)
     options.density = properties->density;
 }
 
+// The flow of --load at --delta-t, with the fluid's ρ and c_p at its
+// temperature (10 °C for a viscosity typed); none where the temperature
+// gave no properties, whose problem is reported already.
+bool ReadLoad(const CommandLine& command, Options& options, Message& error)
+{
+    if (!ReadNumber(command.load, "--load", messages::Positive("kW"), options.load, error)
+        || !ReadNumber(command.deltaT, "--delta-t", messages::Positive("K"), options.deltaT, error))
+        return false;
+    Message problem;
+    const std::optional<design::FluidProperties> properties
+        = design::PropertiesAt(options.fluid, options.celsius.value_or(kDefaultCelsius), problem);
+    options.flowFromLoad = true;
+    if (properties && !(command.temperature && !options.celsius))
+        options.flow = FixedText(design::FlowOfLoad(options.load, options.deltaT, *properties), 3);
+    return true;
+}
+
 } // namespace
 
 std::string FluidHeading(const Options& options)
@@ -196,6 +213,8 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
     }
     if (options.fluid.kind == design::FluidKind::Water)
         options.density = design::WaterDensity(options.celsius.value_or(kDefaultCelsius));
+    if (command.load && !ReadLoad(command, options, error))
+        return false;
 
     if (!sizing)
         return true;

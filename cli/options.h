@@ -31,6 +31,10 @@ struct Options {
     std::string viscosity;
     // Flow and diameter as numbers, where checked (sizing).
     double flowValue = 0;
+    // The flow is that of --load (kW) at --delta-t (K), to 0.001 m³/h, as typed.
+    bool flowFromLoad = false;
+    double load = 0;
+    double deltaT = 0;
     // The material the roughness is of: the one given, else (in sizing) the
     // series'; nullptr for a roughness typed.
     const design::Material* material = nullptr;

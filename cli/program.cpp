@@ -44,7 +44,10 @@ int RunSingle(const cli::Options& options)
     const CalculationOutcome outcome = cli::CalculateStrictly(
         fields, {"--flow", "--diameter", "--roughness", viscosityKnown ? "--viscosity" : ""}, problems);
 
-    // The viscosity the temperature gave, so the user sees what was used.
+    // The flow the load gave and the viscosity the temperature gave, so the
+    // user sees what was used.
+    if (options.flowFromLoad && !options.flow.empty())
+        PrintResult(labels::kFlow, options.flow);
     if (options.temperatureGiven && !options.viscosity.empty())
         PrintResult(labels::kViscosity, options.viscosity);
     PrintResult(labels::kVelocity, fields.m_strVelocity);

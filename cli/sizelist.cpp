@@ -94,7 +94,10 @@ int RunSizeList(const Options& options, std::FILE* out, std::FILE* err)
         return ReportProblems(problems, options.language, err, kExitDataError);
     }
 
-    WriteHeading(options, "流量 " + options.flow + " m³/h", out);
+    const std::string load = options.flowFromLoad
+        ? "（负荷 " + ShortestText(options.load) + " kW，温差 " + ShortestText(options.deltaT) + " K）"
+        : "";
+    WriteHeading(options, "流量 " + options.flow + " m³/h" + load, out);
     const std::string velocity
         = design::VelocityLimitsText(*options.series, options.seriesPlastic, options.maxVelocity);
     std::fprintf(out, "比摩阻不超过 %s Pa/m，%s\n", ShortestText(options.maxRate).c_str(), velocity.c_str());

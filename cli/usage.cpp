@@ -22,7 +22,8 @@ const char kUsage[] = R"(Usage:
   vendrel-calc --material-list | --series-list [--series-file FILE]
   vendrel-calc --fittings-list
 Each form also takes --material-file FILE; the first three, --fluid and
---concentration with --temperature.
+--concentration with --temperature; the first two, --load and --delta-t
+instead of --flow.
 
 Friction loss of water flowing full in a round pipe.
 
@@ -41,6 +42,11 @@ Friction loss of water flowing full in a round pipe.
                     its viscosity and density, for the single calculation,
                     --size and --table
   --concentration PERCENT  a brine's glycol, % by mass (0 to 60)
+  --load KW --delta-t K  instead of --flow, for the single calculation and
+                    --size: the flow that carries the load at that supply–return
+                    difference, G = 3600·Q/(ρ·c_p·Δt) with the fluid's ρ and
+                    c_p at --temperature (10 °C when none), to 0.001 m³/h,
+                    used and shown
   --size            every size of a pipe series for the flow: inner diameter,
                     velocity, loss in mm of water column and in Pa per metre
                     (ρ·g·Rf/1000, g = 9.807, ρ of water at the temperature,

@@ -182,6 +182,11 @@ std::optional<FluidProperties> PropertiesAt(
     return brine;
 }
 
+double FlowOfLoad(double kilowatts, double deltaT, const FluidProperties& properties)
+{
+    return 3600 * kilowatts / (properties.density * properties.specificHeat * deltaT);
+}
+
 std::string ViscosityText(const FluidProperties& properties)
 {
     return FixedText(properties.kinematicViscosity, 3);

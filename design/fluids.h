@@ -51,6 +51,10 @@ double FreezingPoint(const Fluid& fluid);
 std::optional<FluidProperties> PropertiesAt(
     const Fluid& fluid, double celsius, messages::Message& problem, messages::Message* warning = nullptr);
 
+// The flow, m³/h, that carries kilowatts at a supply–return difference of
+// deltaT K: G = 3600·Q / (ρ·c_p·Δt), 0.86·Q/Δt in the handbooks' units.
+double FlowOfLoad(double kilowatts, double deltaT, const FluidProperties& properties);
+
 // The kinematic viscosity as the text the calculator takes, three decimals.
 std::string ViscosityText(const FluidProperties& properties);
 

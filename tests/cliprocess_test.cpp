@@ -248,7 +248,8 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"not_finite", {"--flow", "10", "--diameter", "1e200"}, 1, "实际流速(V:m/s) 0.000000\n",
             "vendrel-calc: the results are not finite numbers: check the units", "not finite numbers"},
         ExitCase{"usage_error", {"--flow", "10"}, 2, "",
-            "vendrel-calc: --flow and --diameter are required\nTry 'vendrel-calc --help'.\n", "wrong usage"},
+            "vendrel-calc: --flow (or --load and --delta-t) and --diameter are required\nTry 'vendrel-calc --help'.\n",
+            "wrong usage"},
         // The viscosity of water at 10 °C is the default, and is shown.
         ExitCase{"temperature", {"--temperature", "10", "--flow", "10", "--diameter", "50"}, 0,
             "运动粘滞系数υ(10^-6m^2/s) 1.306\n实际流速(V:m/s) 1.414711\n雷诺数(Re) 54161\n", "",
@@ -274,6 +275,18 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
             "vendrel-calc: ethylene glycol brine of 30 % by mass freezes at -14.6 °C, less than 3 K below \"-13\" "
             "°C\n",
             "every result was calculated"},
+        // A load at a temperature difference gives the flow: 100 kW at 5 K is 17.166 m³/h of water at 10 °C.
+        ExitCase{"load", {"--load", "100", "--delta-t", "5", "--diameter", "50"}, 0,
+            "水流量(W:立方米/小时) 17.166\n实际流速(V:m/s) 2.428492\n", "", "every result was calculated"},
+        ExitCase{"size_load_of_a_brine",
+            {"--size", "--load", "100", "--delta-t", "5", "--fluid", "eg", "--concentration", "30", "--temperature",
+                "0"},
+            0,
+            "钢管 Schedule 40（ASME B36.10M） (sch40)\n流量 18.835 m³/h（负荷 100 kW，温差 5 K），管材 "
+            "钢管（闭式水系统），"
+            "粗糙度 K 0.2 mm，乙二醇水溶液 30%（质量） 0 °C，冰点 -14.6 °C，运动粘滞系数 4.113 ×10⁻⁶ m²/s，"
+            "密度 1045.0 kg/m³\n",
+            "", "every result was calculated"},
         ExitCase{"brine_without_temperature",
             {"--flow", "10", "--diameter", "50", "--fluid", "pg", "--concentration", "30"}, 2, "",
             "vendrel-calc: --fluid pg needs --temperature, the brine's, in °C\n", "wrong usage"},
@@ -558,7 +571,8 @@ TEST(VendrelCalc, SpeaksTheLocalesLanguage)
     // The options' and the program's own messages, in Chinese.
     const std::vector<std::string> chinese = {"LANG=zh_CN.UTF-8"};
     const std::pair<std::vector<std::string>, std::string> refused[] = {
-        {{"--flow", "10"}, "vendrel-calc: 须给出 --flow 和 --diameter\n用法见 vendrel-calc --help。\n"},
+        {{"--flow", "10"},
+            "vendrel-calc: 须给出 --flow（或 --load 和 --delta-t）和 --diameter\n用法见 vendrel-calc --help。\n"},
         {{"--flow", "10", "--diameter", "50", "--material", "gold"},
             "vendrel-calc: --material：没有管材“gold”（可选：steel-closed, "},
         {{"--size", "--flow", "40", "--series", "none"}, "vendrel-calc: --series：没有管道系列“none”（可选：sch40, "},
