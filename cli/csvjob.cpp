@@ -6,6 +6,7 @@
 #include "cli/exitcodes.h"
 #include "cli/messageout.h"
 #include "cli/rowbuffer.h"
+#include "cli/schedulefluids.h"
 #include "cli/schedulesizes.h"
 #include "cli/strictcalculation.h"
 #include "design/materials.h"
@@ -28,7 +29,21 @@ namespace {
 using messages::Message;
 using messages::MessageId;
 
-enum Input { kFlow, kDiameter, kRoughness, kViscosity, kTemperature, kMaterial, kColumnCount };
+enum Input {
+    kFlow,
+    kDiameter,
+    kRoughness,
+    kViscosity,
+    kTemperature,
+    kMaterial,
+    kFluid,
+    kConcentration,
+    kLoad,
+    kDeltaT,
+    kColumnCount
+};
+// Columns read and also carried through, as the row's own: what flows and how much.
+constexpr Input kFirstCarried = kFluid;
 constexpr InputNames kInputNames = {"flow", "diameter", "roughness", "viscosity"};
 // The names Vendrel writes, and those a spreadsheet's header may use; the
 // calculator's own labels read as their names without the unit ("管径(净空D:mm)").
@@ -39,6 +54,10 @@ const std::vector<files::KnownColumn> kColumns = {
     {"viscosity", {"运动粘滞系数", "运动粘滞系数υ", "运动粘度"}},
     {"temperature", {"水温", "温度"}},
     {"material", {"管材", "材质"}},
+    {"fluid", {"介质"}},
+    {"concentration", {"浓度"}},
+    {"load", {"负荷", "冷负荷", "热负荷"}},
+    {"delta_t", {"温差", "供回水温差"}},
 };
 // A row's cells from the four inputs on, and the names of their columns.
 using ResultCells = std::array<std::string_view, 12>;
@@ -127,10 +146,14 @@ private:
             return Report(line, error);
         for (std::size_t input = 0; input < kColumnCount; ++input)
             m_column[input] = match.cellOf[input];
+        // A flow, or a load that gives it.
         for (const Input required : {kFlow, kDiameter}) {
-            if (m_column[required] < 0)
+            if (m_column[required] < 0 && !(required == kFlow && m_column[kLoad] >= 0))
                 return Report(line, Message(MessageId::ScheduleLacksColumn, {{"column", kColumns[required].name}}));
         }
+        m_fluidColumns = false;
+        for (const Input input : {kTemperature, kFluid, kConcentration, kLoad, kDeltaT})
+            m_fluidColumns = m_fluidColumns || m_column[input] >= 0;
         for (const auto& [a, b] : {std::pair{kViscosity, kTemperature}, std::pair{kRoughness, kMaterial}}) {
             if (m_column[a] >= 0 && m_column[b] >= 0)
                 return Report(line,
@@ -142,7 +165,7 @@ private:
         m_trailing.clear();
         bool oursSeen = false;
         for (std::size_t cell = 0; cell < cells.size(); ++cell) {
-            if (match.known[cell] >= 0)
+            if (match.known[cell] >= 0 && match.known[cell] < kFirstCarried)
                 oursSeen = true;
             else
                 (oursSeen ? m_trailing : m_leading).push_back(cell);
@@ -202,12 +225,29 @@ private:
         // and the other inputs are still checked.
         InputNames names = kInputNames;
         std::string_view viscosity = InputText(cells, kViscosity, labels::kDefaultViscosity);
-        std::optional<std::string> fromTemperature;
-        if (const std::string_view temperature = InputText(cells, kTemperature, {}); !temperature.empty()) {
-            fromTemperature = ViscosityFromTemperature(temperature, "temperature", m_problems);
-            viscosity = fromTemperature ? std::string_view(*fromTemperature) : std::string_view();
-            if (!fromTemperature)
+        std::string_view flow = InputText(cells, kFlow, {});
+        // Water at its temperature, a brine, a flow from a load: only where the columns are.
+        RowFluid fluid;
+        if (m_fluidColumns) {
+            fluid = FluidOfRow(
+                {InputText(cells, kFluid, {}), InputText(cells, kConcentration, {}), InputText(cells, kTemperature, {}),
+                    InputText(cells, kLoad, {}), InputText(cells, kDeltaT, {})},
+                m_problems);
+            if (fluid.viscosity)
+                viscosity = *fluid.viscosity;
+            if (fluid.viscosityFailed) {
+                viscosity = {};
                 names[kViscosity] = "";
+            }
+            const bool byLoad = fluid.flow || fluid.flowFailed;
+            if (byLoad && flow.find_first_not_of(" \t") != std::string_view::npos) {
+                m_problems.push_back(Message(MessageId::LoadOrFlowCell));
+                names[kFlow] = "";
+            } else if (fluid.flow) {
+                flow = *fluid.flow;
+            } else if (fluid.flowFailed) {
+                names[kFlow] = "";
+            }
         }
         std::string_view roughness = InputText(cells, kRoughness, labels::kDefaultRoughness);
         if (const std::string_view key = Trimmed(InputText(cells, kMaterial, {})); !key.empty()) {
@@ -227,7 +267,7 @@ private:
         if (unusable)
             names[kDiameter] = "";
         // The texts are calculated and written where they are, not copied into f.
-        const InputTexts inputs = {InputText(cells, kFlow, {}), diameter, roughness, viscosity};
+        const InputTexts inputs = {flow, diameter, roughness, viscosity};
         // Past the rows reported one by one, a row's problems are only counted.
         const bool shown = m_rowsNotCalculated < kMaxRowReports;
         const CalculationOutcome outcome = CalculateStrictly(f, inputs, names, m_problems, shown);
@@ -332,6 +372,7 @@ private:
     const design::MaterialCatalog& m_materials;
     const design::PipeSeries* m_series;
     std::array<int, kColumnCount> m_column{};
+    bool m_fluidColumns = false;        // a column of temperature, fluid or load
     std::vector<std::size_t> m_leading; // the user's columns before ours, by cell
     std::vector<std::size_t> m_trailing;
     std::size_t m_columnCount = 0;

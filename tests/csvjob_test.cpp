@@ -205,6 +205,47 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "vendrel-calc: pipes.csv，第 4 行：diameter：“DN51”不是管道系列 sch40 的规格（可选：DN15 DN20 DN25 DN32 "
             "DN40 DN50 DN65 DN80 DN90 DN100 DN125 DN150 DN200 DN250 DN300 DN350 DN400 DN450 DN500 DN600）\n"
             "vendrel-calc: pipes.csv：有 1 行未能计算\n"},
+        // A brine at its temperature gives its viscosity, a load at its
+        // temperature difference the flow; what flows and how much is carried through.
+        GoodCase{"brines_and_water_temperatures",
+            "flow,diameter,fluid,concentration,temperature\n10,50,eg,30,-5\n10,50,,,7\n10,50,water,,\n",
+            "10,50,0.2,5.022,1.414711,14085,0.034524,70.457137,3.701169,过渡区：λ误差为0.083432^-6,transition,0.083432,"
+            "eg,30\n10,50,0.2,1.427,1.414711,49569,0.030482,62.206814,12.239061,过渡区：λ误差为0.037460^-6,"
+            "transition,0.037460,,\n"
+                + kDn50Row.substr(0, kDn50Row.size() - 1) + ",water,\n",
+            "",
+            "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status,zone,"
+            "residual,fluid,concentration\n"},
+        GoodCase{"flows_from_loads",
+            "管段,负荷(kW),温差,管径,介质,浓度,温度\nA,100,5,50,,,\nB,100,5,50,eg,30,0\nC,100,5,50,pg,30,-15\n"
+            "D,,5,50,,,\nE,100,5,50,eg,,0\nF,100,5,50,水,20,10\nG,100,5,50,brine,,\n",
+            "A,100,5,17.166,50,0.2,1.306,2.428492,92974,0.029558,177.749900,22.605525,过渡区：λ误差为0.037306^-6,"
+            "transition,0.037306,,\nB,100,5,18.835,50,0.2,4.113,2.664607,32392,0.031447,227.672300,8.123618,"
+            "过渡区：λ误差为0.022837^-6,transition,0.022837,eg,30\nC,100,5,,50,0.2,,,数据有误,,,,,invalid,,pg,30\n"
+            "D,,5,,50,0.2,1.306,,数据有误,,,,,invalid,,,\nE,100,5,,50,0.2,,,数据有误,,,,,invalid,,eg,\n"
+            "F,100,5,,50,0.2,,,数据有误,,,,,invalid,,水,20\nG,100,5,,50,0.2,,,数据有误,,,,,invalid,,brine,\n",
+            "vendrel-calc: pipes.csv, line 4: temperature: \"-15\" °C is outside -12.8 to 100 °C: propylene glycol "
+            "brine of 30 % by mass freezes at -12.8 °C\n"
+            "vendrel-calc: pipes.csv, line 5: load and delta_t go together: the load in kW and the supply–return "
+            "temperature difference in K\n"
+            "vendrel-calc: pipes.csv, line 6: fluid eg needs its glycol, % by mass, in the concentration column "
+            "(浓度)\n"
+            "vendrel-calc: pipes.csv, line 7: concentration: a concentration goes with a glycol brine (fluid eg or "
+            "pg), "
+            "not with water\n"
+            "vendrel-calc: pipes.csv, line 8: fluid: unknown fluid \"brine\" (water, eg or pg; 水, 乙二醇 or 丙二醇)\n"
+            "vendrel-calc: pipes.csv: 5 rows could not be calculated\n",
+            "管段,负荷(kW),温差,flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_"
+            "reynolds,"
+            "status,zone,residual,介质,浓度\n",
+            "vendrel-calc: pipes.csv，第 4 行：temperature：“-15” °C 不在 -12.8～100 °C 范围内：丙二醇水溶液 "
+            "30%（质量）"
+            "的冰点为 -12.8 °C\n"
+            "vendrel-calc: pipes.csv，第 5 行：负荷与温差须一起给出：负荷（kW）和供回水温差（K）\n"
+            "vendrel-calc: pipes.csv，第 6 行：介质 eg 须在“浓度”列给出乙二醇或丙二醇的质量浓度（%）\n"
+            "vendrel-calc: pipes.csv，第 7 行：concentration：浓度只用于乙二醇或丙二醇水溶液（介质 eg 或 pg），水不用\n"
+            "vendrel-calc: pipes.csv，第 8 行：fluid：没有介质“brine”（可选：water、eg、pg，或水、乙二醇、丙二醇）\n"
+            "vendrel-calc: pipes.csv：有 5 行未能计算\n"},
         GoodCase{"results_not_finite", "flow,diameter\n10,1e200\n",
             "10,1e200,0.2,1.306,0.000000,0,inf,nan,非紊流区,层流区,laminar,\n",
             "vendrel-calc: pipes.csv, line 2: the results are not finite numbers: check the units (flow in m³/h, "
