@@ -229,7 +229,7 @@ private:
         // Water at its temperature, a brine, a flow from a load: only where the columns are.
         RowFluid fluid;
         if (m_fluidColumns) {
-            fluid = FluidOfRow(
+            fluid = m_fluids.Of(
                 {InputText(cells, kFluid, {}), InputText(cells, kConcentration, {}), InputText(cells, kTemperature, {}),
                     InputText(cells, kLoad, {}), InputText(cells, kDeltaT, {})},
                 m_problems);
@@ -372,7 +372,8 @@ private:
     const design::MaterialCatalog& m_materials;
     const design::PipeSeries* m_series;
     std::array<int, kColumnCount> m_column{};
-    bool m_fluidColumns = false;        // a column of temperature, fluid or load
+    bool m_fluidColumns = false; // a column of temperature, fluid or load
+    ScheduleFluids m_fluids;
     std::vector<std::size_t> m_leading; // the user's columns before ours, by cell
     std::vector<std::size_t> m_trailing;
     std::size_t m_columnCount = 0;

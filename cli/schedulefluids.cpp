@@ -35,65 +35,26 @@ bool ReadCell(std::string_view cell, const char* column, const messages::NumberR
 
 } // namespace
 
-RowFluid FluidOfRow(const FluidCells& cells, std::vector<Message>& problems)
+RowFluid ScheduleFluids::Of(const FluidCells& cells, std::vector<Message>& problems)
 {
     RowFluid row;
     const bool byLoad = !Trimmed(cells.load).empty() || !Trimmed(cells.deltaT).empty();
-    const auto fail = [&] {
+    m_key.assign(cells.fluid).append(1, '\x1f').append(cells.concentration).append(1, '\x1f').append(cells.temperature);
+    auto found = m_known.find(m_key);
+    Known fresh;
+    Known& known = found != m_known.end() ? found->second : fresh;
+    if ((found == m_known.end() || (byLoad && !known.properties)) && !Resolve(cells, byLoad, known, problems)) {
         row.viscosityFailed = true;
         row.flowFailed = byLoad;
         return row;
-    };
-    design::Fluid fluid;
-    if (const std::string_view name = Trimmed(cells.fluid); !name.empty()) {
-        const std::optional<design::FluidKind> kind = design::FluidOfName(name);
-        if (!kind) {
-            problems.push_back(
-                Named("fluid", Message(MessageId::UnknownFluid, {{"text", messages::UserText(cells.fluid)}})));
-            return fail();
-        }
-        fluid.kind = *kind;
     }
-    const bool brine = fluid.kind != design::FluidKind::Water;
-    const std::string_view concentration = Trimmed(cells.concentration);
-    if (brine) {
-        if (concentration.empty() || Trimmed(cells.temperature).empty()) {
-            problems.push_back(Message(
-                concentration.empty() ? MessageId::RowBrineNeedsConcentration : MessageId::RowBrineNeedsTemperature,
-                {{"fluid", design::FluidKey(fluid.kind)}}));
-            return fail();
-        }
-        if (!ReadCell(concentration, "concentration", messages::Between(0, design::kMaxGlycolPercent, "%"),
-                fluid.massPercent, problems))
-            return fail();
-    } else if (!concentration.empty()) {
-        problems.push_back(Named("concentration", Message(MessageId::ConcentrationWithoutGlycol)));
-        return fail();
+    // What gave no problem is kept; a few hundred texts at most.
+    if (found == m_known.end()) {
+        if (m_known.size() >= 256)
+            m_known.clear();
+        m_known.emplace(m_key, known);
     }
-
-    // Water at a temperature as "按水温计算" gives it; a brine by its correlations.
-    double celsius = kDefaultCelsius;
-    if (const std::string_view temperature = Trimmed(cells.temperature); !temperature.empty()) {
-        if (!brine) {
-            row.viscosity = ViscosityFromTemperature(cells.temperature, "temperature", problems);
-            row.viscosityFailed = !row.viscosity;
-            if (row.viscosityFailed)
-                return fail();
-            celsius = ParseNumber(temperature);
-        } else if (!ReadCell(temperature, "temperature", messages::AnyNumber("°C"), celsius, problems)) {
-            return fail();
-        }
-    }
-    if (!brine && !byLoad)
-        return row;
-    Message problem;
-    const std::optional<design::FluidProperties> properties = design::PropertiesAt(fluid, celsius, problem);
-    if (!properties) {
-        problems.push_back(Named("temperature", std::move(problem)));
-        return fail();
-    }
-    if (brine)
-        row.viscosity = design::ViscosityText(*properties);
+    row.viscosity = known.viscosity;
     if (!byLoad)
         return row;
     double load = 0;
@@ -108,8 +69,62 @@ RowFluid FluidOfRow(const FluidCells& cells, std::vector<Message>& problems)
         row.flowFailed = true;
         return row;
     }
-    row.flow = FixedText(design::FlowOfLoad(load, deltaT, *properties), 3);
+    row.flow = FixedText(design::FlowOfLoad(load, deltaT, *known.properties), 3);
     return row;
+}
+
+bool ScheduleFluids::Resolve(const FluidCells& cells, bool byLoad, Known& known, std::vector<Message>& problems)
+{
+    design::Fluid fluid;
+    if (const std::string_view name = Trimmed(cells.fluid); !name.empty()) {
+        const std::optional<design::FluidKind> kind = design::FluidOfName(name);
+        if (!kind) {
+            problems.push_back(
+                Named("fluid", Message(MessageId::UnknownFluid, {{"text", messages::UserText(cells.fluid)}})));
+            return false;
+        }
+        fluid.kind = *kind;
+    }
+    const bool brine = fluid.kind != design::FluidKind::Water;
+    const std::string_view concentration = Trimmed(cells.concentration);
+    if (brine) {
+        if (concentration.empty() || Trimmed(cells.temperature).empty()) {
+            problems.push_back(Message(
+                concentration.empty() ? MessageId::RowBrineNeedsConcentration : MessageId::RowBrineNeedsTemperature,
+                {{"fluid", design::FluidKey(fluid.kind)}}));
+            return false;
+        }
+        if (!ReadCell(concentration, "concentration", messages::Between(0, design::kMaxGlycolPercent, "%"),
+                fluid.massPercent, problems))
+            return false;
+    } else if (!concentration.empty()) {
+        problems.push_back(Named("concentration", Message(MessageId::ConcentrationWithoutGlycol)));
+        return false;
+    }
+
+    // Water at a temperature as "按水温计算" gives it; a brine by its correlations.
+    double celsius = kDefaultCelsius;
+    if (const std::string_view temperature = Trimmed(cells.temperature); !temperature.empty()) {
+        if (!brine) {
+            known.viscosity = ViscosityFromTemperature(cells.temperature, "temperature", problems);
+            if (!known.viscosity)
+                return false;
+            celsius = ParseNumber(temperature);
+        } else if (!ReadCell(temperature, "temperature", messages::AnyNumber("°C"), celsius, problems)) {
+            return false;
+        }
+    }
+    if (!brine && !byLoad)
+        return true;
+    Message problem;
+    known.properties = design::PropertiesAt(fluid, celsius, problem);
+    if (!known.properties) {
+        problems.push_back(Named("temperature", std::move(problem)));
+        return false;
+    }
+    if (brine)
+        known.viscosity = design::ViscosityText(*known.properties);
+    return true;
 }
 
 } // namespace vendrel::cli

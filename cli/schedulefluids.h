@@ -1,10 +1,12 @@
 #pragma once
 
+#include "design/fluids.h"
 #include "messages/message.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vendrel::cli {
@@ -29,6 +31,21 @@ struct RowFluid {
     std::optional<std::string> flow;
     bool flowFailed = false;
 };
-RowFluid FluidOfRow(const FluidCells& cells, std::vector<messages::Message>& problems);
+class ScheduleFluids {
+public:
+    RowFluid Of(const FluidCells& cells, std::vector<messages::Message>& problems);
+
+private:
+    // What a fluid at a temperature gave, by the cells' texts: a schedule
+    // repeats its few fluids and temperatures row after row, and their
+    // properties cost more than the row's calculation.
+    struct Known {
+        std::optional<std::string> viscosity;
+        std::optional<design::FluidProperties> properties;
+    };
+    bool Resolve(const FluidCells& cells, bool byLoad, Known& known, std::vector<messages::Message>& problems);
+    std::unordered_map<std::string, Known> m_known;
+    std::string m_key;
+};
 
 } // namespace vendrel::cli
