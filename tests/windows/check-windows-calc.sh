@@ -94,6 +94,18 @@ schedule)
         run "aid$aid.windows" "$wine" "$exe" "${args[@]}"
         compare "aid$aid"
     done
+    # Brines and loads: Melinder's polynomials and an exponential, digit for digit.
+    printf 'flow,diameter,fluid,concentration,temperature,load,delta_t\n,50,eg,30,-5,100,5\n10,50,pg,40,0,,\n' \
+        >brines.csv
+    for fluid in eg pg; do
+        args=(--size --load 100 --delta-t 5 --fluid "$fluid" --concentration 30 --temperature -5)
+        run "brine-$fluid.linux" "$linux_calc" "${args[@]}"
+        run "brine-$fluid.windows" "$wine" "$exe" "${args[@]}"
+        compare "brine-$fluid"
+    done
+    run brines.linux "$linux_calc" --csv brines.csv
+    run brines.windows "$wine" "$exe" --csv brines.csv
+    compare brines
     # The example circuit, its sections and its paths.
     cp "$examples/circuit.csv" circuit.csv
     for format in text csv paths; do
