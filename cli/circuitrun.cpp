@@ -64,6 +64,8 @@ bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err,
     // The command line's roughness or material overrides the file's either, as does its water.
     const bool roughnessGiven = command.material || command.roughnessGiven;
     const bool waterGiven = command.temperature || command.viscosityGiven;
+    // A fluid given, or a viscosity typed, stands for the file's fluid and its concentration together.
+    const bool fluidGiven = command.fluid || command.viscosityGiven;
     for (const files::CircuitSetting& setting : input.table.settings) {
         if (setting.value.empty())
             continue; // the default
@@ -89,6 +91,17 @@ bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err,
                 command.roughnessGiven = true;
                 option = "--roughness";
             }
+            break;
+        case Key::Fluid:
+            if (!fluidGiven)
+                take(command.fluid, "--fluid");
+            break;
+        case Key::Concentration:
+            if (!fluidGiven)
+                take(command.concentration, "--concentration");
+            break;
+        case Key::DeltaT:
+            take(command.deltaT, "--delta-t");
             break;
         case Key::Temperature:
             if (!waterGiven)
@@ -148,7 +161,8 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
         return kExitUsage;
     }
     std::vector<Message> problems;
-    if (!files::ReadCircuitRows(table, table.headerLine, *options.series, options.library.materials, problems)) {
+    if (!files::ReadCircuitRows(
+            table, table.headerLine, *options.series, options.library.materials, options.fluid, problems)) {
         for (const Message& problem : problems)
             Say(err, InFileAt(name, problem), language);
         return kExitIncomplete;
@@ -158,7 +172,11 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
     settings.plastic = options.seriesPlastic;
     settings.roughness = options.roughness;
     settings.viscosity = options.viscosity;
+    settings.fluid = options.fluid;
     settings.density = options.density;
+    settings.specificHeat = options.specificHeat;
+    if (options.deltaT > 0)
+        settings.deltaT = options.deltaT;
     settings.maxPascalsPerMetre = options.maxRate;
     settings.maxVelocity = options.maxVelocity;
     settings.headMargin = options.headMargin;

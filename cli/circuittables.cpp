@@ -24,15 +24,18 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     }
     if (!project.empty())
         std::fprintf(out, "%s\n", project.c_str());
-    std::fprintf(out, "管道系列 %s (%s)，%s粗糙度 K %s mm，%s运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³\n",
+    const std::string deltaT = options.deltaT > 0 ? "，供回水温差 " + ShortestText(options.deltaT) + " °C" : "";
+    std::fprintf(out, "管道系列 %s (%s)，%s粗糙度 K %s mm，%s运动粘滞系数 %s ×10⁻⁶ m²/s，密度 %s kg/m³%s\n",
         options.series->name.c_str(), options.series->key.c_str(),
         options.material != nullptr ? ("管材 " + options.material->name + "，").c_str() : "", options.roughness.c_str(),
-        FluidHeading(options).c_str(), options.viscosity.c_str(), FixedText(options.density, 1).c_str());
+        FluidHeading(options).c_str(), options.viscosity.c_str(), FixedText(options.density, 1).c_str(),
+        deltaT.c_str());
     std::fprintf(out, "限值：比摩阻不超过 %s Pa/m，%s\n\n", ShortestText(options.maxRate).c_str(),
         design::VelocityLimitsText(*options.series, options.seriesPlastic, options.maxVelocity).c_str());
 
     std::vector<std::vector<std::string>> cells;
     bool derived = false;
+    bool ofLoads = false;
     bool sized = false;
     bool colebrook = false;
     bool over = false;
@@ -40,16 +43,21 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
         const design::SectionResult& r = result.sections[s];
         const design::CircuitSection& in = table.sections[s];
         derived = derived || r.flowDerived;
+        ofLoads = ofLoads || r.flowFromLoad;
         sized = sized || r.sized;
         colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
         design::SectionTexts t = design::SectionTextsOf(r);
         over = over || r.OverLimits();
-        cells.push_back(
-            {in.id, in.from, in.to, r.fields.m_strFlow + (r.flowDerived ? "*" : ""), r.nominal + (r.sized ? "*" : ""),
-                r.fields.m_strDiameter, ShortestText(in.length), std::move(t.velocity) + (r.overVelocity ? "!" : ""),
-                std::move(t.frictionRate), std::move(t.pascalsPerMetre) + (r.overRate ? "!" : ""),
-                r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction),
-                std::move(t.zeta), std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
+        cells.push_back({in.id, in.from, in.to,
+            r.fields.m_strFlow
+                + (r.flowDerived         ? "*"
+                        : r.flowFromLoad ? "#"
+                                         : ""),
+            r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length),
+            std::move(t.velocity) + (r.overVelocity ? "!" : ""), std::move(t.frictionRate),
+            std::move(t.pascalsPerMetre) + (r.overRate ? "!" : ""),
+            r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
+            std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
     }
     std::vector<std::vector<std::string_view>> rows
         = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)", "长度(m)", "流速(m/s)", "比摩阻(mm水柱/m)",
@@ -59,6 +67,8 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     WriteAligned(out, rows);
     if (derived)
         std::fprintf(out, "%s\n", design::kDerivedFlowNote);
+    if (ofLoads)
+        std::fprintf(out, "%s\n", design::kLoadFlowNote);
     if (sized)
         std::fprintf(out, "%s\n", design::kSizedNote);
     if (colebrook)

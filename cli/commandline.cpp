@@ -183,7 +183,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::FluidOrViscosity);
     if (given(kConcentration) && !given(kFluid))
         return failWith(MessageId::ConcentrationNeedsFluid);
-    if (given(kLoad) != given(kDeltaT))
+    // A circuit's loads are in its rows; --delta-t is then its supply–return difference.
+    if (given(kLoad) != given(kDeltaT) && !(mode == "--circuit" && given(kDeltaT)))
         return failWith(MessageId::LoadNeedsDeltaT);
     if (given(kLoad) && given(kFlow))
         return failWith(MessageId::LoadOrFlow);
@@ -199,10 +200,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::PathsNeedCircuitCsv);
     if (anyGiven({kHeadMargin, kStaticHead, kMaxImbalance}) && mode != "--circuit")
         return failWith(MessageId::CircuitOnlyOptions);
-    if (anyGiven({kFluid, kConcentration}) && mode == "--circuit")
-        return failWith(MessageId::FluidNotForCircuits);
-    if (given(kLoad) && (mode == "--table" || mode == "--circuit"))
+    if (given(kLoad) && mode == "--table")
         return failWith(MessageId::LoadForOnePipe);
+    if (given(kLoad) && mode == "--circuit")
+        return failWith(MessageId::LoadInCircuitRows);
 
     const bool sizeOptions = anyGiven({kSeries, kSeriesFile, kMaxRate, kMaxVelocity, kFormat});
     if (mode == "--fittings-list") {

@@ -18,8 +18,6 @@ using messages::MessageId;
 using messages::Named;
 using messages::UserText;
 
-constexpr double kDefaultCelsius = 10; // the water of the default viscosity, 1.306
-
 std::string_view Trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -133,6 +131,7 @@ void ReadBrine(const std::string& temperature, Options& options)
     options.celsius = celsius;
     options.viscosity = design::ViscosityText(*properties);
     options.density = properties->density;
+    options.specificHeat = properties->specificHeat;
 }
 
 // The flow of --load at --delta-t, with the fluid's ρ and c_p at its
@@ -145,7 +144,7 @@ bool ReadLoad(const CommandLine& command, Options& options, Message& error)
         return false;
     Message problem;
     const std::optional<design::FluidProperties> properties
-        = design::PropertiesAt(options.fluid, options.celsius.value_or(kDefaultCelsius), problem);
+        = design::PropertiesAt(options.fluid, options.celsius.value_or(design::kDefaultCelsius), problem);
     options.flowFromLoad = true;
     if (properties && !(command.temperature && !options.celsius))
         options.flow = FixedText(design::FlowOfLoad(options.load, options.deltaT, *properties), 3);
@@ -209,11 +208,20 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
         if (viscosity)
             options.celsius = ParseNumber(Trimmed(*command.temperature));
     } else if (!command.viscosityGiven) {
-        options.celsius = kDefaultCelsius;
+        options.celsius = design::kDefaultCelsius;
     }
-    if (options.fluid.kind == design::FluidKind::Water)
-        options.density = design::WaterDensity(options.celsius.value_or(kDefaultCelsius));
+    if (options.fluid.kind == design::FluidKind::Water) {
+        Message unused;
+        // A viscosity typed is of water of unknown temperature: its density and heat at 10 °C.
+        const std::optional<design::FluidProperties> water
+            = design::PropertiesAt(options.fluid, options.celsius.value_or(design::kDefaultCelsius), unused);
+        options.density = water->density;
+        options.specificHeat = water->specificHeat;
+    }
     if (command.load && !ReadLoad(command, options, error))
+        return false;
+    if (command.mode == Mode::Circuit && command.deltaT
+        && !ReadNumber(command.deltaT, "--delta-t", messages::Positive("K"), options.deltaT, error))
         return false;
 
     if (!sizing)

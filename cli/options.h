@@ -34,7 +34,7 @@ struct Options {
     // The flow is that of --load (kW) at --delta-t (K), to 0.001 m³/h, as typed.
     bool flowFromLoad = false;
     double load = 0;
-    double deltaT = 0;
+    double deltaT = 0; // K; in a circuit, what its sections' loads are carried at; 0 where not given
     // The material the roughness is of: the one given, else (in sizing) the
     // series'; nullptr for a roughness typed.
     const design::Material* material = nullptr;
@@ -43,6 +43,7 @@ struct Options {
     // where not known), for Pa/m.
     std::optional<double> celsius;
     double density = 0;
+    double specificHeat = 0;       // kJ/(kg·K), likewise, for the flows of loads
     bool temperatureGiven = false; // the viscosity is that of the fluid at --temperature
     // What flows: water unless --fluid names a brine; its freezing point.
     design::Fluid fluid;

@@ -12,8 +12,6 @@ using messages::Message;
 using messages::MessageId;
 using messages::Named;
 
-constexpr double kDefaultCelsius = 10; // the water of the default viscosity
-
 std::string_view Trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
@@ -103,7 +101,7 @@ bool ScheduleFluids::Resolve(const FluidCells& cells, bool byLoad, Known& known,
     }
 
     // Water at a temperature as "按水温计算" gives it; a brine by its correlations.
-    double celsius = kDefaultCelsius;
+    double celsius = design::kDefaultCelsius;
     if (const std::string_view temperature = Trimmed(cells.temperature); !temperature.empty()) {
         if (!brine) {
             known.viscosity = ViscosityFromTemperature(cells.temperature, "temperature", problems);

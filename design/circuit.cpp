@@ -99,7 +99,7 @@ std::pair<double, double> CalculateSection(const CircuitSection& section, const 
     constexpr std::pair<double, double> kNotCalculated{kNoValue, kNoValue};
     const std::string& roughness = section.roughness.empty() ? settings.roughness : section.roughness;
     const std::string& viscosity = section.viscosity.empty() ? settings.viscosity : section.viscosity;
-    const double density = section.celsius ? WaterDensity(*section.celsius) : settings.density;
+    const double density = section.fluid ? section.fluid->density : settings.density;
     result.density = density;
     FrictionFields& fields = result.fields;
     if (!section.diameter.empty()) {
@@ -185,6 +185,34 @@ void FinishSection(const CircuitSection& section, const CircuitSettings& setting
     result.velocityLimit = velocityLimit;
 }
 
+// The flow of a section's load, to 0.001 m³/h: "" with problem where it
+// has no temperature difference, or a flow typed beside it disagrees by
+// more than 0.5 %. flow, NaN where none was typed, becomes the load's where
+// the flow is to be taken from it.
+std::string FlowOfSectionLoad(
+    const CircuitSection& section, const CircuitSettings& settings, double& flow, messages::Message& problem)
+{
+    using messages::MessageId;
+    const std::optional<double> deltaT = section.deltaT ? section.deltaT : settings.deltaT;
+    if (!deltaT) {
+        problem = messages::Message(MessageId::SectionLoadNeedsDeltaT);
+        return {};
+    }
+    FluidProperties fluid;
+    fluid.density = section.fluid ? section.fluid->density : settings.density;
+    fluid.specificHeat = section.fluid ? section.fluid->specificHeat : settings.specificHeat;
+    const std::string text = FixedText(FlowOfLoad(*section.load, *deltaT, fluid), 3);
+    const double ofLoad = ParseNumber(text);
+    if (std::isnan(flow)) {
+        flow = ofLoad;
+    } else if (std::fabs(flow - ofLoad) > 0.005 * ofLoad) {
+        problem = messages::Message(MessageId::FlowDisagreesWithLoad,
+            {{"flow", section.flow}, {"computed", text}, {"load", ShortestText(*section.load)},
+                {"delta", ShortestText(*deltaT)}});
+    }
+    return text;
+}
+
 } // namespace
 
 std::vector<messages::Message> SectionResult::Warnings() const
@@ -232,12 +260,26 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     flows.reserve(sections.size());
     for (const CircuitSection& section : sections)
         flows.push_back(section.flow.empty() ? kNoValue : ParseNumber(section.flow));
+    // A terminal's flow from its load, as typed to 0.001 m³/h; a flow typed
+    // as well must agree with it.
+    std::vector<std::string> loadFlows(sections.size());
+    std::vector<messages::Message> loadProblems(sections.size());
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        if (sections[s].load)
+            loadFlows[s] = FlowOfSectionLoad(sections[s], settings, flows[s], loadProblems[s]);
+    }
+    // A load without a temperature difference leaves its flow unknown, which
+    // the nodes then cannot balance: that, not the nodes, is what to mend.
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        if (loadFlows[s].empty() && !loadProblems[s].Empty())
+            result.errors.push_back({static_cast<int>(s), loadProblems[s]});
+    }
     std::vector<bool> derived;
     // A network being drawn is seldom a circuit yet: its sections are still
     // calculated, with the flows they were given, for the user typing them.
     CircuitGraph graph;
-    const bool network
-        = CircuitGraph::Build(ids, from, to, graph, result.errors) && graph.DeriveFlows(flows, derived, result.errors);
+    const bool network = result.errors.empty() && CircuitGraph::Build(ids, from, to, graph, result.errors)
+        && graph.DeriveFlows(flows, derived, result.errors);
     if (network) {
         result.start = graph.NodeName(graph.Start());
         result.end = graph.NodeName(graph.End());
@@ -261,10 +303,15 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     std::vector<double> velocityLimits(sections.size(), kNoValue);
     for (std::size_t s = 0; s < sections.size(); ++s) {
         SectionResult& section = result.sections[s];
-        section.flowDerived = derived[s];
-        section.fields.m_strFlow = derived[s] ? FlowAsTyped(flows[s]) : sections[s].flow;
+        section.flowFromLoad = !loadFlows[s].empty() && sections[s].flow.empty();
+        section.flowDerived = derived[s] && !section.flowFromLoad;
+        section.fields.m_strFlow = section.flowFromLoad ? loadFlows[s]
+            : derived[s]                                ? FlowAsTyped(flows[s])
+                                                        : sections[s].flow;
         if (!sections[s].problem.Empty())
             section.problem = sections[s].problem;
+        else if (!loadProblems[s].Empty())
+            section.problem = loadProblems[s];
         else if (section.fields.m_strFlow.empty())
             section.problem = messages::Message(messages::MessageId::FlowNotDerivable);
         else
@@ -296,6 +343,7 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
         result.frictionHeadPascals = result.indexTotal * (1 + settings.headMargin);
         result.staticHeadMetres = settings.staticHead;
         result.headPascals = result.frictionHeadPascals + settings.staticHead * settings.density * kGravity;
+        result.water = settings.fluid.kind == FluidKind::Water;
         result.headMetres = result.headPascals / (settings.density * kGravity);
     } else {
         std::vector<double> known = totals;

@@ -4,6 +4,7 @@
 #include "calc/frictionfields.h"
 #include "design/circuitgraph.h"
 #include "design/fittings.h"
+#include "design/fluids.h"
 #include "design/pipeseries.h"
 #include "messages/message.h"
 
@@ -36,10 +37,16 @@ struct CircuitSection {
     std::string nominal;  // a size of the circuit's series; or ""; with neither, sized
     double zeta = 0;      // Σζ typed besides the fittings
     std::vector<FittingUse> fittings;
-    double device = 0;             // kPa: a coil, a chiller, a valve as a figure
-    std::string roughness;         // mm, "" for the circuit's
-    std::string viscosity;         // 10⁻⁶ m²/s, "" for the circuit's
-    std::optional<double> celsius; // the section's water, for its density; else the circuit's
+    double device = 0;     // kPa: a coil, a chiller, a valve as a figure
+    std::string roughness; // mm, "" for the circuit's
+    std::string viscosity; // 10⁻⁶ m²/s, "" for the circuit's
+    // The section's fluid at its own temperature, for its density and
+    // specific heat; else the circuit's.
+    std::optional<FluidProperties> fluid;
+    // A terminal's load, kW, and its supply–return difference, K (else the
+    // circuit's): the flow that carries it, where no flow is typed.
+    std::optional<double> load;
+    std::optional<double> deltaT;
     // Why its row cannot be read as it stands: the section is in the network,
     // its flow derived where the row's is unreadable, but not calculated.
     messages::Message problem;
@@ -50,11 +57,14 @@ struct CircuitSettings {
     bool plastic = false;               // the series' velocity limit
     std::string roughness = "0.2";
     std::string viscosity = "1.306";
-    double density = 999.6996; // kg/m³ of the circuit's water
+    Fluid fluid;                  // what the circuit carries, as its head is named
+    double density = 999.6996;    // kg/m³ of the circuit's fluid
+    double specificHeat = 4.1955; // kJ/(kg·K), for the flows of loads
+    std::optional<double> deltaT; // K, supply–return, for the loads of sections that give none
     double maxPascalsPerMetre = 300;
     std::optional<double> maxVelocity; // for every size; else by size
     double headMargin = 0.10;
-    double staticHead = 0; // m of the circuit's water: the lift of an open system, added after the margin
+    double staticHead = 0; // m of the circuit's fluid: the lift of an open system, added after the margin
     double maxImbalance = 0.15;
 };
 
@@ -64,8 +74,9 @@ struct SectionResult {
     // viscosity, and its results where it was calculated.
     FrictionFields fields;
     bool flowDerived = false;
-    std::string nominal; // the series' size, where it is one
-    bool sized = false;  // chosen by the sizing rules
+    bool flowFromLoad = false; // of the section's load, at its temperature difference
+    std::string nominal;       // the series' size, where it is one
+    bool sized = false;        // chosen by the sizing rules
     CalculationOutcome outcome;
     double pascalsPerMetre = kNoValue; // ρ·g·Rf/1000; PascalsText shows it as size lists do
     double frictionLoss = kNoValue;    // Pa, over the length
@@ -127,7 +138,8 @@ struct CircuitResult {
     int index = -1;                        // the index circuit in paths, where it is listed
     double indexTotal = kNoValue;          // Pa
     double headPascals = kNoValue;         // with the margin and the static lift
-    double headMetres = kNoValue;          // of the circuit's water
+    double headMetres = kNoValue;          // of the circuit's fluid
+    bool water = true;                     // whether that is water (水柱), else a brine (液柱)
     double frictionHeadPascals = kNoValue; // the index circuit's with the margin
     double staticHeadMetres = 0;
     double pumpFlow = kNoValue; // m³/h: what leaves the pump's outlet

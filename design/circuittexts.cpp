@@ -114,7 +114,8 @@ std::string PumpHeadText(const CircuitResult& result, double headMargin)
             + ShortestText(result.staticHeadMetres) + " m"
         : margin;
     return "水泵扬程：" + KilopascalsText(result.headPascals) + " kPa（" + FixedText(result.headMetres, 2)
-        + " m 水柱），" + parts + "；水泵流量：" + FlowAsTyped(result.pumpFlow) + " m³/h";
+        + (result.water ? " m 水柱），" : " m 液柱），") + parts + "；水泵流量：" + FlowAsTyped(result.pumpFlow)
+        + " m³/h";
 }
 
 } // namespace vendrel::design

@@ -57,8 +57,9 @@ std::string IndexCircuitText(const CircuitResult& result, const std::vector<Circ
     std::size_t shownSections = std::numeric_limits<std::size_t>::max());
 std::string PumpHeadText(const CircuitResult& result, double headMargin);
 
-// The notes a table needs under it, for what its cells mark with "*".
+// The notes a table needs under it, for what its cells mark with "*", "#" and "!".
 inline constexpr char kDerivedFlowNote[] = "流量带 * 者按节点流量平衡推算";
+inline constexpr char kLoadFlowNote[] = "流量带 # 者按负荷和供回水温差求得";
 inline constexpr char kSizedNote[] = "公称直径带 * 者按比摩阻和流速限值选定";
 inline constexpr char kOverLimitsNote[] = "流速或比摩阻带 ! 者超过限值";
 inline constexpr char kNoIndexNote[] = "有管段未能计算，最不利环路和水泵扬程无从确定";

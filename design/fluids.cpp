@@ -182,6 +182,16 @@ std::optional<FluidProperties> PropertiesAt(
     return brine;
 }
 
+std::optional<FluidProperties> PropertiesOfText(
+    const Fluid& fluid, std::string_view celsiusText, messages::Message& problem, messages::Message* warning)
+{
+    double celsius = 0;
+    problem = messages::CheckNumber(celsiusText, messages::AnyNumber("°C"), celsius);
+    if (!problem.Empty())
+        return std::nullopt;
+    return PropertiesAt(fluid, celsius, problem, warning);
+}
+
 double FlowOfLoad(double kilowatts, double deltaT, const FluidProperties& properties)
 {
     return 3600 * kilowatts / (properties.density * properties.specificHeat * deltaT);

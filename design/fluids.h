@@ -16,6 +16,9 @@ enum class FluidKind { Water, EthyleneGlycol, PropyleneGlycol };
 
 // The most glycol the correlations hold for, % by mass.
 inline constexpr double kMaxGlycolPercent = 60;
+// The water of the default viscosity, 1.306, and of a viscosity typed:
+// its density and specific heat are taken at this temperature.
+inline constexpr double kDefaultCelsius = 10;
 // Closer than this to its freezing point, in K, a brine is warned of.
 inline constexpr double kFreezingMargin = 3;
 
@@ -50,6 +53,11 @@ double FreezingPoint(const Fluid& fluid);
 // given, says so of a brine within 3 K of its freezing point.
 std::optional<FluidProperties> PropertiesAt(
     const Fluid& fluid, double celsius, messages::Message& problem, messages::Message* warning = nullptr);
+
+// PropertiesAt a temperature as typed, °C; nothing, with problem, for a
+// text that is no number.
+std::optional<FluidProperties> PropertiesOfText(
+    const Fluid& fluid, std::string_view celsiusText, messages::Message& problem, messages::Message* warning = nullptr);
 
 // The flow, m³/h, that carries kilowatts at a supply–return difference of
 // deltaT K: G = 3600·Q / (ρ·c_p·Δt), 0.86·Q/Δt in the handbooks' units.

@@ -26,7 +26,8 @@ bool ReadCircuitFile(std::FILE* in, const design::PipeSeries& series, const desi
     const std::size_t before = problems.size();
     if (!ReadCircuitText(in, table, problems))
         return false;
-    return ReadCircuitRows(table, table.headerLine, series, materials, problems) && problems.size() == before;
+    return ReadCircuitRows(table, table.headerLine, series, materials, design::Fluid(), problems)
+        && problems.size() == before;
 }
 
 bool ReadCircuitText(std::FILE* in, CircuitTable& table, std::vector<Message>& problems)

@@ -2,8 +2,8 @@
 
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
+#include "design/fluids.h"
 #include "design/sizetext.h"
-#include "design/water.h"
 #include "files/circuitsettinglines.h"
 #include "files/columns.h"
 #include "files/csvreader.h"
@@ -35,8 +35,10 @@ enum Column {
     kMaterial,
     kViscosity,
     kTemperature,
+    kLoad,
+    kDeltaT,
 };
-static_assert(kTemperature + 1 == kCircuitFieldCount && kDevice == static_cast<int>(CircuitField::Device));
+static_assert(kDeltaT + 1 == kCircuitFieldCount && kDevice == static_cast<int>(CircuitField::Device));
 const std::vector<KnownColumn> kColumns = {
     {"section", {"管段", "管段编号"}},
     {"from", {"起点"}},
@@ -51,7 +53,9 @@ const std::vector<KnownColumn> kColumns = {
     {"roughness", {"粗糙度", "绝对粗糙度"}},
     {"material", {"管材"}},
     {"viscosity", {"运动粘滞系数"}},
-    {"temperature", {"水温"}},
+    {"temperature", {"水温", "温度"}},
+    {"load", {"负荷", "冷负荷", "热负荷"}},
+    {"delta_t", {"温差", "供回水温差"}},
 };
 
 class RowReader {
@@ -144,7 +148,7 @@ bool CheckCircuitHeader(
 }
 
 bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
-    const design::MaterialCatalog& materials, std::vector<Message>& problems)
+    const design::MaterialCatalog& materials, const design::Fluid& fluid, std::vector<Message>& problems)
 {
     const std::size_t before = problems.size();
     HeaderMatch match;
@@ -237,16 +241,17 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
             section.viscosity = read.Text(kViscosity);
         }
         if (read.Has(kTemperature) && !read.Text(kTemperature).empty()) {
-            double celsius = 0;
             Message wrong;
-            if (const std::optional<std::string> viscosity
-                = design::ViscosityAtTemperature(read.Text(kTemperature), celsius, wrong)) {
-                section.viscosity = *viscosity;
-                section.celsius = celsius;
-            } else {
+            section.fluid = design::PropertiesOfText(fluid, read.Text(kTemperature), wrong);
+            if (section.fluid)
+                section.viscosity = design::ViscosityText(*section.fluid);
+            else
                 read.Fail(kTemperature, std::move(wrong));
-            }
         }
+        if (read.Has(kLoad) && !read.Text(kLoad).empty())
+            section.load = read.Number(kLoad, kMinimumInput, std::nullopt, "kW");
+        if (read.Has(kDeltaT) && !read.Text(kDeltaT).empty())
+            section.deltaT = read.Number(kDeltaT, kMinimumInput, std::nullopt, "K");
         section.problem = read.FirstProblem();
         table.sections.push_back(std::move(section));
     }

@@ -15,7 +15,8 @@
 // derived), diameter (管径, mm) or nominal (公称直径, a size of the series;
 // neither, to be sized), zeta (局部阻力系数), fittings (管件), device
 // (设备阻力, kPa), and per row roughness (粗糙度) or material (管材),
-// viscosity (运动粘滞系数) or temperature (水温). Names as for schedules: in
+// viscosity (运动粘滞系数) or temperature (水温), a terminal's load (负荷,
+// kW) and its temperature difference (温差, K). Names as for schedules: in
 // any case, Chinese, with a unit in brackets; other columns are the user's.
 namespace vendrel::files {
 
@@ -26,15 +27,18 @@ enum class CircuitSettingKey {
     Series,
     Material,
     Roughness,
+    Fluid,         // water, or a glycol brine with its
+    Concentration, // glycol, % by mass
     Temperature,
     Viscosity,
+    DeltaT, // supply–return, for the sections' loads
     MaxRate,
     MaxVelocity,
     HeadMargin,
     StaticHead,
     MaxImbalance,
 };
-inline constexpr int kCircuitSettingCount = 10;
+inline constexpr int kCircuitSettingCount = 13;
 
 struct CircuitSetting {
     CircuitSettingKey key;
@@ -82,8 +86,10 @@ enum class CircuitField {
     Material,
     Viscosity,
     Temperature,
+    Load,
+    DeltaT,
 };
-inline constexpr int kCircuitFieldCount = 14;
+inline constexpr int kCircuitFieldCount = 16;
 
 // Which header cell is which column, as ReadCircuitRows takes them; false,
 // with a problem naming headerLine for each, where the header lacks a
@@ -116,8 +122,9 @@ struct CircuitTable {
 // Turns a header and its rows into sections. Every cell that cannot be read
 // is a problem naming its line and column ("line 4, column 6 (管径): …");
 // false where there is any.
+// A row's temperature is of the fluid the circuit carries.
 bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSeries& series,
-    const design::MaterialCatalog& materials, std::vector<messages::Message>& problems);
+    const design::MaterialCatalog& materials, const design::Fluid& fluid, std::vector<messages::Message>& problems);
 
 // A row with nothing but blanks in its cells (Excel writes ",,,,," under a
 // table whose cells were once touched): no section, in a file or the window.

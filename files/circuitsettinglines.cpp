@@ -14,16 +14,20 @@ const std::vector<KnownColumn> kSettings = {
     {"series", {"管道系列"}},
     {"material", {"管材"}},
     {"roughness", {"粗糙度"}},
-    {"temperature", {"水温"}},
+    {"fluid", {"介质"}},
+    {"concentration", {"浓度", "质量浓度"}},
+    {"temperature", {"水温", "温度"}},
     {"viscosity", {"运动粘滞系数"}},
+    {"delta_t", {"供回水温差", "温差"}},
     {"max_rate", {"比摩阻限值"}},
     {"max_velocity", {"流速限值"}},
     {"head_margin", {"扬程余量"}},
     {"static_head", {"静水高差"}},
     {"max_imbalance", {"不平衡率限值"}},
 };
-constexpr std::string_view kSettingTitles[kCircuitSettingCount] = {"管道系列", "管材", "粗糙度(mm)", "水温(°C)",
-    "运动粘滞系数(10⁻⁶ m²/s)", "比摩阻限值(Pa/m)", "流速限值(m/s)", "扬程余量(%)", "静水高差(m)", "不平衡率限值(%)"};
+constexpr std::string_view kSettingTitles[kCircuitSettingCount]
+    = {"管道系列", "管材", "粗糙度(mm)", "介质", "浓度(%)", "水温(°C)", "运动粘滞系数(10⁻⁶ m²/s)", "供回水温差(°C)",
+        "比摩阻限值(Pa/m)", "流速限值(m/s)", "扬程余量(%)", "静水高差(m)", "不平衡率限值(%)"};
 // The title first, written back; 项目名称 is what many institutes call 工程名称.
 const std::vector<KnownColumn> kProjectFields = {
     {"project", {"工程名称", "项目名称"}},

@@ -104,6 +104,12 @@ SeriesCatalog& Catalog()
     return catalog;
 }
 
+CircuitSection Loaded(CircuitSection section, double kilowatts)
+{
+    section.load = kilowatts;
+    return section;
+}
+
 CircuitSettings Settings()
 {
     CircuitSettings settings;
@@ -313,8 +319,9 @@ TEST(Circuit, SectionLossesComeFromTheCalculatorsTexts)
         CircuitSection s = Section("a", "P", "Q", flow, diameter, device);
         s.nominal = nominal;
         s.zeta = zeta;
-        s.celsius = celsius;
         messages::Message error;
+        if (celsius)
+            s.fluid = PropertiesAt(Fluid(), *celsius, error);
         EXPECT_TRUE(ParseFittings(fittings, s.fittings, error)) << error;
         s.viscosity = celsius ? *KinematicViscosityText(*celsius) : "";
         return s;
@@ -331,7 +338,7 @@ TEST(Circuit, SectionLossesComeFromTheCalculatorsTexts)
         const SectionResult& r = result.sections[0];
         ASSERT_TRUE(r.problem.Empty()) << row.name << ": " << r.problem;
         EXPECT_EQ(r.fields.m_strDiameter, row.diameter) << row.name;
-        const double density = row.section.celsius ? WaterDensity(*row.section.celsius) : 999.6996;
+        const double density = row.section.fluid ? WaterDensity(60) : 999.6996;
         const double perMetre = density * 9.807 * ParseNumber(r.fields.m_strFrictionRate) / 1000;
         double fittings = 0;
         messages::Message error;
@@ -376,12 +383,63 @@ TEST(Circuit, RefusesWhatIsNoCircuit)
             "按节点“X”处其余管段的流量推算，本管段流量应为 -1 m³/h，该节点给定的流量不平衡"},
         {{Section("a", "P", "Q", "")}, "no flow given, and none to derive it from", "未给流量，也无从推算"},
         {{}, "no sections", "没有管段"},
+        {{Loaded(Section("a", "P", "Q", ""), 100)},
+            "its load needs a supply–return temperature difference: in its 温差 column, the 供回水温差(°C) setting "
+            "or --delta-t",
+            "负荷须有供回水温差：在“温差(°C)”列、设置“供回水温差(°C)”或 --delta-t 中给出"},
     };
     for (const Broken& b : broken) {
         const CircuitResult result = CalculateCircuit(b.sections, Settings());
         ASSERT_FALSE(result.errors.empty()) << b.english;
         EXPECT_EQ(English(result.errors.front().message), b.english);
         EXPECT_EQ(Chinese(result.errors.front().message), b.chinese);
+    }
+}
+
+// A terminal's flow from its load, G = 3600·Q/(ρ·c_p·Δt) to 0.001 m³/h, at
+// its own Δt or the circuit's, and of its own water where it has one; the
+// mains then balance at the nodes. A flow typed beside a load must agree
+// with it to 0.5 %.
+TEST(Circuit, FlowsComeFromLoads)
+{
+    messages::Message unused;
+    const std::optional<FluidProperties> warm = PropertiesAt(Fluid(), 60, unused);
+    struct Row {
+        const char* name;
+        const char* flow;
+        std::optional<double> deltaT; // the section's; the circuit's is 5 K
+        std::optional<FluidProperties> fluid;
+        const char* shown;   // the terminal's flow
+        const char* pump;    // with the other terminal's 5 m³/h
+        const char* problem; // of the terminal, English
+    };
+    const Row rows[] = {
+        // 3600·100/(999.6996·4.1955·5), the handbooks' 0.86·100/5 = 17.2
+        {"circuits_delta_t", "", std::nullopt, std::nullopt, "17.166", "22.166", ""},
+        {"own_delta_t", "", 10.0, std::nullopt, "8.583", "13.583", ""},
+        {"own_warm_water", "", std::nullopt, warm, "17.498", "22.498", ""},
+        {"typed_and_agreeing", "17.2", std::nullopt, std::nullopt, "17.2", "22.2", ""},
+        {"typed_and_disagreeing", "17.3", std::nullopt, std::nullopt, "17.3", "22.3",
+            "its flow of 17.3 m³/h and the 17.166 m³/h that carries its load of 100 kW at 5 K differ by more than "
+            "0.5 %"},
+    };
+    CircuitSettings settings = Settings();
+    settings.deltaT = 5;
+    for (const Row& row : rows) {
+        CircuitSection terminal = Section("t1", "N", "M", row.flow, "102.26");
+        terminal.load = 100;
+        terminal.deltaT = row.deltaT;
+        terminal.fluid = row.fluid;
+        const std::vector<CircuitSection> sections = {Section("g", "P", "N", "", "102.26"), terminal,
+            Section("t2", "N", "M", "5"), Section("h", "M", "Q", "", "102.26")};
+        const CircuitResult result = CalculateCircuit(sections, settings);
+        ASSERT_TRUE(result.errors.empty()) << row.name << ": " << result.errors.front().message;
+        const SectionResult& t1 = result.sections[1];
+        EXPECT_EQ(t1.fields.m_strFlow, row.shown) << row.name;
+        EXPECT_EQ(t1.flowFromLoad, *row.flow == '\0') << row.name;
+        EXPECT_EQ(English(t1.problem), row.problem) << row.name;
+        EXPECT_EQ(result.sections[0].fields.m_strFlow, row.pump) << row.name;
+        EXPECT_TRUE(result.sections[0].flowDerived && !result.sections[0].flowFromLoad) << row.name;
     }
 }
 

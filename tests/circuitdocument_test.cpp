@@ -87,6 +87,15 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
     }
     EXPECT_EQ(typed.CellText(0, Col(C::Diameter)), "154.08");
     EXPECT_TRUE(typed.Look(0, Col(C::Diameter)).derived);
+    // On 30 % glycol at 0 °C, the terminals' flows from their loads: as vendrel-calc prints it.
+    CircuitDocument glycol{files::UserLibrary()};
+    ASSERT_TRUE(glycol.Open(VENDREL_EXAMPLES "/circuit-glycol.csv", error)) << error;
+    EXPECT_EQ(glycol.SummaryText(),
+        "最不利环路：G1 S1 S2 S3 T4 R3 R2 R1 R0（P → Q），总阻力 176.35 kPa；"
+        "水泵扬程：193.99 kPa（18.93 m 液柱），含 10% 余量；水泵流量：109.244 m³/h");
+    EXPECT_EQ(glycol.CellText(4, Col(C::Flow)), "27.311");
+    EXPECT_TRUE(glycol.Look(4, Col(C::Flow)).derived);
+    EXPECT_EQ(glycol.SettingText(Key::Viscosity), "4.113");
     // The whole table copied out to a spreadsheet and pasted back: the same circuit.
     CircuitDocument back{files::UserLibrary()};
     ASSERT_TRUE(back.Paste(0, 0, typed.CopyAll(), error)) << error;
@@ -261,7 +270,7 @@ TEST(CircuitDocument, KeepsTheFilesOwnColumns)
         "59.456863"); // water at 60 °C, as vendrel-calc --temperature 60
     ASSERT_TRUE(document.Save(path, error)) << error;
     const std::string text = Contents(path);
-    EXPECT_NE(text.find("水温(°C),图号\r\nA,P,Q,10,5,,50,,,,,60,M-01\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("水温(°C),图号\r\nA,P,Q,10,,5,,50,,,,,60,M-01\r\n"), std::string::npos) << text;
     EXPECT_EQ(text.rfind("\xEF\xBB\xBF工程名称,某某大厦\r\n设计,张三\r\n管道系列,", 0), 0u) << text;
     std::filesystem::remove(path);
 }
@@ -286,6 +295,30 @@ TEST(CircuitDocument, SettingsStandInPairsAndSayWhatIsWrong)
     EXPECT_EQ(document.SettingMessage(Key::StaticHead), "“-3”不在 0～1000 m 范围内");
     ASSERT_TRUE(document.ChooseSeries(document.SeriesCount() - 1));
     EXPECT_EQ(document.SettingText(Key::Roughness), "0.5"); // typed, so the series' material does not take over
+
+    // A brine: its concentration needed, its viscosity at its temperature,
+    // refused at its freezing point and warned of near it.
+    const struct {
+        Key key;
+        const char* text;
+        Key shown;
+        const char* message; // of shown, or its text where it has none
+    } fluids[] = {
+        {Key::Fluid, "乙二醇", Key::Concentration, "乙二醇或丙二醇水溶液须在“浓度(%)”中给出质量浓度"},
+        {Key::Concentration, "30", Key::Viscosity, "2.863"}, // at 10 °C: "120" is no temperature
+        {Key::Temperature, "0", Key::Viscosity, "4.113"},
+        {Key::Temperature, "-15", Key::Temperature,
+            "“-15” °C 不在 -14.6～100 °C 范围内：乙二醇水溶液 30%（质量）的冰点为 -14.6 °C"},
+        {Key::Temperature, "-12", Key::Temperature,
+            "乙二醇水溶液 30%（质量）的冰点为 -14.6 °C，比 “-12” °C 低不足 3 K"},
+        {Key::Fluid, "水", Key::Concentration, "浓度只用于乙二醇或丙二醇水溶液（介质 eg 或 pg），水不用"},
+        {Key::Fluid, "brine", Key::Fluid, "没有介质“brine”（可选：water、eg、pg，或水、乙二醇、丙二醇）"},
+    };
+    for (const auto& f : fluids) {
+        ASSERT_TRUE(document.SetSetting(f.key, f.text)) << f.text;
+        const std::string message = document.SettingMessage(f.shown);
+        EXPECT_EQ(message.empty() ? document.SettingText(f.shown) : message, f.message) << f.text;
+    }
 
     std::string recent = CircuitDocument::RecentFilesWith("", "/a.csv");
     recent = CircuitDocument::RecentFilesWith(recent, "/b.csv");

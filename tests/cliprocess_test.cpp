@@ -511,6 +511,37 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
         project.out.rfind("管路水力计算 " + TempPath("circuit.csv") + "\n工程名称：某某大厦，设计：张三\n管道系列 ", 0),
         0u)
         << project.out;
+    // A brine from the file or the command line: its heading, its head in
+    // metres of the brine; the terminals' flows from their loads.
+    const std::string loads = TempPath("loads.csv");
+    std::ofstream(loads, std::ios::binary)
+        << "介质,乙二醇\n浓度(%),30\n水温(°C),0\n供回水温差(°C),5\n管段,起点,终点,流量,负荷(kW),长度,管径\n"
+           "G,P,N,,,10,102.26\nT1,N,M,,135,10,77.92\nT2,N,M,,100,10,77.92\nR,M,Q,,,10,102.26\n";
+    const struct {
+        std::vector<std::string> options;
+        const char* heading;
+        const char* terminal;
+        const char* head;
+    } fluids[] = {
+        {{},
+            "乙二醇水溶液 30%（质量） 0 °C，冰点 -14.6 °C，运动粘滞系数 4.113 ×10⁻⁶ m²/s，密度 1045.0 "
+            "kg/m³，供回水温差 5 °C\n",
+            "T1    N     M     25.428#", "m 液柱），含 10% 余量；水泵流量：44.263 m³/h"},
+        {{"--fluid", "pg", "--concentration", "40", "--delta-t", "6"}, "丙二醇水溶液 40%（质量） 0 °C，冰点 -20.6 °C，",
+            "", "m 液柱），"},
+        {{"--fluid", "water", "--temperature", "7"},
+            "水 7 °C，运动粘滞系数 1.427 ×10⁻⁶ m²/s，密度 999.9 kg/m³，供回水温差 5 °C\n", "", "m 水柱），"},
+    };
+    for (const auto& fluid : fluids) {
+        std::vector<std::string> args = {"--circuit", loads};
+        args.insert(args.end(), fluid.options.begin(), fluid.options.end());
+        const ProcessResult run = RunCalc(args);
+        EXPECT_NE(run.out.find(fluid.heading), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find(fluid.terminal), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find(fluid.head), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("流量带 # 者按负荷和供回水温差求得"), std::string::npos) << run.out;
+    }
+    std::filesystem::remove(loads);
     const ProcessResult overridden = runWith("扬程余量(%)", "20", {"--head-margin", "10"});
     EXPECT_NE(overridden.out.find("177.93 kPa"), std::string::npos) << overridden.out;
     const ProcessResult unknown = runWith("管道系列", "none", {});

@@ -1,3 +1,4 @@
+#include "design/water.h"
 #include "files/circuitreader.h"
 #include "files/columns.h"
 #include "files/csvreader.h"
@@ -286,7 +287,8 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
     ASSERT_EQ(a.fittings.size(), 2u);
     EXPECT_EQ(a.fittings[0].count, 2);
     EXPECT_EQ(a.fittings[1].key, "gate");
-    EXPECT_EQ(a.celsius, 7.0);
+    ASSERT_TRUE(a.fluid);
+    EXPECT_EQ(a.fluid->density, design::WaterDensity(7));
     EXPECT_EQ(table.sections[1].flow, "");
     EXPECT_TRUE(table.sections[1].nominal.empty() && table.sections[1].diameter.empty());
 

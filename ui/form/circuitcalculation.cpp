@@ -2,7 +2,8 @@
 // as the command line reads a circuit file, then calculated whole.
 #include "calc/numbertext.h"
 #include "design/circuittexts.h"
-#include "design/water.h"
+#include "design/fluids.h"
+#include "files/columns.h"
 #include "messages/numbercheck.h"
 #include "ui/form/circuitdocument.h"
 #include "ui/form/windowtext.h"
@@ -15,7 +16,6 @@ namespace {
 using messages::Message;
 using messages::MessageId;
 using Key = files::CircuitSettingKey;
-constexpr double kDefaultCelsius = 10;
 
 // A number typed in a setting, as the rule wants it; otherwise the reason,
 // and fallback stands.
@@ -26,6 +26,9 @@ double ReadSetting(const std::string& text, const messages::NumberRule& rule, do
     problem = WindowText(wrong);
     return wrong.Empty() ? value : fallback;
 }
+
+// A concentration that cannot be read: water is calculated instead.
+constexpr double kNoPercent = 0;
 
 } // namespace
 
@@ -63,28 +66,56 @@ void CircuitDocument::ResolveSettings()
         m_derivedRoughness = s.roughness;
     }
 
-    // The water: at its temperature, or of the viscosity typed (its density at 10 °C).
+    // The fluid: water, or a glycol brine of its concentration; a setting
+    // that cannot be used leaves water.
+    const std::string& fluid = m_settings[At(Key::Fluid)];
+    const std::string& concentration = m_settings[At(Key::Concentration)];
+    if (!fluid.empty()) {
+        if (const std::optional<design::FluidKind> kind = design::FluidOfName(files::Trimmed(fluid)))
+            s.fluid.kind = *kind;
+        else
+            m_settingProblems[At(Key::Fluid)]
+                = WindowText(Message(MessageId::UnknownFluid, {{"text", messages::UserText(fluid)}}));
+    }
+    if (s.fluid.kind == design::FluidKind::Water) {
+        if (!concentration.empty())
+            m_settingProblems[At(Key::Concentration)] = WindowText(Message(MessageId::ConcentrationWithoutGlycol));
+    } else if (concentration.empty()) {
+        m_settingProblems[At(Key::Concentration)] = WindowText(Message(MessageId::BrineSettingNeedsConcentration));
+        s.fluid = design::Fluid();
+    } else {
+        std::string& problem = m_settingProblems[At(Key::Concentration)];
+        s.fluid.massPercent
+            = ReadSetting(concentration, messages::Between(0, design::kMaxGlycolPercent, "%"), kNoPercent, problem);
+        if (!problem.empty())
+            s.fluid = design::Fluid();
+    }
+
+    // At its temperature, or of the viscosity typed (its density and heat at 10 °C).
     m_derivedViscosity.clear();
     const std::string& temperature = m_settings[At(Key::Temperature)];
     const std::string& viscosity = m_settings[At(Key::Viscosity)];
-    double celsius = kDefaultCelsius;
+    std::optional<design::FluidProperties> properties;
     if (!viscosity.empty()) {
         std::string& problem = m_settingProblems[At(Key::Viscosity)];
         ReadSetting(viscosity, messages::Positive("10^-6 m²/s"), 0, problem);
         if (problem.empty())
             s.viscosity = viscosity;
-    } else {
-        if (!temperature.empty()) {
-            Message problem;
-            if (!design::ViscosityAtTemperature(temperature, celsius, problem)) {
-                m_settingProblems[At(Key::Temperature)] = WindowText(problem);
-                celsius = kDefaultCelsius;
-            }
-        }
-        s.viscosity = design::KinematicViscosityText(celsius).value_or(s.viscosity);
+    } else if (!temperature.empty()) {
+        Message problem;
+        Message warning;
+        properties = design::PropertiesOfText(s.fluid, temperature, problem, &warning);
+        m_settingProblems[At(Key::Temperature)] = WindowText(problem.Empty() ? warning : problem);
+    }
+    Message unused;
+    if (!properties)
+        properties = design::PropertiesAt(s.fluid, design::kDefaultCelsius, unused);
+    if (viscosity.empty()) {
+        s.viscosity = design::ViscosityText(*properties);
         m_derivedViscosity = s.viscosity;
     }
-    s.density = design::WaterDensity(celsius);
+    s.density = properties->density;
+    s.specificHeat = properties->specificHeat;
 
     // As vendrel-calc takes the same settings from a circuit file.
     const auto limit = [&](Key key, const messages::NumberRule& rule, double fallback) {
@@ -100,6 +131,11 @@ void CircuitDocument::ResolveSettings()
     s.headMargin = limit(Key::HeadMargin, messages::Between(0, 1000, "%"), 10) / 100;
     s.staticHead = limit(Key::StaticHead, messages::Between(0, 1000, "m"), 0);
     s.maxImbalance = limit(Key::MaxImbalance, messages::Positive("%"), 15) / 100;
+    if (!m_settings[At(Key::DeltaT)].empty()) {
+        const double deltaT = limit(Key::DeltaT, messages::Positive("K"), 0);
+        if (deltaT > 0)
+            s.deltaT = deltaT;
+    }
 }
 
 void CircuitDocument::Calculate()
@@ -129,7 +165,7 @@ void CircuitDocument::Calculate()
     if (table.cells.empty())
         return;
     std::vector<Message> problems;
-    files::ReadCircuitRows(table, 0, *m_resolved.series, m_library.materials, problems);
+    files::ReadCircuitRows(table, 0, *m_resolved.series, m_library.materials, m_resolved.fluid, problems);
     if (table.sections.size() != table.cells.size()) { // the header itself, from a file's own columns
         m_networkProblems = std::move(problems);
         return;

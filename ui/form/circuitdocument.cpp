@@ -101,7 +101,7 @@ std::string CircuitDocument::CellText(int row, int column) const
     using C = CircuitColumn;
     switch (*kind) {
     case C::Flow:
-        return r.flowDerived ? r.fields.m_strFlow : std::string();
+        return r.flowDerived || r.flowFromLoad ? r.fields.m_strFlow : std::string();
     case C::Nominal:
         return CellEditText(row, static_cast<int>(C::Diameter)).empty() ? r.nominal : std::string();
     case C::Diameter:
@@ -148,7 +148,7 @@ CellLook CircuitDocument::Look(int row, int column) const
     const bool typed = cell >= 0 && !CellEditText(row, column).empty();
     if (kind && !typed) {
         using C = CircuitColumn;
-        look.derived = (*kind == C::Flow && r.flowDerived) || (*kind == C::Nominal && r.sized)
+        look.derived = (*kind == C::Flow && (r.flowDerived || r.flowFromLoad)) || (*kind == C::Nominal && r.sized)
             || (*kind == C::Diameter && !r.fields.m_strDiameter.empty());
     }
     // A section that could not be calculated for a reason none of its cells shows.
@@ -293,7 +293,7 @@ std::string CircuitDocument::Notes() const
     bool derived = false;
     bool colebrook = false;
     for (const design::SectionResult& r : m_result.sections) {
-        derived = derived || r.flowDerived || r.sized;
+        derived = derived || r.flowDerived || r.flowFromLoad || r.sized;
         colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
     }
     std::string notes = derived ? kMarkedCellsNote : "";

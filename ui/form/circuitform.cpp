@@ -12,6 +12,7 @@ const std::array<CircuitColumnInfo, kCircuitColumnCount>& CircuitColumns()
         {C::From, "起点", 6, false},
         {C::To, "终点", 6, false},
         {C::Flow, "流量(m³/h)", 9, true},
+        {C::Load, "负荷(kW)", 8, true},
         {C::Length, "长度(m)", 7, true},
         {C::Nominal, "公称直径", 8, false},
         {C::Diameter, "管径(mm)", 8, true},
@@ -40,8 +41,11 @@ const std::array<CircuitSettingInfo, files::kCircuitSettingCount>& CircuitSettin
         {K::Series, "管道系列：", 30, 0},
         {K::Material, "管材：", 24, 0},
         {K::Roughness, "粗糙度(mm)：", 6, 1},
+        {K::Fluid, "介质：", 6, 0},
+        {K::Concentration, "浓度(%)：", 4, 0},
         {K::Temperature, "水温(°C)：", 5, 1},
         {K::Viscosity, "运动粘滞系数(10^-6 m²/s)：", 7, 1}, // "^-", as the calculator writes it, is in every font
+        {K::DeltaT, "供回水温差(°C)：", 4, 1},
         {K::MaxRate, "比摩阻限值(Pa/m)：", 5, 2},
         {K::MaxVelocity, "流速限值(m/s)：", 5, 2},
         {K::HeadMargin, "扬程余量(%)：", 4, 2},
@@ -76,8 +80,8 @@ int TypedColumnOf(int field)
     using C = CircuitColumn;
     using F = files::CircuitField;
     const std::pair<F, C> columns[] = {{F::Section, C::Section}, {F::From, C::From}, {F::To, C::To}, {F::Flow, C::Flow},
-        {F::Length, C::Length}, {F::Diameter, C::Diameter}, {F::Nominal, C::Nominal}, {F::Zeta, C::Zeta},
-        {F::Fittings, C::Fittings}, {F::Device, C::Device}};
+        {F::Load, C::Load}, {F::Length, C::Length}, {F::Diameter, C::Diameter}, {F::Nominal, C::Nominal},
+        {F::Zeta, C::Zeta}, {F::Fittings, C::Fittings}, {F::Device, C::Device}};
     for (const auto& [f, c] : columns) {
         if (field == static_cast<int>(f))
             return static_cast<int>(c);

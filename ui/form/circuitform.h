@@ -18,6 +18,7 @@ enum class CircuitColumn {
     From,
     To,
     Flow,
+    Load,
     Length,
     Nominal,
     Diameter,
@@ -36,8 +37,8 @@ enum class CircuitColumn {
     TotalLoss,
     OnIndex,
 };
-inline constexpr int kCircuitColumnCount = 21;
-inline constexpr int kTypedColumnCount = 11; // Section to Remark
+inline constexpr int kCircuitColumnCount = 22;
+inline constexpr int kTypedColumnCount = 12; // Section to Remark
 
 struct CircuitColumnInfo {
     CircuitColumn column;
@@ -53,7 +54,7 @@ struct CircuitSettingInfo {
     files::CircuitSettingKey key;
     const char* label;
     int width;
-    int line; // of three: the series and material, the roughness and water, the limits
+    int line; // of three: the series, material and fluid; the roughness and water; the limits
 };
 const std::array<CircuitSettingInfo, files::kCircuitSettingCount>& CircuitSettings();
 
@@ -99,7 +100,7 @@ inline constexpr std::array<const char*, 6> kPathColumns
 inline constexpr int kPathTotalColumn = 3;
 inline constexpr int kPathImbalanceColumn = 4;
 inline constexpr char kCustomRoughnessItem[] = "（按粗糙度）";
-inline constexpr char kMarkedCellsNote[] = "灰色斜体：按节点流量平衡推算的流量、按限值选定的管径";
+inline constexpr char kMarkedCellsNote[] = "灰色斜体：按节点流量平衡或负荷推算的流量、按限值选定的管径";
 inline constexpr char kFileFilter[] = "管路文件 (*.csv);;所有文件 (*)";
 inline constexpr char kOpenCaption[] = "打开管路";
 inline constexpr char kSaveCaption[] = "保存管路";
