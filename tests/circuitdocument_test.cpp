@@ -283,6 +283,8 @@ TEST(CircuitDocument, SettingsStandInPairsAndSayWhatIsWrong)
     EXPECT_EQ(document.SettingText(Key::Roughness), "0.2");
     EXPECT_TRUE(document.SettingDerived(Key::Roughness));
     EXPECT_EQ(document.SettingText(Key::Viscosity), "1.306");
+    EXPECT_EQ(document.SettingText(Key::Fluid), "水");
+    EXPECT_TRUE(document.SettingDerived(Key::Fluid));
     ASSERT_TRUE(document.SetSetting(Key::Roughness, "0.5"));
     EXPECT_EQ(document.MaterialChosen(), -1);
     ASSERT_TRUE(document.SetSetting(Key::Temperature, "32"));

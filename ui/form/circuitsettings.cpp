@@ -17,12 +17,14 @@ std::string CircuitDocument::SettingText(Key key) const
         return m_derivedRoughness;
     if (key == Key::Viscosity && typed.empty())
         return m_derivedViscosity;
+    if (key == Key::Fluid && typed.empty()) // what a circuit carries unless told
+        return design::FluidChinese(design::FluidKind::Water);
     return typed;
 }
 
 bool CircuitDocument::SettingDerived(Key key) const
 {
-    return (key == Key::Roughness || key == Key::Viscosity) && m_settings[At(key)].empty();
+    return (key == Key::Roughness || key == Key::Viscosity || key == Key::Fluid) && m_settings[At(key)].empty();
 }
 
 std::string CircuitDocument::SettingMessage(Key key) const
