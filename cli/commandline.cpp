@@ -36,14 +36,15 @@ enum Value {
     kMaxImbalance,
     kFluid,
     kConcentration,
+    kVolumeConcentration,
     kLoad,
     kDeltaT,
     kValueCount
 };
-constexpr std::string_view kValueNames[]
-    = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature", "--material", "--series", "--min-rate",
-        "--max-rate", "--max-velocity", "--format", "--series-file", "--material-file", "--head-margin",
-        "--static-head", "--max-imbalance", "--fluid", "--concentration", "--load", "--delta-t"};
+constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
+    "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format", "--series-file",
+    "--material-file", "--head-margin", "--static-head", "--max-imbalance", "--fluid", "--concentration",
+    "--volume-concentration", "--load", "--delta-t"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
 constexpr std::array<std::string_view, 5> kModeNames
     = {"--size", "--table", "--material-list", "--series-list", "--fittings-list"};
@@ -87,6 +88,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.maxImbalance = values[kMaxImbalance];
         result.fluid = values[kFluid];
         result.concentration = values[kConcentration];
+        result.volumeConcentration = values[kVolumeConcentration];
         result.load = values[kLoad];
         result.deltaT = values[kDeltaT];
     };
@@ -181,7 +183,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::SeriesOrSeriesFile);
     if (given(kFluid) && given(kViscosity))
         return failWith(MessageId::FluidOrViscosity);
-    if (given(kConcentration) && !given(kFluid))
+    if (given(kConcentration) && given(kVolumeConcentration))
+        return failWith(MessageId::MassOrVolumeConcentration);
+    if ((given(kConcentration) || given(kVolumeConcentration)) && !given(kFluid))
         return failWith(MessageId::ConcentrationNeedsFluid);
     // A circuit's loads are in its rows; --delta-t is then its supply–return difference.
     if (given(kLoad) != given(kDeltaT) && !(mode == "--circuit" && given(kDeltaT)))

@@ -26,6 +26,8 @@ struct CommandLine {
     // by mass: with --temperature, the fluid's viscosity and density.
     std::optional<std::string> fluid;
     std::optional<std::string> concentration;
+    // --volume-concentration instead: the glycol, % by volume, mixed at 20 °C.
+    std::optional<std::string> volumeConcentration;
     // --load, kW, and --delta-t, K, instead of --flow: the flow that carries
     // the load at that temperature difference.
     std::optional<std::string> load;

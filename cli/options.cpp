@@ -92,11 +92,31 @@ bool ReadFluid(const CommandLine& command, Options& options, Message& error)
     }
     options.fluid.kind = *kind;
     if (*kind == design::FluidKind::Water) {
-        if (command.concentration)
+        const bool share = command.concentration || command.volumeConcentration;
+        if (share)
             error = Message(MessageId::WaterTakesNoConcentration);
-        return !command.concentration;
+        return !share;
     }
     const std::string_view key = design::FluidKey(*kind);
+    if (command.volumeConcentration && !command.temperature) {
+        error = Message(MessageId::BrineNeedsTemperature, {{"fluid", key}});
+        return false;
+    }
+    if (command.volumeConcentration) {
+        double volume = 0;
+        if (!ReadNumber(
+                command.volumeConcentration, "--volume-concentration", messages::Between(0, 100, "%"), volume, error))
+            return false;
+        options.fluid.volumePercent = volume;
+        options.fluid.massPercent = design::MassPercentOfVolume(*kind, volume);
+        if (options.fluid.massPercent <= design::kMaxGlycolPercent)
+            return true;
+        error = Named("--volume-concentration",
+            Message(MessageId::VolumeShareRange,
+                {{"text", UserText(*command.volumeConcentration)},
+                    {"percent", ShortestText(options.fluid.massPercent)}}));
+        return false;
+    }
     if (!command.concentration) {
         error = Message(MessageId::BrineNeedsConcentration, {{"fluid", key}});
         return false;

@@ -5,7 +5,7 @@ namespace vendrel::cli {
 const char kUsage[] = R"(Usage:
   vendrel-calc --flow W --diameter D [--roughness K | --material NAME]
                [--viscosity NU | --temperature T [--fluid NAME
-               [--concentration PERCENT]]]
+               [--concentration PERCENT | --volume-concentration PERCENT]]]
   vendrel-calc --size --flow W [--series NAME | --series-file FILE]
                [--max-rate PA] [--max-velocity V]
                [--roughness K | --material NAME] [--viscosity NU | --temperature T]
@@ -18,12 +18,13 @@ const char kUsage[] = R"(Usage:
                [--max-rate PA] [--max-velocity V] [--head-margin PERCENT]
                [--static-head H] [--max-imbalance PERCENT]
                [--roughness K | --material NAME]
-               [--viscosity NU | --temperature T] [--format text|csv [--paths]]
+               [--viscosity NU | --temperature T] [--fluid NAME]
+               [--concentration PERCENT] [--delta-t K] [--format text|csv [--paths]]
   vendrel-calc --material-list | --series-list [--series-file FILE]
   vendrel-calc --fittings-list
-Each form also takes --material-file FILE; the first three, --fluid and
---concentration with --temperature; the first two, --load and --delta-t
-instead of --flow.
+Each form also takes --material-file FILE; the first three and --circuit,
+--fluid and --concentration (or --volume-concentration) with --temperature;
+the first two, --load and --delta-t instead of --flow.
 
 Friction loss of water flowing full in a round pipe.
 
@@ -42,6 +43,10 @@ Friction loss of water flowing full in a round pipe.
                     its viscosity and density, for the single calculation,
                     --size and --table
   --concentration PERCENT  a brine's glycol, % by mass (0 to 60)
+  --volume-concentration PERCENT  instead, % by volume, glycol and water
+                    measured apart at 20 °C; its share by mass is printed too
+  --fluid, --concentration and --delta-t also stand for a circuit file's
+                    介质, 浓度 and 供回水温差
   --load KW --delta-t K  instead of --flow, for the single calculation and
                     --size: the flow that carries the load at that supply–return
                     difference, G = 3600·Q/(ρ·c_p·Δt) with the fluid's ρ and

@@ -53,6 +53,14 @@ constexpr Melinder kPropyleneGlycol = {30.7031, 32.7083,
     {0.6837, -3.045e-2, 2.525e-4, -1.399e-6, 3.328e-2, -3.984e-4, 4.332e-6, -1.86e-8, 5.453e-5, -8.6e-8, -1.593e-8,
         -4.465e-11, -3.9e-6, 1.054e-7, -1.589e-9, -1.587e-8, 4.475e-10, 3.564e-9}};
 
+// The specific gravities, at 20/20 °C, of the pure glycols that ASHRAE's
+// make-up of a brine by volume takes (Fundamentals 1993, as ExpertCTR's
+// glycol glossary reprints its method): ethylene glycol 1.1155, the Merck
+// Index's d₄²⁰ 1.1135 (monograph 3844) over water's 0.9982; propylene
+// glycol 1.038. Glycol and water measured apart, their volumes by mass.
+constexpr double kEthyleneGlycolGravity = 1.1155;
+constexpr double kPropyleneGlycolGravity = 1.038;
+
 // Specific heat of liquid water at saturation, kJ/(kg·K), at 0, 10, … 100 °C:
 // IAPWS-95 as the NIST Chemistry WebBook (SRD 69; Lemmon, McLinden and
 // Friend) tabulates it, retrieved 2019, as the Hydraulic Institute's
@@ -113,11 +121,22 @@ const char* FluidChinese(FluidKind kind)
     return kind == FluidKind::Water ? "水" : kind == FluidKind::EthyleneGlycol ? "乙二醇" : "丙二醇";
 }
 
+double MassPercentOfVolume(FluidKind kind, double volumePercent)
+{
+    const double gravity = kind == FluidKind::EthyleneGlycol ? kEthyleneGlycolGravity : kPropyleneGlycolGravity;
+    const double glycol = volumePercent * gravity;
+    return ParseNumber(FixedText(100 * glycol / (glycol + (100 - volumePercent)), 1));
+}
+
 messages::Message FluidName(const Fluid& fluid)
 {
     using messages::MessageId;
     if (fluid.kind == FluidKind::Water)
         return messages::Message(MessageId::Water);
+    if (fluid.volumePercent)
+        return messages::Message(fluid.kind == FluidKind::EthyleneGlycol ? MessageId::EthyleneGlycolBrineByVolume
+                                                                         : MessageId::PropyleneGlycolBrineByVolume,
+            {{"volume", ShortestText(*fluid.volumePercent)}, {"percent", ShortestText(fluid.massPercent)}});
     return messages::Message(
         fluid.kind == FluidKind::EthyleneGlycol ? MessageId::EthyleneGlycolBrine : MessageId::PropyleneGlycolBrine,
         {{"percent", ShortestText(fluid.massPercent)}});

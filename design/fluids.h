@@ -23,9 +23,21 @@ inline constexpr double kDefaultCelsius = 10;
 inline constexpr double kFreezingMargin = 3;
 
 struct Fluid {
+    Fluid() = default;
+    Fluid(FluidKind kind_, double massPercent_)
+        : kind(kind_)
+        , massPercent(massPercent_)
+    { }
+
     FluidKind kind = FluidKind::Water;
     double massPercent = 0; // glycol, % by mass; 0 for water
+    // Where the glycol was given by volume, as given; massPercent is then its share by mass.
+    std::optional<double> volumePercent;
 };
+
+// The share by mass, %, to 0.1 %, of a brine mixed of volumePercent glycol
+// and the rest water, each measured apart at 20 °C.
+double MassPercentOfVolume(FluidKind kind, double volumePercent);
 
 struct FluidProperties {
     double density = 0;            // kg/m³
@@ -40,7 +52,8 @@ std::optional<FluidKind> FluidOfName(std::string_view text);
 const char* FluidKey(FluidKind kind);     // "eg"
 const char* FluidChinese(FluidKind kind); // "乙二醇"
 // As messages name it: "乙二醇水溶液 30%（质量）", "ethylene glycol brine
-// of 30 % by mass"; FluidTitle the Chinese, as headings name it.
+// of 30 % by mass", or by volume with its share by mass; FluidTitle the
+// Chinese, as headings name it.
 messages::Message FluidName(const Fluid& fluid);
 std::string FluidTitle(const Fluid& fluid);
 

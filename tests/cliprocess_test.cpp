@@ -347,6 +347,19 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
             "钢管 Schedule 40（ASME B36.10M） (sch40)\n流量 30 m³/h，管材 钢管（闭式水系统），粗糙度 K 0.2 mm，"
             "乙二醇水溶液 30%（质量） -5 °C，冰点 -14.6 °C，运动粘滞系数 5.022 ×10⁻⁶ m²/s，密度 1046.3 kg/m³\n",
             "", "every result was calculated"},
+        // By volume, mixed at 20 °C: 30 % of ethylene glycol is 32.3 % by mass.
+        ExitCase{"size_brine_by_volume",
+            {"--size", "--flow", "30", "--fluid", "eg", "--volume-concentration", "30", "--temperature", "-5"}, 0,
+            "钢管 Schedule 40（ASME B36.10M） (sch40)\n流量 30 m³/h，管材 钢管（闭式水系统），粗糙度 K 0.2 mm，"
+            "乙二醇水溶液 30%（体积，质量 32.3%） -5 °C，冰点 -16.5 °C，",
+            "", "every result was calculated"},
+        ExitCase{"brine_by_volume_beyond_the_correlations",
+            {"--flow", "10", "--diameter", "50", "--fluid", "eg", "--volume-concentration", "60", "--temperature",
+                "-5"},
+            2, "",
+            "vendrel-calc: --volume-concentration: \"60\" % by volume is 62.6 % by mass, above the 60 % the "
+            "correlations hold for\n",
+            "wrong usage"},
         ExitCase{"size_brine_frozen",
             {"--size", "--flow", "30", "--fluid", "eg", "--concentration", "40", "--temperature", "-30"}, 2, "",
             "vendrel-calc: --temperature: \"-30\" °C is outside -23.8 to 100 °C: ethylene glycol brine of 40 % by "

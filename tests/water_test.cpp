@@ -1,3 +1,4 @@
+#include "calc/numbertext.h"
 #include "design/fluids.h"
 #include "design/water.h"
 
@@ -111,6 +112,15 @@ TEST(Fluids, ReproduceThePrintedValues)
     for (const auto& [celsius, heat] : {std::pair{20.0, 4.1844}, {90.0, 4.2053}, {15.0, (4.1955 + 4.1844) / 2}})
         EXPECT_NEAR(PropertiesAt({}, celsius, problem)->specificHeat, heat, 1e-12) << celsius;
     EXPECT_EQ(ViscosityText(*PropertiesAt({}, 10, problem)), "1.306"); // as 按水温计算 writes it
+    // By volume, glycol and water measured apart at 20 °C: ethylene glycol's
+    // gravity is the Merck Index's d₄²⁰ 1.1135 over Kell's water at 20 °C.
+    const double merck = 1.1135 / (WaterDensity(20) / 1000);
+    for (const double volume : {10.0, 30.0, 50.0})
+        EXPECT_EQ(MassPercentOfVolume(FluidKind::EthyleneGlycol, volume),
+            ParseNumber(FixedText(100 * volume * merck / (volume * merck + 100 - volume), 1)))
+            << volume;
+    EXPECT_EQ(MassPercentOfVolume(FluidKind::PropyleneGlycol, 50), 50.9); // 1.038 ÷ 2.038
+    EXPECT_EQ(MassPercentOfVolume(FluidKind::PropyleneGlycol, 0), 0);
 }
 
 // What the correlations do not hold for is refused, naming the freezing
