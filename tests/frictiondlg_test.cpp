@@ -1,5 +1,6 @@
 #include "calc/frictioncalc.h"
 #include "tests/workedexamples.h"
+#include "ui/form/entryaids.h"
 #include "ui/form/frictionform.h"
 #include "ui/qt/circuitwnd.h"
 #include "ui/qt/dialogfont.h"
@@ -309,7 +310,7 @@ private slots:
         QTest::addColumn<int>("key"); // 0 for the mouse
         QTest::addColumn<QString>("last");
         QTest::newRow("flow, mouse") << int(IDC_FLOW) << 0 << Utf8("全选");
-        QTest::newRow("viscosity, Menu key") << int(IDC_VISCOSITY) << int(Qt::Key_Menu) << Utf8("按水温计算…");
+        QTest::newRow("viscosity, Menu key") << int(IDC_VISCOSITY) << int(Qt::Key_Menu) << Utf8("按介质和温度计算…");
         QTest::newRow("roughness, Shift+F10") << int(IDC_ROUGHNESS) << int(Qt::Key_F10) << Utf8("按管材选取");
         QTest::newRow("diameter, mouse") << int(IDC_DIAMETER) << 0 << Utf8("选择标准管径…");
     }
@@ -366,42 +367,84 @@ private slots:
         QCOMPARE(field(IDC_ROUGHNESS)->text(), QStringLiteral("0.2"));
     }
 
-    // "按水温计算…" writes the viscosity of water at the temperature typed;
-    // a temperature it cannot use is explained and changes nothing.
-    void waterTemperatureWritesTheViscosity_data()
+    // The fluid prompt's entry its label names.
+    static QLineEdit* entryOf(QWidget* prompt, const char* label)
     {
+        for (QLineEdit* entry : prompt->findChildren<QLineEdit*>()) {
+            if (entry->accessibleName() == Utf8(label))
+                return entry;
+        }
+        return nullptr;
+    }
+
+    // "按介质和温度计算…" writes the viscosity of water or a brine at the
+    // temperature typed and shows its density, specific heat and freezing
+    // point as they are typed; texts it cannot use are explained and change
+    // nothing, and water leaves the concentration disabled.
+    void fluidWritesTheViscosity_data()
+    {
+        QTest::addColumn<int>("fluid");
+        QTest::addColumn<QString>("concentration");
         QTest::addColumn<QString>("celsius");
         QTest::addColumn<QString>("viscosity");
-        QTest::newRow("chilled water") << QStringLiteral("7") << QStringLiteral("1.427");
-        QTest::newRow("heating water") << QStringLiteral("60") << QStringLiteral("0.474");
-        QTest::newRow("full-width") << Utf8("１０") << QStringLiteral("1.306");
-        QTest::newRow("steam") << QStringLiteral("101") << QString();
-        QTest::newRow("not a number") << QStringLiteral("7C") << QString();
+        QTest::addColumn<QString>("shown"); // the start of what the prompt shows of the fluid
+        QTest::newRow("chilled water") << 0 << QString() << QStringLiteral("7") << QStringLiteral("1.427")
+                                       << Utf8("运动粘滞系数 1.427×10^-6 m^2/s，密度 999.9 kg/m³\n比热 4.2");
+        QTest::newRow("heating water") << 0 << QString() << QStringLiteral("60") << QStringLiteral("0.474")
+                                       << Utf8("运动粘滞系数 0.474");
+        QTest::newRow("full-width") << 0 << QString() << Utf8("１０") << QStringLiteral("1.306")
+                                    << Utf8("运动粘滞系数 1.306");
+        QTest::newRow("steam") << 0 << QString() << QStringLiteral("101") << QString() << Utf8("水温须在 0～100 °C");
+        QTest::newRow("not a number") << 0 << QString() << QStringLiteral("7C") << QString() << Utf8("水温须在");
+        QTest::newRow("ethylene glycol") << 1 << QStringLiteral("30") << QStringLiteral("-5") << QStringLiteral("5.022")
+                                         << Utf8("运动粘滞系数 5.022×10^-6 m^2/s，密度 1046.3 kg/m³\n比热 3.6");
+        QTest::newRow("near freezing") << 1 << QStringLiteral("30") << QStringLiteral("-13") << QStringLiteral("7.105")
+                                       << Utf8("密度 1048.1 kg/m³\n比热 3.618 kJ/(kg·K)，冰点 -14.6 ℃\n"
+                                               "乙二醇水溶液 30%（质量）的冰点为 -14.6 °C，比 “-13” °C 低不足 3 K");
+        QTest::newRow("frozen") << 2 << QStringLiteral("30") << QStringLiteral("-15") << QString()
+                                << Utf8(
+                                       "“-15” °C 不在 -12.8～100 °C 范围内：丙二醇水溶液 30%（质量）的冰点为 -12.8 °C");
+        QTest::newRow("no concentration")
+            << 2 << QString() << QStringLiteral("5") << QString() << Utf8("乙二醇或丙二醇的质量浓度须在 0～60% 之间");
     }
-    void waterTemperatureWritesTheViscosity()
+    void fluidWritesTheViscosity()
     {
+        QFETCH(int, fluid);
+        QFETCH(QString, concentration);
         QFETCH(QString, celsius);
         QFETCH(QString, viscosity);
+        QFETCH(QString, shown);
         type(IDC_FLOW, QStringLiteral("10"));
         type(IDC_DIAMETER, QStringLiteral("50"));
         type(IDC_VISCOSITY, QStringLiteral("1.5"));
         bool warned = false;
+        QString properties;
+        bool concentrationEnabled = true;
         onNextWindow([&](QWidget* prompt) {
-            auto* entry = prompt->findChild<QLineEdit*>();
-            QCOMPARE(entry->text(), QStringLiteral("10"));
-            entry->setText(celsius);
+            QLineEdit* temperature = entryOf(prompt, kTemperaturePrompt);
+            QLineEdit* share = entryOf(prompt, kConcentrationPrompt);
+            QVERIFY(temperature != nullptr && share != nullptr);
+            QCOMPARE(temperature->text(), QStringLiteral("10"));
+            prompt->findChild<QComboBox*>()->setCurrentIndex(fluid);
+            share->setText(concentration);
+            temperature->setText(celsius);
+            concentrationEnabled = share->isEnabled();
+            for (const QLabel* label : prompt->findChildren<QLabel*>())
+                properties += label->text();
             onNextWindow([&warned, prompt](QWidget* box) {
                 warned = prompt->isVisible(); // the prompt stays open under its message
                 qobject_cast<QDialog*>(box)->accept();
                 QTimer::singleShot(0, prompt, &QWidget::close);
             });
-            QTest::keyClick(entry, Qt::Key_Return);
+            QTest::keyClick(temperature, Qt::Key_Return);
         });
         const std::unique_ptr<QMenu> menu = chooseAid(IDC_VISCOSITY);
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr && (warned || !viscosity.isEmpty()));
         QTRY_COMPARE(field(IDC_VISCOSITY)->text(), viscosity.isEmpty() ? QStringLiteral("1.5") : viscosity);
         QCOMPARE(warned, viscosity.isEmpty());
-        // The water written is the water calculated with; none, nothing calculated.
+        QVERIFY2(properties.contains(shown), qPrintable(properties));
+        QCOMPARE(concentrationEnabled, fluid != 0);
+        // The fluid written is the fluid calculated with; none, nothing calculated.
         QCOMPARE(field(IDC_LAMBDA)->text(),
             viscosity.isEmpty() ? QString() : lambdaFor("10", "50", "0.2", viscosity.toUtf8().constData()));
     }
@@ -409,11 +452,12 @@ private slots:
     // "选择标准管径…" after flow 10: the smallest size within 300 Pa/m is
     // selected; Enter or a double click writes its bore and calculates, with
     // the digits the list showed; Esc changes nothing.
-    // Writes the viscosity of water at a temperature through "按水温计算…".
-    void applyTemperature(const QString& celsius)
+    // Writes the viscosity of a fluid (of kFluidChoices) at a temperature through "按介质和温度计算…".
+    void applyTemperature(const QString& celsius, int fluid = 0)
     {
-        onNextWindow([celsius](QWidget* prompt) {
-            auto* entry = prompt->findChild<QLineEdit*>();
+        onNextWindow([celsius, fluid](QWidget* prompt) {
+            prompt->findChild<QComboBox*>()->setCurrentIndex(fluid);
+            QLineEdit* entry = entryOf(prompt, kTemperaturePrompt);
             entry->setText(celsius);
             QTest::keyClick(entry, Qt::Key_Return);
         });
@@ -447,6 +491,10 @@ private slots:
         QTest::newRow("water at 60 °C") << QStringLiteral("60") << 0 << QString() << int(Qt::Key_Escape)
                                         << Utf8("水温 60 ℃，密度 983.2 kg/m³") << QStringLiteral("DN65") << QString()
                                         << QString();
+        // A brine (after "@", its fluid) is named with its own density.
+        QTest::newRow("glycol at -5 °C") << QStringLiteral("-5@1") << 0 << QString() << int(Qt::Key_Escape)
+                                         << Utf8("乙二醇水溶液 30%（质量） -5 ℃，密度 1046.3 kg/m³")
+                                         << QStringLiteral("DN65") << QString() << QString();
         // A viscosity typed over the temperature's: its water is not known.
         QTest::newRow("viscosity typed") << QStringLiteral("60,0.5") << 0 << QString() << int(Qt::Key_Escape)
                                          << Utf8("密度按 10 ℃ 水取 999.7 kg/m³") << QStringLiteral("DN65") << QString()
@@ -463,7 +511,8 @@ private slots:
         QFETCH(QString, diameter);
         QFETCH(QString, velocity);
         if (!celsius.isEmpty())
-            applyTemperature(celsius.section(QLatin1Char(','), 0, 0));
+            applyTemperature(celsius.section(QLatin1Char(','), 0, 0).section(QLatin1Char('@'), 0, 0),
+                celsius.section(QLatin1Char('@'), 1, 1).toInt());
         if (celsius.contains(QLatin1Char(',')))
             type(IDC_VISCOSITY, celsius.section(QLatin1Char(','), 1));
         type(IDC_FLOW, QStringLiteral("10"));

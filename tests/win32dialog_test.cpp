@@ -236,7 +236,7 @@ TEST(Win32EntryMenu, IsChineseAndEndsWithTheEntrysAidThenTheCircuit)
     HWND edit = CreateWindowExW(0, L"EDIT", L"10", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
     const std::pair<int, const char*> entries[] = {{IDC_FLOW, "全选(&A)"}, {IDC_DIAMETER, kStandardSizeItem},
-        {IDC_ROUGHNESS, kMaterialMenu}, {IDC_VISCOSITY, kWaterTemperatureItem}};
+        {IDC_ROUGHNESS, kMaterialMenu}, {IDC_VISCOSITY, kFluidItem}};
     for (const auto& [id, last] : entries) {
         const vendrel::ui::UniqueMenu menu = vendrel::ui::CreateEntryMenu(edit, ControlId(id), {"镀锌钢管  K=0.15 mm"});
         const int count = GetMenuItemCount(menu.get());
@@ -271,6 +271,8 @@ struct AidCase {
     int doubleClicked = -1;                            // the list row double-clicked after the keys
     bool byMouse = false;                              // the menu opened by a right click, not Shift+F10
     const char* bore = "";                             // the diameter typed with the flow, 10 m³/h
+    int fluid = -1;                                    // chosen in the fluid prompt first
+    const char* shown = nullptr;                       // the start of what that prompt then shows
 };
 
 // Double-clicks a row of a list view in the program as the mouse would; its
@@ -328,8 +330,18 @@ TEST_P(Win32DialogAid, WritesItsEntry)
         HWND window = dialog.WaitForWindow(aid.window);
         ASSERT_NE(window, nullptr) << aid.window;
         HWND focus = GetDlgItem(window, aid.windowFocus);
+        if (aid.fluid >= 0) {
+            HWND fluid = GetDlgItem(window, IDC_FLUID);
+            SendMessageW(fluid, CB_SETCURSEL, static_cast<WPARAM>(aid.fluid), 0);
+            SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_FLUID, CBN_SELCHANGE), reinterpret_cast<LPARAM>(fluid));
+        }
         if (aid.typed != nullptr)
             SendMessageW(focus, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Utf16(aid.typed).c_str()));
+        if (aid.shown != nullptr) {
+            const std::string shown = RunningDialog::Text(GetDlgItem(window, IDC_FLUID_PROPERTIES));
+            EXPECT_EQ(shown.rfind(aid.shown, 0), 0u) << shown;
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, IDC_CONCENTRATION)) != FALSE, aid.fluid > 0);
+        }
         for (const WPARAM key : aid.windowKeys) {
             PostMessageW(focus, WM_KEYDOWN, key, 1);
             PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
@@ -356,10 +368,15 @@ INSTANTIATE_TEST_SUITE_P(EntryMenus, Win32DialogAid,
                         nullptr, {}, {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, ""}}},
         AidCase{"material_calculates", IDC_ROUGHNESS, {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}, nullptr, 0, nullptr,
             {}, {{IDC_ROUGHNESS, "0.5"}, {IDC_REYNOLDS, "54161"}, {IDC_LAMBDA, "0.038961"}}, -1, false, "50"},
-        AidCase{"temperature", IDC_VISCOSITY, {VK_UP, VK_UP, VK_RETURN}, kTemperatureCaption, IDC_TEMPERATURE, "7",
-            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, ""}}},
-        AidCase{"temperature_calculates", IDC_VISCOSITY, {VK_UP, VK_UP, VK_RETURN}, kTemperatureCaption,
-            IDC_TEMPERATURE, "7", {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, "49569"}}, -1, false, "50"},
+        AidCase{"temperature", IDC_VISCOSITY, {VK_UP, VK_UP, VK_RETURN}, kFluidCaption, IDC_TEMPERATURE, "7",
+            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, ""}}, -1, false, "", 0,
+            "运动粘滞系数 1.427×10^-6 m^2/s，密度 999.9 kg/m³"},
+        AidCase{"temperature_calculates", IDC_VISCOSITY, {VK_UP, VK_UP, VK_RETURN}, kFluidCaption, IDC_TEMPERATURE, "7",
+            {VK_RETURN}, {{IDC_VISCOSITY, "1.427"}, {IDC_REYNOLDS, "49569"}}, -1, false, "50"},
+        // A brine of the concentration last given, 30 %, shown as it is typed.
+        AidCase{"glycol", IDC_VISCOSITY, {VK_UP, VK_UP, VK_RETURN}, kFluidCaption, IDC_TEMPERATURE, "-5", {VK_RETURN},
+            {{IDC_VISCOSITY, "5.022"}, {IDC_REYNOLDS, "14085"}}, -1, false, "50", 1,
+            "运动粘滞系数 5.022×10^-6 m^2/s，密度 1046.3 kg/m³\n比热 "},
         AidCase{"size_recommended", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr,
             {VK_RETURN}, {{IDC_DIAMETER, "62.68"}, {IDC_VELOCITY, "0.900222"}}},
         AidCase{"size_next", IDC_DIAMETER, {VK_UP, VK_UP, VK_RETURN}, kSizeCaption, IDC_SIZES, nullptr,

@@ -12,11 +12,17 @@ constexpr ControlKind Ok = ControlKind::DefaultButton;
 constexpr ControlKind Cancel = ControlKind::Button;
 
 // clang-format off
-const Control kTemperatureControls[] = {
-    {ID_LABEL,        Label,               kTemperaturePrompt, {  7,  10,  80, 14}, false, false, IDC_TEMPERATURE},
-    {IDC_TEMPERATURE, ControlKind::Entry,  nullptr,            { 88,  10,  60, 14}, false, false, ID_LABEL},
-    {ID_CALCULATE,    Ok,                  kOkButton,          { 44,  34,  50, 14}, false, false, ID_LABEL},
-    {ID_EXIT,         Cancel,              kCancelButton,      { 98,  34,  50, 14}, false, false, ID_LABEL},
+// The concentration is for a brine: water leaves it disabled.
+const Control kFluidControls[] = {
+    {ID_LABEL,              Label,               kFluidPrompt,         {  7,  10,  62, 14}, false, false, IDC_FLUID},
+    {IDC_FLUID,             ControlKind::Choice, nullptr,              { 70,   9,  90, 60}, false, false, ID_LABEL},
+    {ID_LABEL,              Label,               kConcentrationPrompt, {  7,  28,  62, 14}, false, false, IDC_CONCENTRATION},
+    {IDC_CONCENTRATION,     ControlKind::Entry,  nullptr,              { 70,  28,  40, 14}, false, false, ID_LABEL},
+    {ID_LABEL,              Label,               kTemperaturePrompt,   {  7,  46,  62, 14}, false, false, IDC_TEMPERATURE},
+    {IDC_TEMPERATURE,       ControlKind::Entry,  nullptr,              { 70,  46,  40, 14}, false, false, ID_LABEL},
+    {IDC_FLUID_PROPERTIES,  Label,               nullptr,              {  7,  66, 206, 30}, false, false, ID_LABEL},
+    {ID_CALCULATE,          Ok,                  kOkButton,            {109, 102,  50, 14}, false, false, ID_LABEL},
+    {ID_EXIT,               Cancel,              kCancelButton,        {163, 102,  50, 14}, false, false, ID_LABEL},
 };
 
 // The button by the series' material is shown only where K is that of no
@@ -35,14 +41,14 @@ const Control kSizeControls[] = {
 };
 // clang-format on
 
-const Form kTemperatureForm = {
-    kTemperatureCaption,
-    155,
-    55,
+const Form kFluidForm = {
+    kFluidCaption,
+    220,
+    123,
     "宋体",
     9,
-    kTemperatureControls,
-    static_cast<int>(std::size(kTemperatureControls)),
+    kFluidControls,
+    static_cast<int>(std::size(kFluidControls)),
 };
 
 const Form kSizeForm = {
@@ -57,9 +63,9 @@ const Form kSizeForm = {
 
 } // namespace
 
-const Form& TemperatureForm()
+const Form& FluidForm()
 {
-    return kTemperatureForm;
+    return kFluidForm;
 }
 
 const Form& StandardSizeForm()

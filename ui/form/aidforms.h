@@ -4,10 +4,10 @@
 
 // The two small windows an entry's context menu opens, described like the
 // calculator form so that both front ends lay them out alike: the prompt for
-// a water temperature, and the list of a series' standard sizes.
+// a fluid at a temperature, and the list of a series' standard sizes.
 namespace vendrel::form {
 
-const Form& TemperatureForm();
+const Form& FluidForm();
 const Form& StandardSizeForm();
 
 } // namespace vendrel::form

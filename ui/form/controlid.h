@@ -19,8 +19,8 @@ enum ControlId : int {
     IDC_FRICTION_RATE = 1009,
     IDC_REYNOLDS = 1010,
     IDC_ROUGH_REYNOLDS = 1011,
-    // The water-temperature prompt and the standard-size window; their
-    // buttons are OK and cancel as well.
+    // The fluid prompt and the standard-size window; their buttons are OK
+    // and cancel as well.
     IDC_TEMPERATURE = 1020,
     IDC_SERIES = 1021,
     IDC_SIZE_INPUTS = 1022,
@@ -28,6 +28,9 @@ enum ControlId : int {
     IDC_SERIES_MATERIAL = 1024,      // says so when K differs from the series' material
     IDC_USE_SERIES_ROUGHNESS = 1025, // and takes that material's K
     IDC_SIZE_NOTES = 1026,           // the recommendation and the list's footnotes
+    IDC_FLUID = 1027,
+    IDC_CONCENTRATION = 1028,
+    IDC_FLUID_PROPERTIES = 1029, // density, specific heat and freezing point of the fluid typed
 };
 
 } // namespace vendrel::form

@@ -30,7 +30,7 @@ EntryAid AidFor(ControlId entry)
 {
     switch (entry) {
     case IDC_VISCOSITY:
-        return EntryAid::WaterTemperature;
+        return EntryAid::Fluid;
     case IDC_ROUGHNESS:
         return EntryAid::Materials;
     case IDC_DIAMETER:
@@ -46,21 +46,44 @@ std::string MaterialItemText(const design::MaterialCatalog& materials, int mater
     return row.name + "  K=" + row.roughness + " mm";
 }
 
-WaterTemperature ViscosityForTemperature(std::string_view celsiusText)
+FluidAid FluidAidFor(int fluid, std::string_view concentration, std::string_view celsius)
 {
-    WaterTemperature result;
-    std::optional<std::string> viscosity;
-    if (ParseWholeNumber(celsiusText, result.celsius))
-        viscosity = design::KinematicViscosityText(result.celsius);
-    if (viscosity)
-        result.viscosity = *viscosity;
-    else
-        result.error = WindowText(messages::Message(messages::MessageId::TemperatureAid));
-    return result;
+    using messages::Message;
+    using messages::MessageId;
+    FluidAid aid;
+    aid.at.fluid.kind
+        = static_cast<design::FluidKind>(std::clamp(fluid, 0, static_cast<int>(kFluidChoices.size()) - 1));
+    const bool water = aid.at.fluid.kind == design::FluidKind::Water;
+    if (!water
+        && !(ParseWholeNumber(concentration, aid.at.fluid.massPercent) && aid.at.fluid.massPercent >= 0
+            && aid.at.fluid.massPercent <= design::kMaxGlycolPercent)) {
+        aid.error = WindowText(Message(MessageId::ConcentrationAid));
+        aid.wrong = IDC_CONCENTRATION;
+        return aid;
+    }
+    if (!ParseWholeNumber(celsius, aid.at.celsius)) {
+        aid.error = WindowText(Message(water ? MessageId::TemperatureAid : MessageId::BrineTemperatureAid));
+        return aid;
+    }
+    Message problem;
+    Message warning;
+    const std::optional<design::FluidProperties> properties
+        = design::PropertiesAt(aid.at.fluid, aid.at.celsius, problem, &warning);
+    if (!properties) {
+        aid.error = water ? WindowText(Message(MessageId::TemperatureAid)) : WindowText(problem);
+        return aid;
+    }
+    aid.viscosity = design::ViscosityText(*properties);
+    aid.properties = "运动粘滞系数 " + aid.viscosity + "×10^-6 m^2/s，密度 " + FixedText(properties->density, 1)
+        + " kg/m³\n比热 " + FixedText(properties->specificHeat, 3) + " kJ/(kg·K)，冰点 "
+        + FixedText(properties->freezingPoint, 1) + " ℃";
+    if (!warning.Empty())
+        aid.properties += "\n" + WindowText(warning);
+    return aid;
 }
 
 SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& series,
-    const design::MaterialCatalog& materials, std::optional<double> celsius)
+    const design::MaterialCatalog& materials, const std::optional<FluidAt>& fluid)
 {
     SizeTable table;
     const std::pair<const std::string&, const char*> needed[] = {{inputs.m_strFlow, labels::kFlow},
@@ -74,7 +97,10 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
 
     const design::Material* material = materials.Find(series.material);
     const bool plastic = material != nullptr && material->plastic;
-    const double density = design::WaterDensity(celsius.value_or(10));
+    messages::Message unused;
+    const FluidAt at = fluid.value_or(FluidAt());
+    const std::optional<design::FluidProperties> properties = design::PropertiesAt(at.fluid, at.celsius, unused);
+    const double density = properties ? properties->density : design::WaterDensity(design::kDefaultCelsius);
     design::SizingLimits limits;
     limits.maxPascalsPerMetre = kMaxPascalsPerMetre;
     const design::Sizing sizing = design::SizeForFlow(design::SizeChoices(series, plastic, std::nullopt),
@@ -88,7 +114,10 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
     table.recommended = sizing.recommended;
     table.inputs = "流量 " + inputs.m_strFlow + " m³/h，粗糙度 K " + inputs.m_strRoughness + " mm，运动粘滞系数 "
         + inputs.m_strViscosity + "×10^-6 m^2/s\n"
-        + (celsius ? "水温 " + ShortestText(*celsius) + " ℃，密度 " : std::string("密度按 10 ℃ 水取 "))
+        + (!fluid ? std::string("密度按 10 ℃ 水取 ")
+                : fluid->fluid.kind == design::FluidKind::Water
+                ? "水温 " + ShortestText(fluid->celsius) + " ℃，密度 "
+                : design::FluidTitle(fluid->fluid) + " " + ShortestText(fluid->celsius) + " ℃，密度 ")
         + FixedText(density, 1) + " kg/m³\n" + "比摩阻不超过 " + ShortestText(kMaxPascalsPerMetre) + " Pa/m，"
         + design::VelocityLimitsText(series, plastic, std::nullopt);
     table.notes = table.recommended >= 0 ? "推荐：比摩阻和流速都在限值内的最小管径 " + table.rows[table.recommended][0]

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/frictionfields.h"
+#include "design/fluids.h"
 #include "ui/form/controlid.h"
 
 #include <array>
@@ -15,17 +16,21 @@ struct PipeSeries;
 } // namespace vendrel::design
 
 // What an entry's context menu offers besides the editing commands, written
-// once for both front ends: the viscosity from a water temperature, the
+// once for both front ends: the viscosity of a fluid at a temperature, the
 // roughness of a pipe material and the choice of a standard size. A front
 // end renders these texts and hands back what the user chose.
 namespace vendrel::form {
 
-inline constexpr char kWaterTemperatureItem[] = "按水温计算…";
+inline constexpr char kFluidItem[] = "按介质和温度计算…";
 inline constexpr char kMaterialMenu[] = "按管材选取";
 inline constexpr char kStandardSizeItem[] = "选择标准管径…";
 
-inline constexpr char kTemperatureCaption[] = "按水温计算运动粘滞系数";
-inline constexpr char kTemperaturePrompt[] = "水温(℃，0～100)：";
+inline constexpr char kFluidCaption[] = "按介质和温度计算运动粘滞系数";
+inline constexpr char kFluidPrompt[] = "介质：";
+inline constexpr char kConcentrationPrompt[] = "浓度(%，质量)：";
+inline constexpr char kTemperaturePrompt[] = "温度(℃)：";
+// The fluids to choose from, in the order of design::FluidKind.
+inline constexpr std::array<const char*, 3> kFluidChoices = {"水", "乙二醇水溶液", "丙二醇水溶液"};
 inline constexpr char kOkButton[] = "确定";
 inline constexpr char kCancelButton[] = "取消";
 
@@ -37,26 +42,37 @@ inline constexpr char kLibraryWarning[] = "以下自定义管道系列或管材�
 inline constexpr char kLibraryCaption[] = "自定义数据";
 
 // Which aid an entry's menu adds.
-enum class EntryAid { None, WaterTemperature, Materials, StandardSize };
+enum class EntryAid { None, Fluid, Materials, StandardSize };
 EntryAid AidFor(ControlId entry);
 
 // The menu item for a material: its name and K, "镀锌钢管  K=0.15 mm".
 std::string MaterialItemText(const design::MaterialCatalog& materials, int material);
 
-// The viscosity text for water at the temperature typed, or, in error, why
-// the text cannot be used; celsius is the temperature read.
-struct WaterTemperature {
-    std::string viscosity;
-    std::string error;
-    double celsius = 0;
+// A fluid at a temperature, as the aid took it.
+struct FluidAt {
+    design::Fluid fluid;
+    double celsius = design::kDefaultCelsius;
 };
-WaterTemperature ViscosityForTemperature(std::string_view celsiusText);
+
+// The aid for a fluid (of kFluidChoices), its glycol % by mass (for a
+// brine) and its temperature as typed: the viscosity text to write, what
+// the prompt shows of the fluid (density, specific heat, freezing point, a
+// warning near it), or, in error, why the texts cannot be used.
+struct FluidAid {
+    std::string viscosity;
+    std::string properties;
+    std::string error;
+    ControlId wrong = IDC_TEMPERATURE; // the entry at fault
+    FluidAt at;
+};
+FluidAid FluidAidFor(int fluid, std::string_view concentration, std::string_view celsius);
 
 // The sizes of a series for the flow, roughness and viscosity of the entries,
 // as the size window lists them, with the smallest within 300 Pa/m and the
 // velocity limit of its size recommended; or, in error, why the entries
-// cannot be sized. Pa/m takes the density of water at celsius, or at 10 °C,
-// said so, where the temperature of a viscosity typed by hand is not known.
+// cannot be sized. Pa/m takes the density of the fluid the aid chose, or of
+// water at 10 °C, said so, where the fluid of a viscosity typed by hand is
+// not known.
 // The window names the series' material; the roughness typed holds, but
 // where it is the K of no pipe of that kind, the window says so and offers
 // the material's K.
@@ -72,6 +88,6 @@ struct SizeTable {
     std::string roughnessButton; // the button's text
 };
 SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& series,
-    const design::MaterialCatalog& materials, std::optional<double> celsius);
+    const design::MaterialCatalog& materials, const std::optional<FluidAt>& fluid);
 
 } // namespace vendrel::form

@@ -67,16 +67,16 @@ void FrictionDlgBase::SetEntry(ControlId id, const std::string& text)
         ReplaceEntryText(id, text);
 }
 
-WaterTemperature FrictionDlgBase::ApplyWaterTemperature(std::string_view celsiusText)
+FluidAid FrictionDlgBase::ApplyFluid(int fluid, std::string_view concentration, std::string_view celsius)
 {
-    WaterTemperature water = ViscosityForTemperature(celsiusText);
-    if (water.error.empty()) {
-        SetEntry(IDC_VISCOSITY, water.viscosity);
-        m_temperatureViscosity = water.viscosity;
-        m_waterCelsius = water.celsius;
+    FluidAid aid = FluidAidFor(fluid, concentration, celsius);
+    if (aid.error.empty()) {
+        SetEntry(IDC_VISCOSITY, aid.viscosity);
+        m_aidViscosity = aid.viscosity;
+        m_aidFluid = aid.at;
         CalculateWhenComplete();
     }
-    return water;
+    return aid;
 }
 
 void FrictionDlgBase::ApplyMaterial(int material)
@@ -113,14 +113,14 @@ SizeTable FrictionDlgBase::StandardSizes(int series)
     FrictionFields inputs;
     SetInputs(inputs, ControlText(IDC_FLOW), ControlText(IDC_DIAMETER), ControlText(IDC_ROUGHNESS),
         ControlText(IDC_VISCOSITY));
-    // The water is known by the viscosity: the one a temperature wrote, or
-    // the default, which is that of water at 10 °C.
-    std::optional<double> celsius;
-    if (inputs.m_strViscosity == m_temperatureViscosity)
-        celsius = m_waterCelsius;
+    // The fluid is known by the viscosity: the one the aid wrote, or the
+    // default, which is that of water at 10 °C.
+    std::optional<FluidAt> fluid;
+    if (inputs.m_strViscosity == m_aidViscosity)
+        fluid = m_aidFluid;
     else if (inputs.m_strViscosity == labels::kDefaultViscosity)
-        celsius = 10;
-    return SizeTableFor(inputs, chosen, m_library.materials, celsius);
+        fluid = FluidAt();
+    return SizeTableFor(inputs, chosen, m_library.materials, fluid);
 }
 
 void FrictionDlgBase::ApplyStandardSize(const std::string& diameter)

@@ -31,12 +31,12 @@ protected:
     // back. The dialog stays open for the next calculation.
     void CalculateFields();
 
-    // The entries' context-menu aids. The temperature, the material and a
+    // The entries' context-menu aids. The fluid, the material and a
     // standard size each write their entry and calculate (the first two once
     // a flow and a diameter are there to calculate with). The size list is
-    // for the entries as they are, and for the water of the last
-    // temperature while the viscosity it wrote stands, else 10 °C.
-    WaterTemperature ApplyWaterTemperature(std::string_view celsiusText);
+    // for the entries as they are, and for the fluid the aid last wrote the
+    // viscosity of while that viscosity stands, else water at 10 °C.
+    FluidAid ApplyFluid(int fluid, std::string_view concentration, std::string_view celsius);
     int MaterialCount() const { return m_library.materials.size(); }
     std::string MaterialItem(int material) const { return MaterialItemText(m_library.materials, material); }
     void ApplyMaterial(int material);
@@ -75,9 +75,9 @@ private:
     void CalculateWhenComplete();
     void SetEntry(ControlId id, const std::string& text);
 
-    files::UserLibrary m_library;       // the built-in and the user's own series and materials
-    std::string m_temperatureViscosity; // the viscosity text a temperature wrote
-    double m_waterCelsius = 10;
+    files::UserLibrary m_library; // the built-in and the user's own series and materials
+    std::string m_aidViscosity;   // the viscosity text the fluid aid wrote
+    FluidAt m_aidFluid;
 };
 
 } // namespace vendrel::form

@@ -7,6 +7,7 @@
 #include "ui/qt/formwidgets.h"
 #include "ui/qt/sizedlg.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -231,9 +232,9 @@ std::unique_ptr<QMenu> CFrictionDlg::createEntryMenu(form::ControlId id)
     if (aid != form::EntryAid::None)
         menu->addSeparator();
     switch (aid) {
-    case form::EntryAid::WaterTemperature:
-        connect(menu->addAction(QString::fromUtf8(form::kWaterTemperatureItem)), &QAction::triggered, this,
-            &CFrictionDlg::OnWaterTemperature, Qt::QueuedConnection);
+    case form::EntryAid::Fluid:
+        connect(menu->addAction(QString::fromUtf8(form::kFluidItem)), &QAction::triggered, this, &CFrictionDlg::OnFluid,
+            Qt::QueuedConnection);
         break;
     case form::EntryAid::Materials: {
         QMenu* materials = menu->addMenu(QString::fromUtf8(form::kMaterialMenu));
@@ -262,24 +263,47 @@ void CFrictionDlg::showEntryMenu(form::ControlId id, const QPoint& globalPos)
     createEntryMenu(id)->exec(globalPos);
 }
 
-void CFrictionDlg::OnWaterTemperature()
+void CFrictionDlg::OnFluid()
 {
     CheckedPrompt prompt(this,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint);
-    const FormWidgets widgets(prompt, form::TemperatureForm());
-    QLineEdit* temperature = widgets.get<QLineEdit>(form::IDC_TEMPERATURE);
+    const FormWidgets widgets(prompt, form::FluidForm());
+    auto* fluid = widgets.get<QComboBox>(form::IDC_FLUID);
+    auto* concentration = widgets.get<QLineEdit>(form::IDC_CONCENTRATION);
+    auto* temperature = widgets.get<QLineEdit>(form::IDC_TEMPERATURE);
+    auto* properties = widgets.get<QLabel>(form::IDC_FLUID_PROPERTIES);
+    for (const char* choice : form::kFluidChoices)
+        fluid->addItem(QString::fromUtf8(choice));
+    fluid->setCurrentIndex(m_lastFluid);
+    concentration->setText(m_lastConcentration);
     temperature->setText(m_lastTemperature);
+    // What the texts give, as they are typed: the fluid's properties or why not.
+    const auto show = [&] {
+        concentration->setEnabled(fluid->currentIndex() != 0);
+        const form::FluidAid aid = form::FluidAidFor(
+            fluid->currentIndex(), concentration->text().toStdString(), temperature->text().toStdString());
+        properties->setText(QString::fromStdString(aid.error.empty() ? aid.properties : aid.error));
+    };
+    connect(fluid, &QComboBox::currentIndexChanged, &prompt, show);
+    connect(concentration, &QLineEdit::textChanged, &prompt, show);
+    connect(temperature, &QLineEdit::textChanged, &prompt, show);
+    show();
+    temperature->setFocus();
     temperature->selectAll();
     prompt.usable = [&] {
-        const form::WaterTemperature water = ApplyWaterTemperature(temperature->text().toStdString());
-        if (water.error.empty()) {
+        const form::FluidAid aid
+            = ApplyFluid(fluid->currentIndex(), concentration->text().toStdString(), temperature->text().toStdString());
+        if (aid.error.empty()) {
+            m_lastFluid = fluid->currentIndex();
+            m_lastConcentration = concentration->text();
             m_lastTemperature = temperature->text();
             return true;
         }
-        QMessageBox::warning(&prompt, prompt.windowTitle(), QString::fromStdString(water.error));
-        temperature->selectAll();
-        temperature->setFocus();
+        QMessageBox::warning(&prompt, prompt.windowTitle(), QString::fromStdString(aid.error));
+        QLineEdit* wrong = aid.wrong == form::IDC_CONCENTRATION ? concentration : temperature;
+        wrong->selectAll();
+        wrong->setFocus();
         return false;
     };
     prompt.exec();

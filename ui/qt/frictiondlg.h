@@ -58,7 +58,7 @@ private:
     std::string Setting(const std::string& key) const override;
     void SaveSetting(const std::string& key, const std::string& value) override;
 
-    void OnWaterTemperature();
+    void OnFluid();
     void OnStandardSize();
     void showEntryMenu(form::ControlId id, const QPoint& globalPos);
 
@@ -71,6 +71,9 @@ private:
     bool m_initialised = false;
     std::vector<QWidget*> m_widgets;               // one per form control
     std::map<form::ControlId, QLineEdit*> m_edits; // the ten bound texts
+    // What the fluid aid was last given.
+    int m_lastFluid = 0;
+    QString m_lastConcentration = QStringLiteral("30");
     QString m_lastTemperature = QStringLiteral("10");
     std::unique_ptr<CCircuitWnd> m_circuitWindow;
 };

@@ -38,8 +38,8 @@ UniqueMenu CreateEntryMenu(HWND edit, form::ControlId id, const std::vector<std:
     if (aid != form::EntryAid::None)
         AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     switch (aid) {
-    case form::EntryAid::WaterTemperature:
-        Append(menu.get(), kWaterTemperature, form::kWaterTemperatureItem, true);
+    case form::EntryAid::Fluid:
+        Append(menu.get(), kFluid, form::kFluidItem, true);
         break;
     case form::EntryAid::Materials: {
         HMENU materials = CreatePopupMenu(); // owned by the menu from here

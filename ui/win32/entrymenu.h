@@ -19,7 +19,7 @@ enum EntryCommand : UINT {
     kPaste,
     kDelete,
     kSelectAll,
-    kWaterTemperature,
+    kFluid,
     kStandardSize,
     kOpenCircuit,
     kFirstMaterial = 100, // then one per material, in the table's order

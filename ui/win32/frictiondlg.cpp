@@ -4,10 +4,10 @@
 #include "ui/form/entryaids.h"
 #include "ui/form/frictionform.h"
 #include "ui/win32/entrymenu.h"
+#include "ui/win32/fluiddlg.h"
 #include "ui/win32/registry.h"
 #include "ui/win32/resource.h"
 #include "ui/win32/sizedlg.h"
-#include "ui/win32/temperaturedlg.h"
 #include "ui/win32/utf16.h"
 
 #include <commctrl.h>
@@ -144,20 +144,21 @@ void CFrictionDlg::OnEntryMenu(HWND edit, form::ControlId id, LPARAM where)
         return;
     if (command == kOpenCircuit && m_openCircuit)
         m_openCircuit();
-    else if (command == kWaterTemperature)
-        OnWaterTemperature();
+    else if (command == kFluid)
+        OnFluid();
     else if (command == kStandardSize)
         OnStandardSize();
     else if (command >= kFirstMaterial && command - kFirstMaterial < static_cast<UINT>(MaterialCount()))
         ApplyMaterial(static_cast<int>(command - kFirstMaterial));
 }
 
-void CFrictionDlg::OnWaterTemperature()
+void CFrictionDlg::OnFluid()
 {
-    CTemperatureDlg prompt(
-        m_lastTemperature, [this](const std::string& celsius) { return ApplyWaterTemperature(celsius).error; });
+    CFluidDlg prompt(m_lastFluid, [this](const CFluidDlg::Texts& typed) {
+        return ApplyFluid(typed.fluid, typed.concentration, typed.temperature);
+    });
     if (prompt.DoModal(m_hWnd) == IDOK)
-        m_lastTemperature = prompt.text();
+        m_lastFluid = prompt.texts();
 }
 
 void CFrictionDlg::OnStandardSize()

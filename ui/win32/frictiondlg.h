@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form/frictiondlgbase.h"
+#include "ui/win32/fluiddlg.h"
 #include "ui/win32/modaldialog.h"
 
 #include <windows.h>
@@ -35,7 +36,7 @@ private:
     static LRESULT CALLBACK EntryProc(
         HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     void OnEntryMenu(HWND edit, form::ControlId id, LPARAM where);
-    void OnWaterTemperature();
+    void OnFluid();
     void OnStandardSize();
 
     std::string ControlText(form::ControlId id) const override;
@@ -48,7 +49,7 @@ private:
     // Shared resource handles (LR_SHARED): Windows owns them, nothing frees them.
     HICON m_hIcon;
     HICON m_hSmallIcon;
-    std::string m_lastTemperature = "10";
+    CFluidDlg::Texts m_lastFluid{0, "30", "10"}; // what the fluid aid was last given
     std::function<void()> m_openCircuit;
 };
 
