@@ -47,7 +47,8 @@ TEST(Win32Circuit, StartsOnTheFileGiven)
         EXPECT_EQ(circuit.Drawn(kSectionsId, 0, 0).second, kSelectedBackground);
         EXPECT_EQ(circuit.Drawn(kSectionsId, 7, 0).second, kIndexBackground);
         EXPECT_NE(circuit.Drawn(kSectionsId, 4, 0).second, kIndexBackground);
-        EXPECT_NE(circuit.Drawn(kSectionsId, 4, 6).first, circuit.Drawn(kSectionsId, 4, 5).first)
+        EXPECT_NE(circuit.Drawn(kSectionsId, 4, Col(CircuitColumn::Diameter)).first,
+            circuit.Drawn(kSectionsId, 4, Col(CircuitColumn::Nominal)).first)
             << "the diameter derived, grey";
         ASSERT_EQ(circuit.Rows(kPathsId), 4);
         for (int path = 0; path < 4; ++path) {
