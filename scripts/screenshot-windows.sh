@@ -56,7 +56,7 @@ elif [ "$scene" = colebrook ]; then
     xdotool type --delay 80 '115'
     xdotool key Tab Tab ctrl+a
     xdotool type --delay 80 '0.5'
-    # The viscosity's menu ends with "按水温计算…" above the circuit window: water at 32 °C.
+    # The viscosity's menu ends with "按介质和温度计算…" above the circuit window: water at 32 °C.
     xdotool key Tab shift+F10
     sleep 1
     xdotool key Up Up Return

@@ -8,9 +8,11 @@
 # GB/T 3091 pipe, where the calculator fails at DN150 and the size window
 # takes Colebrook–White (docs/screenshot-sizes-colebrook.png). With
 # "circuit", the circuit window on the example circuit of res/examples
-# (docs/screenshot-circuit.png).
+# (docs/screenshot-circuit.png). With "fluid", 30 m³/h in a 100 mm bore and
+# the viscosity's aid on 30 % ethylene glycol at -5 °C, both windows
+# (docs/screenshot-fluid.png).
 # "circuit" takes another circuit file as a fourth argument.
-#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook|circuit] [circuit.csv]
+#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook|circuit|fluid] [circuit.csv]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/ui/qt/vendrel}
@@ -19,6 +21,7 @@ default_output=docs/screenshot.png
 [ "$scene" = sizes ] && default_output=docs/screenshot-sizes.png
 [ "$scene" = colebrook ] && default_output=docs/screenshot-sizes-colebrook.png
 [ "$scene" = circuit ] && default_output=docs/screenshot-circuit.png
+[ "$scene" = fluid ] && default_output=docs/screenshot-fluid.png
 output=${2:-$default_output}
 caption='^计算空调水管比摩阻\(迭代\)$' # a regular expression
 arguments=()
@@ -54,15 +57,36 @@ if [ "$scene" = circuit ]; then
     echo "saved $output"
     exit 0
 fi
+if [ "$scene" = fluid ]; then
+    xdotool windowmove "$window" 20 20
+    xdotool type --delay 50 --window "$window" '30'
+    xdotool key --window "$window" Tab
+    xdotool type --delay 50 --window "$window" '100'
+    xdotool key --window "$window" Tab Tab Menu
+    sleep 0.5
+    xdotool key Up Up Return
+    timeout 20 xdotool search --sync --onlyvisible --name '^按介质和温度计算运动粘滞系数$' >/dev/null
+    sleep 0.3
+    # From the temperature back to the fluid (water leaves the concentration
+    # disabled, out of the tab order): ethylene glycol, 30 %, -5 °C.
+    xdotool key shift+Tab Down Tab ctrl+a
+    xdotool type --delay 50 '30'
+    xdotool key Tab ctrl+a
+    xdotool type --delay 50 -- '-5'
+    sleep 0.7
+    import -window root png:- | convert - -trim +repage "$output"
+    echo "saved $output"
+    exit 0
+fi
 if [ "$scene" = colebrook ]; then
     xdotool type --delay 50 --window "$window" '115'
     xdotool key --window "$window" Tab Tab ctrl+a
     xdotool type --delay 50 --window "$window" '0.5'
-    # The viscosity's menu has "按水温计算…" last but one: water at 32 °C.
+    # The viscosity's menu has "按介质和温度计算…" last but one: water at 32 °C.
     xdotool key --window "$window" Tab Menu
     sleep 0.5
     xdotool key Up Up Return
-    timeout 20 xdotool search --sync --onlyvisible --name '^按水温计算运动粘滞系数$' >/dev/null
+    timeout 20 xdotool search --sync --onlyvisible --name '^按介质和温度计算运动粘滞系数$' >/dev/null
     sleep 0.3
     xdotool key ctrl+a
     xdotool type --delay 50 '32'
