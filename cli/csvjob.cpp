@@ -233,6 +233,8 @@ private:
                 {InputText(cells, kFluid, {}), InputText(cells, kConcentration, {}), InputText(cells, kTemperature, {}),
                     InputText(cells, kLoad, {}), InputText(cells, kDeltaT, {})},
                 m_problems);
+            if (!fluid.warning.Empty())
+                WarnRow(line, fluid.warning);
             if (fluid.viscosity)
                 viscosity = *fluid.viscosity;
             if (fluid.viscosityFailed) {
@@ -280,6 +282,19 @@ private:
             f.m_strVelocity, f.m_strReynolds, f.m_strLambda, f.m_strFrictionRate, f.m_strRoughReynolds, f.m_strStatus,
             zone, residual};
         AppendRow(cells, ours);
+    }
+
+    // What the user is told of a row calculated all the same, as the single
+    // calculation tells it; the first few.
+    void WarnRow(long line, const Message& warning)
+    {
+        if (++m_rowsWarned > kMaxRowReports)
+            return;
+        Say(m_err,
+            Message(MessageId::InFileAt,
+                {{"file", m_inputName},
+                    {"problem", Message(MessageId::AtLine, {{"line", line}, {"problem", warning}})}}),
+            m_language);
     }
 
     void ReportRow(long line)
@@ -381,6 +396,7 @@ private:
     std::string m_bore; // of a size text, for the row being written
     std::vector<Message> m_problems;
     long m_rowsNotCalculated = 0;
+    long m_rowsWarned = 0;
     RowBuffer m_rows;
 };
 

@@ -53,6 +53,8 @@ RowFluid ScheduleFluids::Of(const FluidCells& cells, std::vector<Message>& probl
         m_known.emplace(m_key, known);
     }
     row.viscosity = known.viscosity;
+    if (!known.warning.Empty())
+        row.warning = known.warning;
     if (!byLoad)
         return row;
     double load = 0;
@@ -115,7 +117,7 @@ bool ScheduleFluids::Resolve(const FluidCells& cells, bool byLoad, Known& known,
     if (!brine && !byLoad)
         return true;
     Message problem;
-    known.properties = design::PropertiesAt(fluid, celsius, problem);
+    known.properties = design::PropertiesAt(fluid, celsius, problem, &known.warning);
     if (!known.properties) {
         problems.push_back(Named("temperature", std::move(problem)));
         return false;

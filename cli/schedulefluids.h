@@ -30,6 +30,7 @@ struct RowFluid {
     bool viscosityFailed = false;
     std::optional<std::string> flow;
     bool flowFailed = false;
+    messages::Message warning; // a brine near its freezing point
 };
 class ScheduleFluids {
 public:
@@ -42,6 +43,7 @@ private:
     struct Known {
         std::optional<std::string> viscosity;
         std::optional<design::FluidProperties> properties;
+        messages::Message warning;
     };
     bool Resolve(const FluidCells& cells, bool byLoad, Known& known, std::vector<messages::Message>& problems);
     std::unordered_map<std::string, Known> m_known;

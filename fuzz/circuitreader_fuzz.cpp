@@ -24,7 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::rewind(in.get());
     files::CircuitTable table;
     std::vector<messages::Message> problems;
-    const bool read = files::ReadCircuitFile(in.get(), series.Default(), materials, table, problems);
+    // A row's temperature is of the circuit's fluid, water or a brine; its
+    // loads are carried at the circuit's temperature difference, or none.
+    const design::Fluid fluid = size % 2 != 0 ? design::Fluid(design::FluidKind::EthyleneGlycol, 30) : design::Fluid();
+    const bool read = files::ReadCircuitText(in.get(), table, problems)
+        && files::ReadCircuitRows(table, table.headerLine, series.Default(), materials, fluid, problems);
     for (const messages::Message& problem : problems) {
         if (!messages::HasEveryArgument(problem))
             std::abort(); // every message says all it names, in both languages
@@ -39,6 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     design::CircuitSettings settings;
     settings.series = &series.Default();
+    settings.fluid = fluid;
+    if (size % 3 != 0)
+        settings.deltaT = 5;
     const design::CircuitResult result = design::CalculateCircuit(table.sections, settings);
     if (result.errors.empty() && result.sections.size() != table.sections.size())
         std::abort(); // a result per section
