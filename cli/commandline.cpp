@@ -187,8 +187,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::MassOrVolumeConcentration);
     if ((given(kConcentration) || given(kVolumeConcentration)) && !given(kFluid))
         return failWith(MessageId::ConcentrationNeedsFluid);
-    // A circuit's loads are in its rows; --delta-t is then its supply–return difference.
-    if (given(kLoad) != given(kDeltaT) && !(mode == "--circuit" && given(kDeltaT)))
+    // A circuit's or a schedule's loads are in its rows; --delta-t is then their supply–return difference.
+    if (given(kLoad) != given(kDeltaT) && !((mode == "--circuit" || mode == "--csv") && given(kDeltaT)))
         return failWith(MessageId::LoadNeedsDeltaT);
     if (given(kLoad) && given(kFlow))
         return failWith(MessageId::LoadOrFlow);
@@ -221,7 +221,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         // The user's own materials and series may be read in, to use or to see.
         const auto allowed = [&](int v) {
             return v == kMaterialFile || (mode == "--series-list" && v == kSeriesFile)
-                || (mode == "--csv" && (v == kSeries || v == kSeriesFile));
+                || (mode == "--csv"
+                    && (v == kSeries || v == kSeriesFile || v == kFluid || v == kConcentration
+                        || v == kVolumeConcentration || v == kTemperature || v == kDeltaT));
         };
         for (int v = 0; v < kValueCount; ++v) {
             if (values[static_cast<std::size_t>(v)] && !allowed(v))

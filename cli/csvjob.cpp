@@ -87,6 +87,7 @@ public:
         , m_lineEnd(settings.bom ? "\r\n" : "\n")
         , m_materials(settings.materials != nullptr ? *settings.materials : m_builtIn)
         , m_series(settings.series)
+        , m_defaults{settings.fluid, settings.concentration, settings.temperature, settings.deltaT}
         , m_rows(out, settings.rowByRow)
     {
         if (settings.bom) {
@@ -151,7 +152,7 @@ private:
             if (m_column[required] < 0 && !(required == kFlow && m_column[kLoad] >= 0))
                 return Report(line, Message(MessageId::ScheduleLacksColumn, {{"column", kColumns[required].name}}));
         }
-        m_fluidColumns = false;
+        m_fluidColumns = !m_defaults.fluid.empty() || !m_defaults.temperature.empty();
         for (const Input input : {kTemperature, kFluid, kConcentration, kLoad, kDeltaT})
             m_fluidColumns = m_fluidColumns || m_column[input] >= 0;
         for (const auto& [a, b] : {std::pair{kViscosity, kTemperature}, std::pair{kRoughness, kMaterial}}) {
@@ -229,9 +230,15 @@ private:
         // Water at its temperature, a brine, a flow from a load: only where the columns are.
         RowFluid fluid;
         if (m_fluidColumns) {
-            fluid = m_fluids.Of(
-                {InputText(cells, kFluid, {}), InputText(cells, kConcentration, {}), InputText(cells, kTemperature, {}),
-                    InputText(cells, kLoad, {}), InputText(cells, kDeltaT, {})},
+            // The command line's fluid for a row that types no viscosity of its own.
+            const bool typed = !InputText(cells, kViscosity, {}).empty();
+            const auto given = [&](Input input, const std::string& fallback) {
+                return InputText(cells, input, typed ? std::string_view() : std::string_view(fallback));
+            };
+            const std::string_view load = InputText(cells, kLoad, {});
+            fluid = m_fluids.Of({given(kFluid, m_defaults.fluid), given(kConcentration, m_defaults.concentration),
+                                    given(kTemperature, m_defaults.temperature), load,
+                                    InputText(cells, kDeltaT, load.empty() ? std::string_view() : m_defaults.deltaT)},
                 m_problems);
             if (!fluid.warning.Empty())
                 WarnRow(line, fluid.warning);
@@ -387,7 +394,14 @@ private:
     const design::MaterialCatalog& m_materials;
     const design::PipeSeries* m_series;
     std::array<int, kColumnCount> m_column{};
-    bool m_fluidColumns = false; // a column of temperature, fluid or load
+    bool m_fluidColumns = false; // a column of temperature, fluid or load, or the command line's fluid
+    // What blank fluid cells take.
+    struct {
+        std::string fluid;
+        std::string concentration;
+        std::string temperature;
+        std::string deltaT;
+    } m_defaults;
     ScheduleFluids m_fluids;
     std::vector<std::size_t> m_leading; // the user's columns before ours, by cell
     std::vector<std::size_t> m_trailing;

@@ -3,6 +3,7 @@
 #include "messages/message.h"
 
 #include <cstdio>
+#include <string>
 
 namespace vendrel::design {
 class MaterialCatalog;
@@ -22,6 +23,13 @@ struct CsvJobSettings {
     // Each row written as soon as it is calculated, for someone watching.
     bool rowByRow = false;
     messages::Language language = messages::Language::English;
+    // What a blank fluid, concentration, temperature or delta_t cell takes
+    // (the command line's); "" for the default, water at 10 °C. A row's own
+    // viscosity stands over them.
+    std::string fluid;
+    std::string concentration;
+    std::string temperature;
+    std::string deltaT;
 };
 
 // Calculates every row of a pipe schedule: reads CSV from in, in any

@@ -240,7 +240,7 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
     }
     if (command.load && !ReadLoad(command, options, error))
         return false;
-    if (command.mode == Mode::Circuit && command.deltaT
+    if ((command.mode == Mode::Circuit || command.mode == Mode::Csv) && command.deltaT
         && !ReadNumber(command.deltaT, "--delta-t", messages::Positive("K"), options.deltaT, error))
         return false;
 

@@ -1,5 +1,6 @@
 #include "calc/fieldlabels.h"
 #include "calc/frictioncalc.h"
+#include "calc/numbertext.h"
 #include "cli/circuitrun.h"
 #include "cli/commandline.h"
 #include "cli/csvjob.h"
@@ -71,8 +72,24 @@ int RunCsv(const cli::CommandLine& command, const cli::Options& options)
     const bool rowByRow = cli::StandardOutputIsTerminal();
     if (!rowByRow)
         std::setvbuf(stdout, nullptr, _IONBF, 0);
-    const cli::CsvJobSettings settings{
-        &options.library.materials, options.series, options.bom, rowByRow, options.language};
+    // The command line's fluid, for the cells that leave theirs blank.
+    for (const Message& problem : options.problems)
+        cli::Say(stderr, problem, options.language);
+    if (!options.problems.empty())
+        return cli::kExitUsage;
+    cli::CsvJobSettings settings;
+    settings.materials = &options.library.materials;
+    settings.series = options.series;
+    settings.bom = options.bom;
+    settings.rowByRow = rowByRow;
+    settings.language = options.language;
+    if (command.fluid) {
+        settings.fluid = design::FluidKey(options.fluid.kind);
+        if (options.fluid.kind != design::FluidKind::Water)
+            settings.concentration = ShortestText(options.fluid.massPercent);
+    }
+    settings.temperature = command.temperature.value_or("");
+    settings.deltaT = command.deltaT.value_or("");
     if (command.csvFile.empty()) {
         const std::string name = Message(MessageId::StandardInput).Text(options.language);
         return cli::RunCsvJob(stdin, name.c_str(), stdout, stderr, settings);

@@ -14,6 +14,8 @@ const char kUsage[] = R"(Usage:
                [--max-rate PA] [--roughness K | --material NAME]
                [--viscosity NU | --temperature T] [--format text|csv] [--bom]
   vendrel-calc --csv [FILE] [--series NAME | --series-file FILE] [--bom]
+               [--fluid NAME [--concentration PERCENT] --temperature T]
+               [--delta-t K]
   vendrel-calc --circuit FILE [--series NAME | --series-file FILE]
                [--max-rate PA] [--max-velocity V] [--head-margin PERCENT]
                [--static-head H] [--max-imbalance PERCENT]

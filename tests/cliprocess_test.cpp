@@ -311,10 +311,19 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
             "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,"
             "status,zone,residual\r\n\"1,0\",50,0.2,1.306,,数据有误,,,,,invalid,\r\n",
             "vendrel-calc: ", "a value that is not a number"},
+        // The command line's fluid for the cells left blank: 30 % glycol at the row's 7 °C.
+        ExitCase{"csv_of_the_command_lines_fluid",
+            {"--csv", VENDREL_EXAMPLES "/schedule.csv", "--fluid", "eg", "--concentration", "30", "--temperature",
+                "-5"},
+            0,
+            "管段,flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status,zone,"
+            "residual,备注\nL1,40,102.26,0.2,3.176,",
+            "", "every result was calculated"},
         ExitCase{"csv_empty", {"--csv"}, 3, "", "vendrel-calc: standard input, line 1: no header line",
             "the CSV file is malformed"},
         ExitCase{"csv_with_single_options", {"--csv", "--flow", "10"}, 2, "",
-            "vendrel-calc: --csv takes no other options than --series, --series-file, --material-file and --bom",
+            "vendrel-calc: --csv takes no other options than --series, --series-file, --material-file, --bom, and "
+            "--fluid",
             "an unknown or repeated option"},
         ExitCase{"missing_file", {"--csv", "/nonexistent/pipes.csv"}, 3, "",
             "vendrel-calc: cannot open /nonexistent/pipes.csv: No such file or directory\n",
@@ -730,7 +739,9 @@ TEST(VendrelCalc, CsvMemoryStaysFlat)
     // Some rows fail to iterate near the rough-zone boundary; none may be lost.
     ASSERT_LE(smallRun.status, 1);
     ASSERT_LE(largeRun.status, 1);
-    EXPECT_LT(largeRun.maxResidentKiB - smallRun.maxResidentKiB, 1024)
+    // Flat, not equal: the allocator's pages vary by a megabyte or so under
+    // load, where keeping even 8 bytes a row would add 2.3 MB.
+    EXPECT_LT(largeRun.maxResidentKiB - smallRun.maxResidentKiB, 2048)
         << smallRun.maxResidentKiB << " KiB for 10,000 rows, " << largeRun.maxResidentKiB << " KiB for 300,000";
 }
 
