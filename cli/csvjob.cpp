@@ -9,6 +9,7 @@
 #include "cli/schedulefluids.h"
 #include "cli/schedulesizes.h"
 #include "cli/strictcalculation.h"
+#include "design/fluids.h"
 #include "design/materials.h"
 #include "files/columns.h"
 #include "files/csvcells.h"
@@ -68,13 +69,7 @@ constexpr std::size_t kWriteBlock = 64 * 1024;
 // Rows reported one by one; beyond this, only their number.
 constexpr long kMaxRowReports = 20;
 
-std::string_view Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+using files::Trimmed;
 
 class CsvJob {
 public:
@@ -88,6 +83,7 @@ public:
         , m_materials(settings.materials != nullptr ? *settings.materials : m_builtIn)
         , m_series(settings.series)
         , m_defaults{settings.fluid, settings.concentration, settings.temperature, settings.deltaT}
+        , m_defaultKind(design::FluidOfName(settings.fluid))
         , m_rows(out, settings.rowByRow)
     {
         if (settings.bom) {
@@ -230,19 +226,25 @@ private:
         // Water at its temperature, a brine, a flow from a load: only where the columns are.
         RowFluid fluid;
         if (m_fluidColumns) {
-            // The command line's fluid for a row that types no viscosity of its own.
+            // The command line's fluid for the cells a row leaves blank, its
+            // concentration only for a row of that fluid. A row's own viscosity
+            // stands over them, but a load it carries takes their ρ·c_p.
             const bool typed = !InputText(cells, kViscosity, {}).empty();
-            const auto given = [&](Input input, const std::string& fallback) {
-                return InputText(cells, input, typed ? std::string_view() : std::string_view(fallback));
-            };
             const std::string_view load = InputText(cells, kLoad, {});
-            fluid = m_fluids.Of({given(kFluid, m_defaults.fluid), given(kConcentration, m_defaults.concentration),
-                                    given(kTemperature, m_defaults.temperature), load,
-                                    InputText(cells, kDeltaT, load.empty() ? std::string_view() : m_defaults.deltaT)},
+            const bool defaults = !typed || !Trimmed(load).empty();
+            const std::string_view ownFluid = Trimmed(InputText(cells, kFluid, {}));
+            const bool sameFluid = ownFluid.empty() || design::FluidOfName(ownFluid) == m_defaultKind;
+            const auto given = [&](Input input, const std::string& fallback, bool applies = true) {
+                return InputText(cells, input, defaults && applies ? std::string_view(fallback) : std::string_view());
+            };
+            fluid = m_fluids.Of(
+                {given(kFluid, m_defaults.fluid), given(kConcentration, m_defaults.concentration, sameFluid),
+                    given(kTemperature, m_defaults.temperature), load,
+                    InputText(cells, kDeltaT, load.empty() ? std::string_view() : m_defaults.deltaT)},
                 m_problems);
             if (!fluid.warning.Empty())
                 WarnRow(line, fluid.warning);
-            if (fluid.viscosity)
+            if (fluid.viscosity && !typed)
                 viscosity = *fluid.viscosity;
             if (fluid.viscosityFailed) {
                 viscosity = {};
@@ -402,6 +404,7 @@ private:
         std::string temperature;
         std::string deltaT;
     } m_defaults;
+    std::optional<design::FluidKind> m_defaultKind;
     ScheduleFluids m_fluids;
     std::vector<std::size_t> m_leading; // the user's columns before ours, by cell
     std::vector<std::size_t> m_trailing;

@@ -3,6 +3,7 @@
 #include "calc/numbertext.h"
 #include "cli/strictcalculation.h"
 #include "design/fluids.h"
+#include "files/columns.h"
 #include "messages/numbercheck.h"
 
 namespace vendrel::cli {
@@ -12,13 +13,7 @@ using messages::Message;
 using messages::MessageId;
 using messages::Named;
 
-std::string_view Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+using files::Trimmed;
 
 // A number of a cell as the rule wants it; false, with its problem, where not.
 bool ReadCell(std::string_view cell, const char* column, const messages::NumberRule& rule, double& value,

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace vendrel::cli {
@@ -28,8 +30,11 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // Runs the job on in, capturing what it writes to standard error, and to
 // standard output unless the test passes a stream of its own.
+// The command line's fluid, concentration, temperature and delta_t for blank cells.
+using FluidDefaults = std::array<const char*, 4>;
+
 JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false,
-    messages::Language language = messages::Language::English)
+    messages::Language language = messages::Language::English, const FluidDefaults& defaults = {"", "", "", ""})
 {
     char* outData = nullptr;
     char* errData = nullptr;
@@ -43,6 +48,8 @@ JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false,
     settings.series = &series.Default(); // as vendrel-calc gives it
     settings.rowByRow = rowByRow;
     settings.language = language;
+    std::tie(settings.fluid, settings.concentration, settings.temperature, settings.deltaT)
+        = std::tuple(defaults[0], defaults[1], defaults[2], defaults[3]);
     result.status = RunCsvJob(in, "pipes.csv", out != nullptr ? out : memoryOut.get(), err.get(), settings);
     memoryOut.reset();
     err.reset();
@@ -53,12 +60,13 @@ JobOutput RunJob(std::FILE* in, std::FILE* out = nullptr, bool rowByRow = false,
     return result;
 }
 
-JobOutput RunJob(const std::string& input, messages::Language language = messages::Language::English)
+JobOutput RunJob(const std::string& input, messages::Language language = messages::Language::English,
+    const FluidDefaults& defaults = {"", "", "", ""})
 {
     File in(std::tmpfile(), &std::fclose);
     std::fwrite(input.data(), 1, input.size(), in.get());
     std::rewind(in.get());
-    return RunJob(in.get(), nullptr, false, language);
+    return RunJob(in.get(), nullptr, false, language, defaults);
 }
 
 const std::string kHeader = "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,"
@@ -90,6 +98,7 @@ struct GoodCase {
     const char* errors = "";
     const char* header = nullptr; // the output's, where it is not kHeader
     const char* chinese = "";     // the errors in Chinese
+    FluidDefaults defaults = {"", "", "", ""};
 };
 
 void PrintTo(const GoodCase& row, std::ostream* os)
@@ -101,13 +110,13 @@ class CsvSchedule : public testing::TestWithParam<GoodCase> { };
 
 TEST_P(CsvSchedule, WritesOneResultRowPerInputRow)
 {
-    const JobOutput result = RunJob(GetParam().input);
+    const JobOutput result = RunJob(GetParam().input, messages::Language::English, GetParam().defaults);
     // A row not calculated fails the job; a warning alone does not.
     EXPECT_EQ(
         result.status, std::string(GetParam().errors).find("could not be calculated") == std::string::npos ? 0 : 1)
         << result.err;
     EXPECT_EQ(result.err, GetParam().errors);
-    EXPECT_EQ(RunJob(GetParam().input, messages::Language::Chinese).err, GetParam().chinese);
+    EXPECT_EQ(RunJob(GetParam().input, messages::Language::Chinese, GetParam().defaults).err, GetParam().chinese);
     EXPECT_EQ(result.out, (GetParam().header != nullptr ? GetParam().header : kHeader) + GetParam().output);
 }
 
@@ -255,6 +264,19 @@ INSTANTIATE_TEST_SUITE_P(CsvJob, CsvSchedule,
             "vendrel-calc: pipes.csv，第 7 行：concentration：浓度只用于乙二醇或丙二醇水溶液（介质 eg 或 pg），水不用\n"
             "vendrel-calc: pipes.csv，第 8 行：fluid：没有介质“brine”（可选：water、eg、pg，或水、乙二醇、丙二醇）\n"
             "vendrel-calc: pipes.csv：有 5 行未能计算\n"},
+        // The command line's brine for blank cells, its concentration only
+        // for rows of that fluid; a load beside a viscosity typed takes its ρ·c_p.
+        GoodCase{"the_command_lines_fluid_for_blank_cells",
+            "flow,diameter,fluid,concentration,viscosity,load\n10,50,,,,\n10,50,水,,,\n10,50,乙二醇,,,\n,50,,,4,100\n",
+            "10,50,0.2,3.411,1.414711,20737,0.032866,67.073255,5.316748,过渡区：λ误差为0.047752^-6,transition,0.047752,"
+            ",,\n10,50,0.2,1.518,1.414711,46597,0.030602,62.452605,11.528070,过渡区：λ误差为-0.015073^-6,transition,-"
+            "0.015073,水,,\n10,50,0.2,3.411,1.414711,20737,0.032866,67.073255,5.316748,过渡区：λ误差为0.047752^-6,"
+            "transition,0.047752,乙二醇,,\n18.784,50,0.2,4,2.657392,33217,0.031380,225.961355,8.321664,过渡区：λ误差为-"
+            "0.002258^-6,transition,-0.002258,,,100\n",
+            "",
+            "flow,diameter,roughness,viscosity,velocity,reynolds,lambda,friction_rate,rough_reynolds,status,zone,"
+            "residual,fluid,concentration,load\n",
+            "", {"eg", "30", "5", "5"}},
         GoodCase{"results_not_finite", "flow,diameter\n10,1e200\n",
             "10,1e200,0.2,1.306,0.000000,0,inf,nan,非紊流区,层流区,laminar,\n",
             "vendrel-calc: pipes.csv, line 2: the results are not finite numbers: check the units (flow in m³/h, "
