@@ -138,16 +138,36 @@ bool ReadCircuitInput(CommandLine& command, CircuitInput& input, std::FILE* err,
 
 Message OptionFromFile(const CircuitInput& input, const Message& message)
 {
-    const messages::Argument* name = message.Find("name");
-    if (message.Empty() || message.Id() != MessageId::Named || name == nullptr)
+    const auto atSetting = [&](const std::string& option, const messages::Argument& problem) {
+        for (const CircuitInput::Origin& origin : input.fromFile) {
+            if (option == origin.option)
+                return InFileAt(input.name,
+                    Message(MessageId::AtSetting, {{"line", origin.line}, {"setting", origin.setting}, problem}));
+        }
         return message;
-    for (const CircuitInput::Origin& origin : input.fromFile) {
-        if (name->text == origin.option)
-            return InFileAt(input.name,
-                Message(MessageId::AtSetting,
-                    {{"line", origin.line}, {"setting", origin.setting}, *message.Find("problem")}));
+    };
+    if (message.Empty())
+        return message;
+    // What the fluid settings lack or should not have, as the window says it of them.
+    struct Wording {
+        MessageId option;
+        const char* name;
+        MessageId setting;
+    };
+    static constexpr Wording kWordings[] = {
+        {MessageId::BrineNeedsConcentration, "--fluid", MessageId::BrineSettingNeedsConcentration},
+        {MessageId::BrineNeedsTemperature, "--fluid", MessageId::BrineSettingNeedsTemperature},
+        {MessageId::BrineTakesNoViscosity, "--viscosity", MessageId::BrineSettingTakesNoViscosity},
+        {MessageId::WaterTakesNoConcentration, "--concentration", MessageId::ConcentrationWithoutGlycol},
+    };
+    for (const Wording& wording : kWordings) {
+        if (message.Id() == wording.option)
+            return atSetting(wording.name, {"problem", Message(wording.setting)});
     }
-    return message;
+    const messages::Argument* name = message.Find("name");
+    if (message.Id() != MessageId::Named || name == nullptr)
+        return message;
+    return atSetting(name->text, *message.Find("problem"));
 }
 
 int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std::FILE* err)
@@ -166,6 +186,16 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
         for (const Message& problem : problems)
             Say(err, InFileAt(name, problem), language);
         return kExitIncomplete;
+    }
+    // Calculated all the same, as a brine near freezing in the settings is.
+    for (const files::CellProblem& warning : table.cellWarnings) {
+        const auto cell = static_cast<std::size_t>(warning.cell);
+        Say(err,
+            InFileAt(name,
+                Message(MessageId::AtCell,
+                    {{"line", table.lines[warning.row]}, {"column", warning.cell + 1}, {"heading", table.header[cell]},
+                        {"problem", warning.message}})),
+            language);
     }
     design::CircuitSettings settings;
     settings.series = options.series;

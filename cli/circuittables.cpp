@@ -59,9 +59,9 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
             r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
             std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
     }
-    std::vector<std::vector<std::string_view>> rows
-        = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)", "长度(m)", "流速(m/s)", "比摩阻(mm水柱/m)",
-            "比摩阻(Pa/m)", "流区", "沿程阻力(Pa)", "Σζ", "局部阻力(Pa)", "设备阻力(Pa)", "总阻力(Pa)", "最不利环路"}};
+    std::vector<std::vector<std::string_view>> rows = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)",
+        "长度(m)", "流速(m/s)", design::FrictionRateTitle(result.water), "比摩阻(Pa/m)", "流区", "沿程阻力(Pa)", "Σζ",
+        "局部阻力(Pa)", "设备阻力(Pa)", "总阻力(Pa)", "最不利环路"}};
     for (const auto& row : cells)
         rows.emplace_back(row.begin(), row.end());
     WriteAligned(out, rows);

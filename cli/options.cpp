@@ -98,6 +98,11 @@ bool ReadFluid(const CommandLine& command, Options& options, Message& error)
         return !share;
     }
     const std::string_view key = design::FluidKey(*kind);
+    // Its density and heat are of its temperature, which a viscosity would stand for.
+    if (command.viscosityGiven) {
+        error = Message(MessageId::BrineTakesNoViscosity, {{"fluid", key}});
+        return false;
+    }
     if (command.volumeConcentration && !command.temperature) {
         error = Message(MessageId::BrineNeedsTemperature, {{"fluid", key}});
         return false;

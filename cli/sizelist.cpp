@@ -107,7 +107,8 @@ int RunSizeList(const Options& options, std::FILE* out, std::FILE* err)
     // Views of the pipes' texts.
     std::vector<std::vector<std::string_view>> rows = {{""}};
     rows.reserve(sizing.pipes.size() + 1);
-    rows[0].insert(rows[0].end(), design::kSizeColumnTitles.begin(), design::kSizeColumnTitles.end());
+    const auto titles = design::SizeColumnTitles(options.fluid.kind == design::FluidKind::Water);
+    rows[0].insert(rows[0].end(), titles.begin(), titles.end());
     for (std::size_t i = 0; i < sizing.pipes.size(); ++i) {
         const design::SizedPipe& pipe = sizing.pipes[i];
         rows.push_back({static_cast<int>(i) == sizing.recommended ? kRecommended : "", pipe.nominal, pipe.diameter,

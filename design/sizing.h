@@ -83,10 +83,19 @@ double FlowForRate(double inside, double roughness, double viscosity, double den
 // A loss in Pa/m as size lists show it, to 0.1 Pa/m; empty for NaN.
 std::string PascalsText(double pascalsPerMetre);
 
+// Rf's title: a loss in mm of the column of the fluid pumped, water's (水柱)
+// or a brine's (液柱).
+inline constexpr const char* FrictionRateTitle(bool water)
+{
+    return water ? "比摩阻(mm水柱/m)" : "比摩阻(mm液柱/m)";
+}
+
 // The titles of a size list's columns, after the mark of the recommended
 // size: nominal size, inner diameter, V, Rf, Pa/m, zone.
-inline constexpr std::array<const char*, 6> kSizeColumnTitles
-    = {"公称直径", "内径(mm)", "流速(m/s)", "比摩阻(mm水柱/m)", "比摩阻(Pa/m)", "流区"};
+inline constexpr std::array<const char*, 6> SizeColumnTitles(bool water)
+{
+    return {"公称直径", "内径(mm)", "流速(m/s)", FrictionRateTitle(water), "比摩阻(Pa/m)", "流区"};
+}
 
 // What a size list's zone column shows: the zone's name, "†" after it where
 // the size's loss passed the limit at a smaller flow.

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace vendrel::files {
 namespace {
@@ -88,6 +89,10 @@ public:
         m_ok = false;
     }
     void Fail(Column column, MessageId problem) { Fail(column, Message(problem)); }
+    void Warn(Column column, Message warning)
+    {
+        m_table.cellWarnings.push_back({m_row, m_match.cellOf[column], std::move(warning)});
+    }
     // A number in the column, at least minimum; blank gives fallback, or is
     // a problem where there is none.
     double Number(Column column, double minimum, std::optional<double> fallback, std::string_view unit)
@@ -158,6 +163,7 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
     std::map<std::string, long> seen; // section ids and their lines
     table.sections.clear();
     table.cellProblems.clear();
+    table.cellWarnings.clear();
     for (std::size_t row = 0; row < table.cells.size(); ++row) {
         RowReader read(table, match, row, problems);
         design::CircuitSection section;
@@ -242,16 +248,26 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
         }
         if (read.Has(kTemperature) && !read.Text(kTemperature).empty()) {
             Message wrong;
-            section.fluid = design::PropertiesOfText(fluid, read.Text(kTemperature), wrong);
-            if (section.fluid)
-                section.viscosity = design::ViscosityText(*section.fluid);
-            else
+            Message warning;
+            section.fluid = design::PropertiesOfText(fluid, read.Text(kTemperature), wrong, &warning);
+            if (!section.fluid)
                 read.Fail(kTemperature, std::move(wrong));
+            else
+                section.viscosity = design::ViscosityText(*section.fluid);
+            if (!warning.Empty())
+                read.Warn(kTemperature, std::move(warning));
         }
-        if (read.Has(kLoad) && !read.Text(kLoad).empty())
-            section.load = read.Number(kLoad, kMinimumInput, std::nullopt, "kW");
-        if (read.Has(kDeltaT) && !read.Text(kDeltaT).empty())
-            section.deltaT = read.Number(kDeltaT, kMinimumInput, std::nullopt, "K");
+        // Kept only where read cleanly: a window calculates the rest of the
+        // network still, and a Δt of 0 would give it infinite flows.
+        for (const auto& [column, field, unit] :
+            {std::tuple{kLoad, &section.load, "kW"}, std::tuple{kDeltaT, &section.deltaT, "K"}}) {
+            if (!read.Has(column) || read.Text(column).empty())
+                continue;
+            const std::size_t before = table.cellProblems.size();
+            const double value = read.Number(column, kMinimumInput, std::nullopt, unit);
+            if (table.cellProblems.size() == before)
+                *field = value;
+        }
         section.problem = read.FirstProblem();
         table.sections.push_back(std::move(section));
     }

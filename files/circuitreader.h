@@ -117,6 +117,9 @@ struct CircuitTable {
     std::vector<long> lines;                      // each row's line
     std::vector<design::CircuitSection> sections; // one per row, its problem set where a cell is unreadable
     std::vector<CellProblem> cellProblems;
+    // Cells calculated all the same that a designer should look at again: a
+    // row's own temperature near its brine's freezing point.
+    std::vector<CellProblem> cellWarnings;
 };
 
 // Turns a header and its rows into sections. Every cell that cannot be read

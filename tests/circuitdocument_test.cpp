@@ -159,6 +159,8 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
             "流速 5.275358 m/s 超过该管径的限值 1.2 m/s"},
         {"given size over the Pa/m limit", 4, C::Zeta, "0.5", 4, C::PascalsPerMetre, false, "363.0",
             "比摩阻 363.0 Pa/m 超过限值 300 Pa/m"},
+        // Not taken as a load: a load without a Δt would make the network no circuit.
+        {"unreadable load", 4, C::Load, "-5", 4, C::Load, false, "-5", "“-5”小于"},
         {"no such size", 6, C::Nominal, "DN47", 6, C::Nominal, false, "DN47",
             "“DN47”不是管道系列 sch40 的规格（可选：DN"},
     };
@@ -172,6 +174,7 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
             << c.name << ": " << document.CellMessage(c.markedRow, column);
         // The other sections are calculated all the same.
         EXPECT_EQ(document.CellText(0, Col(C::Velocity) + results), "1.489756") << c.name;
+        EXPECT_TRUE(document.NetworkProblems().empty() || c.column != C::Load) << c.name;
         ASSERT_TRUE(document.Undo()) << c.name;
     }
     EXPECT_FALSE(document.CanUndo());
@@ -273,6 +276,17 @@ TEST(CircuitDocument, KeepsTheFilesOwnColumns)
     EXPECT_NE(text.find("水温(°C),图号\r\nA,P,Q,10,,5,,50,,,,,60,M-01\r\n"), std::string::npos) << text;
     EXPECT_EQ(text.rfind("\xEF\xBB\xBF工程名称,某某大厦\r\n设计,张三\r\n管道系列,", 0), 0u) << text;
     std::filesystem::remove(path);
+    // Of a brine, a row's own temperature near its freezing point is
+    // marked and calculated, and Rf is in mm of the brine.
+    for (const auto& [key, text] :
+        {std::pair{Key::Fluid, "乙二醇"}, {Key::Concentration, "30"}, {Key::Temperature, "0"}})
+        ASSERT_TRUE(document.SetSetting(key, text));
+    ASSERT_TRUE(document.SetCell(0, kTypedColumnCount, "-12"));
+    EXPECT_TRUE(document.Look(0, kTypedColumnCount).problem);
+    EXPECT_EQ(document.CellMessage(0, kTypedColumnCount),
+        "乙二醇水溶液 30%（质量）的冰点为 -14.6 °C，比 “-12” °C 低不足 3 K");
+    EXPECT_EQ(document.CellText(0, Col(C::Velocity) + 2), "1.414711");
+    EXPECT_EQ(document.ColumnTitle(Col(C::FrictionRate) + 2), "比摩阻(mm液柱/m)");
 }
 
 // Settings: each of a pair clears the other, and one that cannot be used is
@@ -313,6 +327,10 @@ TEST(CircuitDocument, SettingsStandInPairsAndSayWhatIsWrong)
             "“-15” °C 不在 -14.6～100 °C 范围内：乙二醇水溶液 30%（质量）的冰点为 -14.6 °C"},
         {Key::Temperature, "-12", Key::Temperature,
             "乙二醇水溶液 30%（质量）的冰点为 -14.6 °C，比 “-12” °C 低不足 3 K"},
+        // As vendrel-calc would refuse the file saved: a brine is of its temperature alone.
+        {Key::Temperature, "", Key::Temperature, "乙二醇或丙二醇水溶液须在“水温(°C)”中给出溶液温度"},
+        {Key::Viscosity, "4", Key::Viscosity,
+            "乙二醇或丙二醇水溶液的粘滞系数、密度和比热由溶液温度求得：请填“水温(°C)”，不填运动粘滞系数"},
         {Key::Fluid, "水", Key::Concentration, "浓度只用于乙二醇或丙二醇水溶液（介质 eg 或 pg），水不用"},
         {Key::Fluid, "brine", Key::Fluid, "没有介质“brine”（可选：water、eg、pg，或水、乙二醇、丙二醇）"},
     };

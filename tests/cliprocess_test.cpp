@@ -354,7 +354,9 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
         ExitCase{"size_brine",
             {"--size", "--flow", "30", "--fluid", "eg", "--concentration", "30", "--temperature", "-5"}, 0,
             "钢管 Schedule 40（ASME B36.10M） (sch40)\n流量 30 m³/h，管材 钢管（闭式水系统），粗糙度 K 0.2 mm，"
-            "乙二醇水溶液 30%（质量） -5 °C，冰点 -14.6 °C，运动粘滞系数 5.022 ×10⁻⁶ m²/s，密度 1046.3 kg/m³\n",
+            "乙二醇水溶液 30%（质量） -5 °C，冰点 -14.6 °C，运动粘滞系数 5.022 ×10⁻⁶ m²/s，密度 1046.3 kg/m³\n"
+            "比摩阻不超过 300 Pa/m，流速：内径 50 mm 及以下不超过 1.2 m/s，以上不超过 3 m/s\n"
+            "   公称直径  内径(mm)  流速(m/s)  比摩阻(mm液柱/m)  ",
             "", "every result was calculated"},
         // By volume, mixed at 20 °C: 30 % of ethylene glycol is 32.3 % by mass.
         ExitCase{"size_brine_by_volume",
@@ -536,9 +538,10 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
     // A brine from the file or the command line: its heading, its head in
     // metres of the brine; the terminals' flows from their loads.
     const std::string loads = TempPath("loads.csv");
-    std::ofstream(loads, std::ios::binary)
-        << "介质,乙二醇\n浓度(%),30\n水温(°C),0\n供回水温差(°C),5\n管段,起点,终点,流量,负荷(kW),长度,管径\n"
-           "G,P,N,,,10,102.26\nT1,N,M,,135,10,77.92\nT2,N,M,,100,10,77.92\nR,M,Q,,,10,102.26\n";
+    const std::string loadsText
+        = "介质,乙二醇\n浓度(%),30\n水温(°C),0\n供回水温差(°C),5\n管段,起点,终点,流量,负荷(kW),长度,管径\n"
+          "G,P,N,,,10,102.26\nT1,N,M,,135,10,77.92\nT2,N,M,,100,10,77.92\nR,M,Q,,,10,102.26\n";
+    std::ofstream(loads, std::ios::binary) << loadsText;
     const struct {
         std::vector<std::string> options;
         const char* heading;
@@ -561,7 +564,38 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
         EXPECT_NE(run.out.find(fluid.heading), std::string::npos) << run.out;
         EXPECT_NE(run.out.find(fluid.terminal), std::string::npos) << run.out;
         EXPECT_NE(run.out.find(fluid.head), std::string::npos) << run.out;
+        const bool brine = std::string_view(fluid.head).find("液柱") != std::string_view::npos;
+        EXPECT_NE(run.out.find(brine ? "比摩阻(mm液柱/m)" : "比摩阻(mm水柱/m)"), std::string::npos) << run.out;
         EXPECT_NE(run.out.find("流量带 # 者按负荷和供回水温差求得"), std::string::npos) << run.out;
+    }
+    // Settings of the fluid that do not go together are named at their
+    // lines, as the window names them; a row's own temperature near
+    // freezing is calculated, and named at its cell.
+    const struct {
+        const char* from;
+        const char* to;
+        int status;
+        const char* message;
+    } brines[] = {
+        {"水温(°C),0\n", "", 2, "loads.csv, line 1 (介质): a glycol brine needs its temperature, °C, in 水温(°C)\n"},
+        {"水温(°C),0\n", "运动粘滞系数(10⁻⁶ m²/s),4\n", 2,
+            "loads.csv, line 3 (运动粘滞系数(10⁻⁶ m²/s)): a glycol brine's viscosity, density and heat are those of "
+            "its temperature"},
+        {"介质,乙二醇\n", "介质,水\n", 2,
+            "loads.csv, line 2 (浓度(%)): a concentration goes with a glycol brine (fluid eg or pg), not with water"},
+        {"浓度(%),30\n", "", 2, "loads.csv, line 1 (介质): a glycol brine needs its glycol, % by mass, in 浓度(%)"},
+        {"管径\nG,P,N,,,10,102.26\nT1,N,M,,135,10,77.92\nT2,N,M,,100,10,77.92\nR,M,Q,,,10,102.26\n",
+            "管径,温度\nG,P,N,,,10,102.26,-12\nT1,N,M,,135,10,77.92,\nT2,N,M,,100,10,77.92,\nR,M,Q,,,10,102.26,\n", 0,
+            "loads.csv, line 6, column 8 (温度): ethylene glycol brine of 30 % by mass freezes at -14.6 °C, less than "
+            "3 K below \"-12\" °C\n"},
+    };
+    for (const auto& brine : brines) {
+        std::string text = loadsText;
+        text.replace(text.find(brine.from), std::string_view(brine.from).size(), brine.to);
+        std::ofstream(loads, std::ios::binary) << text;
+        const ProcessResult run = RunCalc({"--circuit", loads, "--max-rate", "1000", "--max-imbalance", "50"});
+        EXPECT_EQ(run.status, brine.status) << brine.to << run.err;
+        EXPECT_NE(run.err.find(brine.message), std::string::npos) << run.err;
     }
     std::filesystem::remove(loads);
     const ProcessResult overridden = runWith("扬程余量(%)", "20", {"--head-margin", "10"});

@@ -525,6 +525,9 @@ private slots:
             window->findChild<QComboBox*>()->setCurrentIndex(series);
             auto* list = window->findChild<QTreeWidget*>();
             QCOMPARE(list->columnCount(), 6);
+            // Rf in mm of the fluid's own column.
+            QCOMPARE(list->headerItem()->text(3),
+                water.contains(Utf8("溶液")) ? Utf8("比摩阻(mm液柱/m)") : Utf8("比摩阻(mm水柱/m)"));
             for (const QLabel* label : window->findChildren<QLabel*>())
                 inputs += label->text();
             if (list->currentItem() == nullptr) {

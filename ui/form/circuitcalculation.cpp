@@ -91,29 +91,36 @@ void CircuitDocument::ResolveSettings()
             s.fluid = design::Fluid();
     }
 
-    // At its temperature, or of the viscosity typed (its density and heat at 10 °C).
+    // At its temperature, or of the viscosity typed (its density and heat at
+    // 10 °C). A brine is of its temperature alone, as vendrel-calc takes it:
+    // without one it is calculated at 10 °C and the setting marked.
     m_derivedViscosity.clear();
     const std::string& temperature = m_settings[At(Key::Temperature)];
     const std::string& viscosity = m_settings[At(Key::Viscosity)];
+    const bool brine = s.fluid.kind != design::FluidKind::Water;
     std::optional<design::FluidProperties> properties;
     if (!viscosity.empty()) {
         std::string& problem = m_settingProblems[At(Key::Viscosity)];
         ReadSetting(viscosity, messages::Positive("10^-6 m²/s"), 0, problem);
-        if (problem.empty())
+        if (brine)
+            problem = WindowText(Message(MessageId::BrineSettingTakesNoViscosity));
+        else if (problem.empty())
             s.viscosity = viscosity;
     } else if (!temperature.empty()) {
         Message problem;
         Message warning;
         properties = design::PropertiesOfText(s.fluid, temperature, problem, &warning);
         m_settingProblems[At(Key::Temperature)] = WindowText(problem.Empty() ? warning : problem);
+    } else if (brine) {
+        m_settingProblems[At(Key::Temperature)] = WindowText(Message(MessageId::BrineSettingNeedsTemperature));
     }
     Message unused;
     if (!properties)
         properties = design::PropertiesAt(s.fluid, design::kDefaultCelsius, unused);
-    if (viscosity.empty()) {
+    if (viscosity.empty() || brine)
         s.viscosity = design::ViscosityText(*properties);
+    if (viscosity.empty())
         m_derivedViscosity = s.viscosity;
-    }
     s.density = properties->density;
     s.specificHeat = properties->specificHeat;
 
@@ -170,9 +177,13 @@ void CircuitDocument::Calculate()
         m_networkProblems = std::move(problems);
         return;
     }
-    for (const files::CellProblem& problem : table.cellProblems) {
-        std::string& message = m_cellProblems[rowOf[problem.row]][static_cast<std::size_t>(problem.cell)];
-        message += (message.empty() ? "" : WindowText(Message(MessageId::ListSeparator))) + WindowText(problem.message);
+    // A warning is marked as a setting's is, the section calculated all the same.
+    for (const auto* problems : {&table.cellProblems, &table.cellWarnings}) {
+        for (const files::CellProblem& problem : *problems) {
+            std::string& message = m_cellProblems[rowOf[problem.row]][static_cast<std::size_t>(problem.cell)];
+            message
+                += (message.empty() ? "" : WindowText(Message(MessageId::ListSeparator))) + WindowText(problem.message);
+        }
     }
     // A section without a name or an end, or named twice, has no place in the network.
     for (std::size_t t = 0; t < table.sections.size(); ++t) {

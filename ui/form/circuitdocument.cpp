@@ -59,6 +59,8 @@ int CircuitDocument::CellIndex(int column) const
 std::string CircuitDocument::ColumnTitle(int column) const
 {
     const std::optional<CircuitColumn> kind = Kind(column);
+    if (kind == CircuitColumn::FrictionRate)
+        return design::FrictionRateTitle(m_resolved.fluid.kind == design::FluidKind::Water);
     return kind ? CircuitColumns()[static_cast<std::size_t>(*kind)].title
                 : m_extraTitles[static_cast<std::size_t>(column - kTypedColumnCount)];
 }

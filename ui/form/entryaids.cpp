@@ -99,6 +99,7 @@ SizeTable SizeTableFor(const FrictionFields& inputs, const design::PipeSeries& s
     const bool plastic = material != nullptr && material->plastic;
     messages::Message unused;
     const FluidAt at = fluid.value_or(FluidAt());
+    table.water = at.fluid.kind == design::FluidKind::Water;
     const std::optional<design::FluidProperties> properties = design::PropertiesAt(at.fluid, at.celsius, unused);
     const double density = properties ? properties->density : design::WaterDensity(design::kDefaultCelsius);
     design::SizingLimits limits;

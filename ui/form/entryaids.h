@@ -79,7 +79,8 @@ FluidAid FluidAidFor(int fluid, std::string_view concentration, std::string_view
 struct SizeTable {
     std::string inputs; // the flow, roughness, water and limits the list is for
     std::string error;
-    std::vector<std::array<std::string, 6>> rows; // under kSizeColumnTitles
+    std::vector<std::array<std::string, 6>> rows; // under SizeColumnTitles(water)
+    bool water = true;                            // else a brine, whose Rf is in mm of its own column
     std::vector<std::string> diameters;           // each row's inner diameter text
     int recommended = -1;
     std::string notes;           // the recommendation and the footnotes the rows need

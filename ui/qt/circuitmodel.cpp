@@ -124,6 +124,7 @@ void CircuitModel::refresh()
     }
     emit dataChanged(index(0, 0), index(m_rows - 1, m_columns - 1));
     emit headerDataChanged(Qt::Vertical, 0, m_rows - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1); // Rf's names the fluid
 }
 
 PathModel::PathModel(const form::CircuitDocument& document, QObject* parent)

@@ -42,7 +42,7 @@ CSizeDlg::CSizeDlg(Source source, const QStringList& seriesNames, int series, fo
     m_sizes->setStyleSheet(QStringLiteral("QTreeView::item { padding: %1px 0px; }").arg(fontMetrics().height() / 6));
 
     QStringList titles;
-    for (const char* title : design::kSizeColumnTitles)
+    for (const char* title : design::SizeColumnTitles(first.water))
         titles << QString::fromUtf8(title);
     m_sizes->setHeaderLabels(titles);
     for (int column = 0; column < m_sizes->columnCount(); ++column) {

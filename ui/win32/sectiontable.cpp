@@ -40,8 +40,10 @@ void CSectionTable::ShowColumns(const std::vector<int>& widths)
 {
     EndEdit(true);
     while (ListView_DeleteColumn(m_list, 0)) { }
+    m_titles.clear();
     for (int column = 0; column < m_document.ColumnCount(); ++column) {
-        std::wstring title = Utf16(m_document.ColumnTitle(column));
+        m_titles.push_back(m_document.ColumnTitle(column));
+        std::wstring title = Utf16(m_titles.back());
         LVCOLUMNW header{};
         header.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
         header.fmt = m_document.ColumnAlignRight(column) ? LVCFMT_RIGHT : LVCFMT_LEFT;
@@ -63,6 +65,17 @@ std::vector<int> CSectionTable::ColumnWidths() const
 
 void CSectionTable::Refresh()
 {
+    for (int column = 0; column < static_cast<int>(m_titles.size()); ++column) {
+        std::string title = m_document.ColumnTitle(column);
+        if (title == m_titles[static_cast<std::size_t>(column)])
+            continue;
+        std::wstring text = Utf16(title);
+        LVCOLUMNW header{};
+        header.mask = LVCF_TEXT;
+        header.pszText = text.data();
+        ListView_SetColumn(m_list, column, &header);
+        m_titles[static_cast<std::size_t>(column)] = std::move(title);
+    }
     ListView_SetItemCountEx(m_list, RowsShown(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     const int row = std::min(m_row, RowsShown() - 1);
     if (ListView_GetNextItem(m_list, -1, LVNI_FOCUSED) != row)

@@ -74,6 +74,7 @@ private:
     UniqueImageList m_rowHeight;
     int m_row = 0;
     int m_column = 0;
+    std::vector<std::string> m_titles; // as the header shows them: Rf's names the fluid
 };
 
 } // namespace vendrel::ui

@@ -111,8 +111,9 @@ BOOL CSizeDlg::OnInitDialog()
     const int room = std::max<int>(padding.bottom, (metrics.tmHeight + 2) / 3);
     m_rowHeight = ImageList_Create(1, metrics.tmHeight + room, ILC_COLOR, 0, 0);
     ListView_SetImageList(list, m_rowHeight, LVSIL_SMALL);
-    for (int column = 0; column < static_cast<int>(design::kSizeColumnTitles.size()); ++column) {
-        std::wstring title = Utf16(design::kSizeColumnTitles[static_cast<std::size_t>(column)]);
+    const auto titles = design::SizeColumnTitles(m_table.water);
+    for (int column = 0; column < static_cast<int>(titles.size()); ++column) {
+        std::wstring title = Utf16(titles[static_cast<std::size_t>(column)]);
         LVCOLUMNW header{};
         header.mask = LVCF_TEXT | LVCF_FMT;
         header.fmt = IsNumberColumn(column) ? LVCFMT_RIGHT : LVCFMT_LEFT;
@@ -147,9 +148,10 @@ void CSizeDlg::ShowTable(form::SizeTable table)
     // as the window does, where pixels would cut titles short at 200 %.
     RECT margins{0, 0, 11, 0};
     MapDialogRect(m_hWnd, &margins);
-    for (int column = 0; column < static_cast<int>(design::kSizeColumnTitles.size()); ++column) {
+    const auto titles = design::SizeColumnTitles(m_table.water);
+    for (int column = 0; column < static_cast<int>(titles.size()); ++column) {
         ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
-        const std::wstring title = Utf16(design::kSizeColumnTitles[static_cast<std::size_t>(column)]);
+        const std::wstring title = Utf16(titles[static_cast<std::size_t>(column)]);
         const int titleWidth = ListView_GetStringWidth(list, title.c_str()) + margins.right;
         if (ListView_GetColumnWidth(list, column) < titleWidth)
             ListView_SetColumnWidth(list, column, titleWidth);
