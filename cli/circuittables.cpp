@@ -8,9 +8,40 @@
 #include "design/sizing.h"
 #include "design/velocitylimits.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vendrel::cli {
+namespace {
+
+// The 平衡 table: each section that throttles at least 1 % of the pump
+// head or needs balancing, with its valve's Kv and its orifice plate.
+void WriteBalanceText(const files::CircuitTable& table, const design::CircuitResult& result, std::FILE* out)
+{
+    std::vector<std::vector<std::string>> cells;
+    for (std::size_t s = 0; s < result.sections.size(); ++s) {
+        const design::SectionResult& r = result.sections[s];
+        if (!design::Throttles(r.balance))
+            continue;
+        design::BalanceTexts t = design::BalanceTextsOf(r.balance);
+        cells.push_back(
+            {table.sections[s].id, r.fields.m_strFlow, r.nominal, r.fields.m_strDiameter, std::move(t.excess),
+                std::move(t.level), std::move(t.kv), std::move(t.orifice), r.balance.needed ? "是" : ""});
+    }
+    std::fprintf(out, "\n平衡\n");
+    if (cells.empty()) {
+        std::fprintf(out, "%s\n", design::kNothingToBalanceNote);
+        return;
+    }
+    std::vector<std::vector<std::string_view>> rows = {{"管段", "流量(m³/h)", "公称直径", "内径(mm)", "富余压头(kPa)",
+        "节流比例(%)", "所需Kv", "孔板孔径(mm)", "须调节"}};
+    for (const auto& row : cells)
+        rows.emplace_back(row.begin(), row.end());
+    WriteAligned(out, rows);
+    std::fprintf(out, "%s\n", design::kBalanceNotes);
+}
+
+} // namespace
 
 void WriteCircuitText(const std::string& file, const Options& options, const files::CircuitTable& table,
     const design::CircuitResult& result, std::FILE* out)
@@ -39,6 +70,9 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     bool sized = false;
     bool colebrook = false;
     bool over = false;
+    // A column for the valves' losses where some section has a valve's Kv.
+    const bool valves = std::any_of(table.sections.begin(), table.sections.end(),
+        [](const design::CircuitSection& section) { return section.kv.has_value(); });
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         const design::SectionResult& r = result.sections[s];
         const design::CircuitSection& in = table.sections[s];
@@ -58,10 +92,14 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
             std::move(t.pascalsPerMetre) + (r.overRate ? "!" : ""),
             r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
             std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
+        if (valves)
+            cells.back().insert(cells.back().end() - 2, design::PascalsTenthsText(r.valveLoss));
     }
     std::vector<std::vector<std::string_view>> rows = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)",
         "长度(m)", "流速(m/s)", design::FrictionRateTitle(result.water), "比摩阻(Pa/m)", "流区", "沿程阻力(Pa)", "Σζ",
         "局部阻力(Pa)", "设备阻力(Pa)", "总阻力(Pa)", "最不利环路"}};
+    if (valves)
+        rows[0].insert(rows[0].end() - 2, "阀门阻力(Pa)");
     for (const auto& row : cells)
         rows.emplace_back(row.begin(), row.end());
     WriteAligned(out, rows);
@@ -96,6 +134,7 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     }
     std::fprintf(out, "%s\n%s\n", design::IndexCircuitText(result, table.sections).c_str(),
         design::PumpHeadText(result, options.headMargin).c_str());
+    WriteBalanceText(table, result, out);
 }
 
 void WriteCircuitCsv(
@@ -114,7 +153,8 @@ void WriteCircuitCsv(
     std::vector<std::string_view> header(table.header.begin(), table.header.end());
     for (const char* name :
         {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre", "zone", "friction_loss",
-            "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity", "density", "over_limits"})
+            "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity", "density", "over_limits",
+            "valve_loss", "excess_pressure", "balance_level", "kv_required", "orifice_diameter", "needs_balancing"})
         header.push_back(name);
     csv.Row(header);
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
@@ -122,6 +162,11 @@ void WriteCircuitCsv(
         const design::SectionTexts t = design::SectionTextsOf(r);
         // The water each row used, as the heading names the circuit's.
         const std::string density = std::isnan(r.density) ? std::string() : FixedText(r.density, 1);
+        const design::SectionBalance& b = r.balance;
+        const bool balanced = !std::isnan(b.excess);
+        const std::string balance[] = {design::PascalsTenthsText(r.valveLoss), design::PascalsTenthsText(b.excess),
+            design::PercentText(b.level), design::SignificantText(b.kv, 3),
+            std::isnan(b.orifice) ? std::string() : FixedText(b.orifice, 1), balanced ? (b.needed ? "yes" : "no") : ""};
         std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
         for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
                  std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),
@@ -132,6 +177,7 @@ void WriteCircuitCsv(
                  std::string_view(r.fields.m_strViscosity), std::string_view(density),
                  std::string_view(r.OverLimits() ? "yes" : "no")})
             row.push_back(cell);
+        row.insert(row.end(), std::begin(balance), std::end(balance));
         csv.Row(row);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "calc/frictioncalc.h"
 #include "calc/numbertext.h"
+#include "design/circuitbalance.h"
 #include "design/circuittexts.h"
 #include "design/sizing.h"
 #include "design/velocitylimits.h"
@@ -175,7 +176,8 @@ void FinishSection(const CircuitSection& section, const CircuitSettings& setting
     result.zetaTotal = section.zeta + fittings;
     result.localLoss = result.zetaTotal * density * velocity * velocity / 2;
     result.deviceLoss = section.device * 1000;
-    result.totalLoss = result.frictionLoss + result.localLoss + result.deviceLoss;
+    result.valveLoss = section.kv ? ValveLoss(ParseNumber(fields.m_strFlow), *section.kv, density) : 0;
+    result.totalLoss = result.frictionLoss + result.localLoss + result.deviceLoss + result.valveLoss;
     // Judged on the figures as shown, as a size list judges them; the
     // messages are made only where they are shown.
     result.implausible = velocity > kPlausibleVelocity;
@@ -345,6 +347,7 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
         result.headPascals = result.frictionHeadPascals + settings.staticHead * settings.density * kGravity;
         result.water = settings.fluid.kind == FluidKind::Water;
         result.headMetres = result.headPascals / (settings.density * kGravity);
+        BalanceCircuit(graph, totals, settings, result);
     } else {
         std::vector<double> known = totals;
         for (double& total : known)

@@ -37,9 +37,10 @@ struct CircuitSection {
     std::string nominal;  // a size of the circuit's series; or ""; with neither, sized
     double zeta = 0;      // Σζ typed besides the fittings
     std::vector<FittingUse> fittings;
-    double device = 0;     // kPa: a coil, a chiller, a valve as a figure
-    std::string roughness; // mm, "" for the circuit's
-    std::string viscosity; // 10⁻⁶ m²/s, "" for the circuit's
+    double device = 0;        // kPa: a coil, a chiller, a valve as a figure
+    std::optional<double> kv; // a valve on it, m³/h at 1 bar: a control valve, a balancing valve chosen
+    std::string roughness;    // mm, "" for the circuit's
+    std::string viscosity;    // 10⁻⁶ m²/s, "" for the circuit's
     // The section's fluid at its own temperature, for its density and
     // specific heat; else the circuit's.
     std::optional<FluidProperties> fluid;
@@ -68,6 +69,20 @@ struct CircuitSettings {
     double maxImbalance = 0.15;
 };
 
+// What a section must throttle at design flow so that every path from the
+// pump's outlet to its inlet loses what the index circuit loses, and what
+// would throttle it: a balancing valve's Kv, or a thin orifice plate's bore.
+struct SectionBalance {
+    double excess = kNoValue; // Pa, at least 0
+    double level = kNoValue;  // excess over the loss between its nodes, with the excess
+    bool needed = false;      // level above the circuit's imbalance limit
+    // Where it throttles at least 1 % of the pump head, or needs balancing.
+    double kv = kNoValue;      // m³/h at 1 bar
+    double orifice = kNoValue; // bore, mm
+    bool approximate = false;  // the orifice's Re below the formula's range
+    bool impractical = false;  // an orifice under 20 mm or 30 % of the bore: a valve rather
+};
+
 struct SectionResult {
     // The calculator's form for the section: its flow (typed or derived),
     // inner diameter (typed, of its nominal size or sized), roughness and
@@ -83,7 +98,8 @@ struct SectionResult {
     double zetaTotal = kNoValue;
     double localLoss = kNoValue; // Pa, Σζ·ρ·V²/2
     double deviceLoss = kNoValue;
-    double density = kNoValue; // kg/m³ of the section's water
+    double valveLoss = kNoValue; // Pa, of its Kv; 0 where it has none
+    double density = kNoValue;   // kg/m³ of the section's water
     double totalLoss = kNoValue;
     bool onIndex = false;
     messages::Message problem; // why it could not be calculated; none where it was
@@ -97,6 +113,7 @@ struct SectionResult {
     double velocityLimit = kNoValue;
     // Where each sudden expansion or contraction sits, and its K.
     std::vector<messages::Message> fittingNotes;
+    SectionBalance balance; // where the circuit has an index circuit
 
     bool OverLimits() const { return overRate || overVelocity; }
     bool HasWarnings() const { return overRate || overVelocity || largestTaken || implausible; }
@@ -142,7 +159,8 @@ struct CircuitResult {
     bool water = true;                     // whether that is water (水柱), else a brine (液柱)
     double frictionHeadPascals = kNoValue; // the index circuit's with the margin
     double staticHeadMetres = 0;
-    double pumpFlow = kNoValue; // m³/h: what leaves the pump's outlet
+    double pumpFlow = kNoValue;        // m³/h: what leaves the pump's outlet
+    std::size_t sectionsToBalance = 0; // whose balance is needed
 };
 
 // Paths beyond this many are not listed; the index circuit is found all the same.

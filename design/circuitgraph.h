@@ -47,6 +47,9 @@ public:
     // The path of largest total weight from start to end, as sections in flow
     // order: longest path in a directed acyclic graph, in linear time.
     std::vector<int> LongestPath(const std::vector<double>& weights) const;
+    // For every node, the largest total weight of a path from it to end, in
+    // linear time.
+    std::vector<double> LongestToEnd(const std::vector<double>& weights) const;
 
     // Every path from start to end, up to limit of them, each handed to visit
     // as its sections in flow order, which hold only during the call: the

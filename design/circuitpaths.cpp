@@ -31,6 +31,20 @@ std::vector<int> CircuitGraph::LongestPath(const std::vector<double>& weights) c
     return path;
 }
 
+std::vector<double> CircuitGraph::LongestToEnd(const std::vector<double>& weights) const
+{
+    std::vector<double> best(m_names.size(), -std::numeric_limits<double>::infinity());
+    best[static_cast<std::size_t>(m_end)] = 0;
+    for (auto n = m_order.rbegin(); n != m_order.rend(); ++n) {
+        double& here = best[static_cast<std::size_t>(*n)];
+        for (const int s : m_out[static_cast<std::size_t>(*n)])
+            here = std::max(here,
+                weights[static_cast<std::size_t>(s)]
+                    + best[static_cast<std::size_t>(m_to[static_cast<std::size_t>(s)])]);
+    }
+    return best;
+}
+
 bool CircuitGraph::ForEachPath(std::size_t limit, const std::function<void(const std::vector<int>&)>& visit) const
 {
     // Depth first, with the sections of the current path on a stack and the

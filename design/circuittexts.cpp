@@ -12,6 +12,42 @@ std::string PascalsTenthsText(double pascals)
     return std::isnan(pascals) ? std::string() : FixedText(pascals, 1);
 }
 
+std::string SignificantText(double value, int digits)
+{
+    if (!(value > 0) || !std::isfinite(value))
+        return {};
+    // power ≤ value < 10·power, and the decimals that leave digits of it.
+    int decimals = digits - 1;
+    double power = 1;
+    while (value >= power * 10 && decimals > 0) {
+        power *= 10;
+        --decimals;
+    }
+    while (value < power && decimals < 6) {
+        power /= 10;
+        ++decimals;
+    }
+    double unit = 1; // beyond digits before the point, whole tens, hundreds…
+    while (value >= power * 10 && unit < 1e300) {
+        power *= 10;
+        unit *= 10;
+    }
+    if (unit > 1)
+        return FixedText(std::round(value / unit) * unit, 0);
+    const std::string text = FixedText(value, decimals);
+    // 9.996 to three digits is "10.0", not "10.00".
+    return decimals > 0 && ParseNumber(text) >= power * 10 ? FixedText(value, decimals - 1) : text;
+}
+
+BalanceTexts BalanceTextsOf(const SectionBalance& balance)
+{
+    BalanceTexts texts{KilopascalsText(balance.excess), PercentText(balance.level), SignificantText(balance.kv, 3), {}};
+    if (!std::isnan(balance.orifice))
+        texts.orifice
+            = FixedText(balance.orifice, 1) + (balance.approximate ? "≈" : "") + (balance.impractical ? "×" : "");
+    return texts;
+}
+
 std::string KilopascalsText(double pascals)
 {
     return std::isnan(pascals) ? std::string() : FixedText(pascals / 1000, 2);

@@ -2,6 +2,7 @@
 
 #include "design/circuit.h"
 
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -26,12 +27,40 @@ struct SectionTexts {
 SectionTexts SectionTextsOf(const SectionResult& result);
 
 std::string PascalsTenthsText(double pascals);
+// A positive value to that many significant digits, "12.3", "0.0456", "1230"; blank for none.
+std::string SignificantText(double value, int digits);
 // A flow as it would be typed, to six decimals without trailing zeros: a
 // flow derived at the nodes, the pump's.
 std::string FlowAsTyped(double flow);
 std::string ZetaText(double zeta); // Σζ to 0.001, as short as it goes
 std::string KilopascalsText(double pascals);
 std::string PercentText(double fraction);
+
+// A section's balance as the 平衡 table and the windows show it: its
+// excess in kPa to 0.01, its level in % to 0.1, Kv to three significant
+// digits, the orifice's bore in mm to 0.1, marked "≈" where approximate and
+// "×" where impractical; blank where there is none.
+struct BalanceTexts {
+    std::string excess;
+    std::string level;
+    std::string kv;
+    std::string orifice;
+};
+BalanceTexts BalanceTextsOf(const SectionBalance& balance);
+// Whether the 平衡 table lists it: it throttles a Kv's worth or needs balancing.
+inline bool Throttles(const SectionBalance& balance)
+{
+    return !std::isnan(balance.kv);
+}
+// What the 平衡 table's columns mean, and where their formulas come from.
+inline constexpr char kBalanceNotes[]
+    = "富余压头：设计流量下本管段须另行消耗的压力，使每一环路的阻力都等于最不利环路；节流比例：富余压头占本管段起止节点"
+      "间压差"
+      "的比例，超过不平衡率限值者须调节\n"
+      "Kv = Q·√(ρ/1000 ÷ (Δp/100 kPa))；孔板：薄壁锐缘孔板 ζ = [(1−n) + 0.707(1−n)^0.375]² / n²，n = (d/D)²，"
+      "按管内流速（Idelchik《Handbook of Hydraulic Resistance》第 3 版，图 4-14，孔内 Re ≥ 10⁵）\n"
+      "孔径带 ≈ 者孔内 Re 低于 10⁵，为近似值；带 × 者小于 20 mm 或小于管内径的 30%，宜改用平衡阀";
+inline constexpr char kNothingToBalanceNote[] = "各管段富余压头均小于水泵扬程的 1%，无须调节";
 
 // As many sections as a path table's cell shows of a run.
 inline constexpr std::size_t kShownPathSections = 16;

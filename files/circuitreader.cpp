@@ -38,8 +38,9 @@ enum Column {
     kTemperature,
     kLoad,
     kDeltaT,
+    kKv,
 };
-static_assert(kDeltaT + 1 == kCircuitFieldCount && kDevice == static_cast<int>(CircuitField::Device));
+static_assert(kKv + 1 == kCircuitFieldCount && kDevice == static_cast<int>(CircuitField::Device));
 const std::vector<KnownColumn> kColumns = {
     {"section", {"管段", "管段编号"}},
     {"from", {"起点"}},
@@ -57,6 +58,7 @@ const std::vector<KnownColumn> kColumns = {
     {"temperature", {"水温", "温度"}},
     {"load", {"负荷", "冷负荷", "热负荷"}},
     {"delta_t", {"温差", "供回水温差"}},
+    {"kv", {"阀门Kv"}},
 };
 
 class RowReader {
@@ -259,8 +261,8 @@ bool ReadCircuitRows(CircuitTable& table, long headerLine, const design::PipeSer
         }
         // Kept only where read cleanly: a window calculates the rest of the
         // network still, and a Δt of 0 would give it infinite flows.
-        for (const auto& [column, field, unit] :
-            {std::tuple{kLoad, &section.load, "kW"}, std::tuple{kDeltaT, &section.deltaT, "K"}}) {
+        for (const auto& [column, field, unit] : {std::tuple{kLoad, &section.load, "kW"},
+                 std::tuple{kDeltaT, &section.deltaT, "K"}, std::tuple{kKv, &section.kv, "m³/h"}}) {
             if (!read.Has(column) || read.Text(column).empty())
                 continue;
             const std::size_t before = table.cellProblems.size();

@@ -88,8 +88,9 @@ enum class CircuitField {
     Temperature,
     Load,
     DeltaT,
+    Kv,
 };
-inline constexpr int kCircuitFieldCount = 16;
+inline constexpr int kCircuitFieldCount = 17;
 
 // Which header cell is which column, as ReadCircuitRows takes them; false,
 // with a problem naming headerLine for each, where the header lacks a

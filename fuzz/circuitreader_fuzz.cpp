@@ -6,6 +6,7 @@
 #include "design/pipeseries.h"
 #include "files/circuitreader.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -60,6 +61,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const design::CircuitPath& path : result.paths) {
         if (!path.index && path.imbalance < 0)
             std::abort(); // no path is longer than the index circuit
+    }
+    if (!std::isfinite(result.indexTotal))
+        return 0;
+    // Balanced, every path loses what the index circuit loses.
+    for (const design::SectionResult& section : result.sections) {
+        if (!(section.balance.excess >= 0) || !(section.balance.level <= 1))
+            std::abort();
+    }
+    for (const design::CircuitPath& path : result.paths) {
+        double total = 0;
+        for (const int s : design::SectionsOf(path, result.indexPath)) {
+            const design::SectionResult& section = result.sections[static_cast<std::size_t>(s)];
+            total += section.totalLoss + section.balance.excess;
+        }
+        if (std::fabs(total - result.indexTotal) > 1e-6 * result.indexTotal)
+            std::abort();
     }
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "design/circuit.h"
+#include "design/circuitbalance.h"
 #include "design/circuittexts.h"
 #include "tests/messagetext.h"
 
@@ -472,6 +473,34 @@ TEST(Circuit, PathsKeepOnlyTheirOwnPart)
     EXPECT_EQ(result.paths[1].leaves + " " + result.paths[1].rejoins, "S1 R1");
 }
 
+// Balancing: each path with its sections' excesses added loses the index
+// circuit's total; the circuit calculated with them as equipment losses
+// keeps its index total and head, and has nothing left to balance.
+void ExpectBalancingBalances(std::vector<CircuitSection> sections, const CircuitResult& result, int round)
+{
+    const double rounding = 1e-9 * result.indexTotal;
+    for (const CircuitPath& path : result.paths) {
+        double total = 0;
+        for (const int s : SectionsOf(path, result.indexPath)) {
+            const SectionResult& r = result.sections[static_cast<std::size_t>(s)];
+            total += r.totalLoss + r.balance.excess;
+        }
+        ASSERT_NEAR(total, result.indexTotal, rounding) << round;
+    }
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        const SectionBalance& balance = result.sections[s].balance;
+        ASSERT_GE(balance.excess, 0) << round;
+        ASSERT_TRUE(!result.sections[s].onIndex || balance.excess == 0) << round << " " << sections[s].id;
+        sections[s].device += balance.excess / 1000;
+    }
+    const CircuitResult balanced = CalculateCircuit(sections, Settings());
+    ASSERT_NEAR(balanced.indexTotal, result.indexTotal, rounding) << round;
+    ASSERT_NEAR(balanced.headPascals, result.headPascals, 2 * rounding) << round;
+    for (const CircuitPath& path : balanced.paths)
+        ASSERT_NEAR(path.total, result.indexTotal, rounding) << round;
+    ASSERT_EQ(balanced.sectionsToBalance, 0u) << round;
+}
+
 TEST(Circuit, RandomTreesKeepTheirInvariants)
 {
     std::mt19937 random(15);
@@ -527,7 +556,111 @@ TEST(Circuit, RandomTreesKeepTheirInvariants)
             }
         }
         ASSERT_DOUBLE_EQ(result.indexTotal, largest) << round;
+        ExpectBalancingBalances(sections, result, round);
     }
+    // Reverse return: the first terminal off the supply is the last onto the return.
+    for (int round = 0; round < 10; ++round) {
+        const int terminals = 2 + static_cast<int>(random() % 10);
+        std::vector<CircuitSection> sections = {Section("g", "P", "S0", "")};
+        for (int t = 0; t < terminals; ++t) {
+            const std::string n = std::to_string(t);
+            if (t > 0) {
+                sections.push_back(Section("s" + n, "S" + std::to_string(t - 1), "S" + n, "", bores[random() % 3 + 2]));
+                sections.push_back(Section("r" + n, "R" + std::to_string(t - 1), "R" + n, "", bores[random() % 3 + 2]));
+            }
+            sections.push_back(
+                Section("t" + n, "S" + n, "R" + n, ShortestText(1 + static_cast<double>(random() % 100) / 10),
+                    bores[random() % bores.size()], static_cast<double>(random() % 50)));
+        }
+        sections.push_back(Section("h", "R" + std::to_string(terminals - 1), "Q", ""));
+        const CircuitResult result = CalculateCircuit(sections, Settings());
+        ASSERT_TRUE(result.errors.empty()) << round << ": " << result.errors.front().message;
+        ExpectBalancingBalances(sections, result, 100 + round);
+    }
+}
+
+// A balancing valve's Kv and an orifice plate's bore, from hand-worked
+// values: Kv = Q·√(ρ/1000 ÷ (Δp/100 kPa)); Idelchik's ζ of a thin orifice.
+TEST(Circuit, ValvesAndOrificesThrottleTheExcess)
+{
+    const struct {
+        double flow, pascals, density, kv;
+    } valves[] = {
+        {10, 100000, 1000, 10},
+        {10, 25000, 1000, 20},
+        {10, 100000, 1040, 10.198039027185569},
+        {25, 23175.31, 999.6996, 51.923264},
+    };
+    for (const auto& v : valves) {
+        EXPECT_NEAR(KvFor(v.flow, v.pascals, v.density), v.kv, 1e-6) << v.kv;
+        EXPECT_NEAR(ValveLoss(v.flow, v.kv, v.density), v.pascals, 1e-6 * v.pascals) << v.kv;
+    }
+    // [(1 − n) + 0.707·(1 − n)^0.375]² / n²
+    const struct {
+        double n, zeta;
+    } orifices[] = {{0.1, 249.517069}, {0.25, 30.678234}, {0.5, 4.369534}, {0.8, 0.537727}};
+    for (const auto& o : orifices) {
+        EXPECT_NEAR(OrificeZeta(o.n), o.zeta, 1e-6) << o.n;
+        EXPECT_NEAR(OrificeRatio(OrificeZeta(o.n)), o.n, 1e-12) << o.n;
+    }
+    EXPECT_TRUE(std::isnan(OrificeRatio(0)));
+
+    // A valve's Kv on a section is its loss; the excess then shows what is
+    // left to throttle. The example's T1 throttles 23.18 kPa with Kv 51.9,
+    // or an orifice of 41.7 mm in its 77.92 mm bore.
+    const auto network = [](std::optional<double> kv) {
+        CircuitSection near = Section("t1", "N", "M", "25", "77.92", 60);
+        near.kv = kv;
+        return std::vector<CircuitSection>{Section("g", "P", "N", "", "102.26"), near,
+            Section("t2", "N", "M", "25", "77.92", 80), Section("h", "M", "Q", "", "102.26")};
+    };
+    const CircuitResult open = CalculateCircuit(network(std::nullopt), Settings());
+    const SectionBalance& t1 = open.sections[1].balance;
+    EXPECT_NEAR(t1.excess, 20000, 1e-6);
+    EXPECT_TRUE(t1.needed);
+    EXPECT_EQ(open.sectionsToBalance, 1u);
+    const BalanceTexts texts = BalanceTextsOf(t1);
+    EXPECT_EQ(texts.excess, "20.00");
+    EXPECT_EQ(texts.kv, "55.9");
+    EXPECT_EQ(texts.orifice, "42.9");
+    const double kv = t1.kv;
+    const CircuitResult valved = CalculateCircuit(network(kv), Settings());
+    EXPECT_NEAR(valved.sections[1].valveLoss, 20000, 1e-6);
+    EXPECT_NEAR(valved.sections[1].balance.excess, 0, 1e-6);
+    EXPECT_NEAR(valved.indexTotal, open.indexTotal, 1e-6);
+    // Small, or slow in the bore, an orifice is marked.
+    CircuitSection slow = Section("t1", "N", "M", "2", "26.64", 60);
+    const CircuitResult marked
+        = CalculateCircuit({Section("g", "P", "N", "", "102.26"), slow, Section("t2", "N", "M", "25", "77.92", 80),
+                               Section("h", "M", "Q", "", "102.26")},
+            Settings());
+    EXPECT_TRUE(marked.sections[1].balance.impractical);
+    EXPECT_TRUE(marked.sections[1].balance.approximate);
+    EXPECT_FALSE(t1.impractical || t1.approximate);
+    const CircuitResult narrow
+        = CalculateCircuit({Section("g", "P", "N", "", "154.08"), Section("t1", "N", "M", "38", "154.08"),
+                               Section("t2", "N", "M", "38", "154.08", 120), Section("h", "M", "Q", "", "154.08")},
+            Settings());
+    const SectionBalance& plate = narrow.sections[1].balance;
+    EXPECT_TRUE(plate.orifice > 20 && plate.orifice < 0.3 * 154.08 && plate.impractical && !plate.approximate)
+        << plate.orifice;
+    // Beside a large head a branch may throttle little and still need its valve.
+    const CircuitResult small
+        = CalculateCircuit({Section("g", "P", "N", "", "102.26", 1000), Section("t1", "N", "M", "1", "52.48", 1),
+                               Section("t2", "N", "M", "1", "52.48", 1.5), Section("h", "M", "Q", "", "102.26")},
+            Settings());
+    const SectionBalance& little = small.sections[1].balance;
+    EXPECT_TRUE(little.needed && little.excess < 0.01 * small.headPascals && Throttles(little)) << little.excess;
+    EXPECT_FALSE(Throttles(small.sections[0].balance));
+}
+
+// Kv and the like to three significant digits.
+TEST(Circuit, SignificantDigits)
+{
+    const std::pair<double, const char*> cases[] = {{51.923, "51.9"}, {0.045678, "0.0457"}, {1234.5, "1230"},
+        {9.996, "10.0"}, {99.96, "100"}, {5, "5.00"}, {0, ""}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(SignificantText(value, 3), text) << value;
 }
 
 } // namespace

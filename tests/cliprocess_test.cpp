@@ -451,6 +451,88 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
             "the output could not be written", "/dev/null", "/dev/full"}),
     [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
 
+// What each section must throttle for every path to lose what the index
+// circuit loses: the 平衡 table, the CSV's columns, a riser's base told from
+// its floors; valves given by their Kv.
+TEST(VendrelCalc, SaysWhatEachSectionMustThrottle)
+{
+    const std::string example = VENDREL_EXAMPLES "/circuit.csv";
+    const std::pair<std::vector<std::string>, std::vector<const char*>> runs[] = {
+        {{"--circuit", example},
+            {"\n平衡\n管段  流量(m³/h)  公称直径  内径(mm)  富余压头(kPa)  节流比例(%)  所需Kv  孔板孔径(mm)  须调节\n"
+             "T1    25          DN80      77.92     23.18          25.1         51.9    41.7          是\n"
+             "T2    25          DN80      77.92     7.20           8.3          93.2    51.4          \n",
+                "（Idelchik《Handbook of Hydraulic Resistance》第 3 版，图 4-14，孔内 Re ≥ 10⁵）"}},
+        {{"--circuit", example, "--format", "csv"},
+            {",needs_balancing\n", ",yes,0.0,23175.3,25.1,51.9,41.7,yes\nT2,",
+                ",yes,1.306,999.7,yes,0.0,0.0,0.0,,,no\n"}},
+        // The near riser's base throttles the riser; its floors, a little each, only against its top floor.
+        {{"--circuit", VENDREL_EXAMPLES "/circuit-two-risers.csv"},
+            {"\nL1    30          DN100     102.26    10.63          91.8         92.0    55.3          是\n"
+             "K11   10          DN65      62.68     2.99           6.3          57.9    40.8≈         \n"
+             "K21   10          DN65      62.68     2.99           6.3          57.9    40.8≈         \n"}},
+    };
+    for (const auto& [args, shown] : runs) {
+        const ProcessResult run = RunCalc(args);
+        EXPECT_EQ(run.status, 1) << run.err;
+        for (const char* text : shown)
+            EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
+    }
+
+    // Each section's excess added to its equipment: every path then loses
+    // what the index circuit loses, and nothing is left to balance. And a
+    // valve's Kv is its loss: Kv 51.9 on T1 leaves it next to nothing.
+    const auto cellsOf = [](const std::string& line) {
+        std::vector<std::string> cells;
+        for (std::istringstream split(line); std::getline(split, cells.emplace_back(), ',');) { }
+        cells.pop_back();
+        return cells;
+    };
+    std::istringstream results(RunCalc({"--circuit", example, "--format", "csv"}).out);
+    std::istringstream lines(ReadFile(example));
+    std::string balanced;
+    std::string valved;
+    bool rows = false;
+    for (std::string line, result; std::getline(lines, line);) {
+        std::string withValve = line + (rows ? (line.rfind("T1,", 0) == 0 ? ",51.9" : ",") : "");
+        if (rows) {
+            std::getline(results, result);
+            std::vector<std::string> cells = cellsOf(line);
+            const std::vector<std::string> figures = cellsOf(result);
+            cells[8] = std::to_string(std::stod(cells[8]) + std::stod(figures[figures.size() - 5]) / 1000);
+            line.clear();
+            for (const std::string& cell : cells)
+                line += (line.empty() ? "" : ",") + cell;
+        } else if (line.rfind("管段,", 0) == 0) {
+            rows = true;
+            withValve += ",阀门Kv";
+            std::getline(results, result);
+        }
+        balanced += line + "\n";
+        valved += withValve + "\n";
+    }
+    const std::string file = TempPath("balanced.csv");
+    std::ofstream(file, std::ios::binary) << balanced;
+    const ProcessResult paths = RunCalc({"--circuit", file, "--format", "csv", "--paths", "--max-rate", "400"});
+    const ProcessResult table = RunCalc({"--circuit", file, "--max-rate", "400"});
+    std::ofstream(file, std::ios::binary) << valved;
+    const ProcessResult withValve = RunCalc({"--circuit", file});
+    std::filesystem::remove(file);
+    EXPECT_EQ(paths.status, 0) << paths.err << balanced;
+    std::istringstream totals(paths.out);
+    std::string row;
+    std::getline(totals, row);
+    int counted = 0;
+    for (; std::getline(totals, row); ++counted)
+        EXPECT_NEAR(std::stod(cellsOf(row)[1]), 161755.2, 1) << row;
+    EXPECT_EQ(counted, 4);
+    EXPECT_NE(table.out.find("各管段富余压头均小于水泵扬程的 1%，无须调节"), std::string::npos) << table.out;
+    EXPECT_NE(withValve.out.find("设备阻力(Pa)  阀门阻力(Pa)  总阻力(Pa)"), std::string::npos) << withValve.out;
+    // A little more than its excess: T1's path is now the index circuit, by 20 Pa.
+    EXPECT_NE(withValve.out.find("60000.0       23196.1       92459.4     是"), std::string::npos) << withValve.out;
+    EXPECT_EQ(withValve.out.find("\nT1 ", withValve.out.find("\n平衡\n")), std::string::npos) << withValve.out;
+}
+
 // A circuit file's settings stand where the command line gives none; one it
 // cannot take is named by its line, not as an option never typed.
 TEST(VendrelCalc, TakesTheCircuitFilesSettings)
@@ -519,16 +601,19 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
         EXPECT_EQ(text.err.substr(0, text.err.find('\n') + 1), "vendrel-calc: " + file + ", line " + w.err) << w.name;
         EXPECT_NE(text.out.find(w.out), std::string::npos) << w.name << text.out;
         EXPECT_NE(text.out.find("流速或比摩阻带 ! 者超过限值"), std::string::npos) << w.name;
-        EXPECT_NE(csv.out.find(",yes\n"), std::string::npos) << w.name << csv.out;
+        EXPECT_NE(csv.out.find(",yes,0.0,0.0,0.0,,,no\n"), std::string::npos) << w.name << csv.out;
     }
     // Each row's water, its own where it gives a temperature, in the CSV.
     const std::string water = TempPath("water.csv");
     std::ofstream(water, std::ios::binary) << "管段,起点,终点,流量,长度,管径,水温\nA,P,X,3,5,50,60\nB,X,Q,3,5,50,\n";
     const ProcessResult byRow = RunCalc({"--circuit", water, "--format", "csv"});
     std::filesystem::remove(water);
-    EXPECT_NE(byRow.out.find(",on_index,viscosity,density,over_limits\n"), std::string::npos) << byRow.out;
-    EXPECT_NE(byRow.out.find(",yes,0.474,983.2,no\nB,"), std::string::npos) << byRow.out;
-    EXPECT_NE(byRow.out.find(",yes,1.306,999.7,no\n"), std::string::npos) << byRow.out;
+    EXPECT_NE(byRow.out.find(",on_index,viscosity,density,over_limits,valve_loss,excess_pressure,balance_level,"
+                             "kv_required,orifice_diameter,needs_balancing\n"),
+        std::string::npos)
+        << byRow.out;
+    EXPECT_NE(byRow.out.find(",yes,0.474,983.2,no,0.0,0.0,0.0,,,no\nB,"), std::string::npos) << byRow.out;
+    EXPECT_NE(byRow.out.find(",yes,1.306,999.7,no,0.0,0.0,0.0,,,no\n"), std::string::npos) << byRow.out;
     // The project's lines head the calculation.
     const ProcessResult project = runWith("管道系列", "sch40\n工程名称,某某大厦\n设计,张三", {});
     EXPECT_EQ(

@@ -318,6 +318,8 @@ TEST(CircuitReader, ReadsSectionsAndNamesEveryBadCell)
         {"section,from,to,length,temperature\nA,P,Q,5,120\n",
             "line 2, column 5 (temperature): \"120\" is outside 0 to 100 °C, the range of liquid water at 0.1 MPa\n",
             "第 2 行第 5 列（temperature）：“120”不在 0～100 °C 范围内（常压下液态水的温度）\n"},
+        {"section,from,to,length,阀门Kv\nA,P,Q,5,0\n", "line 2, column 5 (阀门Kv): \"0\" is below 0.000001 m³/h\n",
+            "第 2 行第 5 列（阀门Kv）：“0”小于 0.000001 m³/h\n"},
         {"section,from,to,length,diameter\nA,P,Q,5,50mm\n",
             "line 2, column 5 (diameter): \"50mm\" is not a number (give the number alone, in mm)\n",
             "第 2 行第 5 列（diameter）：“50mm”不是数字（只填数值，单位为 mm）\n"},
