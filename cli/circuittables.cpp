@@ -16,7 +16,8 @@ namespace {
 
 // The 平衡 table: each section that throttles at least 1 % of the pump
 // head or needs balancing, with its valve's Kv and its orifice plate.
-void WriteBalanceText(const files::CircuitTable& table, const design::CircuitResult& result, std::FILE* out)
+void WriteBalanceText(
+    const files::CircuitTable& table, const design::CircuitResult& result, double maxImbalance, std::FILE* out)
 {
     std::vector<std::vector<std::string>> cells;
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
@@ -38,6 +39,8 @@ void WriteBalanceText(const files::CircuitTable& table, const design::CircuitRes
     for (const auto& row : cells)
         rows.emplace_back(row.begin(), row.end());
     WriteAligned(out, rows);
+    if (const std::string count = design::SectionsToBalanceText(result, maxImbalance); !count.empty())
+        std::fprintf(out, "%s\n", count.c_str());
     std::fprintf(out, "%s\n", design::kBalanceNotes);
 }
 
@@ -134,7 +137,7 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     }
     std::fprintf(out, "%s\n%s\n", design::IndexCircuitText(result, table.sections).c_str(),
         design::PumpHeadText(result, options.headMargin).c_str());
-    WriteBalanceText(table, result, out);
+    WriteBalanceText(table, result, options.maxImbalance, out);
 }
 
 void WriteCircuitCsv(

@@ -48,6 +48,30 @@ BalanceTexts BalanceTextsOf(const SectionBalance& balance)
     return texts;
 }
 
+std::string BalanceAdvice(const SectionBalance& balance, double maxImbalance)
+{
+    if (!Throttles(balance))
+        return {};
+    const BalanceTexts t = BalanceTextsOf(balance);
+    std::string text = "富余压头 " + t.excess + " kPa，节流比例 " + t.level + "%"
+        + (balance.needed ? " 超过限值 " + ShortestText(maxImbalance * 100) + "%" : "") + "：设平衡阀 Kv " + t.kv;
+    if (!std::isnan(balance.orifice))
+        text += "，或孔板孔径 " + FixedText(balance.orifice, 1) + " mm";
+    if (balance.approximate)
+        text += "（孔内 Re 低于 10⁵，孔径为近似值）";
+    if (balance.impractical)
+        text += "（孔径小于 20 mm 或小于管内径的 30%，宜改用平衡阀）";
+    return text;
+}
+
+std::string SectionsToBalanceText(const CircuitResult& result, double maxImbalance)
+{
+    if (result.sectionsToBalance == 0)
+        return {};
+    return std::to_string(result.sectionsToBalance) + " 个管段须调节平衡（节流比例超过 "
+        + ShortestText(maxImbalance * 100) + "%）";
+}
+
 std::string KilopascalsText(double pascals)
 {
     return std::isnan(pascals) ? std::string() : FixedText(pascals / 1000, 2);

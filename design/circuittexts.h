@@ -60,6 +60,11 @@ inline constexpr char kBalanceNotes[]
       "Kv = Q·√(ρ/1000 ÷ (Δp/100 kPa))；孔板：薄壁锐缘孔板 ζ = [(1−n) + 0.707(1−n)^0.375]² / n²，n = (d/D)²，"
       "按管内流速（Idelchik《Handbook of Hydraulic Resistance》第 3 版，图 4-14，孔内 Re ≥ 10⁵）\n"
       "孔径带 ≈ 者孔内 Re 低于 10⁵，为近似值；带 × 者小于 20 mm 或小于管内径的 30%，宜改用平衡阀";
+// What a throttling section's balancing cells say: "富余压头 23.18 kPa，节流比例
+// 25.1% 超过限值 15%：设平衡阀 Kv 51.9，或孔板孔径 41.7 mm", with the orifice's marks explained.
+std::string BalanceAdvice(const SectionBalance& balance, double maxImbalance);
+// "2 个管段须调节平衡（节流比例超过 15%）"; empty where none needs it.
+std::string SectionsToBalanceText(const CircuitResult& result, double maxImbalance);
 inline constexpr char kNothingToBalanceNote[] = "各管段富余压头均小于水泵扬程的 1%，无须调节";
 
 // As many sections as a path table's cell shows of a run.

@@ -77,7 +77,19 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
         ASSERT_EQ(document->RowCount(), 12);
         EXPECT_EQ(document->SummaryText(),
             "最不利环路：G1 S1 S2 S3 T4 R3 R2 R1 R0（P → Q），总阻力 161.76 kPa；"
-            "水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h");
+            "水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h；1 个管段须调节平衡（节流比例超过 "
+            "15%）");
+        // What T1 must throttle, as vendrel-calc's 平衡 table gives it.
+        const int results = document->ColumnCount() - kCircuitColumnCount;
+        std::string balance;
+        for (const C column : {C::Excess, C::BalanceLevel, C::KvRequired, C::Orifice})
+            balance += document->CellText(4, Col(column) + results) + " ";
+        EXPECT_EQ(balance, "23.18 25.1 51.9 41.7 ");
+        EXPECT_TRUE(document->Look(4, Col(C::Orifice) + results).unbalanced);
+        EXPECT_FALSE(document->Look(4, Col(C::TotalLoss) + results).unbalanced);
+        EXPECT_FALSE(document->Look(5, Col(C::Excess) + results).unbalanced);
+        EXPECT_EQ(document->CellMessage(4, Col(C::KvRequired) + results),
+            "富余压头 23.18 kPa，节流比例 25.1% 超过限值 15%：设平衡阀 Kv 51.9，或孔板孔径 41.7 mm");
         EXPECT_EQ(document->CellText(0, Col(C::TotalLoss) + document->ColumnCount() - kCircuitColumnCount), "56767.9");
         ASSERT_EQ(document->Paths().size(), 4u);
         EXPECT_EQ(document->Paths()[3].imbalance, "25.1");
@@ -92,7 +104,8 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
     ASSERT_TRUE(glycol.Open(VENDREL_EXAMPLES "/circuit-glycol.csv", error)) << error;
     EXPECT_EQ(glycol.SummaryText(),
         "最不利环路：G1 S1 S2 S3 T4 R3 R2 R1 R0（P → Q），总阻力 176.35 kPa；"
-        "水泵扬程：193.99 kPa（18.93 m 液柱），含 10% 余量；水泵流量：109.244 m³/h");
+        "水泵扬程：193.99 kPa（18.93 m 液柱），含 10% 余量；水泵流量：109.244 m³/h；1 个管段须调节平衡（节流比例超过 "
+        "15%）");
     EXPECT_EQ(glycol.CellText(4, Col(C::Flow)), "27.311");
     EXPECT_TRUE(glycol.Look(4, Col(C::Flow)).derived);
     EXPECT_EQ(glycol.SettingText(Key::Viscosity), "4.113");

@@ -110,8 +110,9 @@ private slots:
     {
         QVERIFY(m_wnd->openFile(QStringLiteral(VENDREL_EXAMPLES "/circuit.csv")));
         QCOMPARE(m_wnd->windowTitle(), Utf8("管路水力计算 - circuit.csv"));
-        QVERIFY(m_wnd->summary()->text().endsWith(
-            Utf8("水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；水泵流量：100 m³/h")));
+        QVERIFY(
+            m_wnd->summary()->text().endsWith(Utf8("水泵扬程：177.93 kPa（18.15 m 水柱），含 10% 余量；水泵流量：100 "
+                                                   "m³/h；1 个管段须调节平衡（节流比例超过 15%）")));
         QAbstractItemModel* paths = m_wnd->paths()->model();
         QCOMPARE(paths->rowCount(), 4);
         QCOMPARE(paths->index(3, 0).data().toString(), QStringLiteral("G1 T1 R0"));
@@ -123,6 +124,12 @@ private slots:
         QVERIFY(!paths->index(1, 0).data(Qt::ForegroundRole).isValid());
         QVERIFY(model()->index(0, 0).data(Qt::BackgroundRole).isValid());  // G1, on the index circuit
         QVERIFY(!model()->index(4, 0).data(Qt::BackgroundRole).isValid()); // T1, not
+        // T1 must throttle 23.18 kPa, red as its path; T2 7.20 kPa, within the limit.
+        QCOMPARE(cell(4, result(CircuitColumn::Excess)), QStringLiteral("23.18"));
+        QCOMPARE(model()->index(4, result(CircuitColumn::Orifice)).data(Qt::ForegroundRole).value<QBrush>().color(),
+            QColor(0xc0, 0, 0));
+        QCOMPARE(cell(5, result(CircuitColumn::Excess)), QStringLiteral("7.20"));
+        QVERIFY(!model()->index(5, result(CircuitColumn::Excess)).data(Qt::ForegroundRole).isValid());
 
         // A click on a heading sorts the paths, a second the other way; Ctrl+C
         // in the path table copies it as shown.

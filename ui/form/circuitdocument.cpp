@@ -128,6 +128,19 @@ std::string CircuitDocument::CellText(int row, int column) const
         return design::PascalsTenthsText(r.totalLoss);
     case C::OnIndex:
         return r.onIndex ? "是" : "";
+    case C::Excess:
+    case C::BalanceLevel:
+    case C::KvRequired:
+    case C::Orifice: {
+        // As the 平衡 table lists them: where the section throttles.
+        if (!design::Throttles(r.balance))
+            return {};
+        design::BalanceTexts t = design::BalanceTextsOf(r.balance);
+        return *kind == C::Excess      ? t.excess
+            : *kind == C::BalanceLevel ? t.level
+            : *kind == C::KvRequired   ? t.kv
+                                       : t.orifice;
+    }
     default:
         return typed;
     }
@@ -147,6 +160,7 @@ CellLook CircuitDocument::Look(int row, int column) const
     const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
     look.index = r.onIndex;
     const std::optional<CircuitColumn> kind = Kind(column);
+    look.unbalanced = r.balance.needed && kind >= CircuitColumn::Excess;
     const bool typed = cell >= 0 && !CellEditText(row, column).empty();
     if (kind && !typed) {
         using C = CircuitColumn;
@@ -178,6 +192,8 @@ std::string CircuitDocument::CellMessage(int row, int column) const
     const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
     if (const std::vector<messages::Message> warnings = WarningsIn(r, Kind(column)); !warnings.empty())
         return messages::JoinedText(warnings, messages::Language::Chinese);
+    if (Kind(column) >= CircuitColumn::Excess)
+        return design::BalanceAdvice(r.balance, m_resolved.maxImbalance);
     if (Kind(column) == CircuitColumn::Fittings && !r.fittingNotes.empty())
         return messages::JoinedText(r.fittingNotes, messages::Language::Chinese);
     return cell >= 0 ? std::string() : WindowText(r.problem);
@@ -271,9 +287,10 @@ std::string CircuitDocument::SummaryText(bool whole) const
         return design::kNoIndexNote;
     // A long index circuit would take the window's height: its ends, the whole in the path table.
     constexpr std::size_t kShownSections = 16;
+    const std::string balance = design::SectionsToBalanceText(m_result, m_resolved.maxImbalance);
     return design::IndexCircuitText(
                m_result, m_sections, whole ? std::numeric_limits<std::size_t>::max() : kShownSections)
-        + "；" + design::PumpHeadText(m_result, m_resolved.headMargin);
+        + "；" + design::PumpHeadText(m_result, m_resolved.headMargin) + (balance.empty() ? "" : "；" + balance);
 }
 
 std::string CircuitDocument::StatusText(const std::string& focused) const

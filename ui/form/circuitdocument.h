@@ -18,9 +18,10 @@ namespace vendrel::form {
 
 // How a cell is to be shown.
 struct CellLook {
-    bool derived = false; // a flow derived or a size chosen, not typed: grey italic
-    bool problem = false; // its text cannot be used: marked, with CellMessage
-    bool index = false;   // its section is on the index circuit: highlighted
+    bool derived = false;    // a flow derived or a size chosen, not typed: grey italic
+    bool problem = false;    // its text cannot be used: marked, with CellMessage
+    bool index = false;      // its section is on the index circuit: highlighted
+    bool unbalanced = false; // its section needs balancing, a figure of it: red as a path out of balance
 };
 
 // A row of the path table.

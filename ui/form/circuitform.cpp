@@ -30,6 +30,10 @@ const std::array<CircuitColumnInfo, kCircuitColumnCount>& CircuitColumns()
         {C::DeviceLoss, "设备阻力(Pa)", 11, true},
         {C::TotalLoss, "总阻力(Pa)", 10, true},
         {C::OnIndex, "最不利环路", 9, false},
+        {C::Excess, "富余压头(kPa)", 11, true},
+        {C::BalanceLevel, "节流比例(%)", 10, true},
+        {C::KvRequired, "所需Kv", 7, true},
+        {C::Orifice, "孔板孔径(mm)", 11, true},
     }};
     return columns;
 }

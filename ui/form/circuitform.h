@@ -36,8 +36,12 @@ enum class CircuitColumn {
     DeviceLoss,
     TotalLoss,
     OnIndex,
+    Excess,
+    BalanceLevel,
+    KvRequired,
+    Orifice,
 };
-inline constexpr int kCircuitColumnCount = 22;
+inline constexpr int kCircuitColumnCount = 26;
 inline constexpr int kTypedColumnCount = 12; // Section to Remark
 
 struct CircuitColumnInfo {

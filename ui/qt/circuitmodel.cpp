@@ -9,7 +9,7 @@ namespace {
 
 // The index circuit's rows on a pale yellow, cells that cannot be read on a
 // pale red, figures derived rather than typed in grey italics, paths out of
-// balance in red.
+// balance, and the balancing figures of sections that need it, in red.
 const QColor kIndexBackground(0xff, 0xf4, 0xc2);
 const QColor kProblemBackground(0xf8, 0xc8, 0xc8);
 const QColor kDerivedText(0x70, 0x70, 0x70);
@@ -66,8 +66,12 @@ QVariant CircuitModel::data(const QModelIndex& index, int role) const
             return italic;
         }
         return {};
-    case Qt::ForegroundRole:
-        return m_document.Look(row, column).derived ? QVariant(QBrush(kDerivedText)) : QVariant();
+    case Qt::ForegroundRole: {
+        const form::CellLook look = m_document.Look(row, column);
+        return look.unbalanced ? QVariant(QBrush(kUnbalancedText))
+            : look.derived     ? QVariant(QBrush(kDerivedText))
+                               : QVariant();
+    }
     case Qt::BackgroundRole: {
         const form::CellLook look = m_document.Look(row, column);
         if (look.problem)

@@ -135,7 +135,8 @@ LRESULT CSectionTable::OnCustomDraw(NMLVCUSTOMDRAW& draw)
             : selected                ? kSelectedBackground
             : look.index              ? kIndexBackground
                                       : GetSysColor(COLOR_WINDOW);
-        draw.clrText = GetSysColor(look.derived ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+        draw.clrText
+            = look.unbalanced ? kUnbalancedText : GetSysColor(look.derived ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
         SelectObject(draw.nmcd.hdc, look.derived ? m_italic : m_font);
         return CDRF_NEWFONT;
     }
