@@ -4,6 +4,7 @@
 #include "calc/zonenames.h"
 #include "cli/options.h"
 #include "cli/tablewriter.h"
+#include "design/circuitbalance.h"
 #include "design/circuittexts.h"
 #include "design/sizing.h"
 #include "design/velocitylimits.h"
@@ -22,9 +23,9 @@ void WriteBalanceText(
     std::vector<std::vector<std::string>> cells;
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         const design::SectionResult& r = result.sections[s];
-        if (!design::Throttles(r.balance))
+        if (!r.balance.throttles)
             continue;
-        design::BalanceTexts t = design::BalanceTextsOf(r.balance);
+        design::BalanceTexts t = design::BalanceTextsOf(r);
         cells.push_back(
             {table.sections[s].id, r.fields.m_strFlow, r.nominal, r.fields.m_strDiameter, std::move(t.excess),
                 std::move(t.level), std::move(t.kv), std::move(t.orifice), r.balance.needed ? "是" : ""});
@@ -166,10 +167,12 @@ void WriteCircuitCsv(
         // The water each row used, as the heading names the circuit's.
         const std::string density = std::isnan(r.density) ? std::string() : FixedText(r.density, 1);
         const design::SectionBalance& b = r.balance;
+        const design::Throttle throttle = design::ThrottleOf(r);
         const bool balanced = !std::isnan(b.excess);
         const std::string balance[] = {design::PascalsTenthsText(r.valveLoss), design::PascalsTenthsText(b.excess),
-            design::PercentText(b.level), design::SignificantText(b.kv, 3),
-            std::isnan(b.orifice) ? std::string() : FixedText(b.orifice, 1), balanced ? (b.needed ? "yes" : "no") : ""};
+            design::PercentText(b.level), design::SignificantText(throttle.kv, 3),
+            std::isnan(throttle.orifice) ? std::string() : FixedText(throttle.orifice, 1),
+            balanced ? (b.needed ? "yes" : "no") : ""};
         std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
         for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
                  std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),

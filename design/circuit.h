@@ -70,17 +70,13 @@ struct CircuitSettings {
 };
 
 // What a section must throttle at design flow so that every path from the
-// pump's outlet to its inlet loses what the index circuit loses, and what
-// would throttle it: a balancing valve's Kv, or a thin orifice plate's bore.
+// pump's outlet to its inlet loses what the index circuit loses.
 struct SectionBalance {
     double excess = kNoValue; // Pa, at least 0
     double level = kNoValue;  // excess over the loss between its nodes, with the excess
     bool needed = false;      // level above the circuit's imbalance limit
-    // Where it throttles at least 1 % of the pump head, or needs balancing.
-    double kv = kNoValue;      // m³/h at 1 bar
-    double orifice = kNoValue; // bore, mm
-    bool approximate = false;  // the orifice's Re below the formula's range
-    bool impractical = false;  // an orifice under 20 mm or 30 % of the bore: a valve rather
+    // Needed, or at least 1 % of the pump head: a valve or an orifice plate to size.
+    bool throttles = false;
 };
 
 struct SectionResult {

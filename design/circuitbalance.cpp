@@ -41,14 +41,44 @@ double OrificeRatio(double zeta)
 {
     if (!(zeta > 0) || !std::isfinite(zeta))
         return kNoValue;
-    // ζ falls from infinity at n = 0 to 0 at n = 1.
-    double below = 0;
-    double above = 1;
-    for (int step = 0; step < 100 && above - below > 0x1p-60; ++step) {
-        const double middle = (below + above) / 2;
-        (OrificeZeta(middle) > zeta ? below : above) = middle;
+    // √ζ·n = (1 − n) + 0.707·(1 − n)^0.375 by Newton's method: the difference
+    // is convex and rising in n, and from the root of its linear part, where
+    // (1 − n)^0.375 is taken as 1 − n, it is below 0; from there each step
+    // lands at or beyond the root, and the next ones come down to it.
+    const double root = std::sqrt(zeta);
+    double n = 1.707 / (root + 1.707);
+    for (int step = 0; step < 50; ++step) {
+        const double open = 1 - n;
+        const double eighth = std::sqrt(std::sqrt(std::sqrt(open)));
+        const double power = eighth * eighth * eighth;
+        const double difference = root * n - open - 0.707 * power;
+        const double slope = root + 1 + 0.707 * 0.375 * power / open;
+        double next = n - difference / slope;
+        if (next >= 1)
+            next = (n + 1) / 2;
+        if (next == n || (step > 0 && next > n))
+            return n; // converged: the steps after the first only come down
+        n = next;
     }
-    return (below + above) / 2;
+    return n;
+}
+
+Throttle ThrottleOf(const SectionResult& section)
+{
+    Throttle throttle;
+    const SectionBalance& balance = section.balance;
+    if (!balance.throttles)
+        return throttle;
+    const FrictionFields& fields = section.fields;
+    throttle.kv = KvFor(ParseNumber(fields.m_strFlow), balance.excess, section.density);
+    const double velocity = ParseNumber(fields.m_strVelocity);
+    const double n = OrificeRatio(balance.excess / (section.density * velocity * velocity / 2));
+    const double bore = ParseNumber(fields.m_strDiameter);
+    throttle.orifice = bore * std::sqrt(n);
+    // Idelchik's Re is the orifice's: the pipe's times D/d.
+    throttle.approximate = ParseNumber(fields.m_strReynolds) / std::sqrt(n) < kOrificeReynolds;
+    throttle.impractical = throttle.orifice < kSmallestOrifice || throttle.orifice < kSmallestOrificeShare * bore;
+    return throttle;
 }
 
 void BalanceCircuit(const CircuitGraph& graph, const std::vector<double>& totals, const CircuitSettings& settings,
@@ -69,17 +99,8 @@ void BalanceCircuit(const CircuitGraph& graph, const std::vector<double>& totals
         balance.needed = balance.level > settings.maxImbalance;
         if (balance.needed)
             ++result.sectionsToBalance;
-        if (balance.excess == 0 || (!balance.needed && balance.excess < kThrottledShare * result.headPascals))
-            continue;
-        const FrictionFields& fields = section.fields;
-        balance.kv = KvFor(ParseNumber(fields.m_strFlow), balance.excess, section.density);
-        const double velocity = ParseNumber(fields.m_strVelocity);
-        const double n = OrificeRatio(balance.excess / (section.density * velocity * velocity / 2));
-        const double bore = ParseNumber(fields.m_strDiameter);
-        balance.orifice = bore * std::sqrt(n);
-        // Idelchik's Re is the orifice's: the pipe's times D/d.
-        balance.approximate = ParseNumber(fields.m_strReynolds) / std::sqrt(n) < kOrificeReynolds;
-        balance.impractical = balance.orifice < kSmallestOrifice || balance.orifice < kSmallestOrificeShare * bore;
+        balance.throttles
+            = balance.excess > 0 && (balance.needed || balance.excess >= kThrottledShare * result.headPascals);
     }
 }
 

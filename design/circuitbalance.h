@@ -32,6 +32,17 @@ inline constexpr double kOrificeReynolds = 1e5;
 inline constexpr double kSmallestOrifice = 20;       // mm
 inline constexpr double kSmallestOrificeShare = 0.3; // of the pipe's bore
 
+// What throttles a section's excess at its flow: a balancing valve's Kv, or
+// the bore of a thin orifice plate in its pipe; NaN where it throttles nothing.
+struct Throttle {
+    double kv = kNoValue;      // m³/h at 1 bar
+    double orifice = kNoValue; // mm
+    bool approximate = false;  // the Re in the orifice below the diagram's range
+    bool impractical = false;  // under 20 mm or 30 % of the bore: a valve rather
+};
+// Sized when asked, for the sections shown: a circuit has thousands.
+Throttle ThrottleOf(const SectionResult& section);
+
 // Each calculated section's balance in a circuit whose every section was
 // calculated, from totals, its losses, Pa, in section order; counts those
 // needing it.

@@ -1,6 +1,7 @@
 #include "design/circuittexts.h"
 
 #include "calc/numbertext.h"
+#include "design/circuitbalance.h"
 #include "design/sizing.h"
 
 #include <cmath>
@@ -39,27 +40,32 @@ std::string SignificantText(double value, int digits)
     return decimals > 0 && ParseNumber(text) >= power * 10 ? FixedText(value, decimals - 1) : text;
 }
 
-BalanceTexts BalanceTextsOf(const SectionBalance& balance)
+BalanceTexts BalanceTextsOf(const SectionResult& section)
 {
-    BalanceTexts texts{KilopascalsText(balance.excess), PercentText(balance.level), SignificantText(balance.kv, 3), {}};
-    if (!std::isnan(balance.orifice))
+    const SectionBalance& balance = section.balance;
+    const Throttle throttle = ThrottleOf(section);
+    BalanceTexts texts{
+        KilopascalsText(balance.excess), PercentText(balance.level), SignificantText(throttle.kv, 3), {}};
+    if (!std::isnan(throttle.orifice))
         texts.orifice
-            = FixedText(balance.orifice, 1) + (balance.approximate ? "≈" : "") + (balance.impractical ? "×" : "");
+            = FixedText(throttle.orifice, 1) + (throttle.approximate ? "≈" : "") + (throttle.impractical ? "×" : "");
     return texts;
 }
 
-std::string BalanceAdvice(const SectionBalance& balance, double maxImbalance)
+std::string BalanceAdvice(const SectionResult& section, double maxImbalance)
 {
-    if (!Throttles(balance))
+    const SectionBalance& balance = section.balance;
+    if (!balance.throttles)
         return {};
-    const BalanceTexts t = BalanceTextsOf(balance);
+    const Throttle throttle = ThrottleOf(section);
+    const BalanceTexts t = BalanceTextsOf(section);
     std::string text = "富余压头 " + t.excess + " kPa，节流比例 " + t.level + "%"
         + (balance.needed ? " 超过限值 " + ShortestText(maxImbalance * 100) + "%" : "") + "：设平衡阀 Kv " + t.kv;
-    if (!std::isnan(balance.orifice))
-        text += "，或孔板孔径 " + FixedText(balance.orifice, 1) + " mm";
-    if (balance.approximate)
+    if (!std::isnan(throttle.orifice))
+        text += "，或孔板孔径 " + FixedText(throttle.orifice, 1) + " mm";
+    if (throttle.approximate)
         text += "（孔内 Re 低于 10⁵，孔径为近似值）";
-    if (balance.impractical)
+    if (throttle.impractical)
         text += "（孔径小于 20 mm 或小于管内径的 30%，宜改用平衡阀）";
     return text;
 }

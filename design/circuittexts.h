@@ -46,12 +46,7 @@ struct BalanceTexts {
     std::string kv;
     std::string orifice;
 };
-BalanceTexts BalanceTextsOf(const SectionBalance& balance);
-// Whether the 平衡 table lists it: it throttles a Kv's worth or needs balancing.
-inline bool Throttles(const SectionBalance& balance)
-{
-    return !std::isnan(balance.kv);
-}
+BalanceTexts BalanceTextsOf(const SectionResult& section);
 // What the 平衡 table's columns mean, and where their formulas come from.
 inline constexpr char kBalanceNotes[]
     = "富余压头：设计流量下本管段须另行消耗的压力，使每一环路的阻力都等于最不利环路；节流比例：富余压头占本管段起止节点"
@@ -62,7 +57,7 @@ inline constexpr char kBalanceNotes[]
       "孔径带 ≈ 者孔内 Re 低于 10⁵，为近似值；带 × 者小于 20 mm 或小于管内径的 30%，宜改用平衡阀";
 // What a throttling section's balancing cells say: "富余压头 23.18 kPa，节流比例
 // 25.1% 超过限值 15%：设平衡阀 Kv 51.9，或孔板孔径 41.7 mm", with the orifice's marks explained.
-std::string BalanceAdvice(const SectionBalance& balance, double maxImbalance);
+std::string BalanceAdvice(const SectionResult& section, double maxImbalance);
 // "2 个管段须调节平衡（节流比例超过 15%）"; empty where none needs it.
 std::string SectionsToBalanceText(const CircuitResult& result, double maxImbalance);
 inline constexpr char kNothingToBalanceNote[] = "各管段富余压头均小于水泵扬程的 1%，无须调节";

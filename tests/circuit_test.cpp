@@ -619,11 +619,11 @@ TEST(Circuit, ValvesAndOrificesThrottleTheExcess)
     EXPECT_NEAR(t1.excess, 20000, 1e-6);
     EXPECT_TRUE(t1.needed);
     EXPECT_EQ(open.sectionsToBalance, 1u);
-    const BalanceTexts texts = BalanceTextsOf(t1);
+    const BalanceTexts texts = BalanceTextsOf(open.sections[1]);
     EXPECT_EQ(texts.excess, "20.00");
     EXPECT_EQ(texts.kv, "55.9");
     EXPECT_EQ(texts.orifice, "42.9");
-    const double kv = t1.kv;
+    const double kv = ThrottleOf(open.sections[1]).kv;
     const CircuitResult valved = CalculateCircuit(network(kv), Settings());
     EXPECT_NEAR(valved.sections[1].valveLoss, 20000, 1e-6);
     EXPECT_NEAR(valved.sections[1].balance.excess, 0, 1e-6);
@@ -634,14 +634,14 @@ TEST(Circuit, ValvesAndOrificesThrottleTheExcess)
         = CalculateCircuit({Section("g", "P", "N", "", "102.26"), slow, Section("t2", "N", "M", "25", "77.92", 80),
                                Section("h", "M", "Q", "", "102.26")},
             Settings());
-    EXPECT_TRUE(marked.sections[1].balance.impractical);
-    EXPECT_TRUE(marked.sections[1].balance.approximate);
-    EXPECT_FALSE(t1.impractical || t1.approximate);
+    EXPECT_TRUE(ThrottleOf(marked.sections[1]).impractical);
+    EXPECT_TRUE(ThrottleOf(marked.sections[1]).approximate);
+    EXPECT_FALSE(ThrottleOf(open.sections[1]).impractical || ThrottleOf(open.sections[1]).approximate);
     const CircuitResult narrow
         = CalculateCircuit({Section("g", "P", "N", "", "154.08"), Section("t1", "N", "M", "38", "154.08"),
                                Section("t2", "N", "M", "38", "154.08", 120), Section("h", "M", "Q", "", "154.08")},
             Settings());
-    const SectionBalance& plate = narrow.sections[1].balance;
+    const Throttle plate = ThrottleOf(narrow.sections[1]);
     EXPECT_TRUE(plate.orifice > 20 && plate.orifice < 0.3 * 154.08 && plate.impractical && !plate.approximate)
         << plate.orifice;
     // Beside a large head a branch may throttle little and still need its valve.
@@ -650,8 +650,8 @@ TEST(Circuit, ValvesAndOrificesThrottleTheExcess)
                                Section("t2", "N", "M", "1", "52.48", 1.5), Section("h", "M", "Q", "", "102.26")},
             Settings());
     const SectionBalance& little = small.sections[1].balance;
-    EXPECT_TRUE(little.needed && little.excess < 0.01 * small.headPascals && Throttles(little)) << little.excess;
-    EXPECT_FALSE(Throttles(small.sections[0].balance));
+    EXPECT_TRUE(little.needed && little.excess < 0.01 * small.headPascals && little.throttles) << little.excess;
+    EXPECT_FALSE(small.sections[0].balance.throttles);
 }
 
 // Kv and the like to three significant digits.

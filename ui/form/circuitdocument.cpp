@@ -133,9 +133,9 @@ std::string CircuitDocument::CellText(int row, int column) const
     case C::KvRequired:
     case C::Orifice: {
         // As the 平衡 table lists them: where the section throttles.
-        if (!design::Throttles(r.balance))
+        if (!r.balance.throttles)
             return {};
-        design::BalanceTexts t = design::BalanceTextsOf(r.balance);
+        design::BalanceTexts t = design::BalanceTextsOf(r);
         return *kind == C::Excess      ? t.excess
             : *kind == C::BalanceLevel ? t.level
             : *kind == C::KvRequired   ? t.kv
@@ -193,7 +193,7 @@ std::string CircuitDocument::CellMessage(int row, int column) const
     if (const std::vector<messages::Message> warnings = WarningsIn(r, Kind(column)); !warnings.empty())
         return messages::JoinedText(warnings, messages::Language::Chinese);
     if (Kind(column) >= CircuitColumn::Excess)
-        return design::BalanceAdvice(r.balance, m_resolved.maxImbalance);
+        return design::BalanceAdvice(r, m_resolved.maxImbalance);
     if (Kind(column) == CircuitColumn::Fittings && !r.fittingNotes.empty())
         return messages::JoinedText(r.fittingNotes, messages::Language::Chinese);
     return cell >= 0 ? std::string() : WindowText(r.problem);
