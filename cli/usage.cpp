@@ -99,10 +99,13 @@ Friction loss of water flowing full in a round pipe.
                     length (长度, m), and optionally flow (流量, blank to derive
                     it at the nodes), diameter (管径) or nominal (公称直径; with
                     neither, sized), zeta (局部阻力系数), fittings (管件, e.g.
-                    "elbow90*4 gate*2 tee-branch"), device (设备阻力, kPa).
+                    "elbow90*4 gate*2 tee-branch"), device (设备阻力, kPa),
+                    kv (阀门Kv, a valve's, m³/h at 1 bar).
                     Prints every section's losses, every path from the pump's
                     outlet to its inlet with its total and its imbalance, the
-                    index circuit (最不利环路) and the pump head (see the manual)
+                    index circuit (最不利环路), the pump head, and what each
+                    section must throttle with the valve's Kv and the orifice
+                    plate that would (平衡; see the manual)
   --head-margin P   the margin on the index circuit for the pump head, %
                     (default 10)
   --static-head H   the static lift an open system's pump adds to the head, m

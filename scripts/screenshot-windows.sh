@@ -9,8 +9,10 @@
 # With "circuit", the circuit window alone (vendrel.exe --circuit) on the
 # example circuit, at the size it takes when it remembers none
 # (docs/screenshot-circuit-windows.png).
-# "circuit" takes another circuit file as a fourth argument.
-#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes|colebrook|circuit] [circuit.csv]
+# "balance" is the circuit window on the two-riser example, scrolled to its
+# balancing columns (docs/screenshot-circuit-balance-windows.png).
+# "circuit" and "balance" take another circuit file as a fourth argument.
+#   scripts/screenshot-windows.sh [path-to-vendrel.exe] [output.png] [example|sizes|colebrook|circuit|balance] [circuit.csv]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build-windows/ui/win32/vendrel.exe}")
@@ -19,6 +21,10 @@ default_output=docs/screenshot-windows.png
 [ "$scene" = sizes ] && default_output=docs/screenshot-sizes-windows.png
 [ "$scene" = colebrook ] && default_output=docs/screenshot-sizes-colebrook-windows.png
 [ "$scene" = circuit ] && default_output=docs/screenshot-circuit-windows.png
+[ "$scene" = balance ] && default_output=docs/screenshot-circuit-balance-windows.png
+circuit=res/examples/circuit.csv
+[ "$scene" = balance ] && circuit=res/examples/circuit-two-risers.csv && scene=circuit && scroll=yes
+circuit=${4:-$circuit}
 output=${2:-$default_output}
 # A prefix of its own: the tests' one has no graphics driver.
 prefix=$PWD/build-windows/wineprefix-desktop
@@ -41,7 +47,7 @@ stop_wine() { wineserver -k 2>/dev/null || true; xvfb_stop; }
 trap stop_wine EXIT
 # Wine's own desktop window draws Windows' title bars, as a user sees them.
 if [ "$scene" = circuit ]; then
-    wine explorer /desktop=vendrel,1760x800 "$program" --circuit "${4:-res/examples/circuit.csv}" &
+    wine explorer /desktop=vendrel,1760x800 "$program" --circuit "$circuit" &
 else
     wine explorer /desktop=vendrel,1440x640 "$program" &
 fi
@@ -51,7 +57,8 @@ sleep 3 # the dialog opens inside the desktop window, which xdotool cannot see
 # Typed as real key presses (XTEST): Wine ignores events sent to a window.
 xdotool windowfocus --sync "$desktop" 2>/dev/null || true
 if [ "$scene" = circuit ]; then
-    : # nothing typed: the file as it opens
+    # Nothing typed: the file as it opens, or moved to its last column, which scrolls the table there.
+    [ "${scroll:-}" = yes ] && xdotool key --delay 30 --repeat 40 Right
 elif [ "$scene" = colebrook ]; then
     xdotool type --delay 80 '115'
     xdotool key Tab Tab ctrl+a

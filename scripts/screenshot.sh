@@ -11,8 +11,10 @@
 # (docs/screenshot-circuit.png). With "fluid", 30 m³/h in a 100 mm bore and
 # the viscosity's aid on 30 % ethylene glycol at -5 °C, both windows
 # (docs/screenshot-fluid.png).
-# "circuit" takes another circuit file as a fourth argument.
-#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook|circuit|fluid] [circuit.csv]
+# "balance" is the circuit window on the two-riser example, scrolled to its
+# balancing columns (docs/screenshot-circuit-balance.png).
+# "circuit" and "balance" take another circuit file as a fourth argument.
+#   scripts/screenshot.sh [path-to-vendrel] [output.png] [example|sizes|colebrook|circuit|balance|fluid] [circuit.csv]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/ui/qt/vendrel}
@@ -22,11 +24,13 @@ default_output=docs/screenshot.png
 [ "$scene" = colebrook ] && default_output=docs/screenshot-sizes-colebrook.png
 [ "$scene" = circuit ] && default_output=docs/screenshot-circuit.png
 [ "$scene" = fluid ] && default_output=docs/screenshot-fluid.png
+[ "$scene" = balance ] && default_output=docs/screenshot-circuit-balance.png
 output=${2:-$default_output}
 caption='^计算空调水管比摩阻\(迭代\)$' # a regular expression
 arguments=()
-if [ "$scene" = circuit ]; then
-    circuit=${4:-res/examples/circuit.csv}
+if [ "$scene" = circuit ] || [ "$scene" = balance ]; then
+    [ "$scene" = balance ] && example=res/examples/circuit-two-risers.csv || example=res/examples/circuit.csv
+    circuit=${4:-$example}
     caption="^管路水力计算 - $(basename "$circuit")\$"
     arguments=(--circuit "$circuit")
     xvfb_screen=1920x1000x24
@@ -50,8 +54,10 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head
 sleep 0.5
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 mkdir -p "$(dirname "$output")"
-if [ "$scene" = circuit ]; then
+if [ "$scene" = circuit ] || [ "$scene" = balance ]; then
     xdotool windowmove "$window" 40 40
+    # The current cell moved to the last column scrolls the table to it.
+    [ "$scene" = balance ] && xdotool key --window "$window" --delay 20 --repeat 40 Right
     sleep 0.7
     import -window "$window" -frame "$output" 2>/dev/null || import -window "$window" "$output"
     echo "saved $output"
