@@ -250,7 +250,7 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
                             Message(MessageId::PathOutOfBalance,
                                 {{"path", design::PathName(path, result, table.sections)},
                                     {"imbalance", design::PercentText(path.imbalance)},
-                                    {"limit", ShortestText(options.maxImbalance * 100)}})}}),
+                                    {"limit", design::LimitText(options.maxImbalance)}})}}),
                 language);
     }
     if (unbalanced > kNamedPaths)

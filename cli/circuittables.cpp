@@ -155,10 +155,10 @@ void WriteCircuitCsv(
         return;
     }
     std::vector<std::string_view> header(table.header.begin(), table.header.end());
-    for (const char* name :
-        {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre", "zone", "friction_loss",
-            "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity", "density", "over_limits",
-            "valve_loss", "excess_pressure", "balance_level", "kv_required", "orifice_diameter", "needs_balancing"})
+    for (const char* name : {"flow", "nominal", "inner_diameter", "velocity", "friction_rate", "pascals_per_metre",
+             "zone", "friction_loss", "zeta_total", "local_loss", "device_loss", "total_loss", "on_index", "viscosity",
+             "density", "over_limits", "valve_loss", "excess_pressure", "balance_level", "kv_required",
+             "orifice_diameter", "needs_balancing", "orifice_approximate", "orifice_impractical"})
         header.push_back(name);
     csv.Row(header);
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
@@ -169,10 +169,11 @@ void WriteCircuitCsv(
         const design::SectionBalance& b = r.balance;
         const design::Throttle throttle = design::ThrottleOf(r);
         const bool balanced = !std::isnan(b.excess);
+        const bool orifice = !std::isnan(throttle.orifice);
         const std::string balance[] = {design::PascalsTenthsText(r.valveLoss), design::PascalsTenthsText(b.excess),
             design::PercentText(b.level), design::SignificantText(throttle.kv, 3),
-            std::isnan(throttle.orifice) ? std::string() : FixedText(throttle.orifice, 1),
-            balanced ? (b.needed ? "yes" : "no") : ""};
+            orifice ? FixedText(throttle.orifice, 1) : std::string(), balanced ? (b.needed ? "yes" : "no") : "",
+            orifice ? (throttle.approximate ? "yes" : "no") : "", orifice ? (throttle.impractical ? "yes" : "no") : ""};
         std::vector<std::string_view> row(table.cells[s].begin(), table.cells[s].end());
         for (const std::string_view cell : {std::string_view(r.fields.m_strFlow), std::string_view(r.nominal),
                  std::string_view(r.fields.m_strDiameter), std::string_view(t.velocity),

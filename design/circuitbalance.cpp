@@ -41,26 +41,25 @@ double OrificeRatio(double zeta)
 {
     if (!(zeta > 0) || !std::isfinite(zeta))
         return kNoValue;
-    // √ζ·n = (1 − n) + 0.707·(1 − n)^0.375 by Newton's method: the difference
-    // is convex and rising in n, and from the root of its linear part, where
-    // (1 − n)^0.375 is taken as 1 − n, it is below 0; from there each step
-    // lands at or beyond the root, and the next ones come down to it.
+    // In x = (1 − n)^⅛ the orifice's √ζ·n = (1 − n) + 0.707·(1 − n)^0.375 is
+    // h(x) = (√ζ + 1)·x⁸ + 0.707·x³ − √ζ = 0: rising and convex on [0, 1],
+    // below 0 at 0 and above at 1. Newton's method from x = 1 comes down to
+    // the root and stops where a step no longer does, in + − × ÷ alone.
     const double root = std::sqrt(zeta);
-    double n = 1.707 / (root + 1.707);
-    for (int step = 0; step < 50; ++step) {
-        const double open = 1 - n;
-        const double eighth = std::sqrt(std::sqrt(std::sqrt(open)));
-        const double power = eighth * eighth * eighth;
-        const double difference = root * n - open - 0.707 * power;
-        const double slope = root + 1 + 0.707 * 0.375 * power / open;
-        double next = n - difference / slope;
-        if (next >= 1)
-            next = (n + 1) / 2;
-        if (next == n || (step > 0 && next > n))
-            return n; // converged: the steps after the first only come down
-        n = next;
+    double x = 1;
+    for (int step = 0; step < 200; ++step) {
+        const double x2 = x * x;
+        const double x3 = x2 * x;
+        const double x7 = x3 * x3 * x;
+        const double h = (root + 1) * x7 * x + 0.707 * x3 - root;
+        const double slope = 8 * (root + 1) * x7 + 3 * 0.707 * x2;
+        const double next = x - h / slope;
+        if (!(next < x))
+            break;
+        x = next;
     }
-    return n;
+    const double x4 = x * x * x * x;
+    return 1 - x4 * x4;
 }
 
 Throttle ThrottleOf(const SectionResult& section)
@@ -87,6 +86,8 @@ void BalanceCircuit(const CircuitGraph& graph, const std::vector<double>& totals
     const std::vector<double> toEnd = graph.LongestToEnd(totals);
     const double whole = toEnd[static_cast<std::size_t>(graph.Start())];
     result.sectionsToBalance = 0;
+    if (!std::isfinite(whole))
+        return; // an infinite loss leaves every excess unknown
     for (std::size_t s = 0; s < result.sections.size(); ++s) {
         SectionResult& section = result.sections[s];
         SectionBalance& balance = section.balance;

@@ -8,6 +8,11 @@
 
 namespace vendrel::design {
 
+std::string LimitText(double fraction)
+{
+    return ShortestText(std::round(fraction * 100 * 1e6) / 1e6);
+}
+
 std::string PascalsTenthsText(double pascals)
 {
     return std::isnan(pascals) ? std::string() : FixedText(pascals, 1);
@@ -17,6 +22,8 @@ std::string SignificantText(double value, int digits)
 {
     if (!(value > 0) || !std::isfinite(value))
         return {};
+    if (value < 0.0000005)
+        return "<0.000001"; // beyond the six decimals a figure is written with
     // power ≤ value < 10·power, and the decimals that leave digits of it.
     int decimals = digits - 1;
     double power = 1;
@@ -60,7 +67,7 @@ std::string BalanceAdvice(const SectionResult& section, double maxImbalance)
     const Throttle throttle = ThrottleOf(section);
     const BalanceTexts t = BalanceTextsOf(section);
     std::string text = "富余压头 " + t.excess + " kPa，节流比例 " + t.level + "%"
-        + (balance.needed ? " 超过限值 " + ShortestText(maxImbalance * 100) + "%" : "") + "：设平衡阀 Kv " + t.kv;
+        + (balance.needed ? " 超过限值 " + LimitText(maxImbalance) + "%" : "") + "：设平衡阀 Kv " + t.kv;
     if (!std::isnan(throttle.orifice))
         text += "，或孔板孔径 " + FixedText(throttle.orifice, 1) + " mm";
     if (throttle.approximate)
@@ -74,8 +81,8 @@ std::string SectionsToBalanceText(const CircuitResult& result, double maxImbalan
 {
     if (result.sectionsToBalance == 0)
         return {};
-    return std::to_string(result.sectionsToBalance) + " 个管段须调节平衡（节流比例超过 "
-        + ShortestText(maxImbalance * 100) + "%）";
+    return std::to_string(result.sectionsToBalance) + " 个管段须调节平衡（节流比例超过 " + LimitText(maxImbalance)
+        + "%）";
 }
 
 std::string KilopascalsText(double pascals)
@@ -144,7 +151,7 @@ std::string PathName(const CircuitPath& path, const CircuitResult& result, const
 
 std::string PathNote(const CircuitPath& path, double maxImbalance)
 {
-    return path.index ? "最不利环路" : path.unbalanced ? "超过 " + ShortestText(maxImbalance * 100) + "%" : "";
+    return path.index ? "最不利环路" : path.unbalanced ? "超过 " + LimitText(maxImbalance) + "%" : "";
 }
 
 std::string IndexCircuitText(

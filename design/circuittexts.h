@@ -35,6 +35,8 @@ std::string FlowAsTyped(double flow);
 std::string ZetaText(double zeta); // Σζ to 0.001, as short as it goes
 std::string KilopascalsText(double pascals);
 std::string PercentText(double fraction);
+// A limit given in %, as typed: 0.07 is "7", not "7.000000000000001".
+std::string LimitText(double fraction);
 
 // A section's balance as the 平衡 table and the windows show it: its
 // excess in kPa to 0.01, its level in % to 0.1, Kv to three significant

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -598,9 +599,10 @@ TEST(Circuit, ValvesAndOrificesThrottleTheExcess)
     // [(1 − n) + 0.707·(1 − n)^0.375]² / n²
     const struct {
         double n, zeta;
-    } orifices[] = {{0.1, 249.517069}, {0.25, 30.678234}, {0.5, 4.369534}, {0.8, 0.537727}};
+    } orifices[] = {{0.001, 2909531.18}, {0.1, 249.517069}, {0.25, 30.678234}, {0.5, 4.369534}, {0.8, 0.537727},
+        {0.99, 0.0187951233}, {0.999, 0.00292373708}};
     for (const auto& o : orifices) {
-        EXPECT_NEAR(OrificeZeta(o.n), o.zeta, 1e-6) << o.n;
+        EXPECT_NEAR(OrificeZeta(o.n), o.zeta, 1e-6 * std::max(o.zeta, 1.0)) << o.n;
         EXPECT_NEAR(OrificeRatio(OrificeZeta(o.n)), o.n, 1e-12) << o.n;
     }
     EXPECT_TRUE(std::isnan(OrificeRatio(0)));
@@ -658,7 +660,7 @@ TEST(Circuit, ValvesAndOrificesThrottleTheExcess)
 TEST(Circuit, SignificantDigits)
 {
     const std::pair<double, const char*> cases[] = {{51.923, "51.9"}, {0.045678, "0.0457"}, {1234.5, "1230"},
-        {9.996, "10.0"}, {99.96, "100"}, {5, "5.00"}, {0, ""}};
+        {9.996, "10.0"}, {99.96, "100"}, {5, "5.00"}, {0, ""}, {2.5e-7, "<0.000001"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(SignificantText(value, 3), text) << value;
 }

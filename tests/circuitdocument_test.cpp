@@ -1,3 +1,4 @@
+#include "calc/numbertext.h"
 #include "ui/form/circuitdocument.h"
 #include "ui/form/windowtext.h"
 
@@ -220,8 +221,9 @@ TEST(CircuitDocument, MarksWhatWasNotTypedAndWhatCannotBeRead)
     ASSERT_FALSE(document.NetworkProblems().empty());
     EXPECT_EQ(document.SummaryText(), "");
     EXPECT_EQ(document.CellText(0, Col(C::Velocity) + results), "1.489756");
-    EXPECT_EQ(document.CellMessage(document.RowCount() - 1, Col(C::Velocity) + results),
-        "流量须按节点流量平衡推算，但管网有误，无从推算");
+    for (const C column : {C::Velocity, C::Excess})
+        EXPECT_EQ(document.CellMessage(document.RowCount() - 1, Col(column) + results),
+            "流量须按节点流量平衡推算，但管网有误，无从推算");
 }
 
 // A long index circuit shows its ends in the summary, the whole on asking.
@@ -300,6 +302,14 @@ TEST(CircuitDocument, KeepsTheFilesOwnColumns)
         "乙二醇水溶液 30%（质量）的冰点为 -14.6 °C，比 “-12” °C 低不足 3 K");
     EXPECT_EQ(document.CellText(0, Col(C::Velocity) + 2), "1.414711");
     EXPECT_EQ(document.ColumnTitle(Col(C::FrictionRate) + 2), "比摩阻(mm液柱/m)");
+    // A valve's Kv in a column of the file's own: its loss in the total, and in a column of its own.
+    std::ofstream(path, std::ios::binary) << "管段,起点,终点,流量,长度,管径,阀门Kv\nA,P,Q,10,5,50,10\n";
+    ASSERT_TRUE(document.Open(path, error)) << error;
+    std::filesystem::remove(path);
+    const auto figure = [&](C column) { return ParseNumber(document.CellText(0, Col(column) + 1)); };
+    EXPECT_EQ(document.CellText(0, Col(C::ValveLoss) + 1), "99970.0");
+    EXPECT_NEAR(figure(C::TotalLoss),
+        figure(C::FrictionLoss) + figure(C::LocalLoss) + figure(C::DeviceLoss) + figure(C::ValveLoss), 0.1);
 }
 
 // Settings: each of a pair clears the other, and one that cannot be used is

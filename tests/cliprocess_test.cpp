@@ -464,13 +464,15 @@ TEST(VendrelCalc, SaysWhatEachSectionMustThrottle)
              "T2    25          DN80      77.92     7.20           8.3          93.2    51.4          \n",
                 "（Idelchik《Handbook of Hydraulic Resistance》第 3 版，图 4-14，孔内 Re ≥ 10⁵）"}},
         {{"--circuit", example, "--format", "csv"},
-            {",needs_balancing\n", ",yes,0.0,23175.3,25.1,51.9,41.7,yes\nT2,",
-                ",yes,1.306,999.7,yes,0.0,0.0,0.0,,,no\n"}},
+            {",needs_balancing,orifice_approximate,orifice_impractical\n",
+                ",yes,0.0,23175.3,25.1,51.9,41.7,yes,no,no\nT2,", ",yes,1.306,999.7,yes,0.0,0.0,0.0,,,no,,\n"}},
+        {{"--circuit", example, "--max-imbalance", "7"}, {"\n3 个管段须调节平衡（节流比例超过 7%）\n"}},
         // The near riser's base throttles the riser; its floors, a little each, only against its top floor.
         {{"--circuit", VENDREL_EXAMPLES "/circuit-two-risers.csv"},
             {"\nL1    30          DN100     102.26    10.63          91.8         92.0    55.3          是\n"
              "K11   10          DN65      62.68     2.99           6.3          57.9    40.8≈         \n"
              "K21   10          DN65      62.68     2.99           6.3          57.9    40.8≈         \n"}},
+        {{"--circuit", VENDREL_EXAMPLES "/circuit-two-risers.csv", "--format", "csv"}, {",57.9,40.8,no,yes,no\n"}},
     };
     for (const auto& [args, shown] : runs) {
         const ProcessResult run = RunCalc(args);
@@ -499,7 +501,7 @@ TEST(VendrelCalc, SaysWhatEachSectionMustThrottle)
             std::getline(results, result);
             std::vector<std::string> cells = cellsOf(line);
             const std::vector<std::string> figures = cellsOf(result);
-            cells[8] = std::to_string(std::stod(cells[8]) + std::stod(figures[figures.size() - 5]) / 1000);
+            cells[8] = std::to_string(std::stod(cells[8]) + std::stod(figures[figures.size() - 7]) / 1000);
             line.clear();
             for (const std::string& cell : cells)
                 line += (line.empty() ? "" : ",") + cell;
@@ -601,7 +603,7 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
         EXPECT_EQ(text.err.substr(0, text.err.find('\n') + 1), "vendrel-calc: " + file + ", line " + w.err) << w.name;
         EXPECT_NE(text.out.find(w.out), std::string::npos) << w.name << text.out;
         EXPECT_NE(text.out.find("流速或比摩阻带 ! 者超过限值"), std::string::npos) << w.name;
-        EXPECT_NE(csv.out.find(",yes,0.0,0.0,0.0,,,no\n"), std::string::npos) << w.name << csv.out;
+        EXPECT_NE(csv.out.find(",yes,0.0,0.0,0.0,,,no,,\n"), std::string::npos) << w.name << csv.out;
     }
     // Each row's water, its own where it gives a temperature, in the CSV.
     const std::string water = TempPath("water.csv");
@@ -609,11 +611,11 @@ TEST(VendrelCalc, TakesTheCircuitFilesSettings)
     const ProcessResult byRow = RunCalc({"--circuit", water, "--format", "csv"});
     std::filesystem::remove(water);
     EXPECT_NE(byRow.out.find(",on_index,viscosity,density,over_limits,valve_loss,excess_pressure,balance_level,"
-                             "kv_required,orifice_diameter,needs_balancing\n"),
+                             "kv_required,orifice_diameter,needs_balancing,orifice_approximate,orifice_impractical\n"),
         std::string::npos)
         << byRow.out;
-    EXPECT_NE(byRow.out.find(",yes,0.474,983.2,no,0.0,0.0,0.0,,,no\nB,"), std::string::npos) << byRow.out;
-    EXPECT_NE(byRow.out.find(",yes,1.306,999.7,no,0.0,0.0,0.0,,,no\n"), std::string::npos) << byRow.out;
+    EXPECT_NE(byRow.out.find(",yes,0.474,983.2,no,0.0,0.0,0.0,,,no,,\nB,"), std::string::npos) << byRow.out;
+    EXPECT_NE(byRow.out.find(",yes,1.306,999.7,no,0.0,0.0,0.0,,,no,,\n"), std::string::npos) << byRow.out;
     // The project's lines head the calculation.
     const ProcessResult project = runWith("管道系列", "sch40\n工程名称,某某大厦\n设计,张三", {});
     EXPECT_EQ(

@@ -128,19 +128,16 @@ std::string CircuitDocument::CellText(int row, int column) const
         return design::PascalsTenthsText(r.totalLoss);
     case C::OnIndex:
         return r.onIndex ? "是" : "";
+    case C::ValveLoss:
+        return design::PascalsTenthsText(r.valveLoss);
     case C::Excess:
+        return design::KilopascalsText(r.balance.excess);
     case C::BalanceLevel:
-    case C::KvRequired:
-    case C::Orifice: {
-        // As the 平衡 table lists them: where the section throttles.
-        if (!r.balance.throttles)
-            return {};
-        design::BalanceTexts t = design::BalanceTextsOf(r);
-        return *kind == C::Excess      ? t.excess
-            : *kind == C::BalanceLevel ? t.level
-            : *kind == C::KvRequired   ? t.kv
-                                       : t.orifice;
-    }
+        return design::PercentText(r.balance.level);
+    case C::KvRequired: // where the section throttles, as the 平衡 table lists them
+        return design::BalanceTextsOf(r).kv;
+    case C::Orifice:
+        return design::BalanceTextsOf(r).orifice;
     default:
         return typed;
     }
@@ -192,7 +189,7 @@ std::string CircuitDocument::CellMessage(int row, int column) const
     const design::SectionResult& r = m_result.sections[static_cast<std::size_t>(section)];
     if (const std::vector<messages::Message> warnings = WarningsIn(r, Kind(column)); !warnings.empty())
         return messages::JoinedText(warnings, messages::Language::Chinese);
-    if (Kind(column) >= CircuitColumn::Excess)
+    if (Kind(column) >= CircuitColumn::Excess && r.balance.throttles)
         return design::BalanceAdvice(r, m_resolved.maxImbalance);
     if (Kind(column) == CircuitColumn::Fittings && !r.fittingNotes.empty())
         return messages::JoinedText(r.fittingNotes, messages::Language::Chinese);

@@ -28,6 +28,7 @@ const std::array<CircuitColumnInfo, kCircuitColumnCount>& CircuitColumns()
         {C::ZetaTotal, "Σζ", 6, true},
         {C::LocalLoss, "局部阻力(Pa)", 11, true},
         {C::DeviceLoss, "设备阻力(Pa)", 11, true},
+        {C::ValveLoss, "阀门阻力(Pa)", 11, true},
         {C::TotalLoss, "总阻力(Pa)", 10, true},
         {C::OnIndex, "最不利环路", 9, false},
         {C::Excess, "富余压头(kPa)", 11, true},

@@ -34,6 +34,7 @@ enum class CircuitColumn {
     ZetaTotal,
     LocalLoss,
     DeviceLoss,
+    ValveLoss,
     TotalLoss,
     OnIndex,
     Excess,
@@ -41,7 +42,7 @@ enum class CircuitColumn {
     KvRequired,
     Orifice,
 };
-inline constexpr int kCircuitColumnCount = 26;
+inline constexpr int kCircuitColumnCount = 27;
 inline constexpr int kTypedColumnCount = 12; // Section to Remark
 
 struct CircuitColumnInfo {
