@@ -65,9 +65,9 @@ std::string BalanceAdvice(const SectionResult& section, double maxImbalance)
     if (!balance.throttles)
         return {};
     const Throttle throttle = ThrottleOf(section);
-    const BalanceTexts t = BalanceTextsOf(section);
-    std::string text = "富余压头 " + t.excess + " kPa，节流比例 " + t.level + "%"
-        + (balance.needed ? " 超过限值 " + LimitText(maxImbalance) + "%" : "") + "：设平衡阀 Kv " + t.kv;
+    std::string text = "富余压头 " + KilopascalsText(balance.excess) + " kPa，节流比例 " + PercentText(balance.level)
+        + "%" + (balance.needed ? " 超过限值 " + LimitText(maxImbalance) + "%" : "") + "：设平衡阀 Kv "
+        + SignificantText(throttle.kv, 3);
     if (!std::isnan(throttle.orifice))
         text += "，或孔板孔径 " + FixedText(throttle.orifice, 1) + " mm";
     if (throttle.approximate)
