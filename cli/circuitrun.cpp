@@ -188,15 +188,8 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
         return kExitIncomplete;
     }
     // Calculated all the same, as a brine near freezing in the settings is.
-    for (const files::CellProblem& warning : table.cellWarnings) {
-        const auto cell = static_cast<std::size_t>(warning.cell);
-        Say(err,
-            InFileAt(name,
-                Message(MessageId::AtCell,
-                    {{"line", table.lines[warning.row]}, {"column", warning.cell + 1}, {"heading", table.header[cell]},
-                        {"problem", warning.message}})),
-            language);
-    }
+    for (const files::CellProblem& warning : table.cellWarnings)
+        Say(err, InFileAt(name, files::AtCellOf(table, warning)), language);
     design::CircuitSettings settings;
     settings.series = options.series;
     settings.plastic = options.seriesPlastic;

@@ -48,8 +48,7 @@ RowFluid ScheduleFluids::Of(const FluidCells& cells, std::vector<Message>& probl
         m_known.emplace(m_key, known);
     }
     row.viscosity = known.viscosity;
-    if (!known.warning.Empty())
-        row.warning = known.warning;
+    row.warning = known.warning;
     if (!byLoad)
         return row;
     double load = 0;

@@ -2,7 +2,6 @@
 
 #include "design/circuit.h"
 
-#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <string>

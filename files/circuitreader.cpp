@@ -82,12 +82,10 @@ public:
     void Fail(Column column, Message problem)
     {
         const int cell = m_match.cellOf[column];
-        const std::string& heading = m_table.header[static_cast<std::size_t>(cell)];
-        m_problems.push_back(Message(MessageId::AtCell,
-            {{"line", m_table.lines[m_row]}, {"column", cell + 1}, {"heading", heading}, {"problem", problem}}));
         if (m_ok)
-            m_first = messages::Named(heading, problem);
+            m_first = messages::Named(m_table.header[static_cast<std::size_t>(cell)], problem);
         m_table.cellProblems.push_back({m_row, cell, std::move(problem)});
+        m_problems.push_back(AtCellOf(m_table, m_table.cellProblems.back()));
         m_ok = false;
     }
     void Fail(Column column, MessageId problem) { Fail(column, Message(problem)); }
@@ -123,6 +121,13 @@ private:
 };
 
 } // namespace
+
+Message AtCellOf(const CircuitTable& table, const CellProblem& cell)
+{
+    return Message(MessageId::AtCell,
+        {{"line", table.lines[cell.row]}, {"column", cell.cell + 1},
+            {"heading", table.header[static_cast<std::size_t>(cell.cell)]}, {"problem", cell.message}});
+}
 
 int CircuitFieldOf(const std::string& heading)
 {

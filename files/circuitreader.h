@@ -123,6 +123,9 @@ struct CircuitTable {
     std::vector<CellProblem> cellWarnings;
 };
 
+// A cell's problem or warning as the user is told it: its line, column and heading.
+messages::Message AtCellOf(const CircuitTable& table, const CellProblem& cell);
+
 // Turns a header and its rows into sections. Every cell that cannot be read
 // is a problem naming its line and column ("line 4, column 6 (管径): …");
 // false where there is any.
