@@ -34,19 +34,22 @@ struct CircuitContext {
     SizingLimits limits;
 };
 
+// Whether any section has an expansion or a contraction, whose K asks for
+// the bores next to it; most circuits have none.
+bool AsksNeighbourBores(const std::vector<CircuitSection>& sections)
+{
+    return std::any_of(sections.begin(), sections.end(), [](const CircuitSection& section) {
+        return std::any_of(section.fittings.begin(), section.fittings.end(),
+            [](const FittingUse& use) { return ChangesBore(use.key); });
+    });
+}
+
 // The bores across each section's nodes, where one section alone enters
 // its start and one alone leaves its end: NaN where that is not so, or the
 // section there was not calculated.
 std::vector<NeighbourBores> NeighboursOf(const std::vector<CircuitSection>& sections, const std::vector<double>& bores)
 {
     std::vector<NeighbourBores> neighbours(sections.size());
-    // Only an expansion or a contraction asks, and most circuits have none.
-    const bool asked = std::any_of(sections.begin(), sections.end(), [](const CircuitSection& section) {
-        return std::any_of(section.fittings.begin(), section.fittings.end(),
-            [](const FittingUse& use) { return ChangesBore(use.key); });
-    });
-    if (!asked)
-        return neighbours;
     std::unordered_map<std::string_view, std::pair<std::vector<int>, std::vector<int>>> nodes; // entering, leaving
     for (std::size_t s = 0; s < sections.size(); ++s) {
         nodes[sections[s].to].first.push_back(static_cast<int>(s));
@@ -75,8 +78,10 @@ bool RateOver(double pascalsPerMetre, double limit)
 }
 
 // The velocity a section of a given size may carry, m/s: its series size's
-// own, else the one for every size, else the default for its bore.
-double VelocityLimitOf(const CircuitSection& section, const CircuitSettings& settings, const CircuitContext& circuit)
+// own, else the one for every size, else the default for its bore. bore is
+// its typed diameter read, NaN where it has none.
+double VelocityLimitOf(
+    const CircuitSection& section, const CircuitSettings& settings, const CircuitContext& circuit, double bore)
 {
     if (!section.nominal.empty() && section.diameter.empty()) {
         for (const SizeChoice& size : circuit.sizes) {
@@ -86,7 +91,6 @@ double VelocityLimitOf(const CircuitSection& section, const CircuitSettings& set
     }
     if (settings.maxVelocity)
         return *settings.maxVelocity;
-    const double bore = ParseNumber(section.diameter);
     return std::isnan(bore) ? std::numeric_limits<double>::infinity() : DefaultMaxVelocity(bore, settings.plastic);
 }
 
@@ -114,8 +118,8 @@ std::pair<double, double> CalculateSection(const CircuitSection& section, const 
     }
     fields.m_strRoughness = roughness;
     fields.m_strViscosity = viscosity;
-    double bore = kNoValue;
-    double velocityLimit = VelocityLimitOf(section, settings, circuit);
+    double bore = section.diameter.empty() ? kNoValue : ParseNumber(section.diameter);
+    double velocityLimit = VelocityLimitOf(section, settings, circuit, bore);
     if (fields.m_strDiameter.empty()) {
         // Sized as a size list recommends, with its Colebrook–White answers.
         Sizing sizing = SizeForFlow(circuit.sizes, fields.m_strFlow, roughness, viscosity, density, circuit.limits);
@@ -140,7 +144,8 @@ std::pair<double, double> CalculateSection(const CircuitSection& section, const 
         velocityLimit = pipe.maxVelocity;
     } else {
         // One bore, as a size list would show it.
-        bore = ParseNumber(fields.m_strDiameter);
+        if (section.diameter.empty())
+            bore = ParseNumber(fields.m_strDiameter);
         result.outcome = CalculateColebrookWhite(fields,
             {std::isnan(flow) ? ParseNumber(fields.m_strFlow) : flow, bore,
                 section.roughness.empty() ? circuit.roughness : ParseNumber(roughness),
@@ -263,16 +268,18 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     for (const CircuitSection& section : sections)
         flows.push_back(section.flow.empty() ? kNoValue : ParseNumber(section.flow));
     // A terminal's flow from its load, as typed to 0.001 m³/h; a flow typed
-    // as well must agree with it.
-    std::vector<std::string> loadFlows(sections.size());
-    std::vector<messages::Message> loadProblems(sections.size());
-    for (std::size_t s = 0; s < sections.size(); ++s) {
+    // as well must agree with it. Kept only for a circuit with loads.
+    const bool loads
+        = std::any_of(sections.begin(), sections.end(), [](const CircuitSection& section) { return section.load; });
+    std::vector<std::string> loadFlows(loads ? sections.size() : 0);
+    std::vector<messages::Message> loadProblems(loadFlows.size());
+    for (std::size_t s = 0; s < loadFlows.size(); ++s) {
         if (sections[s].load)
             loadFlows[s] = FlowOfSectionLoad(sections[s], settings, flows[s], loadProblems[s]);
     }
     // A load without a temperature difference leaves its flow unknown, which
     // the nodes then cannot balance: that, not the nodes, is what to mend.
-    for (std::size_t s = 0; s < sections.size(); ++s) {
+    for (std::size_t s = 0; s < loadFlows.size(); ++s) {
         if (loadFlows[s].empty() && !loadProblems[s].Empty())
             result.errors.push_back({static_cast<int>(s), loadProblems[s]});
     }
@@ -303,32 +310,41 @@ CircuitResult CalculateCircuit(const std::vector<CircuitSection>& sections, cons
     circuit.limits.maxPascalsPerMetre = settings.maxPascalsPerMetre;
     std::vector<double> bores(sections.size(), kNoValue);
     std::vector<double> velocityLimits(sections.size(), kNoValue);
+    const bool neighboursAsked = AsksNeighbourBores(sections);
+    const auto finish = [&](std::size_t s, const NeighbourBores& neighbours) {
+        SectionResult& section = result.sections[s];
+        if (!std::isnan(bores[s]))
+            FinishSection(sections[s], settings, bores[s], velocityLimits[s], neighbours, section);
+        totals[s] = section.totalLoss;
+        complete = complete && !std::isnan(section.totalLoss);
+    };
     for (std::size_t s = 0; s < sections.size(); ++s) {
         SectionResult& section = result.sections[s];
-        section.flowFromLoad = !loadFlows[s].empty() && sections[s].flow.empty();
+        section.flowFromLoad = loads && !loadFlows[s].empty() && sections[s].flow.empty();
         section.flowDerived = derived[s] && !section.flowFromLoad;
         section.fields.m_strFlow = section.flowFromLoad ? loadFlows[s]
             : derived[s]                                ? FlowAsTyped(flows[s])
                                                         : sections[s].flow;
         if (!sections[s].problem.Empty())
             section.problem = sections[s].problem;
-        else if (!loadProblems[s].Empty())
+        else if (loads && !loadProblems[s].Empty())
             section.problem = loadProblems[s];
         else if (section.fields.m_strFlow.empty())
             section.problem = messages::Message(messages::MessageId::FlowNotDerivable);
         else
             std::tie(bores[s], velocityLimits[s])
                 = CalculateSection(sections[s], settings, circuit, derived[s] ? kNoValue : flows[s], section);
+        // Without an expansion or a contraction the losses need no other
+        // section: finished while the section is still in the cache.
+        if (!neighboursAsked)
+            finish(s, {});
     }
     // The losses once every bore is known: an expansion or a contraction is
     // placed by the bores on either side of it.
-    const std::vector<NeighbourBores> neighbours = NeighboursOf(sections, bores);
-    for (std::size_t s = 0; s < sections.size(); ++s) {
-        SectionResult& section = result.sections[s];
-        if (!std::isnan(bores[s]))
-            FinishSection(sections[s], settings, bores[s], velocityLimits[s], neighbours[s], section);
-        totals[s] = section.totalLoss;
-        complete = complete && !std::isnan(section.totalLoss);
+    if (neighboursAsked) {
+        const std::vector<NeighbourBores> neighbours = NeighboursOf(sections, bores);
+        for (std::size_t s = 0; s < sections.size(); ++s)
+            finish(s, neighbours[s]);
     }
 
     if (!network)
