@@ -1,5 +1,6 @@
 #include "cli/circuittables.h"
 
+#include "book/circuittables.h"
 #include "calc/numbertext.h"
 #include "calc/zonenames.h"
 #include "cli/options.h"
@@ -9,40 +10,27 @@
 #include "design/sizing.h"
 #include "design/velocitylimits.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace vendrel::cli {
 namespace {
 
-// The 平衡 table: each section that throttles at least 1 % of the pump
-// head or needs balancing, with its valve's Kv and its orifice plate.
-void WriteBalanceText(
-    const files::CircuitTable& table, const design::CircuitResult& result, double maxImbalance, std::FILE* out)
+// A book table as aligned text, with its notes under it.
+void WriteTable(const book::BookTable& table, std::FILE* out)
 {
     std::vector<std::vector<std::string>> cells;
-    for (std::size_t s = 0; s < result.sections.size(); ++s) {
-        const design::SectionResult& r = result.sections[s];
-        if (!r.balance.throttles)
-            continue;
-        design::BalanceTexts t = design::BalanceTextsOf(r);
-        cells.push_back(
-            {table.sections[s].id, r.fields.m_strFlow, r.nominal, r.fields.m_strDiameter, std::move(t.excess),
-                std::move(t.level), std::move(t.kv), std::move(t.orifice), r.balance.needed ? "是" : ""});
+    cells.reserve(table.rows.size());
+    for (const book::BookRow& row : table.rows) {
+        std::vector<std::string>& shown = cells.emplace_back();
+        for (const book::BookCell& cell : row.cells)
+            shown.push_back(cell.Shown());
     }
-    std::fprintf(out, "\n平衡\n");
-    if (cells.empty()) {
-        std::fprintf(out, "%s\n", design::kNothingToBalanceNote);
-        return;
-    }
-    std::vector<std::vector<std::string_view>> rows = {{"管段", "流量(m³/h)", "公称直径", "内径(mm)", "富余压头(kPa)",
-        "节流比例(%)", "所需Kv", "孔板孔径(mm)", "须调节"}};
+    std::vector<std::vector<std::string_view>> rows(1, {table.headings.begin(), table.headings.end()});
     for (const auto& row : cells)
         rows.emplace_back(row.begin(), row.end());
     WriteAligned(out, rows);
-    if (const std::string count = design::SectionsToBalanceText(result, maxImbalance); !count.empty())
-        std::fprintf(out, "%s\n", count.c_str());
-    std::fprintf(out, "%s\n", design::kBalanceNotes);
+    for (const std::string& note : table.notes)
+        std::fprintf(out, "%s\n", note.c_str());
 }
 
 } // namespace
@@ -68,69 +56,9 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     std::fprintf(out, "限值：比摩阻不超过 %s Pa/m，%s\n\n", ShortestText(options.maxRate).c_str(),
         design::VelocityLimitsText(*options.series, options.seriesPlastic, options.maxVelocity).c_str());
 
-    std::vector<std::vector<std::string>> cells;
-    bool derived = false;
-    bool ofLoads = false;
-    bool sized = false;
-    bool colebrook = false;
-    bool over = false;
-    // A column for the valves' losses where some section has a valve's Kv.
-    const bool valves = std::any_of(table.sections.begin(), table.sections.end(),
-        [](const design::CircuitSection& section) { return section.kv.has_value(); });
-    for (std::size_t s = 0; s < result.sections.size(); ++s) {
-        const design::SectionResult& r = result.sections[s];
-        const design::CircuitSection& in = table.sections[s];
-        derived = derived || r.flowDerived;
-        ofLoads = ofLoads || r.flowFromLoad;
-        sized = sized || r.sized;
-        colebrook = colebrook || r.outcome.zone == CalculationOutcome::Zone::ColebrookWhite;
-        design::SectionTexts t = design::SectionTextsOf(r);
-        over = over || r.OverLimits();
-        cells.push_back({in.id, in.from, in.to,
-            r.fields.m_strFlow
-                + (r.flowDerived         ? "*"
-                        : r.flowFromLoad ? "#"
-                                         : ""),
-            r.nominal + (r.sized ? "*" : ""), r.fields.m_strDiameter, ShortestText(in.length),
-            std::move(t.velocity) + (r.overVelocity ? "!" : ""), std::move(t.frictionRate),
-            std::move(t.pascalsPerMetre) + (r.overRate ? "!" : ""),
-            r.problem.Empty() ? std::string(ZoneName(r.outcome.zone)) : "", std::move(t.friction), std::move(t.zeta),
-            std::move(t.local), std::move(t.device), std::move(t.total), r.onIndex ? "是" : ""});
-        if (valves)
-            cells.back().insert(cells.back().end() - 2, design::PascalsTenthsText(r.valveLoss));
-    }
-    std::vector<std::vector<std::string_view>> rows = {{"管段", "起点", "终点", "流量(m³/h)", "公称直径", "内径(mm)",
-        "长度(m)", "流速(m/s)", design::FrictionRateTitle(result.water), "比摩阻(Pa/m)", "流区", "沿程阻力(Pa)", "Σζ",
-        "局部阻力(Pa)", "设备阻力(Pa)", "总阻力(Pa)", "最不利环路"}};
-    if (valves)
-        rows[0].insert(rows[0].end() - 2, "阀门阻力(Pa)");
-    for (const auto& row : cells)
-        rows.emplace_back(row.begin(), row.end());
-    WriteAligned(out, rows);
-    if (derived)
-        std::fprintf(out, "%s\n", design::kDerivedFlowNote);
-    if (ofLoads)
-        std::fprintf(out, "%s\n", design::kLoadFlowNote);
-    if (sized)
-        std::fprintf(out, "%s\n", design::kSizedNote);
-    if (colebrook)
-        std::fprintf(out, "%s\n", kColebrookWhiteNote);
-    if (over)
-        std::fprintf(out, "%s\n", design::kOverLimitsNote);
-
-    std::vector<std::vector<std::string>> pathCells;
-    for (const design::CircuitPath& path : result.paths)
-        pathCells.push_back({design::PathName(path, result, table.sections), path.leaves, path.rejoins,
-            design::KilopascalsText(path.total), design::PercentText(path.imbalance),
-            design::PathNote(path, options.maxImbalance)});
-    std::vector<std::vector<std::string_view>> pathRows
-        = {{"环路", "分流点", "汇流点", "总阻力(kPa)", "不平衡率(%)", ""}};
-    for (const auto& row : pathCells)
-        pathRows.emplace_back(row.begin(), row.end());
+    WriteTable(book::SectionTable(table, result), out);
     std::fprintf(out, "\n");
-    WriteAligned(out, pathRows);
-    if (!result.allPathsListed)
-        std::fprintf(out, "（环路多于 %zu 条，未全部列出）\n", design::kMaxListedPaths);
+    WriteTable(book::PathTable(table, result, options.maxImbalance), out);
     std::fprintf(out, "\n");
     if (std::isnan(result.indexTotal)) {
         std::fprintf(out, "%s\n", design::kNoIndexNote);
@@ -138,7 +66,14 @@ void WriteCircuitText(const std::string& file, const Options& options, const fil
     }
     std::fprintf(out, "%s\n%s\n", design::IndexCircuitText(result, table.sections).c_str(),
         design::PumpHeadText(result, options.headMargin).c_str());
-    WriteBalanceText(table, result, options.maxImbalance, out);
+    std::fprintf(out, "\n平衡\n");
+    const book::BookTable balance = book::BalanceTable(table, result, options.maxImbalance);
+    if (balance.rows.empty()) {
+        for (const std::string& note : balance.notes)
+            std::fprintf(out, "%s\n", note.c_str());
+    } else {
+        WriteTable(balance, out);
+    }
 }
 
 void WriteCircuitCsv(

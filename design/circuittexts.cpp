@@ -52,10 +52,11 @@ BalanceTexts BalanceTextsOf(const SectionResult& section)
     const SectionBalance& balance = section.balance;
     const Throttle throttle = ThrottleOf(section);
     BalanceTexts texts{
-        KilopascalsText(balance.excess), PercentText(balance.level), SignificantText(throttle.kv, 3), {}};
-    if (!std::isnan(throttle.orifice))
-        texts.orifice
-            = FixedText(throttle.orifice, 1) + (throttle.approximate ? "≈" : "") + (throttle.impractical ? "×" : "");
+        KilopascalsText(balance.excess), PercentText(balance.level), SignificantText(throttle.kv, 3), {}, {}};
+    if (!std::isnan(throttle.orifice)) {
+        texts.orifice = FixedText(throttle.orifice, 1);
+        texts.orificeMark = std::string(throttle.approximate ? "≈" : "") + (throttle.impractical ? "×" : "");
+    }
     return texts;
 }
 

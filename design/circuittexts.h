@@ -39,13 +39,14 @@ std::string LimitText(double fraction);
 
 // A section's balance as the 平衡 table and the windows show it: its
 // excess in kPa to 0.01, its level in % to 0.1, Kv to three significant
-// digits, the orifice's bore in mm to 0.1, marked "≈" where approximate and
-// "×" where impractical; blank where there is none.
+// digits, the orifice's bore in mm to 0.1, with its mark "≈" where
+// approximate and "×" where impractical; blank where there is none.
 struct BalanceTexts {
     std::string excess;
     std::string level;
     std::string kv;
     std::string orifice;
+    std::string orificeMark;
 };
 BalanceTexts BalanceTextsOf(const SectionResult& section);
 // What the 平衡 table's columns mean, and where their formulas come from.

@@ -136,8 +136,10 @@ std::string CircuitDocument::CellText(int row, int column) const
         return design::PercentText(r.balance.level);
     case C::KvRequired: // where the section throttles, as the 平衡 table lists them
         return design::BalanceTextsOf(r).kv;
-    case C::Orifice:
-        return design::BalanceTextsOf(r).orifice;
+    case C::Orifice: {
+        const design::BalanceTexts texts = design::BalanceTextsOf(r);
+        return texts.orifice + texts.orificeMark;
+    }
     default:
         return typed;
     }
