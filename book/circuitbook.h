@@ -1,0 +1,63 @@
+#pragma once
+
+#include "book/booktable.h"
+#include "design/circuit.h"
+#include "design/materials.h"
+#include "design/pipeseries.h"
+#include "files/circuitreader.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The calculation book (水力计算书) of a circuit, described once: what it
+// says, in order, for the book's pages, the windows' printing and the
+// workbook alike. How it falls on pages is the renderer's.
+namespace vendrel::book {
+
+// What a circuit was calculated with, as its edition holds it.
+struct BookSettings {
+    const design::PipeSeries* series = nullptr;
+    bool seriesPlastic = false;
+    const design::Material* material = nullptr; // where the roughness is a material's
+    std::string roughness;                      // K, mm, as typed
+    std::string viscosity;                      // ν, 10⁻⁶ m²/s, as typed
+    std::string fluid; // "水 10 °C，", "乙二醇水溶液 30%（质量） 0 °C，冰点 -14.6 °C，"; "" where ν is typed
+    bool water = true;                 // else a glycol brine
+    double density = 0;                // kg/m³
+    double deltaT = 0;                 // K; 0 where none is set
+    double maxRate = 0;                // Pa/m
+    std::optional<double> maxVelocity; // m/s, for every size; else by size
+    double headMargin = 0;             // fraction
+    double staticHead = 0;             // m
+    double maxImbalance = 0;           // fraction
+};
+
+// A line of the title block; a blank value is a line to sign on.
+struct TitleLine {
+    std::string title;
+    std::string value;
+};
+
+// A part of the book under its heading: lines of text, then its tables.
+struct BookPart {
+    std::string heading;
+    std::vector<std::string> lines;
+    std::vector<BookTable> tables;
+};
+
+struct CalculationBook {
+    std::string title;                 // "水力计算书"
+    std::vector<TitleLine> titleBlock; // 工程名称 … 日期, every one, in that order
+    std::string program;               // "Vendrel 1.0.0.1"
+    std::vector<BookPart> parts;
+};
+
+// The book of a calculated circuit: 设计依据, 计算参数, 计算公式, the section
+// table, the paths, the index circuit and the pump, the balance where the
+// circuit has an index circuit, and every problem and warning of its
+// sections and paths, in Chinese.
+CalculationBook CircuitBook(const files::CircuitTable& table, const design::CircuitResult& result,
+    const BookSettings& settings, std::string program);
+
+} // namespace vendrel::book
