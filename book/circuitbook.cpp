@@ -18,16 +18,16 @@ using messages::Message;
 using messages::MessageId;
 
 // Where every formula and table the circuit used comes from.
-std::vector<std::string> SourcesOf(
-    const files::CircuitTable& table, const design::CircuitResult& result, const BookSettings& settings)
+std::vector<std::string> SourcesOf(const files::CircuitTable& table, const design::CircuitResult& result,
+    const design::CircuitSettings& settings, const BookSettings& more)
 {
     std::vector<std::string> lines;
     if (settings.series != nullptr)
         lines.push_back("管道规格：" + settings.series->name + "，" + settings.series->source);
-    if (settings.material != nullptr)
-        lines.push_back("管壁当量粗糙度：" + settings.material->name + " K = " + settings.material->roughness + " mm，"
-            + settings.material->source);
-    lines.emplace_back(settings.water
+    if (more.material != nullptr)
+        lines.push_back("管壁当量粗糙度：" + more.material->name + " K = " + more.material->roughness + " mm，"
+            + more.material->source);
+    lines.emplace_back(settings.fluid.kind == design::FluidKind::Water
             ? "水的密度：Kell, J. Chem. Eng. Data 20 (1975) 97–105，式 (16)；水的粘度：IAPWS R12-08（2008）；"
               "水的比热：IAPWS-95，按 NIST Chemistry WebBook（SRD 69）"
             : "乙二醇、丙二醇水溶液的密度、粘度、比热和冰点：Å. Melinder, Properties of Secondary Working Fluids for "
@@ -54,23 +54,23 @@ std::vector<std::string> SourcesOf(
     return lines;
 }
 
-std::vector<std::string> ParametersOf(const BookSettings& settings)
+std::vector<std::string> ParametersOf(const design::CircuitSettings& settings, const BookSettings& more)
 {
     std::vector<std::string> lines;
     if (settings.series != nullptr)
         lines.push_back("管道系列：" + settings.series->name + "（" + settings.series->key + "）");
     lines.push_back("管壁当量粗糙度 K：" + settings.roughness + " mm"
-        + (settings.material != nullptr ? "（" + settings.material->name + "）" : ""));
-    if (!settings.fluid.empty())
-        lines.push_back("介质：" + settings.fluid.substr(0, settings.fluid.size() - std::string("，").size()));
+        + (more.material != nullptr ? "（" + more.material->name + "）" : ""));
+    if (!more.fluid.empty())
+        lines.push_back("介质：" + more.fluid.substr(0, more.fluid.size() - std::string("，").size()));
     lines.push_back(
         "运动粘滞系数 ν：" + settings.viscosity + " ×10⁻⁶ m²/s；密度 ρ：" + FixedText(settings.density, 1) + " kg/m³");
-    if (settings.deltaT > 0)
-        lines.push_back("供回水温差：" + ShortestText(settings.deltaT) + " °C");
-    lines.push_back("比摩阻限值：" + ShortestText(settings.maxRate) + " Pa/m");
+    if (settings.deltaT)
+        lines.push_back("供回水温差：" + ShortestText(*settings.deltaT) + " °C");
+    lines.push_back("比摩阻限值：" + ShortestText(settings.maxPascalsPerMetre) + " Pa/m");
     if (settings.series != nullptr)
         lines.push_back(
-            "流速限值：" + design::VelocityLimitsText(*settings.series, settings.seriesPlastic, settings.maxVelocity));
+            "流速限值：" + design::VelocityLimitsText(*settings.series, settings.plastic, settings.maxVelocity));
     lines.push_back("水泵扬程余量：" + design::LimitText(settings.headMargin) + "%；静水高差："
         + ShortestText(settings.staticHead) + " m");
     lines.push_back("不平衡率限值：" + design::LimitText(settings.maxImbalance) + "%");
@@ -99,7 +99,7 @@ const std::vector<std::string>& Formulas()
 
 // Every problem and warning of the sections, and every path out of balance.
 std::vector<std::string> WarningsOf(
-    const files::CircuitTable& table, const design::CircuitResult& result, const BookSettings& settings)
+    const files::CircuitTable& table, const design::CircuitResult& result, const design::CircuitSettings& settings)
 {
     std::vector<std::string> lines;
     const auto ofSection = [&](std::size_t s, const Message& problem) {
@@ -129,7 +129,7 @@ std::vector<std::string> WarningsOf(
 } // namespace
 
 CalculationBook CircuitBook(const files::CircuitTable& table, const design::CircuitResult& result,
-    const BookSettings& settings, std::string program)
+    const design::CircuitSettings& settings, const BookSettings& more, std::string program)
 {
     CalculationBook book;
     book.title = "水力计算书";
@@ -143,8 +143,8 @@ CalculationBook CircuitBook(const files::CircuitTable& table, const design::Circ
                 line.value = given.value;
         }
     }
-    book.parts.push_back({"设计依据", SourcesOf(table, result, settings), {}});
-    book.parts.push_back({"计算参数", ParametersOf(settings), {}});
+    book.parts.push_back({"设计依据", SourcesOf(table, result, settings, more), {}});
+    book.parts.push_back({"计算参数", ParametersOf(settings, more), {}});
     book.parts.push_back({"计算公式", Formulas(), {}});
     book.parts.push_back({"管段计算表", {}, {SectionTable(table, result)}});
     book.parts.push_back({"环路", {}, {PathTable(table, result, settings.maxImbalance)}});

@@ -6,7 +6,6 @@
 #include "design/pipeseries.h"
 #include "files/circuitreader.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,22 +14,11 @@
 // workbook alike. How it falls on pages is the renderer's.
 namespace vendrel::book {
 
-// What a circuit was calculated with, as its edition holds it.
+// What the book says of a circuit's settings beyond those it was calculated
+// with, as its edition holds them.
 struct BookSettings {
-    const design::PipeSeries* series = nullptr;
-    bool seriesPlastic = false;
     const design::Material* material = nullptr; // where the roughness is a material's
-    std::string roughness;                      // K, mm, as typed
-    std::string viscosity;                      // ν, 10⁻⁶ m²/s, as typed
     std::string fluid; // "水 10 °C，", "乙二醇水溶液 30%（质量） 0 °C，冰点 -14.6 °C，"; "" where ν is typed
-    bool water = true;                 // else a glycol brine
-    double density = 0;                // kg/m³
-    double deltaT = 0;                 // K; 0 where none is set
-    double maxRate = 0;                // Pa/m
-    std::optional<double> maxVelocity; // m/s, for every size; else by size
-    double headMargin = 0;             // fraction
-    double staticHead = 0;             // m
-    double maxImbalance = 0;           // fraction
 };
 
 // A line of the title block; a blank value is a line to sign on.
@@ -58,6 +46,6 @@ struct CalculationBook {
 // circuit has an index circuit, and every problem and warning of its
 // sections and paths, in Chinese.
 CalculationBook CircuitBook(const files::CircuitTable& table, const design::CircuitResult& result,
-    const BookSettings& settings, std::string program);
+    const design::CircuitSettings& settings, const BookSettings& more, std::string program);
 
 } // namespace vendrel::book

@@ -28,6 +28,7 @@ TEST(CircuitBook, SaysWhatTheCircuitUsedInOrder)
     struct Case {
         const char* name;
         std::string file;
+        bool brine;
         std::vector<std::string> headings;
         std::vector<std::string> designer;                      // 设计, then 日期
         std::vector<std::pair<std::string, std::string>> lines; // part, text in one of its lines
@@ -39,16 +40,17 @@ TEST(CircuitBook, SaysWhatTheCircuitUsedInOrder)
                                  "B,N,M,5,10,15.76,,0\n" // far over the limits, and out of balance
                                  "H,M,Q,10,10,52.48,,0\n";
     const Case cases[] = {
-        {"a whole circuit", "工程名称,某办公楼\n设计,张三\n" + sections,
+        {"a whole circuit", "工程名称,某办公楼\n设计,张三\n" + sections, false,
             {"设计依据", "计算参数", "计算公式", "管段计算表", "环路", "最不利环路与水泵", "平衡", "说明与警告"},
             {"张三", ""},
             {{"设计依据", "标准弯头90°：HVAC Pump Handbook, 2nd ed., Table 3.8"}, {"设计依据", "IAPWS R12-08"},
                 {"设计依据", "图 4-14"}, {"计算参数", "不平衡率限值：15%"}, {"说明与警告", "管段“B”：比摩阻"},
                 {"说明与警告", "超过限值 15%"}, {"最不利环路与水泵", "水泵扬程"}},
             {{"设计依据", "闸阀"}}},
-        {"no circuit yet", "管段,起点,终点,流量(m³/h),长度(m),内径(mm)\nG,P,N,10,10,52.48\nA,N,P,10,10,52.48\n",
+        {"no circuit yet", "管段,起点,终点,流量(m³/h),长度(m),内径(mm)\nG,P,N,10,10,52.48\nA,N,P,10,10,52.48\n", true,
             {"设计依据", "计算参数", "计算公式", "管段计算表", "环路", "最不利环路与水泵", "说明与警告"}, {"", ""},
-            {{"最不利环路与水泵", "无从确定"}}, {{"设计依据", "图 4-14"}}},
+            {{"最不利环路与水泵", "无从确定"}, {"设计依据", "Melinder"}},
+            {{"设计依据", "图 4-14"}, {"设计依据", "IAPWS"}}},
     };
     const design::SeriesCatalog series;
     const design::MaterialCatalog materials;
@@ -64,16 +66,10 @@ TEST(CircuitBook, SaysWhatTheCircuitUsedInOrder)
             << (problems.empty() ? "" : problems[0].Text(messages::Language::English));
         design::CircuitSettings calculation;
         calculation.series = &series.Default();
+        if (c.brine)
+            calculation.fluid.kind = design::FluidKind::EthyleneGlycol;
         const design::CircuitResult result = design::CalculateCircuit(table.sections, calculation);
-        BookSettings settings;
-        settings.series = &series.Default();
-        settings.roughness = calculation.roughness;
-        settings.viscosity = calculation.viscosity;
-        settings.density = calculation.density;
-        settings.maxRate = calculation.maxPascalsPerMetre;
-        settings.headMargin = calculation.headMargin;
-        settings.maxImbalance = calculation.maxImbalance;
-        const CalculationBook book = CircuitBook(table, result, settings, "Vendrel 1.0");
+        const CalculationBook book = CircuitBook(table, result, calculation, {}, "Vendrel 1.0");
 
         std::vector<std::string> headings;
         for (const BookPart& part : book.parts)
