@@ -20,7 +20,8 @@ struct BookCell {
 
 struct BookRow {
     std::vector<BookCell> cells;
-    bool marked = false; // on the index circuit, or out of balance
+    bool index = false;      // on the index circuit: highlighted
+    bool unbalanced = false; // out of balance, or to be balanced: red
 };
 
 struct BookTable {

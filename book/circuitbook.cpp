@@ -63,16 +63,15 @@ std::vector<std::string> ParametersOf(const design::CircuitSettings& settings, c
         + (more.material != nullptr ? "（" + more.material->name + "）" : ""));
     if (!more.fluid.empty())
         lines.push_back("介质：" + more.fluid.substr(0, more.fluid.size() - std::string("，").size()));
-    lines.push_back(
-        "运动粘滞系数 ν：" + settings.viscosity + " ×10⁻⁶ m²/s；密度 ρ：" + FixedText(settings.density, 1) + " kg/m³");
+    lines.push_back("运动粘滞系数 ν：" + settings.viscosity + " ×10⁻⁶ m²/s");
+    lines.push_back("密度 ρ：" + FixedText(settings.density, 1) + " kg/m³");
     if (settings.deltaT)
         lines.push_back("供回水温差：" + ShortestText(*settings.deltaT) + " °C");
     lines.push_back("比摩阻限值：" + ShortestText(settings.maxPascalsPerMetre) + " Pa/m");
     if (settings.series != nullptr)
-        lines.push_back(
-            "流速限值：" + design::VelocityLimitsText(*settings.series, settings.plastic, settings.maxVelocity));
-    lines.push_back("水泵扬程余量：" + design::LimitText(settings.headMargin) + "%；静水高差："
-        + ShortestText(settings.staticHead) + " m");
+        lines.push_back(design::VelocityLimitsText(*settings.series, settings.plastic, settings.maxVelocity));
+    lines.push_back("水泵扬程余量：" + design::LimitText(settings.headMargin) + "%");
+    lines.push_back("静水高差：" + ShortestText(settings.staticHead) + " m");
     lines.push_back("不平衡率限值：" + design::LimitText(settings.maxImbalance) + "%");
     return lines;
 }

@@ -51,7 +51,7 @@ BookTable SectionTable(const files::CircuitTable& table, const design::CircuitRe
         over = over || r.OverLimits();
         design::SectionTexts t = design::SectionTextsOf(r);
         BookRow row;
-        row.marked = r.onIndex;
+        row.index = r.onIndex;
         row.cells = {Text(in.id), Text(in.from), Text(in.to),
             {r.fields.m_strFlow,
                 r.flowDerived        ? "*"
@@ -83,7 +83,8 @@ BookTable PathTable(const files::CircuitTable& table, const design::CircuitResul
     book.headings = {"环路", "分流点", "汇流点", "总阻力(kPa)", "不平衡率(%)", ""};
     for (const design::CircuitPath& path : result.paths) {
         BookRow row;
-        row.marked = path.unbalanced;
+        row.index = path.index;
+        row.unbalanced = path.unbalanced;
         row.cells = {Text(design::PathName(path, result, table.sections)), Text(path.leaves), Text(path.rejoins),
             Figure(design::KilopascalsText(path.total)), Figure(design::PercentText(path.imbalance)),
             Text(design::PathNote(path, maxImbalance))};
@@ -105,7 +106,7 @@ BookTable BalanceTable(const files::CircuitTable& table, const design::CircuitRe
             continue;
         design::BalanceTexts t = design::BalanceTextsOf(r);
         BookRow row;
-        row.marked = r.balance.needed;
+        row.unbalanced = r.balance.needed;
         row.cells
             = {Text(table.sections[s].id), Figure(r.fields.m_strFlow), Text(r.nominal), Figure(r.fields.m_strDiameter),
                 Figure(std::move(t.excess)), Figure(std::move(t.level)), Figure(std::move(t.kv)),

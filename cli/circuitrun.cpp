@@ -1,5 +1,7 @@
 #include "cli/circuitrun.h"
 
+#include "book/circuitbook.h"
+#include "book/circuitworkbook.h"
 #include "calc/numbertext.h"
 #include "cli/circuittables.h"
 #include "cli/commandline.h"
@@ -11,16 +13,66 @@
 #include "files/circuitreader.h"
 #include "files/platform.h"
 
+#include <vendrel/version.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <random>
 
 namespace vendrel::cli {
 namespace {
 
 using messages::Message;
 using messages::MessageId;
+
+// The circuit's workbook, to --output or to out. The library writes only to
+// a file it names itself, and says why it could not on standard error: it
+// writes a file of its own in the temporary folder, which is then copied.
+bool WriteWorkbook(const Options& options, const files::CircuitTable& table, const design::CircuitSettings& settings,
+    const design::CircuitResult& result, std::FILE* out, std::FILE* err)
+{
+    book::BookSettings more;
+    more.material = options.material;
+    more.fluid = FluidHeading(options);
+    const book::CalculationBook book
+        = book::CircuitBook(table, result, settings, more, std::string("Vendrel ") + VENDREL_VERSION);
+    const std::string target = options.output.empty() ? "-" : options.output;
+    const auto fail = [&](const std::string& reason) {
+        Say(err, Message(MessageId::WorkbookNotWritten, {{"file", target}, {"reason", reason}}), options.language);
+        return false;
+    };
+    std::error_code code;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(code);
+    if (code)
+        return fail(code.message());
+    std::random_device random;
+    const std::filesystem::path path
+        = folder / ("vendrel-" + std::to_string(random()) + "-" + std::to_string(random()) + ".xlsx");
+    std::string error;
+    std::string bytes;
+    bool made = book::WriteCircuitWorkbook(book, path.u8string(), error);
+    if (made) {
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(files::OpenForReading(path.u8string()), &std::fclose);
+        char buffer[65536];
+        std::size_t got = 0;
+        while (in != nullptr && (got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
+            bytes.append(buffer, got);
+        made = in != nullptr && !std::ferror(in.get());
+        if (!made)
+            error = std::strerror(errno);
+    }
+    std::filesystem::remove(path, code);
+    if (!made)
+        return fail(error);
+    if (!options.output.empty())
+        return files::WriteFileReplacing(options.output, bytes, error) || fail(error);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() || std::fflush(out) != 0)
+        return fail(std::strerror(errno));
+    return true;
+}
 
 // A problem of a section, where it is in the file.
 Message InSection(const std::string& file, const files::CircuitTable& table, int section, const Message& problem)
@@ -215,10 +267,14 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
         }
         return kExitIncomplete;
     }
-    if (options.csv)
+    if (options.workbook) {
+        if (!WriteWorkbook(options, table, settings, result, out, err))
+            return kExitIncomplete;
+    } else if (options.csv) {
         WriteCircuitCsv(options, table, result, out);
-    else
+    } else {
         WriteCircuitText(name, options, table, result, out);
+    }
 
     int status = kExitSuccess;
     for (std::size_t s = 0; s < result.sections.size(); ++s) {

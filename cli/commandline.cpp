@@ -39,12 +39,13 @@ enum Value {
     kVolumeConcentration,
     kLoad,
     kDeltaT,
+    kOutput,
     kValueCount
 };
 constexpr std::string_view kValueNames[] = {"--flow", "--diameter", "--roughness", "--viscosity", "--temperature",
     "--material", "--series", "--min-rate", "--max-rate", "--max-velocity", "--format", "--series-file",
     "--material-file", "--head-margin", "--static-head", "--max-imbalance", "--fluid", "--concentration",
-    "--volume-concentration", "--load", "--delta-t"};
+    "--volume-concentration", "--load", "--delta-t", "--output"};
 static_assert(std::size(kValueNames) == kValueCount, "a name for every value option, in the order of Value");
 constexpr std::array<std::string_view, 5> kModeNames
     = {"--size", "--table", "--material-list", "--series-list", "--fittings-list"};
@@ -91,6 +92,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         result.volumeConcentration = values[kVolumeConcentration];
         result.load = values[kLoad];
         result.deltaT = values[kDeltaT];
+        result.output = values[kOutput];
     };
     bool bom = false;
     bool paths = false;
@@ -202,6 +204,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::BomNeedsCsv);
     if (paths && !(mode == "--circuit" && values[kFormat] == "csv"))
         return failWith(MessageId::PathsNeedCircuitCsv);
+    if (values[kFormat] == "xlsx" && mode != "--circuit")
+        return failWith(MessageId::WorkbookNeedsCircuit);
+    if (given(kOutput) && !(mode == "--circuit" && values[kFormat] == "xlsx"))
+        return failWith(MessageId::OutputNeedsWorkbook);
     if (anyGiven({kHeadMargin, kStaticHead, kMaxImbalance}) && mode != "--circuit")
         return failWith(MessageId::CircuitOnlyOptions);
     if (given(kLoad) && mode == "--table")

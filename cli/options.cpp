@@ -283,11 +283,15 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
         return false;
     }
     const std::string format = command.format.value_or("text");
-    if (format != "text" && format != "csv") {
-        error = Named("--format", Message(MessageId::NotTextOrCsv, {{"text", UserText(format)}}));
+    if (format != "text" && format != "csv" && !(command.mode == Mode::Circuit && format == "xlsx")) {
+        error = Named("--format",
+            Message(command.mode == Mode::Circuit ? MessageId::NotACircuitFormat : MessageId::NotTextOrCsv,
+                {{"text", UserText(format)}}));
         return false;
     }
     options.csv = format == "csv";
+    options.workbook = format == "xlsx";
+    options.output = command.output.value_or("");
     return true;
 }
 

@@ -55,6 +55,8 @@ struct Options {
     double maxRate = 300;
     std::optional<double> maxVelocity; // for every size; else each size's own
     bool csv = false;
+    bool workbook = false; // --circuit --format xlsx
+    std::string output;    // the workbook's file; "" for standard output
     bool bom = false;
     // The hydraulic calculation of a circuit, as fractions: the head margin
     // and the imbalance allowed between parallel paths.

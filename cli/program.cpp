@@ -146,6 +146,11 @@ int Run(const std::vector<std::string>& args, messages::Language language)
     case cli::CommandLine::Mode::Table:
         return cli::RunFlowTable(options, stdout, stderr);
     case cli::CommandLine::Mode::Circuit:
+        // A workbook on a terminal is bytes the user cannot read.
+        if (options.workbook && options.output.empty() && cli::StandardOutputIsTerminal()) {
+            cli::Say(stderr, Message(MessageId::WorkbookToTerminal), language);
+            return cli::kExitUsage;
+        }
         return cli::RunCircuit(circuit, options, stdout, stderr);
     case cli::CommandLine::Mode::MaterialList:
         cli::PrintMaterialList(options.library.materials, stdout);

@@ -21,7 +21,8 @@ const char kUsage[] = R"(Usage:
                [--static-head H] [--max-imbalance PERCENT]
                [--roughness K | --material NAME]
                [--viscosity NU | --temperature T] [--fluid NAME]
-               [--concentration PERCENT] [--delta-t K] [--format text|csv [--paths]]
+               [--concentration PERCENT] [--delta-t K]
+               [--format text|csv [--paths] | --format xlsx [--output FILE]]
   vendrel-calc --material-list | --series-list [--series-file FILE]
   vendrel-calc --fittings-list
 Each form also takes --material-file FILE; the first three and --circuit,
@@ -75,7 +76,8 @@ Friction loss of water flowing full in a round pipe.
   --max-velocity V  the largest velocity for --size and --circuit, m/s, for
                     every size (default by size: 1.2 m/s up to 50 mm bore,
                     then 3 m/s, or 1.5 m/s for plastic pipe)
-  --format FORMAT   text (aligned, the default) or csv, for --size and --table
+  --format FORMAT   text (aligned, the default) or csv, for --size, --table
+                    and --circuit; xlsx, --circuit's Excel workbook
   --csv [FILE]      calculate every row of a CSV file (standard input when no
                     FILE or FILE is -), in UTF-8, UTF-16 with a byte-order mark
                     (tab-separated as Excel's "Unicode text") or GBK/GB18030
@@ -112,6 +114,8 @@ Friction loss of water flowing full in a round pipe.
                     (default 0), after the margin
   --max-imbalance P the imbalance allowed between parallel paths, % (15)
   --paths           with --circuit --format csv: one row per path
+  --output FILE     with --circuit --format xlsx: the workbook's file, else
+                    standard output (not a terminal)
   --bom             CSV output with a UTF-8 byte-order mark and CRLF line
                     ends, so that Excel on a Chinese Windows shows it right
   --fittings-list   the fittings of --circuit: keys, Chinese names, K by size

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package needed to build, run and test Vendrel.
+# Installs every Debian package needed to build, run and test Vendrel, then
+# unpacks the sources of the C libraries it builds in (fetch-sources.sh).
 #   install-deps.sh            build + run the calculator (Qt 6 and its Chinese texts, CJK font)
 #   install-deps.sh --package  also what building the Debian package needs
 #   install-deps.sh --windows  also the Windows edition's cross-compiler (mingw-w64) and Wine to test it
@@ -16,8 +17,10 @@ case "${1:-}" in
 --windows) want_windows=1 ;;
 esac
 
+# dpkg-dev and zlib: the C libraries every edition builds in from their
+# Debian sources (scripts/fetch-sources.sh).
 run_pkgs=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config dpkg-dev zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-arphic-uming
 )
@@ -28,13 +31,14 @@ test_pkgs=(
   xvfb xdotool x11-utils imagemagick openbox libx11-dev time
   locales gettext
   desktop-file-utils appstream man-db lintian
+  python3-openpyxl
 )
 # GoogleTest's sources are built for Windows; Google Benchmark's library
 # builds the schedule writer for comparing with Linux; fonts-wine has Marlett;
 # librsvg2-bin and ImageMagick make the icon, NSIS and zip the downloads; the
 # dialog's font under Wine is AR PL UMing, with DejaVu Sans for the signs it lacks.
 windows_pkgs=(
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
   wine wine64 fonts-wine fonts-arphic-uming fonts-dejavu-core
   googletest libbenchmark-dev
   librsvg2-bin imagemagick nsis zip
@@ -60,7 +64,9 @@ if [ "$want_tests" = 1 ]; then
     locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8\$" || need_locale=1
   done
 fi
-[ "${#missing[@]}" -gt 0 ] || [ "$need_locale" = 1 ] || exit 0
+if [ "${#missing[@]}" -eq 0 ] && [ "$need_locale" = 0 ]; then
+  exec bash "$(dirname "$0")/fetch-sources.sh"
+fi
 
 # Installing needs root: be root, or go through sudo. sudo resets the
 # environment, so apt's non-interactive front end is passed on its command line.
@@ -93,3 +99,5 @@ if [ "$need_locale" = 1 ]; then
   done
   "${sudo_cmd[@]}" locale-gen >/dev/null
 fi
+
+exec bash "$(dirname "$0")/fetch-sources.sh"
