@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Reads back vendrel-calc's circuit workbook with openpyxl, which did not
 write it, and compares every figure with --format csv, under a comma-decimal
-locale: each a number cell holding the CSV's number, shown with its decimals.
+locale, the Windows edition's under Wine: each a number cell holding the CSV's number, shown with its decimals.
     check-workbook.py VENDREL-CALC CIRCUIT.csv [...]"""
 import csv
 import io
@@ -48,9 +48,10 @@ def check(sheet, figures, rows, name):
 
 
 env = dict(os.environ, LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
-program = sys.argv[1]
+# The Windows edition runs under the Wine its tests name.
+program = ([os.environ["WINE"]] if sys.argv[1].endswith(".exe") else []) + [sys.argv[1]]
 for circuit in sys.argv[2:]:
-    run = lambda *args: subprocess.run([program, "--circuit", circuit, *args], env=env, capture_output=True)
+    run = lambda *args: subprocess.run([*program, "--circuit", circuit, *args], env=env, capture_output=True)
     listed = run("--format", "csv")
     with tempfile.TemporaryDirectory() as folder:
         path = os.path.join(folder, "book.xlsx")
@@ -58,7 +59,7 @@ for circuit in sys.argv[2:]:
         if made.returncode != listed.returncode:
             failures.append(f"{circuit}: status {made.returncode}, with csv {listed.returncode}")
         book = openpyxl.load_workbook(path)
-    rows = list(csv.DictReader(io.StringIO(listed.stdout.decode("utf-8"))))
+    rows = list(csv.DictReader(io.StringIO(listed.stdout.decode("utf-8"), newline="")))
     expected = ["计算参数", "管段计算表", "环路"] + (["平衡"] if any(r["needs_balancing"] == "yes" or r["kv_required"] for r in rows) else [])
     if book.sheetnames != expected:
         failures.append(f"{circuit}: sheets {book.sheetnames}, not {expected}")
