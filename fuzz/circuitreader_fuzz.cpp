@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the circuit reader and the calculation behind it:
 // a file is read or refused with a message, and a circuit read is either
-// calculated, a result per section, or refused naming why.
+// calculated, a result per section, and its book made, or refused naming why.
+#include "book/circuitbook.h"
 #include "design/circuit.h"
 #include "design/materials.h"
 #include "design/pipeseries.h"
@@ -61,6 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const design::CircuitPath& path : result.paths) {
         if (!path.index && path.imbalance < 0)
             std::abort(); // no path is longer than the index circuit
+    }
+    // The book says it all: a row per section, every row as wide as its headings.
+    const book::CalculationBook calculation = book::CircuitBook(table, result, settings, {}, "Vendrel");
+    for (const book::BookPart& part : calculation.parts) {
+        for (const book::BookTable& bookTable : part.tables) {
+            for (const book::BookRow& row : bookTable.rows) {
+                if (row.cells.size() != bookTable.headings.size())
+                    std::abort();
+            }
+        }
+        if (part.heading == "管段计算表" && part.tables.front().rows.size() != result.sections.size())
+            std::abort();
     }
     if (!std::isfinite(result.indexTotal))
         return 0;
