@@ -61,8 +61,12 @@ std::vector<std::string> ParametersOf(const design::CircuitSettings& settings, c
         lines.push_back("管道系列：" + settings.series->name + "（" + settings.series->key + "）");
     lines.push_back("管壁当量粗糙度 K：" + settings.roughness + " mm"
         + (more.material != nullptr ? "（" + more.material->name + "）" : ""));
-    if (!more.fluid.empty())
-        lines.push_back("介质：" + more.fluid.substr(0, more.fluid.size() - std::string("，").size()));
+    if (more.celsius) {
+        std::string fluid = design::FluidTitle(settings.fluid) + " " + ShortestText(*more.celsius) + " °C";
+        if (settings.fluid.kind != design::FluidKind::Water)
+            fluid += "，冰点 " + FixedText(design::FreezingPoint(settings.fluid), 1) + " °C";
+        lines.push_back("介质：" + fluid);
+    }
     lines.push_back("运动粘滞系数 ν：" + settings.viscosity + " ×10⁻⁶ m²/s");
     lines.push_back("密度 ρ：" + FixedText(settings.density, 1) + " kg/m³");
     if (settings.deltaT)

@@ -6,6 +6,7 @@
 #include "design/pipeseries.h"
 #include "files/circuitreader.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ namespace vendrel::book {
 // with, as its edition holds them.
 struct BookSettings {
     const design::Material* material = nullptr; // where the roughness is a material's
-    std::string fluid; // "水 10 °C，", "乙二醇水溶液 30%（质量） 0 °C，冰点 -14.6 °C，"; "" where ν is typed
+    std::optional<double> celsius;              // the fluid's temperature, where ν is of it
 };
 
 // A line of the title block; a blank value is a line to sign on.

@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
+#include <random>
 #include <tuple>
 
 namespace vendrel::book {
@@ -146,9 +150,7 @@ void WriteLines(lxw_worksheet* sheet, const std::vector<std::string>& lines, lxw
         worksheet_write_string(sheet, first++, 0, line.c_str(), nullptr);
 }
 
-} // namespace
-
-bool WriteCircuitWorkbook(const CalculationBook& book, const std::string& path, std::string& error)
+bool WriteWorkbook(const CalculationBook& book, const std::string& path, std::string& error)
 {
     Workbook workbook(path);
     if (!workbook.Opened()) {
@@ -191,6 +193,31 @@ bool WriteCircuitWorkbook(const CalculationBook& book, const std::string& path, 
     if (const BookPart* part = PartOf(book, "平衡"); part != nullptr && !part->tables.empty())
         WriteTable(workbook, workbook.Sheet("平衡"), part->tables.front(), 0);
     return workbook.Close(error);
+}
+
+} // namespace
+
+bool CircuitWorkbookBytes(const CalculationBook& book, std::string& bytes, std::string& error)
+{
+    std::error_code code;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(code);
+    if (code) {
+        error = code.message();
+        return false;
+    }
+    std::random_device random;
+    const std::filesystem::path path
+        = folder / ("vendrel-" + std::to_string(random()) + "-" + std::to_string(random()) + ".xlsx");
+    bool made = WriteWorkbook(book, path.u8string(), error);
+    if (made) {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        made = !in.bad();
+        if (!made)
+            error = "the workbook could not be read back from " + path.u8string();
+    }
+    std::filesystem::remove(path, code);
+    return made;
 }
 
 } // namespace vendrel::book

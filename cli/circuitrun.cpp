@@ -18,9 +18,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <memory>
-#include <random>
 
 namespace vendrel::cli {
 namespace {
@@ -28,15 +26,13 @@ namespace {
 using messages::Message;
 using messages::MessageId;
 
-// The circuit's workbook, to --output or to out. The library writes only to
-// a file it names itself, and says why it could not on standard error: it
-// writes a file of its own in the temporary folder, which is then copied.
+// The circuit's workbook, to --output or to out.
 bool WriteWorkbook(const Options& options, const files::CircuitTable& table, const design::CircuitSettings& settings,
     const design::CircuitResult& result, std::FILE* out, std::FILE* err)
 {
     book::BookSettings more;
     more.material = options.material;
-    more.fluid = FluidHeading(options);
+    more.celsius = options.celsius;
     const book::CalculationBook book
         = book::CircuitBook(table, result, settings, more, std::string("Vendrel ") + VENDREL_VERSION);
     const std::string target = options.output.empty() ? "-" : options.output;
@@ -44,28 +40,9 @@ bool WriteWorkbook(const Options& options, const files::CircuitTable& table, con
         Say(err, Message(MessageId::WorkbookNotWritten, {{"file", target}, {"reason", reason}}), options.language);
         return false;
     };
-    std::error_code code;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(code);
-    if (code)
-        return fail(code.message());
-    std::random_device random;
-    const std::filesystem::path path
-        = folder / ("vendrel-" + std::to_string(random()) + "-" + std::to_string(random()) + ".xlsx");
-    std::string error;
     std::string bytes;
-    bool made = book::WriteCircuitWorkbook(book, path.u8string(), error);
-    if (made) {
-        std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(files::OpenForReading(path.u8string()), &std::fclose);
-        char buffer[65536];
-        std::size_t got = 0;
-        while (in != nullptr && (got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
-            bytes.append(buffer, got);
-        made = in != nullptr && !std::ferror(in.get());
-        if (!made)
-            error = std::strerror(errno);
-    }
-    std::filesystem::remove(path, code);
-    if (!made)
+    std::string error;
+    if (!book::CircuitWorkbookBytes(book, bytes, error))
         return fail(error);
     if (!options.output.empty())
         return files::WriteFileReplacing(options.output, bytes, error) || fail(error);

@@ -18,8 +18,7 @@ set(vendrel_xlsxwriter_args
     -DCMAKE_POSITION_INDEPENDENT_CODE=ON
     -DBUILD_SHARED_LIBS=OFF
     # A comma-decimal locale must not turn 25.1 into "25,1" in the file.
-    -DUSE_DTOA_LIBRARY=ON
-    -DZLIB_USE_STATIC_LIBS=ON)
+    -DUSE_DTOA_LIBRARY=ON)
 if(CMAKE_TOOLCHAIN_FILE)
     list(APPEND vendrel_xlsxwriter_args -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE})
 endif()
@@ -30,7 +29,11 @@ ExternalProject_Add(vendrel_xlsxwriter_build
     BUILD_BYPRODUCTS ${vendrel_xlsxwriter_prefix}/lib/libxlsxwriter.a)
 file(MAKE_DIRECTORY ${vendrel_xlsxwriter_prefix}/include)
 
-set(ZLIB_USE_STATIC_LIBS ON)
+# zlib is the system's own on Linux, as Debian asks of every package; a
+# Windows program carries it, needing no DLL beyond Windows' own.
+if(WIN32)
+    set(ZLIB_USE_STATIC_LIBS ON)
+endif()
 find_package(ZLIB REQUIRED)
 add_library(vendrel_xlsxwriter STATIC IMPORTED GLOBAL)
 set_target_properties(vendrel_xlsxwriter PROPERTIES

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -98,6 +99,19 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
         EXPECT_TRUE(document->Look(0, Col(C::Section)).index);
         EXPECT_FALSE(document->Look(4, Col(C::Section)).index);
     }
+    // Its book names the material and the temperature its roughness and viscosity are of, and its
+    // workbook is written where it can be, and said why not where it cannot.
+    const book::CalculationBook book = opened.Book();
+    ASSERT_GE(book.parts.size(), 2u);
+    const std::vector<std::string>& parameters = book.parts[1].lines;
+    for (const char* line : {"管壁当量粗糙度 K：0.2 mm（钢管（闭式水系统））", "介质：水 10 °C"})
+        EXPECT_NE(std::find(parameters.begin(), parameters.end(), line), parameters.end()) << line;
+    const std::string workbook = TempFile("circuit.xlsx");
+    ASSERT_TRUE(opened.ExportWorkbook(workbook, error)) << error;
+    EXPECT_EQ(Contents(workbook).rfind("PK\x03\x04", 0), 0u);
+    std::filesystem::remove(workbook);
+    EXPECT_FALSE(opened.ExportWorkbook("/nonexistent/c.xlsx", error));
+    EXPECT_EQ(error.rfind("无法写出工作簿 c.xlsx：", 0), 0u) << error;
     EXPECT_EQ(typed.CellText(0, Col(C::Diameter)), "154.08");
     EXPECT_TRUE(typed.Look(0, Col(C::Diameter)).derived);
     // On 30 % glycol at 0 °C, the terminals' flows from their loads: as vendrel-calc prints it.

@@ -1,12 +1,18 @@
 // The circuit window's files: the circuit file vendrel-calc --circuit reads,
 // opened in any encoding and saved for Excel.
+#include "book/circuitbook.h"
+#include "book/circuitworkbook.h"
+#include "calc/numbertext.h"
 #include "files/circuitwriter.h"
 #include "files/platform.h"
 #include "ui/form/circuitdocument.h"
 #include "ui/form/windowtext.h"
 
+#include <vendrel/version.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -128,6 +134,31 @@ bool CircuitDocument::Save(const std::string& path, std::string& error)
     m_path = path;
     m_savedVersion = m_version;
     return true;
+}
+
+book::CalculationBook CircuitDocument::Book() const
+{
+    files::CircuitTable table;
+    table.project = m_project;
+    table.sections = m_sections;
+    book::BookSettings more;
+    // The material and the temperature where they, not typed figures, gave the roughness and viscosity.
+    if (m_settings[At(Key::Roughness)].empty())
+        more.material = m_library.materials.Find(m_settings[At(Key::Material)]);
+    const double celsius = ParseNumber(m_settings[At(Key::Temperature)]);
+    if (m_settings[At(Key::Viscosity)].empty() && !std::isnan(celsius))
+        more.celsius = celsius;
+    return book::CircuitBook(table, m_result, m_resolved, more, std::string("Vendrel ") + VENDREL_VERSION);
+}
+
+bool CircuitDocument::ExportWorkbook(const std::string& path, std::string& error) const
+{
+    std::string bytes;
+    std::string reason;
+    if (book::CircuitWorkbookBytes(Book(), bytes, reason) && files::WriteFileReplacing(path, bytes, reason))
+        return true;
+    error = WindowText(Message(MessageId::WorkbookNotWritten, {{"file", FileNameOf(path)}, {"reason", reason}}));
+    return false;
 }
 
 } // namespace vendrel::form

@@ -69,6 +69,7 @@ enum class CircuitCommand {
     Open,
     Save,
     SaveAs,
+    ExportWorkbook,
     Close,
     Undo,
     Redo,
@@ -78,7 +79,7 @@ enum class CircuitCommand {
     DeleteRows,
     SelectAll,
 };
-inline constexpr int kCircuitCommandCount = 12;
+inline constexpr int kCircuitCommandCount = 13;
 
 struct CircuitCommandInfo {
     CircuitCommand command;
@@ -109,6 +110,8 @@ inline constexpr char kMarkedCellsNote[] = "灰色斜体：按节点流量平衡
 inline constexpr char kFileFilter[] = "管路文件 (*.csv);;所有文件 (*)";
 inline constexpr char kOpenCaption[] = "打开管路";
 inline constexpr char kSaveCaption[] = "保存管路";
+inline constexpr char kWorkbookFilter[] = "Excel 工作簿 (*.xlsx)";
+inline constexpr char kWorkbookCaption[] = "导出 Excel 工作簿";
 // "%1" is the file's name.
 inline constexpr char kSavePrompt[] = "是否保存对“%1”的修改？";
 inline constexpr char kSaveButton[] = "保存(&S)";

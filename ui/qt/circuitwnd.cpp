@@ -149,6 +149,9 @@ void CCircuitWnd::run(form::CircuitCommand command)
     case Command::SaveAs:
         onSaveAs();
         break;
+    case Command::ExportWorkbook:
+        onExportWorkbook();
+        break;
     case Command::Close:
         close();
         break;

@@ -54,6 +54,7 @@ private:
     void onOpen();
     bool onSave();
     bool onSaveAs();
+    void onExportWorkbook();
     void onCopy();
     void onPaste();
     void onDeleteRows();

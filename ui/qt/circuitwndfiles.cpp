@@ -97,6 +97,23 @@ bool CCircuitWnd::onSaveAs()
     return saveFile(path);
 }
 
+void CCircuitWnd::onExportWorkbook()
+{
+    // Beside the circuit file, under its name.
+    const std::string base = m_document->Path().empty() ? form::kUntitled : m_document->Path();
+    const QString suggested = QFileInfo(Text(base)).path() + QLatin1Char('/') + QFileInfo(Text(base)).completeBaseName()
+        + QStringLiteral(".xlsx");
+    QString path
+        = QFileDialog::getSaveFileName(this, Text(form::kWorkbookCaption), suggested, Text(form::kWorkbookFilter));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".xlsx");
+    std::string error;
+    if (!m_document->ExportWorkbook(path.toStdString(), error))
+        QMessageBox::warning(this, Text(form::kCircuitCaption), Text(error));
+}
+
 void CCircuitWnd::updateRecentFiles()
 {
     m_recent->clear();

@@ -111,6 +111,9 @@ void CCircuitWnd::RunCommand(CircuitCommand command)
     case CircuitCommand::Save:
         OnSave();
         break;
+    case CircuitCommand::ExportWorkbook:
+        OnExportWorkbook();
+        break;
     case CircuitCommand::SaveAs:
         OnSaveAs();
         break;

@@ -76,6 +76,7 @@ private:
     void OnOpen();
     bool OnSave();
     bool OnSaveAs();
+    void OnExportWorkbook();
     bool SaveTo(const std::string& path);
     void OnRecentFile(std::size_t index);
     void RememberRecent(const std::string& path);

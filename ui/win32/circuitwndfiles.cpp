@@ -17,9 +17,9 @@ namespace {
 // The form's filter, written as Qt has it ("名称 (*.csv);;…"), as the file
 // dialogs want it: each name and its patterns after a zero, a zero more at
 // the end.
-std::wstring FileFilter()
+std::wstring FileFilter(const char* filterText)
 {
-    const std::wstring filters = Utf16(form::kFileFilter);
+    const std::wstring filters = Utf16(filterText);
     std::wstring result;
     for (std::size_t at = 0; at < filters.size();) {
         const std::size_t end = std::min(filters.find(L";;", at), filters.size());
@@ -36,9 +36,9 @@ std::wstring FileFilter()
 }
 
 // The extension of the filter's first pattern ("csv"), given to a name typed without one.
-std::wstring DefaultExtension()
+std::wstring DefaultExtension(const char* filterText)
 {
-    const std::wstring filters = Utf16(form::kFileFilter);
+    const std::wstring filters = Utf16(filterText);
     const std::size_t dot = filters.find(L"*.");
     if (dot == std::wstring::npos)
         return {};
@@ -46,14 +46,16 @@ std::wstring DefaultExtension()
     return filters.substr(dot + 2, end == std::wstring::npos ? std::wstring::npos : end - dot - 2);
 }
 
-// The file chosen in the open or save dialog, or "" where none was.
-std::string ChooseFile(HWND owner, bool save, const std::string& current)
+// The file chosen in the open or save dialog, or "" where none was; a
+// circuit file unless told another filter and caption.
+std::string ChooseFile(HWND owner, bool save, const std::string& current, const char* filterText = form::kFileFilter,
+    const char* caption = nullptr)
 {
     std::wstring file = Utf16(current);
     file.resize(std::max<std::size_t>(file.size() + 1, 32768), L'\0');
-    const std::wstring filter = FileFilter();
-    const std::wstring extension = DefaultExtension();
-    const std::wstring title = Utf16(save ? form::kSaveCaption : form::kOpenCaption);
+    const std::wstring filter = FileFilter(filterText);
+    const std::wstring extension = DefaultExtension(filterText);
+    const std::wstring title = Utf16(caption != nullptr ? caption : save ? form::kSaveCaption : form::kOpenCaption);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -166,6 +168,21 @@ bool CCircuitWnd::OnSaveAs()
     CommitEdits();
     const std::string path = ChooseFile(m_hWnd, true, m_document.Path());
     return !path.empty() && SaveTo(path);
+}
+
+void CCircuitWnd::OnExportWorkbook()
+{
+    CommitEdits();
+    // Beside the circuit file, under its name.
+    std::string suggested = m_document.Path().empty() ? form::kUntitled : m_document.Path();
+    if (const std::size_t dot = suggested.rfind('.');
+        dot != std::string::npos && suggested.find_first_of("/\\", dot) == std::string::npos)
+        suggested.erase(dot);
+    const std::string path
+        = ChooseFile(m_hWnd, true, suggested + ".xlsx", form::kWorkbookFilter, form::kWorkbookCaption);
+    std::string error;
+    if (!path.empty() && !m_document.ExportWorkbook(path, error))
+        ShowError(error);
 }
 
 bool CCircuitWnd::SaveTo(const std::string& path)
