@@ -7,6 +7,8 @@
 #include "design/velocitylimits.h"
 #include "messages/language.h"
 
+#include <vendrel/version.h>
+
 #include <cmath>
 #include <utility>
 
@@ -132,11 +134,11 @@ std::vector<std::string> WarningsOf(
 } // namespace
 
 CalculationBook CircuitBook(const files::CircuitTable& table, const design::CircuitResult& result,
-    const design::CircuitSettings& settings, const BookSettings& more, std::string program)
+    const design::CircuitSettings& settings, const BookSettings& more)
 {
     CalculationBook book;
     book.title = "水力计算书";
-    book.program = std::move(program);
+    book.program = std::string("Vendrel ") + VENDREL_VERSION;
     for (int f = 0; f < files::kProjectFieldCount; ++f) {
         const auto field = static_cast<files::ProjectField>(f);
         TitleLine& line = book.titleBlock.emplace_back();

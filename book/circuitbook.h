@@ -38,7 +38,7 @@ struct BookPart {
 struct CalculationBook {
     std::string title;                 // "水力计算书"
     std::vector<TitleLine> titleBlock; // 工程名称 … 日期, every one, in that order
-    std::string program;               // "Vendrel 1.0.0.1"
+    std::string program;               // "Vendrel 1.0.0.1", the version that calculated it
     std::vector<BookPart> parts;
 };
 
@@ -47,6 +47,6 @@ struct CalculationBook {
 // circuit has an index circuit, and every problem and warning of its
 // sections and paths, in Chinese.
 CalculationBook CircuitBook(const files::CircuitTable& table, const design::CircuitResult& result,
-    const design::CircuitSettings& settings, const BookSettings& more, std::string program);
+    const design::CircuitSettings& settings, const BookSettings& more);
 
 } // namespace vendrel::book

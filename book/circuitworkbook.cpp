@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <memory>
 #include <random>
 #include <tuple>
 
@@ -110,6 +109,7 @@ lxw_row_t WriteTable(Workbook& book, lxw_worksheet* sheet, const BookTable& tabl
             const lxw_color_t colour = row.unbalanced || cell.mark == "!" ? kUnbalancedText
                 : derived                                                 ? kDerivedText
                                                                           : kPlainText;
+            const std::string shown = cell.Shown();
             double value = 0;
             std::string number;
             const auto col = static_cast<lxw_col_t>(c);
@@ -117,14 +117,13 @@ lxw_row_t WriteTable(Workbook& book, lxw_worksheet* sheet, const BookTable& tabl
                 worksheet_write_number(sheet, r, col, value, book.Format(number, false, row.index, colour, derived));
             } else {
                 lxw_format* format = book.Format({}, false, row.index, colour, derived);
-                const std::string shown = cell.Shown();
                 if (shown.empty())
                     worksheet_write_blank(sheet, r, col, format);
                 else
                     worksheet_write_string(sheet, r, col, shown.c_str(), format);
             }
             if (c < widths.size())
-                widths[c] = std::max(widths[c], cell.Shown().size());
+                widths[c] = std::max(widths[c], shown.size());
         }
         ++r;
     }

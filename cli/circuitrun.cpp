@@ -13,8 +13,6 @@
 #include "files/circuitreader.h"
 #include "files/platform.h"
 
-#include <vendrel/version.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -33,8 +31,7 @@ bool WriteWorkbook(const Options& options, const files::CircuitTable& table, con
     book::BookSettings more;
     more.material = options.material;
     more.celsius = options.celsius;
-    const book::CalculationBook book
-        = book::CircuitBook(table, result, settings, more, std::string("Vendrel ") + VENDREL_VERSION);
+    const book::CalculationBook book = book::CircuitBook(table, result, settings, more);
     const std::string target = options.output.empty() ? "-" : options.output;
     const auto fail = [&](const std::string& reason) {
         Say(err, Message(MessageId::WorkbookNotWritten, {{"file", target}, {"reason", reason}}), options.language);

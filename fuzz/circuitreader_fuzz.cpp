@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort(); // no path is longer than the index circuit
     }
     // The book says it all: a row per section, every row as wide as its headings.
-    const book::CalculationBook calculation = book::CircuitBook(table, result, settings, {}, "Vendrel");
+    const book::CalculationBook calculation = book::CircuitBook(table, result, settings, {});
     for (const book::BookPart& part : calculation.parts) {
         for (const book::BookTable& bookTable : part.tables) {
             for (const book::BookRow& row : bookTable.rows) {

@@ -69,7 +69,7 @@ TEST(CircuitBook, SaysWhatTheCircuitUsedInOrder)
         if (c.brine)
             calculation.fluid.kind = design::FluidKind::EthyleneGlycol;
         const design::CircuitResult result = design::CalculateCircuit(table.sections, calculation);
-        const CalculationBook book = CircuitBook(table, result, calculation, {}, "Vendrel 1.0");
+        const CalculationBook book = CircuitBook(table, result, calculation, {});
 
         std::vector<std::string> headings;
         for (const BookPart& part : book.parts)

@@ -8,8 +8,6 @@
 #include "ui/form/circuitdocument.h"
 #include "ui/form/windowtext.h"
 
-#include <vendrel/version.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -148,7 +146,7 @@ book::CalculationBook CircuitDocument::Book() const
     const double celsius = ParseNumber(m_settings[At(Key::Temperature)]);
     if (m_settings[At(Key::Viscosity)].empty() && !std::isnan(celsius))
         more.celsius = celsius;
-    return book::CircuitBook(table, m_result, m_resolved, more, std::string("Vendrel ") + VENDREL_VERSION);
+    return book::CircuitBook(table, m_result, m_resolved, more);
 }
 
 bool CircuitDocument::ExportWorkbook(const std::string& path, std::string& error) const
