@@ -1,5 +1,6 @@
 #include "cli/circuitrun.h"
 
+#include "book/bookpdf.h"
 #include "book/circuitbook.h"
 #include "book/circuitworkbook.h"
 #include "calc/numbertext.h"
@@ -24,8 +25,8 @@ namespace {
 using messages::Message;
 using messages::MessageId;
 
-// The circuit's workbook, to --output or to out.
-bool WriteWorkbook(const Options& options, const files::CircuitTable& table, const design::CircuitSettings& settings,
+// The circuit's workbook or PDF book, to --output or to out.
+bool WriteCircuitFile(const Options& options, const files::CircuitTable& table, const design::CircuitSettings& settings,
     const design::CircuitResult& result, std::FILE* out, std::FILE* err)
 {
     book::BookSettings more;
@@ -33,18 +34,27 @@ bool WriteWorkbook(const Options& options, const files::CircuitTable& table, con
     more.celsius = options.celsius;
     const book::CalculationBook book = book::CircuitBook(table, result, settings, more);
     const std::string target = options.output.empty() ? "-" : options.output;
-    const auto fail = [&](const std::string& reason) {
-        Say(err, Message(MessageId::WorkbookNotWritten, {{"file", target}, {"reason", reason}}), options.language);
+    const auto fail = [&](const messages::Argument& reason) {
+        Message message(
+            options.book ? MessageId::BookNotWritten : MessageId::WorkbookNotWritten, {{"file", target}, reason});
+        Say(err, message, options.language);
         return false;
     };
     std::string bytes;
+    if (options.book) {
+        Message error;
+        if (!book::BookPdfBytes(book, files::BookFontFiles(), bytes, error))
+            return fail({"reason", error});
+    } else {
+        std::string error;
+        if (!book::CircuitWorkbookBytes(book, bytes, error))
+            return fail({"reason", error});
+    }
     std::string error;
-    if (!book::CircuitWorkbookBytes(book, bytes, error))
-        return fail(error);
     if (!options.output.empty())
-        return files::WriteFileReplacing(options.output, bytes, error) || fail(error);
+        return files::WriteFileReplacing(options.output, bytes, error) || fail({"reason", error});
     if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() || std::fflush(out) != 0)
-        return fail(std::strerror(errno));
+        return fail({"reason", std::strerror(errno)});
     return true;
 }
 
@@ -241,8 +251,8 @@ int RunCircuit(CircuitInput& input, const Options& options, std::FILE* out, std:
         }
         return kExitIncomplete;
     }
-    if (options.workbook) {
-        if (!WriteWorkbook(options, table, settings, result, out, err))
+    if (options.workbook || options.book) {
+        if (!WriteCircuitFile(options, table, settings, result, out, err))
             return kExitIncomplete;
     } else if (options.csv) {
         WriteCircuitCsv(options, table, result, out);

@@ -204,9 +204,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& result,
         return failWith(MessageId::BomNeedsCsv);
     if (paths && !(mode == "--circuit" && values[kFormat] == "csv"))
         return failWith(MessageId::PathsNeedCircuitCsv);
-    if (values[kFormat] == "xlsx" && mode != "--circuit")
-        return failWith(MessageId::WorkbookNeedsCircuit);
-    if (given(kOutput) && !(mode == "--circuit" && values[kFormat] == "xlsx"))
+    const bool fileFormat = values[kFormat] == "xlsx" || values[kFormat] == "pdf";
+    if (fileFormat && mode != "--circuit")
+        return fail(Message(MessageId::WorkbookNeedsCircuit, {{"format", *values[kFormat]}}));
+    if (given(kOutput) && !(mode == "--circuit" && fileFormat))
         return failWith(MessageId::OutputNeedsWorkbook);
     if (anyGiven({kHeadMargin, kStaticHead, kMaxImbalance}) && mode != "--circuit")
         return failWith(MessageId::CircuitOnlyOptions);

@@ -50,7 +50,8 @@ struct CommandLine {
     std::optional<std::string> staticHead;
     std::optional<std::string> maxImbalance;
     bool paths = false;
-    // --circuit --format xlsx: the workbook's file; else standard output.
+    // --circuit --format xlsx or pdf: the workbook's or book's file; else
+    // standard output.
     std::optional<std::string> output;
     // CSV or --circuit: the file to read, or empty for standard input.
     std::string csvFile;

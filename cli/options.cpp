@@ -283,7 +283,8 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
         return false;
     }
     const std::string format = command.format.value_or("text");
-    if (format != "text" && format != "csv" && !(command.mode == Mode::Circuit && format == "xlsx")) {
+    if (format != "text" && format != "csv"
+        && !(command.mode == Mode::Circuit && (format == "xlsx" || format == "pdf"))) {
         error = Named("--format",
             Message(command.mode == Mode::Circuit ? MessageId::NotACircuitFormat : MessageId::NotTextOrCsv,
                 {{"text", UserText(format)}}));
@@ -291,6 +292,7 @@ bool ReadOptions(const CommandLine& command, Options& options, Message& error)
     }
     options.csv = format == "csv";
     options.workbook = format == "xlsx";
+    options.book = format == "pdf";
     options.output = command.output.value_or("");
     return true;
 }

@@ -56,7 +56,8 @@ struct Options {
     std::optional<double> maxVelocity; // for every size; else each size's own
     bool csv = false;
     bool workbook = false; // --circuit --format xlsx
-    std::string output;    // the workbook's file; "" for standard output
+    bool book = false;     // --circuit --format pdf
+    std::string output;    // the workbook's or book's file; "" for standard output
     bool bom = false;
     // The hydraulic calculation of a circuit, as fractions: the head margin
     // and the imbalance allowed between parallel paths.

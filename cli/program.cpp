@@ -146,9 +146,10 @@ int Run(const std::vector<std::string>& args, messages::Language language)
     case cli::CommandLine::Mode::Table:
         return cli::RunFlowTable(options, stdout, stderr);
     case cli::CommandLine::Mode::Circuit:
-        // A workbook on a terminal is bytes the user cannot read.
-        if (options.workbook && options.output.empty() && cli::StandardOutputIsTerminal()) {
-            cli::Say(stderr, Message(MessageId::WorkbookToTerminal), language);
+        // A workbook or a PDF on a terminal is bytes the user cannot read.
+        if ((options.workbook || options.book) && options.output.empty() && cli::StandardOutputIsTerminal()) {
+            cli::Say(
+                stderr, Message(options.book ? MessageId::BookToTerminal : MessageId::WorkbookToTerminal), language);
             return cli::kExitUsage;
         }
         return cli::RunCircuit(circuit, options, stdout, stderr);

@@ -22,7 +22,7 @@ const char kUsage[] = R"(Usage:
                [--roughness K | --material NAME]
                [--viscosity NU | --temperature T] [--fluid NAME]
                [--concentration PERCENT] [--delta-t K]
-               [--format text|csv [--paths] | --format xlsx [--output FILE]]
+               [--format text|csv [--paths] | --format xlsx|pdf [--output FILE]]
   vendrel-calc --material-list | --series-list [--series-file FILE]
   vendrel-calc --fittings-list
 Each form also takes --material-file FILE; the first three and --circuit,
@@ -77,7 +77,8 @@ Friction loss of water flowing full in a round pipe.
                     every size (default by size: 1.2 m/s up to 50 mm bore,
                     then 3 m/s, or 1.5 m/s for plastic pipe)
   --format FORMAT   text (aligned, the default) or csv, for --size, --table
-                    and --circuit; xlsx, --circuit's Excel workbook
+                    and --circuit; xlsx, --circuit's Excel workbook; pdf,
+                    --circuit's calculation book (A4, fonts embedded)
   --csv [FILE]      calculate every row of a CSV file (standard input when no
                     FILE or FILE is -), in UTF-8, UTF-16 with a byte-order mark
                     (tab-separated as Excel's "Unicode text") or GBK/GB18030
@@ -114,7 +115,7 @@ Friction loss of water flowing full in a round pipe.
                     (default 0), after the margin
   --max-imbalance P the imbalance allowed between parallel paths, % (15)
   --paths           with --circuit --format csv: one row per path
-  --output FILE     with --circuit --format xlsx: the workbook's file, else
+  --output FILE     with --circuit --format xlsx or pdf: the file, else
                     standard output (not a terminal)
   --bom             CSV output with a UTF-8 byte-order mark and CRLF line
                     ends, so that Excel on a Chinese Windows shows it right

@@ -83,12 +83,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so shlibdeps cannot see them: the fonts the calculation
+# book is set in and embeds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, fonts-dejavu-core")
 if(VENDREL_BUILD_GUI)
-    # Loaded at run time, so shlibdeps cannot see them: a Song-style font for
-    # the Chinese labels and Qt's Chinese texts for its own menus. The X11
-    # platform plugin comes with libqt6gui6; Wayland's is only recommended,
-    # as Qt falls back to X11 (XWayland) without it.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming | fonts-noto-cjk, qt6-translations-l10n")
+    # Also a Song-style font for the Chinese labels and Qt's Chinese texts
+    # for its own menus. The X11 platform plugin comes with libqt6gui6;
+    # Wayland's is only recommended, as Qt falls back to X11 (XWayland)
+    # without it.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "${CPACK_DEBIAN_PACKAGE_DEPENDS}, fonts-arphic-uming | fonts-noto-cjk, qt6-translations-l10n")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 endif()
 include(CPack)

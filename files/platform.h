@@ -27,6 +27,13 @@ bool Gb18030ToUtf8(std::string_view bytes, std::string& out);
 // where the system names none.
 std::string UserDataFolder();
 
+// The TrueType fonts the calculation book is set in, named as the C
+// library's fopen takes them: WenQuanYi Micro Hei, and DejaVu Sans for the
+// signs it lacks; Debian's own on Linux, the copies in the program's fonts
+// folder on Windows. $VENDREL_BOOK_FONTS, where it is set, lists others, as
+// PATH lists folders.
+std::vector<std::string> BookFontFiles();
+
 // The names of the files in a folder whose names end in ".csv" in any case,
 // sorted; none where the folder cannot be read.
 std::vector<std::string> CsvFilesIn(const std::string& folder);

@@ -89,6 +89,21 @@ std::string UserDataFolder()
     return {};
 }
 
+std::vector<std::string> BookFontFiles()
+{
+    const char* chosen = std::getenv("VENDREL_BOOK_FONTS");
+    if (chosen == nullptr || *chosen == '\0')
+        return {"/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"};
+    std::vector<std::string> files;
+    std::string_view list(chosen);
+    for (std::size_t end; !list.empty(); list.remove_prefix(std::min(list.size(), end + 1))) {
+        end = list.find(':');
+        if (end != 0)
+            files.emplace_back(list.substr(0, end));
+    }
+    return files;
+}
+
 std::vector<std::string> CsvFilesIn(const std::string& folder)
 {
     std::vector<std::string> names;

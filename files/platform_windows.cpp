@@ -129,6 +129,49 @@ std::string UserDataFolder()
     return folder;
 }
 
+namespace {
+
+// fopen takes the ANSI code page: the short name of a folder named in other
+// characters.
+std::string ForFopen(const std::wstring& path)
+{
+    std::wstring name = path;
+    std::wstring shortName(MAX_PATH, L'\0');
+    const DWORD shortLength = GetShortPathNameW(path.c_str(), shortName.data(), MAX_PATH);
+    if (shortLength > 0 && shortLength < MAX_PATH)
+        name = shortName.substr(0, shortLength);
+    const int size
+        = WideCharToMultiByte(CP_ACP, 0, name.c_str(), static_cast<int>(name.size()), nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, name.c_str(), static_cast<int>(name.size()), narrow.data(), size, nullptr, nullptr);
+    return narrow;
+}
+
+} // namespace
+
+std::vector<std::string> BookFontFiles()
+{
+    std::vector<std::string> files;
+    if (const wchar_t* chosen = _wgetenv(L"VENDREL_BOOK_FONTS"); chosen != nullptr && *chosen != L'\0') {
+        std::wstring_view list(chosen);
+        for (std::size_t end; !list.empty(); list.remove_prefix(std::min(list.size(), end + 1))) {
+            end = list.find(L';');
+            if (end != 0)
+                files.push_back(ForFopen(std::wstring(list.substr(0, end))));
+        }
+        return files;
+    }
+    std::wstring program(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()))) == program.size())
+        program.resize(program.size() * 2);
+    program.resize(length);
+    const std::wstring fonts = program.substr(0, program.find_last_of(L"\\/") + 1) + L"fonts\\";
+    files.push_back(ForFopen(fonts + L"wqy-microhei.ttc"));
+    files.push_back(ForFopen(fonts + L"DejaVuSans.ttf"));
+    return files;
+}
+
 std::vector<std::string> CsvFilesIn(const std::string& folder)
 {
     std::vector<std::string> names;

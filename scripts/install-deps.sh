@@ -22,7 +22,7 @@ esac
 run_pkgs=(
   build-essential cmake pkg-config dpkg-dev zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-  fonts-arphic-uming
+  fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core
 )
 package_pkgs=(dpkg-dev file gzip)
 test_pkgs=(
@@ -31,7 +31,7 @@ test_pkgs=(
   xvfb xdotool x11-utils imagemagick openbox libx11-dev time
   locales gettext
   desktop-file-utils appstream man-db lintian
-  python3-openpyxl
+  python3-openpyxl poppler-utils qpdf
 )
 # GoogleTest's sources are built for Windows; Google Benchmark's library
 # builds the schedule writer for comparing with Linux; fonts-wine has Marlett;

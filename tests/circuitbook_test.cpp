@@ -1,5 +1,8 @@
 #include "book/circuitbook.h"
 
+#include "book/bookpages.h"
+#include "book/bookpdf.h"
+
 #include "design/materials.h"
 #include "design/pipeseries.h"
 #include "files/circuitreader.h"
@@ -90,6 +93,99 @@ TEST(CircuitBook, SaysWhatTheCircuitUsedInOrder)
                 [&](const BookPart& p) { return p.heading == heading && HasLineWith(p, text); }))
                 << heading << ": " << text;
     }
+}
+
+// A font of fixed widths: a CJK character a font size wide, others half.
+double FixedWidth(std::string_view text, double size)
+{
+    double width = 0;
+    for (unsigned char c : text) {
+        if (c >= 0xE0)
+            width += size;
+        else if (c < 0x80 || c >= 0xC0)
+            width += size / 2;
+    }
+    return width;
+}
+
+BookTable Table(std::size_t columns, std::size_t rows, const std::string& cell)
+{
+    BookTable table;
+    for (std::size_t c = 0; c < columns; ++c)
+        table.headings.push_back("列" + std::to_string(c) + "(m)");
+    for (std::size_t r = 0; r < rows; ++r) {
+        BookRow& row = table.rows.emplace_back();
+        for (std::size_t c = 0; c < columns; ++c)
+            row.cells.push_back({c == 0 ? "R" + std::to_string(r) : cell, "", c > 0});
+    }
+    return table;
+}
+
+// Pages hold what they are given: every text on its page, wide tables on
+// landscape pages, a table's headings on every page it runs onto, and the
+// page count on every page.
+TEST(BookPages, KeepEveryTextOnItsPage)
+{
+    struct Case {
+        const char* name;
+        std::vector<BookPart> parts;
+        std::size_t pages;
+        std::vector<std::size_t> landscape; // the landscape pages
+        std::size_t headedPages;            // pages with the first table's headings
+    };
+    const std::string longText(600, 'x');
+    const std::vector<Case> cases = {
+        {"narrow", {{"甲", {"一行"}, {Table(3, 10, "1.5")}}}, 1, {}, 1},
+        {"wide", {{"甲", {}, {Table(24, 10, "12345.6")}}, {"乙", {"其后"}, {}}}, 3, {2}, 1},
+        {"long", {{"甲", {}, {Table(4, 200, "1.5")}}}, 4, {}, 4},
+        {"long texts", {{"甲", {longText, "换行\n之后"}, {Table(6, 3, longText)}}}, 2, {2}, 1},
+        {"too wide for landscape", {{"甲", {}, {Table(30, 2, "123456789.0")}}}, 2, {2}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalculationBook book;
+        book.title = "水力计算书";
+        book.titleBlock = {{"工程名称", std::string(300, 'y')}, {"设计", ""}};
+        book.program = "Vendrel";
+        book.parts = c.parts;
+        const std::vector<BookPage> pages = LayOutBook(book, FixedWidth);
+        EXPECT_EQ(pages.size(), c.pages);
+        std::vector<std::size_t> landscape;
+        std::size_t headed = 0;
+        bool firstCellWhole = false; // a long text's column does not squeeze the others
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            const BookPage& page = pages[p];
+            if (page.width > page.height)
+                landscape.push_back(p + 1);
+            bool footer = false;
+            bool heading = false;
+            for (const PageText& text : page.texts) {
+                EXPECT_GE(text.x, 40.0) << text.text;
+                EXPECT_LE(text.x + FixedWidth(text.text, text.size), page.width - 40.0) << text.text;
+                EXPECT_GE(text.baseline, 40.0) << text.text;
+                EXPECT_LE(text.baseline, page.height - 20.0) << text.text;
+                EXPECT_EQ(text.text.find('\n'), std::string::npos);
+                footer = footer
+                    || text.text == "第 " + std::to_string(p + 1) + " 页 共 " + std::to_string(pages.size()) + " 页";
+                heading = heading || text.text.rfind("列", 0) == 0; // elided where narrow
+                firstCellWhole = firstCellWhole || text.text == "R0";
+            }
+            EXPECT_TRUE(footer) << "page " << p + 1;
+            headed += heading ? 1 : 0;
+        }
+        EXPECT_TRUE(firstCellWhole);
+        EXPECT_EQ(landscape, c.landscape);
+        EXPECT_EQ(headed, c.headedPages);
+    }
+}
+
+TEST(BookPdf, SaysWhichFontItCannotRead)
+{
+    std::string bytes;
+    messages::Message error;
+    EXPECT_FALSE(BookPdfBytes(CalculationBook{}, {"/nonexistent/font.ttc"}, bytes, error));
+    EXPECT_EQ(error.Id(), messages::MessageId::BookFontUnreadable);
+    EXPECT_EQ(error.Text(messages::Language::English), "the font /nonexistent/font.ttc could not be read");
 }
 
 } // namespace
