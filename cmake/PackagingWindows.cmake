@@ -20,6 +20,17 @@ foreach(text res/windows/README.txt LICENSE)
     get_filename_component(base ${text} NAME_WE)
     file(WRITE ${package_dir}/text/${base}.txt "${byte_order_mark}${content}")
 endforeach()
+# The book's fonts' licences, beside them.
+list(GET VENDREL_BOOK_FONT_LICENCES 0 wqy_licence)
+list(GET VENDREL_BOOK_FONT_LICENCES 1 dejavu_licence)
+foreach(pair "${wqy_licence}|wqy-microhei-copyright" "${dejavu_licence}|dejavu-copyright")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    file(READ ${from} content)
+    string(REPLACE "\n" "\r\n" content "${content}")
+    file(WRITE ${package_dir}/text/${to}.txt "${content}")
+endforeach()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/res/windows/README.txt ${PROJECT_SOURCE_DIR}/LICENSE)
 
@@ -29,12 +40,16 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vendrel> $<TARGET_FILE:vendrel-calc>
             ${package_dir}/text/README.txt ${package_dir}/text/LICENSE.txt ${stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/fonts
+    COMMAND ${CMAKE_COMMAND} -E copy ${VENDREL_BOOK_FONTS} ${stage}/fonts
+    COMMAND ${CMAKE_COMMAND} -E copy ${package_dir}/text/wqy-microhei-copyright.txt
+            ${package_dir}/text/dejavu-copyright.txt ${stage}/fonts
     COMMAND ${CMAKE_COMMAND} -E chdir ${package_dir}/staging ${ZIP} -qrX ${VENDREL_WINDOWS_ZIP} ${name}
     COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DBIN_DIR=${stage} -DDOC_DIR=${stage}
             -DICON=${VENDREL_ICON_FILE} -DOUT_FILE=${VENDREL_WINDOWS_SETUP}
             ${PROJECT_SOURCE_DIR}/res/windows/installer.nsi
     # vendrel brings the icon, made with it.
-    DEPENDS vendrel vendrel-calc ${PROJECT_SOURCE_DIR}/res/windows/installer.nsi
+    DEPENDS vendrel vendrel-calc ${PROJECT_SOURCE_DIR}/res/windows/installer.nsi ${VENDREL_BOOK_FONTS}
             ${package_dir}/text/README.txt ${package_dir}/text/LICENSE.txt
     COMMENT "Packing the Windows zip and installer"
     VERBATIM)

@@ -51,3 +51,22 @@ vendrel_third_party(vendrel_xlsxwriter libxlsxwriter libxlsxwriter.a -DUSE_DTOA_
 vendrel_third_party(vendrel_haru libharu libhpdfs.a
     -DLIBHPDF_SHARED=OFF -DLIBHPDF_STATIC=ON -DLIBHPDF_EXAMPLES=OFF
     -DCMAKE_DISABLE_FIND_PACKAGE_PNG=ON -DCMAKE_POLICY_DEFAULT_CMP0074=NEW)
+
+# The fonts the book is set in. Linux reads Debian's own; the Windows
+# programs carry copies in a fonts folder beside them, as installed, with
+# their licences.
+set(VENDREL_BOOK_FONTS
+    /usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+    /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf)
+set(VENDREL_BOOK_FONT_LICENCES
+    /usr/share/doc/fonts-wqy-microhei/copyright
+    /usr/share/doc/fonts-dejavu-core/copyright)
+function(vendrel_book_fonts_beside target)
+    if(NOT WIN32)
+        return()
+    endif()
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:${target}>/fonts
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${VENDREL_BOOK_FONTS} $<TARGET_FILE_DIR:${target}>/fonts
+        VERBATIM)
+endfunction()

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the circuit reader and the calculation behind it:
 // a file is read or refused with a message, and a circuit read is either
 // calculated, a result per section, and its book made, or refused naming why.
+#include "book/bookpages.h"
 #include "book/circuitbook.h"
 #include "design/circuit.h"
 #include "design/materials.h"
@@ -74,6 +75,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (part.heading == "管段计算表" && part.tables.front().rows.size() != result.sections.size())
             std::abort();
+    }
+    // On pages, whatever its texts, nothing runs off a page: in a font of
+    // fixed widths, a CJK character a size wide, others half.
+    const auto width = [](std::string_view text, double size) {
+        double w = 0;
+        for (unsigned char c : text)
+            w += c >= 0xE0 ? size : (c < 0x80 || c >= 0xC0) ? size / 2 : 0;
+        return w;
+    };
+    for (const book::BookPage& page : book::LayOutBook(calculation, width)) {
+        for (const book::PageText& text : page.texts) {
+            if (text.x < 0 || text.x + width(text.text, text.size) > page.width || text.baseline > page.height)
+                std::abort();
+        }
     }
     if (!std::isfinite(result.indexTotal))
         return 0;

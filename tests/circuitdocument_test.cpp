@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -112,6 +113,21 @@ TEST(CircuitDocument, GivesTheCommandLinesFiguresHoweverTheCircuitCameIn)
     std::filesystem::remove(workbook);
     EXPECT_FALSE(opened.ExportWorkbook("/nonexistent/c.xlsx", error));
     EXPECT_EQ(error.rfind("无法写出工作簿 c.xlsx：", 0), 0u) << error;
+    EXPECT_FALSE(opened.ExportBook("/nonexistent/c.pdf", error));
+    EXPECT_EQ(error.rfind("无法写出计算书 c.pdf：", 0), 0u) << error;
+#ifdef VENDREL_CALC_EXE
+    // Its book is the command line's, byte for byte, so says the same.
+    const std::string pdf = TempFile("window.pdf");
+    const std::string cli = TempFile("cli.pdf");
+    ASSERT_TRUE(opened.ExportBook(pdf, error)) << error;
+    std::system((std::string(VENDREL_CALC_EXE) + " --circuit " VENDREL_EXAMPLES "/circuit.csv --format pdf --output "
+        + cli + " 2>/dev/null")
+                    .c_str());
+    EXPECT_EQ(Contents(pdf).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(Contents(pdf), Contents(cli));
+    std::filesystem::remove(pdf);
+    std::filesystem::remove(cli);
+#endif
     EXPECT_EQ(typed.CellText(0, Col(C::Diameter)), "154.08");
     EXPECT_TRUE(typed.Look(0, Col(C::Diameter)).derived);
     // On 30 % glycol at 0 °C, the terminals' flows from their loads: as vendrel-calc prints it.

@@ -2,7 +2,9 @@
 """Checks vendrel-calc's calculation book with Poppler's tools and qpdf, which
 did not write it: page sizes and count, fonts embedded as subsets, the text a
 reader finds, every word on its page, the file's size.
-    check-book.py VENDREL-CALC EXAMPLES-FOLDER"""
+With a second vendrel-calc (the Windows edition's, under $WINE), each
+book's text must also be the first one's.
+    check-book.py VENDREL-CALC EXAMPLES-FOLDER [OTHER-VENDREL-CALC]"""
 import os
 import re
 import subprocess
@@ -15,6 +17,19 @@ failures = []
 
 def run(*command, **kw):
     return subprocess.run(command, capture_output=True, text=True, **kw)
+
+
+def calc_command(calc):
+    return ([os.environ["WINE"]] if calc.endswith(".exe") else []) + [calc]
+
+
+def book_text(calc, circuit, folder):
+    """The book's text as pdftotext finds it, written to standard output."""
+    pdf = os.path.join(folder, "other.pdf")
+    with open(pdf, "wb") as out:
+        subprocess.run(calc_command(calc) + ["--circuit", "-", "--format", "pdf"], stdin=open(circuit, "rb"),
+                       stdout=out, stderr=subprocess.DEVNULL)
+    return run("pdftotext", "-raw", pdf, "-").stdout
 
 
 def long_circuit(folder):
@@ -33,7 +48,7 @@ def long_circuit(folder):
     return path, name[:200]
 
 
-def check_book(calc, name, circuit, pages, landscape, texts, max_bytes):
+def check_book(calc, other, name, circuit, pages, landscape, texts, max_bytes):
     with tempfile.TemporaryDirectory() as out:
         pdf = os.path.join(out, "book.pdf")
         made = run(calc, "--circuit", circuit, "--format", "pdf", "--output", pdf)
@@ -66,6 +81,8 @@ def check_book(calc, name, circuit, pages, landscape, texts, max_bytes):
             if (emb, sub, uni) != ("yes", "yes", "yes") or not re.match(r"[A-Z]{6}\+", fields[0]):
                 failures.append(f"{name}: font {fields[0]} embedded {emb}, subset {sub}, Unicode {uni}")
         text = run("pdftotext", "-raw", pdf, "-").stdout
+        if other and book_text(other, circuit, out) != text:
+            failures.append(f"{name}: {other}'s book does not say what {calc}'s says")
         for want in texts + [f"第 1 页 共 {count} 页", f"第 {count} 页 共 {count} 页"]:
             if want not in text.replace("\n", ""):
                 failures.append(f"{name}: {want!r} is not in the text")
@@ -82,6 +99,7 @@ def check_book(calc, name, circuit, pages, landscape, texts, max_bytes):
 
 def main():
     calc, examples = sys.argv[1], sys.argv[2]
+    other = sys.argv[3] if len(sys.argv) > 3 else None
     with tempfile.TemporaryDirectory() as folder:
         long_path, project = long_circuit(folder)
         books = [
@@ -95,7 +113,7 @@ def main():
             ("long texts", long_path, None, None, [project[:20], "S998", "第 2 页"], 5_000_000),
         ]
         for book in books:
-            check_book(calc, *book)
+            check_book(calc, other, *book)
     for failure in failures:
         print(failure)
     return 1 if failures else 0

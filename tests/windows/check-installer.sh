@@ -24,7 +24,8 @@ had_programs=0
 
 "$wine" "$setup" /S || fail "the installer exited with status $?"
 dir=$(unix_path "$install_dir")
-for file in vendrel.exe vendrel-calc.exe README.txt LICENSE.txt uninstall.exe; do
+for file in vendrel.exe vendrel-calc.exe README.txt LICENSE.txt uninstall.exe fonts/wqy-microhei.ttc \
+    fonts/DejaVuSans.ttf fonts/wqy-microhei-copyright.txt fonts/dejavu-copyright.txt; do
     [ -f "$dir/$file" ] || fail "not installed: $file"
 done
 for shortcut in "${shortcuts[@]}"; do
@@ -40,6 +41,12 @@ tr -d '\0' <"${shortcuts[1]}" 2>/dev/null | grep -q -a -e '--circuit' ||
 # (driven by the dialog tests, pointed at the installed program).
 [ "$("$wine" "$dir/vendrel-calc.exe" --flow 10 --diameter 50 | head -n 1)" = "实际流速(V:m/s) 1.414711" ] ||
     fail "the installed vendrel-calc.exe does not calculate"
+# Its book, in the fonts installed beside it.
+book=$(mktemp)
+"$wine" "$dir/vendrel-calc.exe" --circuit - --format pdf <"$(dirname "$0")/../../res/examples/circuit.csv" \
+    >"$book" 2>/dev/null
+[ "$(head -c 5 "$book")" = "%PDF-" ] || fail "the installed vendrel-calc.exe does not write the book"
+rm -f "$book"
 VENDREL_EXE_UNDER_TEST="$install_dir\\vendrel.exe" "$wine" "$dialog_tests" \
     --gtest_filter='Win32Dialog.OpensWithTheFormsCaptionDefaultsAndFocus' >/dev/null ||
     fail "the installed vendrel.exe does not open its dialog"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/bookpages.h"
 #include "book/circuitbook.h"
 #include "design/circuit.h"
 #include "files/circuitreader.h"
@@ -111,9 +112,12 @@ public:
     void New();
     bool Open(const std::string& path, std::string& error);
     bool Save(const std::string& path, std::string& error);
-    // The calculation book, and as vendrel-calc --circuit --format xlsx writes it.
+    // The calculation book, and as vendrel-calc --circuit --format xlsx and
+    // --format pdf write it; its pages for a printer, laid out as the PDF's.
     book::CalculationBook Book() const;
     bool ExportWorkbook(const std::string& path, std::string& error) const;
+    bool ExportBook(const std::string& path, std::string& error) const;
+    bool BookPages(std::vector<book::BookPage>& pages, std::string& error) const;
     const std::string& Path() const { return m_path; }
     // Changed since it was opened or saved: undone back to that, it is not.
     bool Modified() const { return m_version != m_savedVersion; }

@@ -1,5 +1,6 @@
 // The circuit window's files: the circuit file vendrel-calc --circuit reads,
 // opened in any encoding and saved for Excel.
+#include "book/bookpdf.h"
 #include "book/circuitbook.h"
 #include "book/circuitworkbook.h"
 #include "calc/numbertext.h"
@@ -156,6 +157,31 @@ bool CircuitDocument::ExportWorkbook(const std::string& path, std::string& error
     if (book::CircuitWorkbookBytes(Book(), bytes, reason) && files::WriteFileReplacing(path, bytes, reason))
         return true;
     error = WindowText(Message(MessageId::WorkbookNotWritten, {{"file", FileNameOf(path)}, {"reason", reason}}));
+    return false;
+}
+
+bool CircuitDocument::ExportBook(const std::string& path, std::string& error) const
+{
+    std::string bytes;
+    Message problem;
+    std::string reason;
+    if (book::BookPdfBytes(Book(), files::BookFontFiles(), bytes, problem)) {
+        if (files::WriteFileReplacing(path, bytes, reason))
+            return true;
+        problem = Message(MessageId::BookNotWritten, {{"file", FileNameOf(path)}, {"reason", reason}});
+    } else {
+        problem = Message(MessageId::BookNotWritten, {{"file", FileNameOf(path)}, {"reason", problem}});
+    }
+    error = WindowText(problem);
+    return false;
+}
+
+bool CircuitDocument::BookPages(std::vector<book::BookPage>& pages, std::string& error) const
+{
+    Message problem;
+    if (book::BookPagesInFont(Book(), files::BookFontFiles(), pages, problem))
+        return true;
+    error = WindowText(problem);
     return false;
 }
 

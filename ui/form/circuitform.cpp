@@ -69,6 +69,8 @@ const std::array<CircuitCommandInfo, kCircuitCommandCount>& CircuitCommands()
         {C::Save, 0, "保存(&S)", "Ctrl+S", false},
         {C::SaveAs, 0, "另存为(&A)…", "", false},
         {C::ExportWorkbook, 0, "导出 Excel 工作簿(&E)…", "", true},
+        {C::ExportBook, 0, "导出计算书(PDF)(&B)…", "", false},
+        {C::Print, 0, "打印(&P)…", "Ctrl+P", true},
         {C::Close, 0, "关闭(&C)", "", true},
         {C::Undo, 1, "撤销(&U)", "Ctrl+Z", false},
         {C::Redo, 1, "重做(&R)", "Ctrl+Y", false},

@@ -70,6 +70,8 @@ enum class CircuitCommand {
     Save,
     SaveAs,
     ExportWorkbook,
+    ExportBook,
+    Print,
     Close,
     Undo,
     Redo,
@@ -79,7 +81,7 @@ enum class CircuitCommand {
     DeleteRows,
     SelectAll,
 };
-inline constexpr int kCircuitCommandCount = 13;
+inline constexpr int kCircuitCommandCount = 15;
 
 struct CircuitCommandInfo {
     CircuitCommand command;
@@ -112,6 +114,9 @@ inline constexpr char kOpenCaption[] = "打开管路";
 inline constexpr char kSaveCaption[] = "保存管路";
 inline constexpr char kWorkbookFilter[] = "Excel 工作簿 (*.xlsx)";
 inline constexpr char kWorkbookCaption[] = "导出 Excel 工作簿";
+inline constexpr char kBookFilter[] = "PDF 文件 (*.pdf)";
+inline constexpr char kBookCaption[] = "导出计算书(PDF)";
+inline constexpr char kPrintCaption[] = "打印计算书";
 // "%1" is the file's name.
 inline constexpr char kSavePrompt[] = "是否保存对“%1”的修改？";
 inline constexpr char kSaveButton[] = "保存(&S)";

@@ -152,6 +152,12 @@ void CCircuitWnd::run(form::CircuitCommand command)
     case Command::ExportWorkbook:
         onExportWorkbook();
         break;
+    case Command::ExportBook:
+        onExportBook();
+        break;
+    case Command::Print:
+        onPrint();
+        break;
     case Command::Close:
         close();
         break;

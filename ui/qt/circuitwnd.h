@@ -54,7 +54,10 @@ private:
     void onOpen();
     bool onSave();
     bool onSaveAs();
+    QString exportPath(const char* caption, const char* filter, const QString& suffix);
     void onExportWorkbook();
+    void onExportBook();
+    void onPrint();
     void onCopy();
     void onPaste();
     void onDeleteRows();

@@ -1,5 +1,6 @@
 // The circuit window's files: opened and saved through the platform's
 // dialogs, asked about before unsaved work is lost, and remembered.
+#include "ui/qt/bookpainter.h"
 #include "ui/qt/circuitmodel.h"
 #include "ui/qt/circuittableview.h"
 #include "ui/qt/circuitwnd.h"
@@ -8,6 +9,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
@@ -97,21 +100,50 @@ bool CCircuitWnd::onSaveAs()
     return saveFile(path);
 }
 
-void CCircuitWnd::onExportWorkbook()
+// Beside the circuit file, under its name, with the suffix.
+QString CCircuitWnd::exportPath(const char* caption, const char* filter, const QString& suffix)
 {
-    // Beside the circuit file, under its name.
     const std::string base = m_document->Path().empty() ? form::kUntitled : m_document->Path();
     const QString suggested = QFileInfo(Text(base)).path() + QLatin1Char('/') + QFileInfo(Text(base)).completeBaseName()
-        + QStringLiteral(".xlsx");
-    QString path
-        = QFileDialog::getSaveFileName(this, Text(form::kWorkbookCaption), suggested, Text(form::kWorkbookFilter));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".xlsx");
+        + QLatin1Char('.') + suffix;
+    QString path = QFileDialog::getSaveFileName(this, Text(caption), suggested, Text(filter));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    return path;
+}
+
+void CCircuitWnd::onExportWorkbook()
+{
+    const QString path = exportPath(form::kWorkbookCaption, form::kWorkbookFilter, QStringLiteral("xlsx"));
     std::string error;
-    if (!m_document->ExportWorkbook(path.toStdString(), error))
+    if (!path.isEmpty() && !m_document->ExportWorkbook(path.toStdString(), error))
         QMessageBox::warning(this, Text(form::kCircuitCaption), Text(error));
+}
+
+void CCircuitWnd::onExportBook()
+{
+    const QString path = exportPath(form::kBookCaption, form::kBookFilter, QStringLiteral("pdf"));
+    std::string error;
+    if (!path.isEmpty() && !m_document->ExportBook(path.toStdString(), error))
+        QMessageBox::warning(this, Text(form::kCircuitCaption), Text(error));
+}
+
+void CCircuitWnd::onPrint()
+{
+    std::vector<book::BookPage> pages;
+    std::string error;
+    if (!m_document->BookPages(pages, error)) {
+        QMessageBox::warning(this, Text(form::kCircuitCaption), Text(error));
+        return;
+    }
+    // The print dialog is the preview's own print button.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Text(form::kPrintCaption));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(Text(form::kPrintCaption));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+        [&pages](QPrinter* target) { PrintBookPages(pages, *target); });
+    preview.exec();
 }
 
 void CCircuitWnd::updateRecentFiles()

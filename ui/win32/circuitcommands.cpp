@@ -114,6 +114,12 @@ void CCircuitWnd::RunCommand(CircuitCommand command)
     case CircuitCommand::ExportWorkbook:
         OnExportWorkbook();
         break;
+    case CircuitCommand::ExportBook:
+        OnExportBook();
+        break;
+    case CircuitCommand::Print:
+        OnPrint();
+        break;
     case CircuitCommand::SaveAs:
         OnSaveAs();
         break;

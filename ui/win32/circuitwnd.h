@@ -76,7 +76,11 @@ private:
     void OnOpen();
     bool OnSave();
     bool OnSaveAs();
+    // Beside the circuit file, under its name, with the suffix.
+    std::string ChooseExport(const char* suffix, const char* filter, const char* caption) const;
     void OnExportWorkbook();
+    void OnExportBook();
+    void OnPrint();
     bool SaveTo(const std::string& path);
     void OnRecentFile(std::size_t index);
     void RememberRecent(const std::string& path);

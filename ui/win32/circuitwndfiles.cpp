@@ -2,6 +2,7 @@
 // dialogs, unsaved changes asked about first, and the files recently used.
 #include "ui/win32/circuitwnd.h"
 
+#include "ui/win32/bookprinter.h"
 #include "ui/win32/registry.h"
 #include "ui/win32/utf16.h"
 
@@ -170,18 +171,39 @@ bool CCircuitWnd::OnSaveAs()
     return !path.empty() && SaveTo(path);
 }
 
-void CCircuitWnd::OnExportWorkbook()
+std::string CCircuitWnd::ChooseExport(const char* suffix, const char* filter, const char* caption) const
 {
-    CommitEdits();
-    // Beside the circuit file, under its name.
     std::string suggested = m_document.Path().empty() ? form::kUntitled : m_document.Path();
     if (const std::size_t dot = suggested.rfind('.');
         dot != std::string::npos && suggested.find_first_of("/\\", dot) == std::string::npos)
         suggested.erase(dot);
-    const std::string path
-        = ChooseFile(m_hWnd, true, suggested + ".xlsx", form::kWorkbookFilter, form::kWorkbookCaption);
+    return ChooseFile(m_hWnd, true, suggested + suffix, filter, caption);
+}
+
+void CCircuitWnd::OnExportWorkbook()
+{
+    CommitEdits();
+    const std::string path = ChooseExport(".xlsx", form::kWorkbookFilter, form::kWorkbookCaption);
     std::string error;
     if (!path.empty() && !m_document.ExportWorkbook(path, error))
+        ShowError(error);
+}
+
+void CCircuitWnd::OnExportBook()
+{
+    CommitEdits();
+    const std::string path = ChooseExport(".pdf", form::kBookFilter, form::kBookCaption);
+    std::string error;
+    if (!path.empty() && !m_document.ExportBook(path, error))
+        ShowError(error);
+}
+
+void CCircuitWnd::OnPrint()
+{
+    CommitEdits();
+    std::vector<book::BookPage> pages;
+    std::string error;
+    if (!m_document.BookPages(pages, error) || !PrintBookPages(m_hWnd, pages, form::kPrintCaption, error))
         ShowError(error);
 }
 
