@@ -32,21 +32,18 @@ QString BookFamily()
     return family;
 }
 
-QPageLayout::Orientation OrientationOf(const BookPage& page)
-{
-    return page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
-
 } // namespace
 
 void PrintBookPages(const std::vector<BookPage>& pages, QPrinter& printer)
 {
     if (pages.empty())
         return;
-    // The page's own corner is the layout's origin: it has its margins.
+    // The paper's own corner is the layout's origin: it has its margins. A
+    // printer keeps one orientation through a document, so a landscape page
+    // is turned onto the portrait sheet, as it would be bound.
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(OrientationOf(pages.front()));
+    printer.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
         return;
@@ -56,9 +53,12 @@ void PrintBookPages(const std::vector<BookPage>& pages, QPrinter& printer)
     QFont font(BookFamily());
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const BookPage& page = pages[p];
-        if (p > 0) {
-            printer.setPageOrientation(OrientationOf(page));
+        if (p > 0)
             printer.newPage();
+        painter.save();
+        if (page.width > page.height) {
+            painter.translate(page.height * scale, 0);
+            painter.rotate(90);
         }
         for (const auto& box : page.boxes)
             painter.fillRect(
@@ -73,6 +73,7 @@ void PrintBookPages(const std::vector<BookPage>& pages, QPrinter& printer)
             painter.setPen(Colour(text.colour));
             painter.drawText(QPointF(text.x * scale, text.baseline * scale), QString::fromStdString(text.text));
         }
+        painter.restore();
     }
     painter.end();
 }

@@ -45,20 +45,6 @@ const wchar_t* BookFace()
     return L"WenQuanYi Micro Hei";
 }
 
-// Switches the printer's orientation for the next page.
-void Orient(HDC dc, HGLOBAL devMode, const BookPage& page)
-{
-    if (devMode == nullptr)
-        return;
-    auto* mode = static_cast<DEVMODEW*>(GlobalLock(devMode));
-    if (mode == nullptr)
-        return;
-    mode->dmFields |= DM_ORIENTATION;
-    mode->dmOrientation = page.width > page.height ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
-    ResetDCW(dc, mode);
-    GlobalUnlock(devMode);
-}
-
 std::string LastError()
 {
     return "Windows error " + std::to_string(GetLastError());
@@ -94,8 +80,10 @@ bool PrintBookPages(HWND owner, const std::vector<BookPage>& pages, const std::s
     }
     std::map<int, UniqueFont> fonts; // by height in device units
     bool printed = true;
+    // A printer keeps one orientation through a document: a landscape page
+    // is turned a quarter clockwise onto the portrait sheet.
+    SetGraphicsMode(dc.get(), GM_ADVANCED);
     for (const BookPage& page : pages) {
-        Orient(dc.get(), devMode.get(), page);
         if (StartPage(dc.get()) <= 0) {
             printed = false;
             break;
@@ -103,10 +91,14 @@ bool PrintBookPages(HWND owner, const std::vector<BookPage>& pages, const std::s
         // Points to the device's units, from the paper's corner: the layout has its margins.
         const double dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX) / 72.0;
         const double dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY) / 72.0;
-        const int offsetX = GetDeviceCaps(dc.get(), PHYSICALOFFSETX);
-        const int offsetY = GetDeviceCaps(dc.get(), PHYSICALOFFSETY);
-        const auto x = [&](double points) { return static_cast<int>(std::lround(points * dpiX)) - offsetX; };
-        const auto y = [&](double points) { return static_cast<int>(std::lround(points * dpiY)) - offsetY; };
+        const auto offsetX = static_cast<FLOAT>(GetDeviceCaps(dc.get(), PHYSICALOFFSETX));
+        const auto offsetY = static_cast<FLOAT>(GetDeviceCaps(dc.get(), PHYSICALOFFSETY));
+        const bool turned = page.width > page.height;
+        const XFORM place = turned ? XFORM{0, 1, -1, 0, static_cast<FLOAT>(page.height * dpiX) - offsetX, -offsetY}
+                                   : XFORM{1, 0, 0, 1, -offsetX, -offsetY};
+        SetWorldTransform(dc.get(), &place);
+        const auto x = [&](double points) { return static_cast<int>(std::lround(points * dpiX)); };
+        const auto y = [&](double points) { return static_cast<int>(std::lround(points * (turned ? dpiX : dpiY))); };
         for (const auto& box : page.boxes) {
             const UniqueBrush brush(CreateSolidBrush(Colour(box.fill)));
             const RECT area{x(box.x), y(box.y), x(box.x + box.width), y(box.y + box.height)};
