@@ -131,6 +131,30 @@ TEST(Win32Circuit, SavesForExcel)
     std::remove(path.c_str());
 }
 
+// Ctrl+P shows the book's pages before printing, modal over the window:
+// page 1 of 4, Page Down to the next, Esc closes it.
+TEST(Win32Circuit, PreviewsTheBookBeforePrinting)
+{
+    Running program(L"--circuit \"" + Utf16(kExample) + L"\"");
+    const CircuitWindow circuit(program);
+    ASSERT_NE(circuit.window(), nullptr);
+    HWND preview = nullptr;
+    program.Key(circuit.sections(), 'P', [&] {
+        preview = FindWindowW(L"VendrelBookPreview", nullptr);
+        return preview != nullptr;
+    });
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(Text(preview), "打印计算书");
+    const auto where = [&] { return Text(FindWindowExW(preview, nullptr, L"STATIC", nullptr)); };
+    EXPECT_TRUE(Eventually([&] { return where() == "第 1 页 共 4 页"; })) << where();
+    EXPECT_FALSE(IsWindowEnabled(circuit.window()));
+    program.Key(preview, VK_NEXT);
+    EXPECT_TRUE(Eventually([&] { return where() == "第 2 页 共 4 页"; })) << where();
+    program.Key(preview, VK_ESCAPE);
+    EXPECT_TRUE(Eventually([&] { return !IsWindow(preview); }));
+    EXPECT_TRUE(Eventually([&] { return IsWindowEnabled(circuit.window()) != FALSE; }));
+}
+
 // The calculator opens the window from its system menu; both take keys at
 // once, the window's settings Tab through as a dialog's. The calculator
 // closed, the window stays, and its close (or Windows signing out) asks

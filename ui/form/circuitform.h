@@ -117,6 +117,11 @@ inline constexpr char kWorkbookCaption[] = "导出 Excel 工作簿";
 inline constexpr char kBookFilter[] = "PDF 文件 (*.pdf)";
 inline constexpr char kBookCaption[] = "导出计算书(PDF)";
 inline constexpr char kPrintCaption[] = "打印计算书";
+// The print preview's buttons, where the platform has no preview of its own.
+inline constexpr char kPreviewPrevious[] = "上一页(&P)";
+inline constexpr char kPreviewNext[] = "下一页(&N)";
+inline constexpr char kPreviewPrint[] = "打印(&R)…";
+inline constexpr char kPreviewClose[] = "关闭";
 // "%1" is the file's name.
 inline constexpr char kSavePrompt[] = "是否保存对“%1”的修改？";
 inline constexpr char kSaveButton[] = "保存(&S)";

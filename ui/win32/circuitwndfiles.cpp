@@ -2,7 +2,7 @@
 // dialogs, unsaved changes asked about first, and the files recently used.
 #include "ui/win32/circuitwnd.h"
 
-#include "ui/win32/bookprinter.h"
+#include "ui/win32/bookpreview.h"
 #include "ui/win32/registry.h"
 #include "ui/win32/utf16.h"
 
@@ -203,8 +203,11 @@ void CCircuitWnd::OnPrint()
     CommitEdits();
     std::vector<book::BookPage> pages;
     std::string error;
-    if (!m_document.BookPages(pages, error) || !PrintBookPages(m_hWnd, pages, form::kPrintCaption, error))
+    if (!m_document.BookPages(pages, error)) {
         ShowError(error);
+        return;
+    }
+    ShowBookPreview(m_hWnd, pages, form::kPrintCaption);
 }
 
 bool CCircuitWnd::SaveTo(const std::string& path)
