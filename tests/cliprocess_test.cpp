@@ -439,6 +439,18 @@ INSTANTIATE_TEST_SUITE_P(VendrelCalc, ExitStatus,
                 "xlsx"},
             3, "", "vendrel-calc: the workbook - could not be written: ", "the output could not be written",
             "/dev/null", "/dev/full"},
+        // The book: a file it cannot make, and as the workbook, refused on a terminal (a pty's master).
+        ExitCase{"book_unwritable",
+            {"--circuit", VENDREL_EXAMPLES "/circuit.csv", "--max-rate", "400", "--max-imbalance", "30", "--format",
+                "pdf", "--output", "/nonexistent/c.pdf"},
+            3, "",
+            "vendrel-calc: the book /nonexistent/c.pdf could not be written: ", "the output could not be written"},
+        ExitCase{"book_to_terminal", {"--circuit", VENDREL_EXAMPLES "/circuit.csv", "--format", "pdf"}, 2, "",
+            "vendrel-calc: a PDF book is not written to a terminal: give --output FILE, or redirect the output to a "
+            "file\n",
+            "wrong usage", "/dev/null", "/dev/ptmx"},
+        ExitCase{"workbook_to_terminal", {"--circuit", VENDREL_EXAMPLES "/circuit.csv", "--format", "xlsx"}, 2, "",
+            "vendrel-calc: an Excel workbook is not written to a terminal: ", "wrong usage", "/dev/null", "/dev/ptmx"},
         // The lists, help and version.
         ExitCase{"material_list", {"--material-list"}, 0, "steel-closed", "", "every result"},
         ExitCase{"fittings_list", {"--fittings-list"}, 0,
