@@ -207,11 +207,7 @@ bool BookPdfBytes(
     if (!document.Ok())
         return false;
     HPDF_Doc doc = document.Get();
-    std::string title = book.title;
-    for (const TitleLine& line : book.titleBlock) {
-        if (line.title == "工程名称" && !line.value.empty())
-            title = line.value + " " + title;
-    }
+    const std::string title = book.project.empty() ? book.title : book.project + " " + book.title;
     // The document's title in Unicode, as its pages are.
     HPDF_SetCurrentEncoder(doc, "UTF-8");
     HPDF_SetInfoAttr(doc, HPDF_INFO_TITLE, title.c_str());

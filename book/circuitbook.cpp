@@ -147,6 +147,8 @@ CalculationBook CircuitBook(const files::CircuitTable& table, const design::Circ
             if (given.field == field)
                 line.value = given.value;
         }
+        if (field == files::ProjectField::Project)
+            book.project = line.value;
     }
     book.parts.push_back({"设计依据", SourcesOf(table, result, settings, more), {}});
     book.parts.push_back({"计算参数", ParametersOf(settings, more), {}});

@@ -38,6 +38,7 @@ struct BookPart {
 struct CalculationBook {
     std::string title;                 // "水力计算书"
     std::vector<TitleLine> titleBlock; // 工程名称 … 日期, every one, in that order
+    std::string project;               // 工程名称's value, for running heads and titles; "" for none
     std::string program;               // "Vendrel 1.0.0.1", the version that calculated it
     std::vector<BookPart> parts;
 };

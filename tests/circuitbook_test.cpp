@@ -146,6 +146,7 @@ TEST(BookPages, KeepEveryTextOnItsPage)
         CalculationBook book;
         book.title = "水力计算书";
         book.titleBlock = {{"工程名称", std::string(300, 'y')}, {"设计", ""}};
+        book.project = book.titleBlock[0].value;
         book.program = "Vendrel";
         book.parts = c.parts;
         const std::vector<BookPage> pages = LayOutBook(book, FixedWidth);
