@@ -1,5 +1,7 @@
 #include "book/bookpdf.h"
 
+#include "book/textfit.h"
+
 #include <hpdf.h>
 #include <hpdf_font.h>
 #include <hpdf_fontdef.h>
@@ -44,20 +46,6 @@ bool EndsWithTtc(const std::string& file)
     for (char& c : end)
         c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     return end == ".ttc";
-}
-
-// The code point of the UTF-8 character at text[at], and its length.
-std::pair<unsigned, std::size_t> CodePointAt(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(i < text.size() ? text[i] : 0); };
-    const unsigned lead = byte(at);
-    if (lead < 0xC0)
-        return {lead, 1};
-    if (lead < 0xE0)
-        return {((lead & 0x1Fu) << 6) | (byte(at + 1) & 0x3Fu), 2};
-    if (lead < 0xF0)
-        return {((lead & 0x0Fu) << 12) | ((byte(at + 1) & 0x3Fu) << 6) | (byte(at + 2) & 0x3Fu), 3};
-    return {0x10000, 4}; // beyond what the library draws: the first face's missing glyph
 }
 
 // A document with the book's fonts, ready for pages: the first font draws

@@ -10,23 +10,12 @@ namespace {
 // column is its widest cell and its padding, less the padding.
 constexpr double kFitTolerance = 1e-6;
 
-std::size_t CodePointLength(unsigned char lead)
-{
-    if (lead >= 0xF0)
-        return 4;
-    if (lead >= 0xE0)
-        return 3;
-    if (lead >= 0xC0)
-        return 2;
-    return 1;
-}
-
 // Where each character of a UTF-8 text starts, and its end.
 std::vector<std::size_t> CharacterBounds(std::string_view text)
 {
     std::vector<std::size_t> bounds{0};
     for (std::size_t at = 0; at < text.size();) {
-        at = std::min(text.size(), at + CodePointLength(static_cast<unsigned char>(text[at])));
+        at = std::min(text.size(), at + CodePointAt(text, at).second);
         bounds.push_back(at);
     }
     return bounds;
@@ -56,6 +45,19 @@ bool BreaksAfter(std::string_view character)
 }
 
 } // namespace
+
+std::pair<unsigned, std::size_t> CodePointAt(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(i < text.size() ? text[i] : 0); };
+    const unsigned lead = byte(at);
+    if (lead < 0xC0)
+        return {lead, 1};
+    if (lead < 0xE0)
+        return {((lead & 0x1Fu) << 6) | (byte(at + 1) & 0x3Fu), 2};
+    if (lead < 0xF0)
+        return {((lead & 0x0Fu) << 12) | ((byte(at + 1) & 0x3Fu) << 6) | (byte(at + 2) & 0x3Fu), 3};
+    return {0x10000, 4};
+}
 
 std::vector<std::string> Wrap(std::string_view text, double size, double room, const TextWidth& width)
 {

@@ -4,10 +4,16 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Texts fitted to the room a page gives them, measured as they are drawn.
 namespace vendrel::book {
+
+// The code point of the UTF-8 character at text[at] and its length in
+// bytes; one past the Basic Multilingual Plane (0x10000) for any beyond it,
+// which the PDF library cannot draw.
+std::pair<unsigned, std::size_t> CodePointAt(std::string_view text, std::size_t at);
 
 // The text on lines no wider than room: broken between CJK characters, or
 // after a space or a punctuation mark in a line's second half where there
